@@ -1,0 +1,43 @@
+# Thin wrappers over CMake. `make run` and `make test` install what a fresh Debian 12 machine lacks.
+BUILD ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?=
+SAMPLE_MAP ?= samples/maps/Archipelago.Civ4WorldBuilderSave
+SAMPLE_GAME ?= samples/game
+
+PACKAGES = cmake g++ make pkg-config qt6-base-dev libjpeg-dev zlib1g-dev libgtest-dev libbenchmark-dev \
+           xvfb xauth
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  if [ "$$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi; \
+	  $$sudo apt-get update && $$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	$(BUILD)/tessel --game-dir $(SAMPLE_GAME) --check $(SAMPLE_MAP)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: deps
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DTESSEL_BUILD_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-bench -j$(JOBS)
+	@for b in $(BUILD)-bench/bench/tessel_bench_*; do [ -x "$$b" ] && "$$b" --benchmark_min_time=0.5 || exit 1; done
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-bench

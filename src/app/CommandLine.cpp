@@ -1,0 +1,96 @@
+#include "CommandLine.h"
+
+#include "MapContents.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+void PrintError(const QString& text) { std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData()); }
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+} // namespace
+
+TCommandLine::TCommandLine()
+    : gameDirOption("game-dir", "The game's installation folder, which holds Assets/XML.", "DIR"),
+      checkOption("check", "Load FILE and print a summary of what it holds."),
+      resaveOption("resave", "Load IN and save it to OUT in the editor's layout.") {
+    parser.setApplicationDescription("Tessel, a map editor for Civilization IV WorldBuilder saves.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(gameDirOption);
+    parser.addOption(checkOption);
+    parser.addOption(resaveOption);
+    parser.addPositionalArgument("FILE", "The map to open (.Civ4WorldBuilderSave, .CivWarlordsWBSave, "
+                                         ".CivBeyondSwordWBSave).",
+                                 "[FILE]");
+}
+
+bool TCommandLine::Parse(const QStringList& arguments) {
+    if (!parser.parse(arguments)) {
+        PrintError(parser.errorText());
+        exitCode = 2;
+        return false;
+    }
+    if (parser.isSet("help")) {
+        std::printf("%s", parser.helpText().toLocal8Bit().constData());
+        exitCode = 0;
+        return false;
+    }
+    if (parser.isSet("version")) {
+        std::printf("%s %s\n", QCoreApplication::applicationName().toLocal8Bit().constData(),
+                    QCoreApplication::applicationVersion().toLocal8Bit().constData());
+        exitCode = 0;
+        return false;
+    }
+    const int files = static_cast<int>(Files().size());
+    if ((parser.isSet(checkOption) && files != 1) || (parser.isSet(resaveOption) && files != 2) ||
+        (!IsHeadless() && files > 1)) {
+        PrintError("Usage: tessel --check FILE | tessel --resave IN OUT | tessel [--game-dir DIR] [FILE]");
+        exitCode = 2;
+        return false;
+    }
+    return true;
+}
+
+bool TCommandLine::IsHeadless() const { return parser.isSet(checkOption) || parser.isSet(resaveOption); }
+
+int TCommandLine::RunHeadless() {
+    if (parser.isSet(checkOption))
+        return Check(Files().at(0));
+    return Resave(Files().at(0), Files().at(1));
+}
+
+int TCommandLine::Check(const QString& file) {
+    TMap map;
+    try {
+        map.LoadFromFile(LocalPath(file));
+    } catch (const OperationAborted&) {
+    }
+    if (!map.ErrorText().empty()) {
+        PrintError(QString::fromLocal8Bit(map.ErrorText().c_str()));
+        return 1;
+    }
+    std::printf("%s\n", TMapSummary::Of(map).ToText().c_str());
+    return 0;
+}
+
+int TCommandLine::Resave(const QString& in, const QString& out) {
+    TMap map;
+    try {
+        map.LoadFromFile(LocalPath(in));
+        if (!map.ErrorText().empty()) {
+            PrintError(QString::fromLocal8Bit(map.ErrorText().c_str()));
+            return 1;
+        }
+        map.SaveToFile(LocalPath(out));
+    } catch (const OperationAborted&) {
+        PrintError(QString::fromLocal8Bit(map.ErrorText().c_str()));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+
+// The `tessel` command line: the options, and the headless commands that run without a window.
+class TCommandLine {
+public:
+    TCommandLine();
+
+    // Parses the arguments; prints help, version or a usage error and returns false when the
+    // program should end at once (with ExitCode()).
+    bool Parse(const QStringList& arguments);
+    bool IsHeadless() const;
+    int RunHeadless();
+    int ExitCode() const { return exitCode; }
+
+    QString GameDir() const { return parser.value(gameDirOption); }
+    QStringList Files() const { return parser.positionalArguments(); }
+
+private:
+    int Check(const QString& file);
+    int Resave(const QString& in, const QString& out);
+
+    QCommandLineParser parser;
+    QCommandLineOption gameDirOption;
+    QCommandLineOption checkOption;
+    QCommandLineOption resaveOption;
+    int exitCode = 0;
+};

@@ -1,0 +1,176 @@
+#include "Map.h"
+
+#include "FileText.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<std::string_view, 5> SectionMarkers = {"BeginGame", "BeginTeam", "BeginPlayer", "BeginMap",
+                                                            "BeginPlot"};
+enum Section { GameSection, TeamSection, PlayerSection, MapSection, PlotSection };
+
+const std::string FailOpen = "Fail to open file!";
+const std::string FailSave = "Fail to save file!";
+const std::string StructureError = "Map file structure error!";
+
+// The first line of each section marker; a line counts for the first marker it holds. -1 where absent.
+std::array<long, 5> FindSectionMarkers(const std::vector<std::string_view>& lines) {
+    std::array<long, 5> found;
+    found.fill(-1);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        for (std::size_t s = 0; s < SectionMarkers.size(); ++s) {
+            if (!ContainsText(lines[i], SectionMarkers[s]))
+                continue;
+            if (found[s] < 0)
+                found[s] = static_cast<long>(i);
+            if (s == PlotSection)
+                return found;
+            break;
+        }
+    }
+    return found;
+}
+
+// Game, map and plot sections are required; team and player blocks may be missing altogether (the
+// game writes maps without teams). Those present must come in order.
+bool StructureIsSound(const std::array<long, 5>& markers) {
+    if (markers[GameSection] < 0 || markers[MapSection] < 0 || markers[PlotSection] < 0)
+        return false;
+    long previous = -1;
+    for (long index : markers) {
+        if (index < 0)
+            continue;
+        if (index < previous)
+            return false;
+        previous = index;
+    }
+    return true;
+}
+
+} // namespace
+
+void TMap::Clear() {
+    game.Clear();
+    teams.Clear();
+    players.Clear();
+    mapData.Clear();
+    grids.Clear();
+}
+
+void TMap::LoadFromFile(const std::string& fileName) {
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(fileName);
+    } catch (const OperationAborted&) {
+        errorText = FailOpen;
+        throw;
+    }
+    try {
+        LoadFromLines(SplitLines(bytes));
+    } catch (const OperationAborted&) {
+        if (errorText.empty())
+            errorText = FailOpen;
+        throw;
+    }
+}
+
+void TMap::LoadFromStrings(const StringList& source) {
+    lines = source;
+    const auto views = ViewLines(lines);
+    try {
+        LoadFromLines(views);
+    } catch (const OperationAborted&) {
+        lines.clear();
+        if (errorText.empty())
+            errorText = FailOpen;
+        throw;
+    }
+    lines.clear();
+}
+
+void TMap::CheckGridSize() {
+    const long long width = mapData.GridWidth(), height = mapData.GridHeight();
+    if (width >= 0 && height >= 0 && width <= MaxGridSide && height <= MaxGridSide && width * height <= MaxGridPlots)
+        return;
+    Clear();
+    errorText = "Map size " + std::to_string(width) + " x " + std::to_string(height) +
+                " is not supported: at most " + std::to_string(MaxGridSide) + " plots a side and " +
+                std::to_string(MaxGridPlots) + " plots in all.";
+    throw OperationAborted(errorText);
+}
+
+void TMap::LoadFromLines(const std::vector<std::string_view>& source) {
+    Clear();
+    const std::array<long, 5> markers = FindSectionMarkers(source);
+    const long total = static_cast<long>(source.size());
+    errorText.clear();
+    if (!StructureIsSound(markers)) {
+        errorText = StructureError;
+        return;
+    }
+
+    const TLineSpan all(source);
+    for (std::size_t s = GameSection; s <= PlotSection; ++s) {
+        if (markers[s] < 0)
+            continue;
+        long end = total;
+        for (std::size_t next = s + 1; next <= PlotSection; ++next)
+            if (markers[next] >= 0) {
+                end = markers[next];
+                break;
+            }
+        if (onProgress)
+            for (long i = markers[s]; i < end; ++i)
+                onProgress(*this, static_cast<int>(i + 1), static_cast<int>(total));
+        const TLineSpan span = all.Sub(static_cast<std::size_t>(markers[s]), static_cast<std::size_t>(end - markers[s]));
+        switch (s) {
+        case GameSection: game.Read(span, true); break;
+        case TeamSection: teams.Read(span, true); break;
+        case PlayerSection: players.Read(span, true); break;
+        case MapSection: mapData.Read(span, true); break;
+        case PlotSection:
+            CheckGridSize();
+            grids.SetWidth(mapData.GridWidth());
+            grids.SetHeight(mapData.GridHeight());
+            grids.Read(span, true);
+            break;
+        }
+    }
+}
+
+void TMap::Write(TTextWriter& out) {
+    out.Line("Version=11");
+    game.Write(out);
+    teams.Write(out);
+    players.Write(out);
+    mapData.Write(out);
+    grids.Write(out);
+}
+
+const StringList& TMap::SaveToStrings() {
+    lines.clear();
+    TTextWriter out(lines);
+    Write(out);
+    return lines;
+}
+
+std::string TMap::SaveToBytes() {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(grids.Width()) * static_cast<std::size_t>(grids.Height()) * 96 + 4096);
+    TTextWriter out(bytes);
+    Write(out);
+    return bytes;
+}
+
+void TMap::SaveToFile(const std::string& fileName) {
+    try {
+        WriteFileAtomically(fileName, SaveToBytes());
+    } catch (const OperationAborted&) {
+        errorText = FailSave;
+        throw;
+    } catch (const std::bad_alloc&) {
+        errorText = FailSave;
+        throw OperationAborted(FailSave);
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "GameData.h"
+#include "MapData.h"
+#include "MapGrid.h"
+#include "PlayerData.h"
+#include "RecordText.h"
+#include "TeamData.h"
+
+#include <functional>
+#include <string>
+
+class TMap;
+
+// Called for every line the load hands to a section: the 1-based line number and the line count.
+using TMapProgressEvent = std::function<void(TMap& sender, int position, int total)>;
+
+// The document: one WorldBuilder save, its sections and its plots. The main window owns one for the
+// whole run; the document owns every section record.
+class TMap {
+public:
+    // The largest map the editor opens: a side of 4,096 plots and 4,194,304 plots in all.
+    static constexpr int MaxGridSide = 4096;
+    static constexpr long long MaxGridPlots = 4194304;
+
+    TMap() = default;
+
+    void Clear();
+    // Raises OperationAborted on failure, with ErrorText saying why.
+    void LoadFromFile(const std::string& fileName);
+    void LoadFromStrings(const StringList& source);
+    const StringList& SaveToStrings();
+    // Writes a temporary file beside the target and renames it over the target, so a failed save
+    // never leaves a half-written map. Raises OperationAborted on failure.
+    void SaveToFile(const std::string& fileName);
+    // The file's bytes as SaveToFile writes them.
+    std::string SaveToBytes();
+
+    const std::string& ErrorText() const { return errorText; }
+    TGameData& Game() { return game; }
+    TTeamDatas& Teams() { return teams; }
+    TPlayerDatas& Players() { return players; }
+    TMapData& MapData() { return mapData; }
+    TMapGrids& Grids() { return grids; }
+    const TGameData& Game() const { return game; }
+    const TTeamDatas& Teams() const { return teams; }
+    const TPlayerDatas& Players() const { return players; }
+    const TMapData& MapData() const { return mapData; }
+    const TMapGrids& Grids() const { return grids; }
+
+    void SetOnProgress(TMapProgressEvent handler) { onProgress = std::move(handler); }
+
+private:
+    void LoadFromLines(const std::vector<std::string_view>& lines);
+    void Write(TTextWriter& out);
+    void CheckGridSize();
+
+    std::string errorText;
+    TGameData game;
+    TMapData mapData;
+    TMapGrids grids;
+    TPlayerDatas players;
+    StringList lines;
+    TTeamDatas teams;
+    TMapProgressEvent onProgress;
+};

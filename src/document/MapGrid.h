@@ -1,0 +1,119 @@
+#pragma once
+
+#include "CityType.h"
+#include "RecordText.h"
+#include "UnitType.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One plot of the map: terrain, relief, feature, bonus, improvement, route, rivers, start mark,
+// reveal state, its units and its city. The grid owns every plot; a plot owns its units and city.
+class TMapGrid {
+public:
+    static constexpr std::array<std::string_view, 16> Keys = {
+        "x=",          "y=",         "Landmark=",       "ScriptData=",  "RiverNSDirection=", "isNOfRiver",
+        "RiverWEDirection=", "isWOfRiver", "StartingPlot", "BonusType=", "ImprovementType=", "FeatureType=",
+        "FeatureVariety=", "RouteType=", "TerrainType=",  "PlotType="};
+
+    TMapGrid() = default;
+
+    void Clear();
+    void LoadFromStrings(const StringList& lines);
+    void Read(TLineSpan lines, bool keepUnknown);
+    // The plot's block, or nothing for a plot without terrain or with a negative plot type.
+    const StringList& SaveToStrings();
+    void Write(TTextWriter& out) const;
+    bool IsWritten() const { return !terrainType.empty() && plotType >= 0; }
+    const StringList& GetEditorLines();
+    void ApplyEditorLines(const StringList& rows);
+
+    bool HasCity() const { return city != nullptr; }
+    TCityType& GetOrCreateCity();
+    TCityType* City() const { return city.get(); }
+    void DeleteCity() { city.reset(); }
+    bool HasTeamReveal() const;
+    TUnitTypes& Units() { return units; }
+    const TUnitTypes& Units() const { return units; }
+
+    int X() const { return x; }
+    int Y() const { return y; }
+    const std::string& Landmark() const { return landmark; }
+    const std::string& ScriptData() const { return scriptData; }
+    int RiverNSDirection() const { return riverNSDirection; }
+    bool IsNOfRiver() const { return isNOfRiver; }
+    int RiverWEDirection() const { return riverWEDirection; }
+    bool IsWOfRiver() const { return isWOfRiver; }
+    bool StartingPlot() const { return startingPlot; }
+    const std::string& BonusType() const { return bonusType; }
+    const std::string& ImprovementType() const { return improvementType; }
+    const std::string& FeatureType() const { return featureType; }
+    int FeatureVariety() const { return featureVariety; }
+    const std::string& RouteType() const { return routeType; }
+    const std::string& TerrainType() const { return terrainType; }
+    int PlotType() const { return plotType; }
+    const FlagSet& TeamReveal() const { return teamReveal; }
+    const StringList& KeptLines() const { return kept.Lines(); }
+
+    void SetX(int value) { x = value; }
+    void SetY(int value) { y = value; }
+    void SetLandmark(std::string_view value) { AssignUpperCase(landmark, value); }
+    void SetScriptData(std::string_view value) { AssignUpperCase(scriptData, value); }
+    void SetRiverNSDirection(int value) { riverNSDirection = (value == 0 || value == 2) ? value : -1; }
+    void SetIsNOfRiver(bool value) { isNOfRiver = value; }
+    void SetRiverWEDirection(int value) { riverWEDirection = (value == 1 || value == 3) ? value : -1; }
+    void SetIsWOfRiver(bool value) { isWOfRiver = value; }
+    void SetStartingPlot(bool value) { startingPlot = value; }
+    void SetBonusType(std::string_view value) { AssignUpperCase(bonusType, value); }
+    void SetImprovementType(std::string_view value) { AssignUpperCase(improvementType, value); }
+    void SetFeatureType(std::string_view value) { AssignUpperCase(featureType, value); }
+    void SetFeatureVariety(int value) { featureVariety = (value >= 0 && value <= 2) ? value : 0; }
+    void SetRouteType(std::string_view value) { AssignUpperCase(routeType, value); }
+    void SetTerrainType(std::string_view value) { AssignUpperCase(terrainType, value); }
+    void SetPlotType(int value) { plotType = (value >= 0 && value <= 3) ? value : -1; }
+    void SetTeamReveal(int team, bool value) { SetFlagSafe(teamReveal, team, value); }
+
+private:
+    int x = -1, y = -1;
+    int riverNSDirection = -1, riverWEDirection = -1, featureVariety = 0, plotType = 3;
+    bool isNOfRiver = false, isWOfRiver = false, startingPlot = false;
+    FlagSet teamReveal{};
+    std::string landmark, scriptData, bonusType, improvementType, featureType, routeType;
+    std::string terrainType = "TERRAIN_OCEAN";
+    TUnitTypes units;
+    std::unique_ptr<TCityType> city;
+    TKeptLines kept;
+    TScratchList sectionLines, editorLines;
+};
+
+// The rectangle of plots: row y holds the plots x = 0 .. Width - 1. Owned by the document.
+class TMapGrids {
+public:
+    TMapGrids() { Clear(); }
+
+    void Clear();
+    // Negative sizes are refused with OperationAborted and change nothing.
+    void SetWidth(int width);
+    void SetHeight(int height);
+    int Width() const { return width; }
+    int Height() const { return height; }
+    TMapGrid* GetPlot(int x, int y) const;
+
+    void LoadFromStrings(const StringList& lines);
+    void Read(TLineSpan lines, bool keepUnknown);
+    const StringList& SaveToStrings();
+    void Write(TTextWriter& out) const;
+    // The text after the last plot block (the sign section), kept as it was read.
+    const StringList& TrailingLines() const { return trailing; }
+
+private:
+    static std::unique_ptr<TMapGrid> NewPlot(int x, int y);
+
+    int width = 1, height = 1;
+    std::vector<std::vector<std::unique_ptr<TMapGrid>>> rows;
+    StringList trailing;
+    TScratchList lines;
+};

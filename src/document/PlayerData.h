@@ -1,0 +1,106 @@
+#pragma once
+
+#include "RecordText.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One player slot ("BeginPlayer" ... "EndPlayer"): team, leader and civilization texts, flag,
+// colour, start, gold, era, religion, civics, attitudes, city names and handicap.
+// Owned by TPlayerDatas.
+class TPlayerData {
+public:
+    static constexpr std::array<std::string_view, 28> Keys = {
+        "Team=",          "LeaderType=",   "LeaderName=",       "CivDesc=",
+        "CivShortDesc=",  "CivAdjective=", "FlagDecal=",        "WhiteFlag=",
+        "CivType=",       "Color=",        "ArtStyle=",         "PlayableCiv=",
+        "MinorNationStatus=", "StartingGold=", "StartingX=",    "StartingY=",
+        "StateReligion=", "StartingEra=",  "Civic=",            "CivicOption=CIVICOPTION_GOVERNMENT",
+        "CivicOption=CIVICOPTION_LEGAL", "CivicOption=CIVICOPTION_LABOR", "CivicOption=CIVICOPTION_ECONOMY",
+        "CivicOption=CIVICOPTION_RELIGION", "AttitudePlayer=", "AttitudeExtra=", "CityList=", "Handicap="};
+    // The civic options in the order of the key table; the editor rows are named after them.
+    static constexpr std::array<std::string_view, 5> CivicOptions = {
+        "CIVICOPTION_GOVERNMENT", "CIVICOPTION_LEGAL", "CIVICOPTION_LABOR", "CIVICOPTION_ECONOMY",
+        "CIVICOPTION_RELIGION"};
+
+    TPlayerData() { Clear(); }
+
+    void Clear();
+    void LoadFromStrings(const StringList& lines);
+    void Read(TLineSpan lines, bool keepUnknown);
+    // The player's block, or nothing for a slot not in use.
+    const StringList& SaveToStrings();
+    void Write(TTextWriter& out) const;
+    const StringList& GetEditorLines();
+    void ApplyEditorLines(const StringList& rows);
+
+    // A player whose leader is exactly "NONE" holds no civilization.
+    bool IsEmptyPlayer() const { return leaderType == "NONE"; }
+    bool InUse() const { return team >= 0; }
+    int Team() const { return team; }
+    void SetTeam(int value) { team = value; }
+    const std::string& LeaderType() const { return leaderType; }
+    const std::string& LeaderName() const { return leaderName; }
+    const std::string& CivDesc() const { return civDesc; }
+    const std::string& CivShortDesc() const { return civShortDesc; }
+    const std::string& CivAdjective() const { return civAdjective; }
+    const std::string& FlagDecal() const { return flagDecal; }
+    bool WhiteFlag() const { return whiteFlag; }
+    const std::string& CivType() const { return civType; }
+    const std::string& Color() const { return color; }
+    const std::string& ArtStyle() const { return artStyle; }
+    bool PlayableCiv() const { return playableCiv; }
+    bool MinorNationStatus() const { return minorNationStatus; }
+    int StartingGold() const { return startingGold; }
+    int StartingX() const { return startingX; }
+    int StartingY() const { return startingY; }
+    const std::string& StateReligion() const { return stateReligion; }
+    const std::string& StartingEra() const { return startingEra; }
+    // The civic chosen for option i of CivicOptions.
+    const std::string& Civic(std::size_t option) const { return civics[option]; }
+    const StringList& AttitudeExtras() const { return attitudeExtras; }
+    const StringList& CityList() const { return cityList; }
+    const std::string& Handicap() const { return handicap; }
+    const StringList& KeptLines() const { return kept.Lines(); }
+
+private:
+    std::string artStyle;
+    StringList attitudeExtras, cityList;
+    std::string civAdjective, civDesc;
+    std::array<std::string, 5> civics;
+    std::string civShortDesc, civType, color, flagDecal, handicap, leaderName, leaderType;
+    bool minorNationStatus = false, playableCiv = true;
+    std::string startingEra;
+    int startingGold = 0, startingX = -1, startingY = -1;
+    std::string stateReligion;
+    int team = -1;
+    bool whiteFlag = false;
+    TKeptLines kept;
+    TScratchList sectionLines, editorLines;
+};
+
+// The 18 player slots; the k-th complete block of a file is slot k. Blocks beyond the 18th are
+// kept whole and written after the slots.
+class TPlayerDatas {
+public:
+    TPlayerDatas() { Clear(); }
+
+    void Clear();
+    TPlayerData* GetPlayer(int index) const;
+    int LoadedCount() const { return loadedCount; }
+    int InUseCount() const;
+    void LoadFromStrings(const StringList& lines);
+    void Read(TLineSpan lines, bool keepUnknown);
+    const StringList& SaveToStrings();
+    void Write(TTextWriter& out) const;
+    const StringList& ExtraBlocks() const { return extraBlocks; }
+
+private:
+    int loadedCount = 0;
+    std::vector<std::unique_ptr<TPlayerData>> items;
+    StringList extraBlocks;
+    TScratchList lines;
+};

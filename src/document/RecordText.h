@@ -1,0 +1,122 @@
+#pragma once
+
+// The plumbing the section records share: a span of lines to read, a writer that builds either a
+// line list or the bytes of a file, the lines a record keeps without understanding them, and the
+// records' lazily made scratch lists.
+
+#include "LineCodec.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A run of lines handed to a section reader; the text belongs to the caller.
+class TLineSpan {
+public:
+    TLineSpan() = default;
+    TLineSpan(const std::string_view* first, std::size_t count) : first(first), count(count) {}
+    explicit TLineSpan(const std::vector<std::string_view>& lines) : first(lines.data()), count(lines.size()) {}
+
+    const std::string_view* begin() const { return first; }
+    const std::string_view* end() const { return first + count; }
+    std::size_t size() const { return count; }
+    bool empty() const { return count == 0; }
+    std::string_view operator[](std::size_t i) const { return first[i]; }
+    TLineSpan Sub(std::size_t from, std::size_t length) const { return TLineSpan(first + from, length); }
+
+private:
+    const std::string_view* first = nullptr;
+    std::size_t count = 0;
+};
+
+// Views of a string list's lines, for handing it to a reader.
+std::vector<std::string_view> ViewLines(const StringList& lines);
+
+// Builds lines piece by piece, either into a string list (one entry a line) or straight into the
+// bytes of a file (CR LF after every line), so that saving a large map makes no string per line.
+class TTextWriter {
+public:
+    explicit TTextWriter(StringList& lines) : lines(&lines), text(&current) {}
+    explicit TTextWriter(std::string& bytes) : text(&bytes) {}
+
+    TTextWriter& operator<<(std::string_view piece) {
+        text->append(piece);
+        return *this;
+    }
+    TTextWriter& operator<<(const char* piece) { return *this << std::string_view(piece); }
+    TTextWriter& operator<<(const std::string& piece) { return *this << std::string_view(piece); }
+    TTextWriter& operator<<(char c) {
+        text->push_back(c);
+        return *this;
+    }
+    TTextWriter& operator<<(int value);
+    void EndLine();
+    void Line(std::string_view whole) {
+        *this << whole;
+        EndLine();
+    }
+
+private:
+    StringList* lines = nullptr;
+    std::string current;
+    std::string* text;
+};
+
+// A list made on first use: most records never need their scratch lists, and a large map holds
+// tens of thousands of plots.
+class TScratchList {
+public:
+    StringList& Get() {
+        if (!list)
+            list = std::make_unique<StringList>();
+        return *list;
+    }
+
+private:
+    std::unique_ptr<StringList> list;
+};
+
+// The lines of a record's block that carry none of its keys: the game wrote them, so they are kept,
+// trimmed, in file order, and written back just before the block's end marker.
+class TKeptLines {
+public:
+    const StringList& Lines() const;
+    bool Empty() const { return !lines || lines->empty(); }
+    std::size_t Count() const { return lines ? lines->size() : 0; }
+    void Clear() { lines.reset(); }
+    // Keeps the line when it is worth keeping: not blank and no section or block marker.
+    void Offer(std::string_view line);
+    void WriteTo(TTextWriter& out, std::string_view indent) const;
+
+private:
+    std::unique_ptr<StringList> lines;
+};
+
+// True for a line that holds one of the markers that open or close a section or block; such a line
+// is never kept, as writing it back would change the file's structure.
+bool HasStructureMarker(std::string_view line);
+
+// The plot, unit and city markers a line holds, found in one pass: the plot reader asks this of every
+// line of a map, so it must not search the line once per marker.
+enum TBlockMarker : unsigned {
+    BeginPlotMarker = 1, EndPlotMarker = 2, BeginUnitMarker = 4, EndUnitMarker = 8, BeginCityMarker = 16,
+    EndCityMarker = 32
+};
+unsigned ScanBlockMarkers(std::string_view line);
+
+// A quick test that never misses: false means no item of the line can begin with "x=" or "y=".
+bool MayHoldCoordinate(std::string_view line);
+
+// Tracks whether a reader is between its block's begin and end markers.
+class TBlockTracker {
+public:
+    TBlockTracker(std::string_view beginMarker, std::string_view endMarker) : beginMarker(beginMarker), endMarker(endMarker) {}
+    // Returns true when the line is a marker of the block.
+    bool Step(std::string_view line);
+    bool Inside() const { return inside; }
+
+private:
+    std::string_view beginMarker, endMarker;
+    bool inside = false;
+};

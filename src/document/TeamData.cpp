@@ -1,0 +1,194 @@
+#include "TeamData.h"
+
+namespace {
+
+enum TeamKey { KeyTech, KeyContact, KeyAtWar, KeyPermanent, KeyOpenBorders, KeyDefensivePact, KeyProject, KeyReveal };
+
+} // namespace
+
+void TTeamData::Clear() {
+    techs.clear();
+    projectTypes.clear();
+    ClearFlags(atWar);
+    ClearFlags(contactWithTeam);
+    ClearFlags(defensivePactWithTeam);
+    ClearFlags(openBordersWithTeam);
+    ClearFlags(permanentWarPeace);
+    revealMap = false;
+    kept.Clear();
+}
+
+void TTeamData::SetSlotIndex(int index) {
+    if (!IsValidTeamIndex(index) || index == slotIndex)
+        return;
+    slotIndex = index;
+    SetFlagSafe(contactWithTeam, index, true);
+}
+
+FlagSet& TTeamData::RelationSet(std::size_t key) {
+    switch (key) {
+    case KeyContact: return contactWithTeam;
+    case KeyAtWar: return atWar;
+    case KeyPermanent: return permanentWarPeace;
+    case KeyOpenBorders: return openBordersWithTeam;
+    default: return defensivePactWithTeam;
+    }
+}
+
+void TTeamData::LoadFromStrings(const StringList& lines) {
+    const auto views = ViewLines(lines);
+    Read(TLineSpan(views), true);
+}
+
+void TTeamData::Read(TLineSpan lines, bool keepUnknown) {
+    if (keepUnknown)
+        kept.Clear();
+    std::string scratch;
+    for (std::string_view line : lines) {
+        const TLineItems items(line);
+        bool known = false;
+        for (std::size_t k = 0; k < Keys.size(); ++k) {
+            if (!items.Has(Keys[k]))
+                continue;
+            known = true;
+            const std::string_view value = items.Value(Keys[k], scratch);
+            switch (k) {
+            case KeyTech: techs.push_back(UpperCase(value)); break;
+            case KeyProject: projectTypes.push_back(UpperCase(value)); break;
+            case KeyReveal: revealMap = value == "1"; break;
+            default: SetFlagSafe(RelationSet(k), ValueToInt(value, -1), true); break;
+            }
+        }
+        if (keepUnknown && !known)
+            kept.Offer(line);
+    }
+}
+
+const StringList& TTeamData::SaveToStrings() {
+    StringList& result = sectionLines.Get();
+    result.clear();
+    TTextWriter out(result);
+    Write(out);
+    return result;
+}
+
+namespace {
+
+void WriteRelation(TTextWriter& out, std::string_view key, const FlagSet& flags) {
+    for (std::size_t i = 0; i < flags.size(); ++i)
+        if (flags[i])
+            (out << '\t' << key << static_cast<int>(i)).EndLine();
+}
+
+} // namespace
+
+void TTeamData::Write(TTextWriter& out) const {
+    if (slotIndex < 0)
+        return;
+    out.Line("BeginTeam");
+    for (const std::string& tech : techs)
+        (out << "\tTech=" << tech).EndLine();
+    WriteRelation(out, "ContactWithTeam=", contactWithTeam);
+    WriteRelation(out, "AtWar=", atWar);
+    WriteRelation(out, "PermanentWarPeace=", permanentWarPeace);
+    WriteRelation(out, "OpenBordersWithTeam=", openBordersWithTeam);
+    WriteRelation(out, "DefensivePactWithTeam=", defensivePactWithTeam);
+    for (const std::string& project : projectTypes)
+        (out << "\tProjectType=" << project).EndLine();
+    (out << "\tRevealMap=" << BoolToFlagText(revealMap)).EndLine();
+    kept.WriteTo(out, "\t");
+    out.Line("EndTeam");
+}
+
+const StringList& TTeamData::GetEditorLines() {
+    StringList& rows = editorLines.Get();
+    rows.clear();
+    rows.push_back("Tech=" + ListToCommaText(techs));
+    rows.push_back("ContactWithTeam=" + FlagsToCommaText(contactWithTeam));
+    rows.push_back("AtWar=" + FlagsToCommaText(atWar));
+    rows.push_back("PermanentWarPeace=" + FlagsToCommaText(permanentWarPeace));
+    rows.push_back("OpenBordersWithTeam=" + FlagsToCommaText(openBordersWithTeam));
+    rows.push_back("DefensivePactWithTeam=" + FlagsToCommaText(defensivePactWithTeam));
+    rows.push_back("ProjectType=" + ListToCommaText(projectTypes));
+    rows.push_back(std::string("RevealMap=") + BoolToFlagText(revealMap));
+    return rows;
+}
+
+void TTeamData::ApplyEditorLines(const StringList& rows) {
+    StringList& remaining = editorLines.Get();
+    remaining = rows;
+    if (!remaining.empty() && slotIndex < 0)
+        slotIndex = 0;
+    ExtractListValue(remaining, "Tech=", techs);
+    for (std::size_t k = KeyContact; k <= KeyDefensivePact; ++k)
+        ExtractFlagsValue(remaining, Keys[k], RelationSet(k));
+    ExtractListValue(remaining, "ProjectType=", projectTypes);
+    const auto views = ViewLines(remaining);
+    Read(TLineSpan(views), false);
+    remaining.clear();
+}
+
+void TTeamDatas::Clear() {
+    items.clear();
+    for (int i = 0; i < MaxTeams; ++i)
+        items.push_back(std::make_unique<TTeamData>());
+    loadedCount = 0;
+    extraBlocks.clear();
+}
+
+TTeamData* TTeamDatas::GetTeam(int index) const {
+    return IsValidTeamIndex(index) ? items[static_cast<std::size_t>(index)].get() : nullptr;
+}
+
+int TTeamDatas::InUseCount() const {
+    int count = 0;
+    for (const auto& team : items)
+        count += team->InUse() ? 1 : 0;
+    return count;
+}
+
+void TTeamDatas::LoadFromStrings(const StringList& source) {
+    const auto views = ViewLines(source);
+    Read(TLineSpan(views), true);
+}
+
+void TTeamDatas::Read(TLineSpan source, bool keepUnknown) {
+    bool open = false;
+    std::size_t blockStart = 0;
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        const std::string_view line = source[i];
+        if (ContainsText(line, "BeginTeam")) {
+            open = true;
+            blockStart = i;
+        }
+        if (ContainsText(line, "EndTeam") && open) {
+            const TLineSpan block = source.Sub(blockStart, i - blockStart + 1);
+            if (IsValidTeamIndex(loadedCount)) {
+                TTeamData& team = *items[static_cast<std::size_t>(loadedCount)];
+                ++loadedCount;
+                team.SetSlotIndex(loadedCount - 1);
+                team.Read(block, keepUnknown);
+            } else if (keepUnknown) {
+                extraBlocks.insert(extraBlocks.end(), block.begin(), block.end());
+            } else {
+                return;
+            }
+            open = false;
+        }
+    }
+}
+
+const StringList& TTeamDatas::SaveToStrings() {
+    StringList& result = lines.Get();
+    result.clear();
+    TTextWriter out(result);
+    Write(out);
+    return result;
+}
+
+void TTeamDatas::Write(TTextWriter& out) const {
+    for (const auto& team : items)
+        team->Write(out);
+    for (const std::string& line : extraBlocks)
+        out.Line(line);
+}

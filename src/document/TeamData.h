@@ -1,0 +1,79 @@
+#pragma once
+
+#include "RecordText.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One team slot ("BeginTeam" ... "EndTeam"): technologies, relations to the other teams as
+// team-index sets, projects and whether the map is revealed. Owned by TTeamDatas.
+class TTeamData {
+public:
+    static constexpr std::array<std::string_view, 8> Keys = {
+        "Tech=",        "ContactWithTeam=", "AtWar=", "PermanentWarPeace=", "OpenBordersWithTeam=",
+        "DefensivePactWithTeam=", "ProjectType=", "RevealMap="};
+
+    TTeamData() = default;
+
+    // Empties the fields; the slot stays in use or out of use as it was.
+    void Clear();
+    // Takes a team slot into use; it also gets contact with itself.
+    void SetSlotIndex(int index);
+    void LoadFromStrings(const StringList& lines);
+    void Read(TLineSpan lines, bool keepUnknown);
+    // The team's block, or nothing for a slot not in use.
+    const StringList& SaveToStrings();
+    void Write(TTextWriter& out) const;
+    const StringList& GetEditorLines();
+    void ApplyEditorLines(const StringList& rows);
+
+    int SlotIndex() const { return slotIndex; }
+    bool InUse() const { return slotIndex >= 0; }
+    const StringList& Techs() const { return techs; }
+    const FlagSet& ContactWithTeam() const { return contactWithTeam; }
+    const FlagSet& AtWar() const { return atWar; }
+    const FlagSet& PermanentWarPeace() const { return permanentWarPeace; }
+    const FlagSet& OpenBordersWithTeam() const { return openBordersWithTeam; }
+    const FlagSet& DefensivePactWithTeam() const { return defensivePactWithTeam; }
+    const StringList& ProjectTypes() const { return projectTypes; }
+    bool RevealMap() const { return revealMap; }
+    const StringList& KeptLines() const { return kept.Lines(); }
+
+private:
+    FlagSet& RelationSet(std::size_t key);
+
+    FlagSet atWar{}, contactWithTeam{}, defensivePactWithTeam{};
+    int slotIndex = -1;
+    FlagSet openBordersWithTeam{}, permanentWarPeace{};
+    StringList projectTypes;
+    bool revealMap = false;
+    StringList techs;
+    TKeptLines kept;
+    TScratchList sectionLines, editorLines;
+};
+
+// The 18 team slots; the k-th complete block of a file is slot k. Blocks beyond the 18th (maps of
+// mods with more slots) are kept whole and written after the slots.
+class TTeamDatas {
+public:
+    TTeamDatas() { Clear(); }
+
+    void Clear();
+    TTeamData* GetTeam(int index) const;
+    int LoadedCount() const { return loadedCount; }
+    int InUseCount() const;
+    void LoadFromStrings(const StringList& lines);
+    void Read(TLineSpan lines, bool keepUnknown);
+    const StringList& SaveToStrings();
+    void Write(TTextWriter& out) const;
+    const StringList& ExtraBlocks() const { return extraBlocks; }
+
+private:
+    int loadedCount = 0;
+    std::vector<std::unique_ptr<TTeamData>> items;
+    StringList extraBlocks;
+    TScratchList lines;
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "RecordText.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One unit standing on a plot ("BeginUnit" ... "EndUnit" inside the plot block).
+class TUnitType {
+public:
+    static constexpr std::array<std::string_view, 7> Keys = {"UnitType=",      "UnitOwner=",  "Level=",
+                                                             "Experience=",    "PromotionType=", "UnitAIType=",
+                                                             "ScriptData="};
+
+    TUnitType() = default;
+
+    void Clear();
+    void LoadFromStrings(const StringList& lines);
+    void Read(TLineSpan lines, bool keepUnknown);
+    const StringList& SaveToStrings();
+    void Write(TTextWriter& out) const;
+    const StringList& GetEditorLines();
+    void ApplyEditorLines(const StringList& rows);
+    // The unit type without its "UNIT_" prefix, as the units editor lists it.
+    std::string DisplayName() const;
+
+    const std::string& UnitType() const { return unitType; }
+    int UnitOwner() const { return unitOwner; }
+    int Level() const { return level; }
+    int Experience() const { return experience; }
+    const StringList& PromotionTypes() const { return promotionTypes; }
+    const std::string& UnitAIType() const { return unitAIType; }
+    const std::string& ScriptData() const { return scriptData; }
+    const StringList& KeptLines() const { return kept.Lines(); }
+
+    void SetUnitType(std::string_view value);
+    void SetUnitOwner(int value) { unitOwner = value; }
+    void SetLevel(int value) { level = value; }
+    void SetExperience(int value) { experience = value; }
+    void SetPromotionTypes(const StringList& value) { promotionTypes = value; }
+    void SetUnitAIType(std::string_view value);
+    void SetScriptData(std::string_view value);
+
+private:
+    std::string unitType = "UNIT_SETTLER";
+    int unitOwner = 0, level = 1, experience = 0;
+    StringList promotionTypes;
+    std::string unitAIType = "UNITAI_SETTLE";
+    std::string scriptData;
+    TKeptLines kept;
+    TScratchList sectionLines, editorLines;
+};
+
+// The units of one plot, in file order. Every plot owns one list; the list owns its units.
+class TUnitTypes {
+public:
+    TUnitType& Add();
+    void Delete(int index);
+    int Count() const { return static_cast<int>(units.size()); }
+    TUnitType* GetUnit(int index) const;
+    void Clear() { units.clear(); }
+    const StringList& SaveToStrings();
+    void Write(TTextWriter& out) const;
+
+private:
+    std::vector<std::unique_ptr<TUnitType>> units;
+    TScratchList lines;
+};
