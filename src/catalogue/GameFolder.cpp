@@ -1,0 +1,328 @@
+#include "GameFolder.h"
+
+#include "FileText.h"
+#include "GamePath.h"
+#include "LineCodec.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <dirent.h>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr const char* FiraxisKey = "SOFTWARE\\Firaxis Games";
+constexpr const char* FiraxisKey32 = "SOFTWARE\\Wow6432Node\\Firaxis Games";
+constexpr const char* DemoName = "Halvard's Civilization 4 Demo";
+constexpr const char* FullName = "Halvard's Civilization 4";
+constexpr const char* DemoSuffix = "Civilization 4 Demo";
+constexpr const char* FullSuffix = "Civilization 4";
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+struct TDirCloser {
+    void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
+// The sub-folders of a folder, sorted by name; none when it cannot be read.
+std::vector<std::string> SubFolders(const std::string& folder) {
+    std::vector<std::string> found;
+    const std::unique_ptr<DIR, TDirCloser> dir(::opendir(folder.c_str()));
+    if (!dir)
+        return found;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != ".." && IsFolder(folder + "/" + name))
+            found.push_back(folder + "/" + name);
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+void AppendUtf8(std::string& out, unsigned long ch) {
+    if (ch < 0x80) {
+        out.push_back(static_cast<char>(ch));
+    } else if (ch < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (ch >> 6)));
+        out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | ((ch >> 12) & 0x0F)));
+        out.push_back(static_cast<char>(0x80 | ((ch >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+    }
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Reads an escaped text up to the unescaped `end` character, from `pos`; leaves `pos` after it.
+// False when the line ends first.
+bool ReadEscaped(std::string_view line, std::size_t& pos, char end, std::string& out) {
+    out.clear();
+    while (pos < line.size()) {
+        const char c = line[pos++];
+        if (c == end)
+            return true;
+        if (c != '\\' || pos >= line.size()) {
+            out.push_back(c);
+            continue;
+        }
+        const char e = line[pos++];
+        switch (e) {
+        case 'n':
+            out.push_back('\n');
+            break;
+        case 'r':
+            out.push_back('\r');
+            break;
+        case 't':
+            out.push_back('\t');
+            break;
+        case 'x': {
+            unsigned long ch = 0;
+            int digits = 0;
+            while (digits < 4 && pos < line.size() && HexValue(line[pos]) >= 0) {
+                ch = ch * 16 + static_cast<unsigned long>(HexValue(line[pos++]));
+                ++digits;
+            }
+            if (digits == 0)
+                out.push_back('x');
+            else
+                AppendUtf8(out, ch);
+            break;
+        }
+        default:
+            if (e >= '0' && e <= '7') {
+                unsigned long ch = static_cast<unsigned long>(e - '0');
+                for (int digits = 1; digits < 3 && pos < line.size() && line[pos] >= '0' && line[pos] <= '7';
+                     ++digits)
+                    ch = ch * 8 + static_cast<unsigned long>(line[pos++] - '0');
+                AppendUtf8(out, ch);
+            } else {
+                // "\\", "\"", "\]" and anything else stand for the character itself.
+                out.push_back(e);
+            }
+        }
+    }
+    return false;
+}
+
+bool UnderRoot(std::string_view path, std::string_view root) {
+    return StartsWithText(path, root) && (path.size() == root.size() || path[root.size()] == '\\');
+}
+
+bool EndsWithText(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() && SameText(text.substr(text.size() - suffix.size()), suffix);
+}
+
+std::string TrimTrailingSeparators(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+std::string CanonicalPath(const std::string& path) {
+    char buffer[PATH_MAX];
+    return ::realpath(path.c_str(), buffer) ? std::string(buffer) : path;
+}
+
+std::string FolderHoldingGame(const std::string& folder) {
+    std::string resolved;
+    if (ResolvePathIgnoringCase(folder + "/Assets/XML/GameInfo/CIV4EraInfos.xml", resolved))
+        return folder;
+    return {};
+}
+
+} // namespace
+
+TGameSearchPlaces TGameSearchPlaces::FromEnvironment() {
+    TGameSearchPlaces places;
+    if (const char* home = std::getenv("HOME"))
+        places.home = home;
+    if (const char* prefix = std::getenv("WINEPREFIX"))
+        places.winePrefix = prefix;
+    return places;
+}
+
+TWineRegistry TWineRegistry::Parse(std::string_view text, const std::vector<std::string>& roots) {
+    TWineRegistry registry;
+    TKey* current = nullptr;
+    std::string name, value;
+    for (const std::string_view rawLine : SplitLines(text)) {
+        const std::string_view line = TrimBlanks(rawLine);
+        if (line.empty())
+            continue;
+        if (line.front() == '[') {
+            current = nullptr;
+            std::size_t pos = 1;
+            std::string path;
+            if (!ReadEscaped(line, pos, ']', path))
+                continue;
+            const bool kept =
+                roots.empty() || std::any_of(roots.begin(), roots.end(),
+                                             [&](const std::string& root) { return UnderRoot(path, root); });
+            if (kept) {
+                registry.keys.push_back({std::move(path), {}});
+                current = &registry.keys.back();
+            }
+            continue;
+        }
+        if (!current || (line.front() != '"' && line.front() != '@'))
+            continue;
+        std::size_t pos = 1;
+        if (line.front() == '@')
+            name.clear();
+        else if (!ReadEscaped(line, pos, '"', name))
+            continue;
+        if (pos >= line.size() || line[pos] != '=')
+            continue;
+        std::string_view data = line.substr(pos + 1);
+        if (StartsWithText(data, "str(")) {
+            const std::size_t colon = data.find("):");
+            if (colon == std::string_view::npos)
+                continue;
+            data.remove_prefix(colon + 2);
+        }
+        if (data.empty() || data.front() != '"')
+            continue;
+        std::size_t valuePos = 1;
+        if (ReadEscaped(data, valuePos, '"', value))
+            current->strings.emplace_back(name, value);
+    }
+    return registry;
+}
+
+const TWineRegistry::TKey* TWineRegistry::FindKey(std::string_view path) const {
+    // A key may be written more than once; the last one counts, as when the file is loaded.
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+        if (SameText(key->path, path))
+            return &*key;
+    return nullptr;
+}
+
+bool TWineRegistry::HasKey(std::string_view path) const {
+    return FindKey(path) != nullptr;
+}
+
+bool TWineRegistry::ReadString(std::string_view path, std::string_view name, std::string& value) const {
+    const TKey* key = FindKey(path);
+    if (!key)
+        return false;
+    for (const auto& [valueName, text] : key->strings) {
+        if (SameText(valueName, name)) {
+            value = text;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> TWineRegistry::SubkeyNames(std::string_view path) const {
+    std::vector<std::string> names;
+    for (const TKey& key : keys) {
+        if (key.path.size() <= path.size() + 1 || !UnderRoot(key.path, path))
+            continue;
+        const std::string_view rest = std::string_view(key.path).substr(path.size() + 1);
+        const std::string child(rest.substr(0, rest.find('\\')));
+        const bool known =
+            std::any_of(names.begin(), names.end(), [&](const std::string& n) { return SameText(n, child); });
+        if (!child.empty() && !known)
+            names.push_back(child);
+    }
+    return names;
+}
+
+std::vector<std::string> GameKeyCandidates(const TWineRegistry& registry) {
+    std::vector<std::string> candidates;
+    const auto add = [&](const std::string& path) {
+        if (registry.HasKey(path) && std::none_of(candidates.begin(), candidates.end(),
+                                                  [&](const std::string& c) { return SameText(c, path); }))
+            candidates.push_back(path);
+    };
+    for (const char* name : {DemoName, FullName})
+        for (const char* parent : {FiraxisKey, FiraxisKey32})
+            add(std::string(parent) + "\\" + name);
+    for (const char* suffix : {DemoSuffix, FullSuffix})
+        for (const char* parent : {FiraxisKey, FiraxisKey32})
+            for (const std::string& child : registry.SubkeyNames(parent))
+                if (EndsWithText(child, suffix))
+                    add(std::string(parent) + "\\" + child);
+    return candidates;
+}
+
+std::string WindowsPathInPrefix(const std::string& prefix, std::string_view windowsPath) {
+    if (windowsPath.size() < 2 || windowsPath[1] != ':')
+        return {};
+    const char drive = static_cast<char>(UpperChar(windowsPath[0]) - 'A' + 'a');
+    if (drive < 'a' || drive > 'z')
+        return {};
+    const std::string rest = ToLocalSeparators(windowsPath.substr(2));
+    std::string root = prefix + "/dosdevices/" + drive + ":";
+    if (!IsFolder(root)) {
+        if (drive != 'c')
+            return {};
+        root = prefix + "/drive_c";
+    }
+    std::string resolved;
+    if (!ResolvePathIgnoringCase(root + "/" + rest, resolved) || !IsFolder(resolved))
+        return {};
+    return TrimTrailingSeparators(resolved);
+}
+
+std::string InstallDirInPrefix(const TWineRegistry& registry, const std::string& prefix) {
+    for (const std::string& key : GameKeyCandidates(registry)) {
+        std::string installDir;
+        if (!registry.ReadString(key, "INSTALLDIR", installDir) || installDir.empty())
+            continue;
+        const std::string folder = WindowsPathInPrefix(prefix, installDir);
+        if (!folder.empty())
+            return folder;
+    }
+    return {};
+}
+
+std::string FindGameFolder(const TGameSearchPlaces& places) {
+    std::vector<std::string> prefixes;
+    prefixes.push_back(!places.winePrefix.empty() ? places.winePrefix : places.home + "/.wine");
+    const std::vector<std::string> steamRoots = {places.home + "/.steam/steam",
+                                                 places.home + "/.local/share/Steam"};
+    for (const std::string& steam : steamRoots)
+        for (const std::string& app : SubFolders(steam + "/steamapps/compatdata"))
+            prefixes.push_back(app + "/pfx");
+
+    std::vector<std::string> seen;
+    const std::vector<std::string> roots = {FiraxisKey, FiraxisKey32};
+    for (const std::string& prefix : prefixes) {
+        const std::string canonical = CanonicalPath(prefix);
+        if (std::find(seen.begin(), seen.end(), canonical) != seen.end())
+            continue;
+        seen.push_back(canonical);
+        std::string text;
+        try {
+            text = ReadFileBytes(prefix + "/system.reg");
+        } catch (const OperationAborted&) {
+            continue; // no Wine prefix here
+        }
+        const std::string folder = InstallDirInPrefix(TWineRegistry::Parse(text, roots), prefix);
+        if (!folder.empty())
+            return folder;
+    }
+
+    for (const std::string& steam : steamRoots)
+        for (const std::string& game : SubFolders(steam + "/steamapps/common"))
+            if (!FolderHoldingGame(game).empty())
+                return game;
+    return {};
+}
