@@ -4,14 +4,24 @@
 
 namespace {
 
-constexpr std::string_view CityKeys[] = {
-    "CityOwner=",          "CityName=",           "CityPopulation=", "ProductionUnit=",
-    "ProductionBuilding=", "ProductionProject=",  "ProductionProcess=", "BuildingType=",
-    "HolyCityReligionType=", "ReligionType=",     "ScriptData=",     "CityCulture="};
+constexpr std::string_view CityKeys[] = {"CityOwner=",         "CityName=",           "CityPopulation=",
+                                         "ProductionUnit=",    "ProductionBuilding=", "ProductionProject=",
+                                         "ProductionProcess=", "BuildingType=",       "HolyCityReligionType=",
+                                         "ReligionType=",      "ScriptData=",         "CityCulture="};
 
 enum CityKey {
-    KeyOwner, KeyName, KeyPopulation, KeyUnit, KeyBuilding, KeyProject, KeyProcess, KeyBuildingType,
-    KeyHolyCity, KeyReligion, KeyScriptData, KeyCityCulture
+    KeyOwner,
+    KeyName,
+    KeyPopulation,
+    KeyUnit,
+    KeyBuilding,
+    KeyProject,
+    KeyProcess,
+    KeyBuildingType,
+    KeyHolyCity,
+    KeyReligion,
+    KeyScriptData,
+    KeyCityCulture
 };
 
 // The slot of a "Player#Culture=" line: every "Player" removed, then the number before "Culture=".
@@ -43,7 +53,9 @@ void TCityType::Clear() {
     kept.Clear();
 }
 
-std::string TCityType::CultureKey(int slot) { return "Player" + IntToText(slot) + "Culture="; }
+std::string TCityType::CultureKey(int slot) {
+    return "Player" + IntToText(slot) + "Culture=";
+}
 
 int TCityType::GetCulture(int slot) const {
     if (!IsValidPlayerIndex(slot) || culture[static_cast<std::size_t>(slot)].empty())
@@ -96,15 +108,17 @@ void TCityType::SetProductionProject(std::string_view value) {
 void TCityType::SetProductionProcess(std::string_view value) {
     SetProduction(productionProcess, value, TProductionKind::Process);
 }
-void TCityType::SetScriptData(std::string_view value) { AssignUpperCase(scriptData, value); }
+void TCityType::SetScriptData(std::string_view value) {
+    AssignUpperCase(scriptData, value);
+}
 
 void TCityType::LoadFromStrings(const StringList& lines) {
     const auto views = ViewLines(lines);
     Read(TLineSpan(views), true);
 }
 
-void TCityType::Read(TLineSpan lines, bool keepUnknown) {
-    if (keepUnknown)
+void TCityType::Read(TLineSpan lines, bool fromFile) {
+    if (fromFile)
         kept.Clear();
     std::string scratch;
     for (std::string_view line : lines) {
@@ -117,8 +131,14 @@ void TCityType::Read(TLineSpan lines, bool keepUnknown) {
             return items.Value(CityKeys[key], scratch);
         };
         if (auto v = value(KeyOwner)) {
-            SetCityOwner(ValueToInt(*v, 0));
-            if (!IsValidPlayerIndex(cityOwner))
+            const int owner = ValueToInt(*v, 0);
+            // The game's barbarians (and a mod's further players) own cities beyond the editor's 18
+            // slots; a file's city keeps such an owner rather than being wiped.
+            if (fromFile && owner >= MaxPlayers)
+                cityOwner = owner;
+            else
+                SetCityOwner(owner);
+            if (cityOwner < 0 || (!fromFile && !IsValidPlayerIndex(cityOwner)))
                 return;
         }
         if (auto v = value(KeyName))
@@ -141,16 +161,23 @@ void TCityType::Read(TLineSpan lines, bool keepUnknown) {
             religionTypes.push_back(UpperCase(*religion));
         if (auto v = value(KeyScriptData))
             SetScriptData(*v);
+        // Culture of a player beyond the 18 slots has no field: a file's line for it is kept as read.
+        const bool knownBeforeCulture = known;
         if (auto v = value(KeyCityCulture)) {
-            SetCulture(cityOwner, ValueToInt(*v, -1));
+            const int amount = ValueToInt(*v, -1);
+            if (IsValidPlayerIndex(cityOwner))
+                SetCulture(cityOwner, amount);
+            else
+                known = knownBeforeCulture;
         } else if (ContainsText(line, "Culture=")) {
             const int slot = CultureSlot(line);
             if (slot != -1) {
-                known = true;
-                SetCulture(slot, ValueToInt(ValueAfterEquals(items.FirstItem()), -1));
+                const int amount = ValueToInt(ValueAfterEquals(items.FirstItem()), -1);
+                known = known || IsValidPlayerIndex(slot);
+                SetCulture(slot, amount);
             }
         }
-        if (keepUnknown && !known)
+        if (fromFile && !known)
             kept.Offer(line);
     }
 }
@@ -169,11 +196,20 @@ void TCityType::Write(TTextWriter& out) const {
     (out << "\t\tCityName=" << cityName).EndLine();
     (out << "\t\tCityPopulation=" << cityPopulation).EndLine();
     switch (productionKind) {
-    case TProductionKind::Unit: (out << "\t\tProductionUnit=" << productionUnit).EndLine(); break;
-    case TProductionKind::Building: (out << "\t\tProductionBuilding=" << productionBuilding).EndLine(); break;
-    case TProductionKind::Project: (out << "\t\tProductionProject=" << productionProject).EndLine(); break;
-    case TProductionKind::Process: (out << "\t\tProductionProcess=" << productionProcess).EndLine(); break;
-    case TProductionKind::None: break;
+    case TProductionKind::Unit:
+        (out << "\t\tProductionUnit=" << productionUnit).EndLine();
+        break;
+    case TProductionKind::Building:
+        (out << "\t\tProductionBuilding=" << productionBuilding).EndLine();
+        break;
+    case TProductionKind::Project:
+        (out << "\t\tProductionProject=" << productionProject).EndLine();
+        break;
+    case TProductionKind::Process:
+        (out << "\t\tProductionProcess=" << productionProcess).EndLine();
+        break;
+    case TProductionKind::None:
+        break;
     }
     for (const std::string& building : buildingTypes)
         (out << "\t\tBuildingType=" << building).EndLine();

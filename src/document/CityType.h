@@ -16,7 +16,7 @@ public:
 
     void Clear();
     void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool keepUnknown);
+    void Read(TLineSpan lines, bool fromFile);
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
     const StringList& GetEditorLines();

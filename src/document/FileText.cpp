@@ -130,7 +130,9 @@ TFileOps TFileOps::System() {
     ops.write = [](int fd, const char* data, std::size_t size) -> long { return ::write(fd, data, size); };
     ops.sync = [](int fd) { return ::fsync(fd); };
     ops.close = [](int fd) { return ::close(fd); };
-    ops.rename = [](const std::string& from, const std::string& to) { return ::rename(from.c_str(), to.c_str()); };
+    ops.rename = [](const std::string& from, const std::string& to) {
+        return ::rename(from.c_str(), to.c_str());
+    };
     ops.unlink = [](const std::string& path) { return ::unlink(path.c_str()); };
     return ops;
 }

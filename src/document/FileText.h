@@ -29,4 +29,5 @@ struct TFileOps {
 // Writes the bytes to a temporary file in the target's folder, flushes it to disk and renames it
 // over the target (through a symbolic link to the file it names). On any failure the temporary is
 // removed, the target is untouched, and OperationAborted is raised.
-void WriteFileAtomically(const std::string& path, std::string_view bytes, const TFileOps& ops = TFileOps::System());
+void WriteFileAtomically(const std::string& path, std::string_view bytes,
+                         const TFileOps& ops = TFileOps::System());

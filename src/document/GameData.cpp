@@ -21,8 +21,8 @@ void TGameData::LoadFromStrings(const StringList& lines) {
     Read(TLineSpan(views), true);
 }
 
-void TGameData::Read(TLineSpan lines, bool keepUnknown) {
-    if (keepUnknown)
+void TGameData::Read(TLineSpan lines, bool fromFile) {
+    if (fromFile)
         kept.Clear();
     TBlockTracker block("BeginGame", "EndGame");
     std::string scratch;
@@ -35,24 +35,52 @@ void TGameData::Read(TLineSpan lines, bool keepUnknown) {
             known = true;
             const std::string_view value = items.Value(Keys[k], scratch);
             switch (k) {
-            case 0: era = UpperCase(value); break;
-            case 1: speed = UpperCase(value); break;
-            case 2: calendar = UpperCase(value); break;
-            case 3: options.push_back(UpperCase(value)); break;
-            case 4: mpOptions.push_back(UpperCase(value)); break;
-            case 5: forceControls.push_back(UpperCase(value)); break;
-            case 6: victories.push_back(UpperCase(value)); break;
-            case 7: gameTurn = ValueToInt(value, gameTurn); break;
-            case 8: maxTurns = ValueToInt(value, maxTurns); break;
-            case 9: maxCityElimination = ValueToInt(value, maxCityElimination); break;
-            case 10: targetScore = ValueToInt(value, targetScore); break;
-            case 11: startYear = ValueToInt(value, startYear); break;
-            case 12: description = UpperCase(value); break;
-            case 13: modPath = UpperCase(value); break;
+            case 0:
+                era = UpperCase(value);
+                break;
+            case 1:
+                speed = UpperCase(value);
+                break;
+            case 2:
+                calendar = UpperCase(value);
+                break;
+            case 3:
+                options.push_back(UpperCase(value));
+                break;
+            case 4:
+                mpOptions.push_back(UpperCase(value));
+                break;
+            case 5:
+                forceControls.push_back(UpperCase(value));
+                break;
+            case 6:
+                victories.push_back(UpperCase(value));
+                break;
+            case 7:
+                gameTurn = ValueToInt(value, gameTurn);
+                break;
+            case 8:
+                maxTurns = ValueToInt(value, maxTurns);
+                break;
+            case 9:
+                maxCityElimination = ValueToInt(value, maxCityElimination);
+                break;
+            case 10:
+                targetScore = ValueToInt(value, targetScore);
+                break;
+            case 11:
+                startYear = ValueToInt(value, startYear);
+                break;
+            case 12:
+                description = UpperCase(value);
+                break;
+            case 13:
+                modPath = UpperCase(value);
+                break;
             }
         }
         const bool marker = block.Step(line);
-        if (keepUnknown && !known && !marker && block.Inside())
+        if (fromFile && !known && !marker && block.Inside())
             kept.Offer(line);
     }
 }

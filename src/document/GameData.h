@@ -11,15 +11,15 @@
 class TGameData {
 public:
     static constexpr std::array<std::string_view, 14> Keys = {
-        "Era=",      "Speed=",   "Calendar=",           "Option=",       "MPOption=",  "ForceControl=",
-        "Victory=",  "GameTurn=", "MaxTurns=",          "MaxCityElimination=", "TargetScore=", "StartYear=",
-        "Description=", "ModPath="};
+        "Era=",          "Speed=",     "Calendar=",    "Option=",   "MPOption=",
+        "ForceControl=", "Victory=",   "GameTurn=",    "MaxTurns=", "MaxCityElimination=",
+        "TargetScore=",  "StartYear=", "Description=", "ModPath="};
 
     TGameData() { Clear(); }
 
     void Clear();
     void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool keepUnknown);
+    void Read(TLineSpan lines, bool fromFile);
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
     const StringList& GetEditorLines();

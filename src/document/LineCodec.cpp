@@ -4,12 +4,20 @@
 #include <charconv>
 #include <cstring>
 
-bool IsValidTeamIndex(int index) { return index >= 0 && index < MaxTeams; }
-bool IsValidPlayerIndex(int index) { return index >= 0 && index < MaxPlayers; }
+bool IsValidTeamIndex(int index) {
+    return index >= 0 && index < MaxTeams;
+}
+bool IsValidPlayerIndex(int index) {
+    return index >= 0 && index < MaxPlayers;
+}
 
-const char* BoolToFlagText(bool value) { return value ? "1" : "0"; }
+const char* BoolToFlagText(bool value) {
+    return value ? "1" : "0";
+}
 
-char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char UpperChar(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 std::string UpperCase(std::string_view text) {
     std::string result(text);
@@ -62,7 +70,9 @@ bool ContainsText(std::string_view text, std::string_view part) {
     return FindText(text, part) != std::string_view::npos;
 }
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     std::size_t begin = 0, end = text.size();
@@ -79,7 +89,8 @@ std::string DeleteAllText(std::string_view text, std::string_view part) {
     std::string result;
     result.reserve(text.size());
     std::size_t pos = 0;
-    for (std::size_t hit; (hit = FindText(text, part, pos)) != std::string_view::npos; pos = hit + part.size())
+    for (std::size_t hit; (hit = FindText(text, part, pos)) != std::string_view::npos;
+         pos = hit + part.size())
         result.append(text.substr(pos, hit - pos));
     result.append(text.substr(pos));
     return result;
@@ -211,7 +222,9 @@ std::string_view FindKeyItem(std::string_view line, std::string_view key) {
     return key.empty() ? items.FirstItem() : items.Find(key);
 }
 
-bool LineHasKey(std::string_view line, std::string_view key) { return TLineItems(line).Has(key); }
+bool LineHasKey(std::string_view line, std::string_view key) {
+    return TLineItems(line).Has(key);
+}
 
 std::string_view ValueAfterEquals(std::string_view text) {
     const std::size_t eq = text.find('=');
@@ -230,7 +243,9 @@ void SetFlagSafe(FlagSet& flags, int index, bool value) {
         flags[static_cast<std::size_t>(index)] = value;
 }
 
-void ClearFlags(FlagSet& flags) { flags.fill(false); }
+void ClearFlags(FlagSet& flags) {
+    flags.fill(false);
+}
 
 std::string FlagsToCommaText(const FlagSet& flags) {
     std::string text;
@@ -302,5 +317,6 @@ void FlagsFromCommaText(std::string_view text, FlagSet& flags) {
 }
 
 void ExtractFlagsValue(StringList& lines, std::string_view key, FlagSet& flags) {
-    ExtractLines(lines, key, [&](const std::string& line) { FlagsFromCommaText(ValueAfterEquals(line), flags); });
+    ExtractLines(lines, key,
+                 [&](const std::string& line) { FlagsFromCommaText(ValueAfterEquals(line), flags); });
 }

@@ -23,7 +23,9 @@ class OperationAborted : public std::exception {
 public:
     OperationAborted() = default;
     explicit OperationAborted(std::string reason) : reason(std::move(reason)) {}
-    const char* what() const noexcept override { return reason.empty() ? "Operation aborted" : reason.c_str(); }
+    const char* what() const noexcept override {
+        return reason.empty() ? "Operation aborted" : reason.c_str();
+    }
 
 private:
     std::string reason;
@@ -86,7 +88,9 @@ public:
 
 private:
     static constexpr std::size_t InlineItems = 8;
-    std::string_view Item(std::size_t i) const { return i < InlineItems ? inlineItems[i] : moreItems[i - InlineItems]; }
+    std::string_view Item(std::size_t i) const {
+        return i < InlineItems ? inlineItems[i] : moreItems[i - InlineItems];
+    }
 
     std::string_view line;
     std::size_t count = 0;

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 5> SectionMarkers = {"BeginGame", "BeginTeam", "BeginPlayer", "BeginMap",
-                                                            "BeginPlot"};
+constexpr std::array<std::string_view, 5> SectionMarkers = {"BeginGame", "BeginTeam", "BeginPlayer",
+                                                            "BeginMap", "BeginPlot"};
 enum Section { GameSection, TeamSection, PlayerSection, MapSection, PlotSection };
 
 const std::string FailOpen = "Fail to open file!";
@@ -91,7 +91,8 @@ void TMap::LoadFromStrings(const StringList& source) {
 
 void TMap::CheckGridSize() {
     const long long width = mapData.GridWidth(), height = mapData.GridHeight();
-    if (width >= 0 && height >= 0 && width <= MaxGridSide && height <= MaxGridSide && width * height <= MaxGridPlots)
+    if (width >= 0 && height >= 0 && width <= MaxGridSide && height <= MaxGridSide &&
+        width * height <= MaxGridPlots)
         return;
     Clear();
     errorText = "Map size " + std::to_string(width) + " x " + std::to_string(height) +
@@ -123,12 +124,21 @@ void TMap::LoadFromLines(const std::vector<std::string_view>& source) {
         if (onProgress)
             for (long i = markers[s]; i < end; ++i)
                 onProgress(*this, static_cast<int>(i + 1), static_cast<int>(total));
-        const TLineSpan span = all.Sub(static_cast<std::size_t>(markers[s]), static_cast<std::size_t>(end - markers[s]));
+        const TLineSpan span =
+            all.Sub(static_cast<std::size_t>(markers[s]), static_cast<std::size_t>(end - markers[s]));
         switch (s) {
-        case GameSection: game.Read(span, true); break;
-        case TeamSection: teams.Read(span, true); break;
-        case PlayerSection: players.Read(span, true); break;
-        case MapSection: mapData.Read(span, true); break;
+        case GameSection:
+            game.Read(span, true);
+            break;
+        case TeamSection:
+            teams.Read(span, true);
+            break;
+        case PlayerSection:
+            players.Read(span, true);
+            break;
+        case MapSection:
+            mapData.Read(span, true);
+            break;
         case PlotSection:
             CheckGridSize();
             grids.SetWidth(mapData.GridWidth());
@@ -157,7 +167,8 @@ const StringList& TMap::SaveToStrings() {
 
 std::string TMap::SaveToBytes() {
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(grids.Width()) * static_cast<std::size_t>(grids.Height()) * 96 + 4096);
+    bytes.reserve(static_cast<std::size_t>(grids.Width()) * static_cast<std::size_t>(grids.Height()) * 96 +
+                  4096);
     TTextWriter out(bytes);
     Write(out);
     return bytes;

@@ -18,8 +18,8 @@ void TMapData::LoadFromStrings(const StringList& lines) {
     Read(TLineSpan(views), true);
 }
 
-void TMapData::Read(TLineSpan lines, bool keepUnknown) {
-    if (keepUnknown)
+void TMapData::Read(TLineSpan lines, bool fromFile) {
+    if (fromFile)
         kept.Clear();
     TBlockTracker block("BeginMap", "EndMap");
     std::string scratch;
@@ -32,20 +32,40 @@ void TMapData::Read(TLineSpan lines, bool keepUnknown) {
             known = true;
             const std::string_view value = items.Value(Keys[k], scratch);
             switch (k) {
-            case 0: gridWidth = ValueToInt(value, 1); break;
-            case 1: gridHeight = ValueToInt(value, 1); break;
-            case 2: topLatitude = ValueToInt(value, 90); break;
-            case 3: bottomLatitude = ValueToInt(value, -90); break;
-            case 4: wrapX = ValueToInt(value, 1); break;
-            case 5: wrapY = ValueToInt(value, 0); break;
-            case 6: SetWorldSize(value); break;
-            case 7: SetClimate(value); break;
-            case 8: SetSeaLevel(value); break;
-            case 9: numPlotsWritten = ValueToInt(value, -1); break;
+            case 0:
+                gridWidth = ValueToInt(value, 1);
+                break;
+            case 1:
+                gridHeight = ValueToInt(value, 1);
+                break;
+            case 2:
+                topLatitude = ValueToInt(value, 90);
+                break;
+            case 3:
+                bottomLatitude = ValueToInt(value, -90);
+                break;
+            case 4:
+                wrapX = ValueToInt(value, 1);
+                break;
+            case 5:
+                wrapY = ValueToInt(value, 0);
+                break;
+            case 6:
+                SetWorldSize(value);
+                break;
+            case 7:
+                SetClimate(value);
+                break;
+            case 8:
+                SetSeaLevel(value);
+                break;
+            case 9:
+                numPlotsWritten = ValueToInt(value, -1);
+                break;
             }
         }
         const bool marker = block.Step(line);
-        if (keepUnknown && !known && !marker && block.Inside())
+        if (fromFile && !known && !marker && block.Inside())
             kept.Offer(line);
     }
 }

@@ -18,7 +18,7 @@ public:
 
     void Clear();
     void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool keepUnknown);
+    void Read(TLineSpan lines, bool fromFile);
     const StringList& SaveToStrings();
     // Writes the section; the plot count is first set to width times height.
     void Write(TTextWriter& out);

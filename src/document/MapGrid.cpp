@@ -5,11 +5,34 @@
 namespace {
 
 enum PlotKey {
-    KeyX, KeyY, KeyLandmark, KeyScriptData, KeyRiverNS, KeyNOfRiver, KeyRiverWE, KeyWOfRiver, KeyStartingPlot,
-    KeyBonus, KeyImprovement, KeyFeature, KeyFeatureVariety, KeyRoute, KeyTerrain, KeyPlotType
+    KeyX,
+    KeyY,
+    KeyLandmark,
+    KeyScriptData,
+    KeyRiverNS,
+    KeyNOfRiver,
+    KeyRiverWE,
+    KeyWOfRiver,
+    KeyStartingPlot,
+    KeyBonus,
+    KeyImprovement,
+    KeyFeature,
+    KeyFeatureVariety,
+    KeyRoute,
+    KeyTerrain,
+    KeyPlotType
 };
 
 constexpr std::string_view TeamRevealKey = "TeamReveal=";
+
+// A river edge flows one of two ways; the game has also been seen writing the other two cardinal
+// directions (0 to 3), and a file's value in that range is kept as the game wrote it.
+void SetRiverDirection(int& field, int value, bool fromFile, int first, int second) {
+    if (value == first || value == second || (fromFile && value >= 0 && value <= 3))
+        field = value;
+    else
+        field = -1;
+}
 
 } // namespace
 
@@ -47,8 +70,8 @@ void TMapGrid::LoadFromStrings(const StringList& lines) {
     Read(TLineSpan(views), true);
 }
 
-void TMapGrid::Read(TLineSpan lines, bool keepUnknown) {
-    if (keepUnknown)
+void TMapGrid::Read(TLineSpan lines, bool fromFile) {
+    if (fromFile)
         kept.Clear();
     bool inUnit = false, inCity = false;
     std::size_t unitStart = 0, cityStart = 0;
@@ -66,22 +89,54 @@ void TMapGrid::Read(TLineSpan lines, bool keepUnknown) {
             known = true;
             const std::string_view value = items.Value(Keys[k], scratch);
             switch (k) {
-            case KeyX: x = ValueToInt(value, -1); break;
-            case KeyY: y = ValueToInt(value, -1); break;
-            case KeyLandmark: SetLandmark(value); break;
-            case KeyScriptData: SetScriptData(value); break;
-            case KeyRiverNS: SetRiverNSDirection(ValueToInt(value, -1)); break;
-            case KeyNOfRiver: isNOfRiver = true; break;
-            case KeyRiverWE: SetRiverWEDirection(ValueToInt(value, -1)); break;
-            case KeyWOfRiver: isWOfRiver = true; break;
-            case KeyStartingPlot: startingPlot = true; break;
-            case KeyBonus: SetBonusType(value); break;
-            case KeyImprovement: SetImprovementType(value); break;
-            case KeyFeature: SetFeatureType(value); break;
-            case KeyFeatureVariety: SetFeatureVariety(ValueToInt(value, -1)); break;
-            case KeyRoute: SetRouteType(value); break;
-            case KeyTerrain: SetTerrainType(value); break;
-            case KeyPlotType: SetPlotType(ValueToInt(value, -1)); break;
+            case KeyX:
+                x = ValueToInt(value, -1);
+                break;
+            case KeyY:
+                y = ValueToInt(value, -1);
+                break;
+            case KeyLandmark:
+                SetLandmark(value);
+                break;
+            case KeyScriptData:
+                SetScriptData(value);
+                break;
+            case KeyRiverNS:
+                SetRiverDirection(riverNSDirection, ValueToInt(value, -1), fromFile, 0, 2);
+                break;
+            case KeyNOfRiver:
+                isNOfRiver = true;
+                break;
+            case KeyRiverWE:
+                SetRiverDirection(riverWEDirection, ValueToInt(value, -1), fromFile, 1, 3);
+                break;
+            case KeyWOfRiver:
+                isWOfRiver = true;
+                break;
+            case KeyStartingPlot:
+                startingPlot = true;
+                break;
+            case KeyBonus:
+                SetBonusType(value);
+                break;
+            case KeyImprovement:
+                SetImprovementType(value);
+                break;
+            case KeyFeature:
+                SetFeatureType(value);
+                break;
+            case KeyFeatureVariety:
+                SetFeatureVariety(ValueToInt(value, -1));
+                break;
+            case KeyRoute:
+                SetRouteType(value);
+                break;
+            case KeyTerrain:
+                SetTerrainType(value);
+                break;
+            case KeyPlotType:
+                SetPlotType(ValueToInt(value, -1));
+                break;
             }
         }
 
@@ -92,7 +147,7 @@ void TMapGrid::Read(TLineSpan lines, bool keepUnknown) {
         }
         const bool inUnitBlock = inUnit;
         if ((markers & EndUnitMarker) && inUnit) {
-            units.Add().Read(lines.Sub(unitStart, i - unitStart + 1), keepUnknown);
+            units.Add().Read(lines.Sub(unitStart, i - unitStart + 1), fromFile);
             inUnit = false;
         }
         if (markers & BeginCityMarker) {
@@ -101,14 +156,14 @@ void TMapGrid::Read(TLineSpan lines, bool keepUnknown) {
         }
         const bool inCityBlock = inCity;
         if ((markers & EndCityMarker) && inCity) {
-            GetOrCreateCity().Read(lines.Sub(cityStart, i - cityStart + 1), keepUnknown);
+            GetOrCreateCity().Read(lines.Sub(cityStart, i - cityStart + 1), fromFile);
             inCity = false;
         }
         if (items.Has(TeamRevealKey)) {
             known = true;
             FlagsFromCommaText(ValueAfterEquals(line), teamReveal);
         }
-        if (keepUnknown && !known && !inUnitBlock && !inCityBlock)
+        if (fromFile && !known && !inUnitBlock && !inCityBlock)
             kept.Offer(line);
     }
 }
@@ -274,7 +329,7 @@ void TMapGrids::LoadFromStrings(const StringList& source) {
     Read(TLineSpan(views), true);
 }
 
-void TMapGrids::Read(TLineSpan source, bool keepUnknown) {
+void TMapGrids::Read(TLineSpan source, bool fromFile) {
     int pendingX = -1, pendingY = -1;
     bool inBlock = false;
     std::size_t blockStart = 0;
@@ -290,7 +345,7 @@ void TMapGrids::Read(TLineSpan source, bool keepUnknown) {
         }
         if ((markers & EndPlotMarker) && inBlock) {
             if (TMapGrid* plot = GetPlot(pendingX, pendingY))
-                plot->Read(source.Sub(blockStart, i - blockStart + 1), keepUnknown);
+                plot->Read(source.Sub(blockStart, i - blockStart + 1), fromFile);
             pendingX = pendingY = -1;
             inBlock = false;
             anyBlock = true;
@@ -305,7 +360,7 @@ void TMapGrids::Read(TLineSpan source, bool keepUnknown) {
         }
     }
     trailing.clear();
-    if (!keepUnknown || !anyBlock)
+    if (!fromFile || !anyBlock)
         return;
     const TLineSpan tail = source.Sub(afterLastBlock, source.size() - afterLastBlock);
     const bool hasText = std::any_of(tail.begin(), tail.end(),

@@ -14,16 +14,28 @@
 // reveal state, its units and its city. The grid owns every plot; a plot owns its units and city.
 class TMapGrid {
 public:
-    static constexpr std::array<std::string_view, 16> Keys = {
-        "x=",          "y=",         "Landmark=",       "ScriptData=",  "RiverNSDirection=", "isNOfRiver",
-        "RiverWEDirection=", "isWOfRiver", "StartingPlot", "BonusType=", "ImprovementType=", "FeatureType=",
-        "FeatureVariety=", "RouteType=", "TerrainType=",  "PlotType="};
+    static constexpr std::array<std::string_view, 16> Keys = {"x=",
+                                                              "y=",
+                                                              "Landmark=",
+                                                              "ScriptData=",
+                                                              "RiverNSDirection=",
+                                                              "isNOfRiver",
+                                                              "RiverWEDirection=",
+                                                              "isWOfRiver",
+                                                              "StartingPlot",
+                                                              "BonusType=",
+                                                              "ImprovementType=",
+                                                              "FeatureType=",
+                                                              "FeatureVariety=",
+                                                              "RouteType=",
+                                                              "TerrainType=",
+                                                              "PlotType="};
 
     TMapGrid() = default;
 
     void Clear();
     void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool keepUnknown);
+    void Read(TLineSpan lines, bool fromFile);
     // The plot's block, or nothing for a plot without terrain or with a negative plot type.
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
@@ -103,7 +115,7 @@ public:
     TMapGrid* GetPlot(int x, int y) const;
 
     void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool keepUnknown);
+    void Read(TLineSpan lines, bool fromFile);
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
     // The text after the last plot block (the sign section), kept as it was read.

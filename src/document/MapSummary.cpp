@@ -36,10 +36,11 @@ TMapSummary TMapSummary::Of(const TMap& map) {
 
 std::string TMapSummary::ToText() const {
     auto n = [](int value) { return std::to_string(value); };
-    return "grid " + n(width) + " x " + n(height) + ", " + n(plotsWritten) + " plots written, " + n(teamsInUse) +
-           " teams, " + n(playersInUse) + " players, " + n(units) + " units, " + n(cities) +
+    return "grid " + n(width) + " x " + n(height) + ", " + n(plotsWritten) + " plots written, " +
+           n(teamsInUse) + " teams, " + n(playersInUse) + " players, " + n(units) + " units, " + n(cities) +
            " cities; kept unknown lines: game " + n(keptGame) + ", teams " + n(keptTeams) + ", players " +
            n(keptPlayers) + ", map " + n(keptMap) + ", plots " + n(keptPlots) + ", units " + n(keptUnits) +
-           ", cities " + n(keptCities) + ", extra team blocks " + n(extraTeamLines) + " lines, extra player blocks " +
-           n(extraPlayerLines) + " lines, after plots " + n(trailingLines) + " lines";
+           ", cities " + n(keptCities) + ", extra team blocks " + n(extraTeamLines) +
+           " lines, extra player blocks " + n(extraPlayerLines) + " lines, after plots " + n(trailingLines) +
+           " lines";
 }

@@ -9,7 +9,8 @@ struct TMapSummary {
     int width = 0, height = 0, plotsWritten = 0;
     int teamsInUse = 0, playersInUse = 0, units = 0, cities = 0;
     // Lines kept without being understood, per section.
-    int keptGame = 0, keptTeams = 0, keptPlayers = 0, keptMap = 0, keptPlots = 0, keptUnits = 0, keptCities = 0;
+    int keptGame = 0, keptTeams = 0, keptPlayers = 0, keptMap = 0, keptPlots = 0, keptUnits = 0,
+        keptCities = 0;
     int extraTeamLines = 0, extraPlayerLines = 0, trailingLines = 0;
 
     static TMapSummary Of(const TMap& map);

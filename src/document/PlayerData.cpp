@@ -3,10 +3,31 @@
 namespace {
 
 enum PlayerKey {
-    KeyTeam, KeyLeaderType, KeyLeaderName, KeyCivDesc, KeyCivShortDesc, KeyCivAdjective, KeyFlagDecal,
-    KeyWhiteFlag, KeyCivType, KeyColor, KeyArtStyle, KeyPlayableCiv, KeyMinorNation, KeyStartingGold,
-    KeyStartingX, KeyStartingY, KeyStateReligion, KeyStartingEra, KeyCivic, KeyFirstCivicOption,
-    KeyLastCivicOption = KeyFirstCivicOption + 4, KeyAttitudePlayer, KeyAttitudeExtra, KeyCityList, KeyHandicap
+    KeyTeam,
+    KeyLeaderType,
+    KeyLeaderName,
+    KeyCivDesc,
+    KeyCivShortDesc,
+    KeyCivAdjective,
+    KeyFlagDecal,
+    KeyWhiteFlag,
+    KeyCivType,
+    KeyColor,
+    KeyArtStyle,
+    KeyPlayableCiv,
+    KeyMinorNation,
+    KeyStartingGold,
+    KeyStartingX,
+    KeyStartingY,
+    KeyStateReligion,
+    KeyStartingEra,
+    KeyCivic,
+    KeyFirstCivicOption,
+    KeyLastCivicOption = KeyFirstCivicOption + 4,
+    KeyAttitudePlayer,
+    KeyAttitudeExtra,
+    KeyCityList,
+    KeyHandicap
 };
 
 constexpr std::array<std::string_view, 5> DefaultCivics = {
@@ -47,8 +68,8 @@ void TPlayerData::LoadFromStrings(const StringList& lines) {
     Read(TLineSpan(views), true);
 }
 
-void TPlayerData::Read(TLineSpan lines, bool keepUnknown) {
-    if (keepUnknown)
+void TPlayerData::Read(TLineSpan lines, bool fromFile) {
+    if (fromFile)
         kept.Clear();
     int pendingAttitude = -1;
     std::string scratch;
@@ -67,25 +88,62 @@ void TPlayerData::Read(TLineSpan lines, bool keepUnknown) {
                     team = v;
                 break;
             }
-            case KeyLeaderType: leaderType.assign(value); break;
-            case KeyLeaderName: leaderName.assign(value); break;
-            case KeyCivDesc: civDesc.assign(value); break;
-            case KeyCivShortDesc: civShortDesc.assign(value); break;
-            case KeyCivAdjective: civAdjective.assign(value); break;
-            case KeyFlagDecal: flagDecal.assign(value); break;
-            case KeyWhiteFlag: whiteFlag = value == "1"; break;
-            case KeyCivType: civType.assign(value); break;
-            case KeyColor: color.assign(value); break;
-            case KeyArtStyle: artStyle.assign(value); break;
-            case KeyPlayableCiv: playableCiv = value == "1"; break;
-            case KeyMinorNation: minorNationStatus = value == "1"; break;
-            case KeyStartingGold: startingGold = ValueToInt(value, startingGold); break;
-            case KeyStartingX: startingX = ValueToInt(value, 0); break;
-            case KeyStartingY: startingY = ValueToInt(value, 0); break;
-            case KeyStateReligion: AssignUpperCase(stateReligion, value); break;
-            case KeyStartingEra: AssignUpperCase(startingEra, value); break;
-            case KeyCivic: break; // read together with its civic option
-            case KeyAttitudePlayer: pendingAttitude = ValueToInt(value, -1); break;
+            case KeyLeaderType:
+                leaderType.assign(value);
+                break;
+            case KeyLeaderName:
+                leaderName.assign(value);
+                break;
+            case KeyCivDesc:
+                civDesc.assign(value);
+                break;
+            case KeyCivShortDesc:
+                civShortDesc.assign(value);
+                break;
+            case KeyCivAdjective:
+                civAdjective.assign(value);
+                break;
+            case KeyFlagDecal:
+                flagDecal.assign(value);
+                break;
+            case KeyWhiteFlag:
+                whiteFlag = value == "1";
+                break;
+            case KeyCivType:
+                civType.assign(value);
+                break;
+            case KeyColor:
+                color.assign(value);
+                break;
+            case KeyArtStyle:
+                artStyle.assign(value);
+                break;
+            case KeyPlayableCiv:
+                playableCiv = value == "1";
+                break;
+            case KeyMinorNation:
+                minorNationStatus = value == "1";
+                break;
+            case KeyStartingGold:
+                startingGold = ValueToInt(value, startingGold);
+                break;
+            case KeyStartingX:
+                startingX = ValueToInt(value, 0);
+                break;
+            case KeyStartingY:
+                startingY = ValueToInt(value, 0);
+                break;
+            case KeyStateReligion:
+                AssignUpperCase(stateReligion, value);
+                break;
+            case KeyStartingEra:
+                AssignUpperCase(startingEra, value);
+                break;
+            case KeyCivic:
+                break; // read together with its civic option
+            case KeyAttitudePlayer:
+                pendingAttitude = ValueToInt(value, -1);
+                break;
             case KeyAttitudeExtra:
                 // An index beyond the player slots drops the pair instead of failing the load.
                 if (IsValidPlayerIndex(pendingAttitude))
@@ -93,8 +151,12 @@ void TPlayerData::Read(TLineSpan lines, bool keepUnknown) {
                 if (pendingAttitude >= 0)
                     pendingAttitude = -1;
                 break;
-            case KeyCityList: cityList.emplace_back(value); break;
-            case KeyHandicap: AssignUpperCase(handicap, value); break;
+            case KeyCityList:
+                cityList.emplace_back(value);
+                break;
+            case KeyHandicap:
+                AssignUpperCase(handicap, value);
+                break;
             default: {
                 std::string civicScratch;
                 AssignUpperCase(civics[k - KeyFirstCivicOption], items.Value("Civic=", civicScratch));
@@ -102,7 +164,7 @@ void TPlayerData::Read(TLineSpan lines, bool keepUnknown) {
             }
             }
         }
-        if (keepUnknown && !known)
+        if (fromFile && !known)
             kept.Offer(line);
     }
 }
@@ -189,7 +251,8 @@ const StringList& TPlayerData::GetEditorLines() {
     for (std::size_t i = 0; i < civics.size(); ++i)
         rows.push_back(std::string(CivicOptions[i]) + "=" + civics[i]);
     for (int i = 0; i < MaxPlayers; ++i)
-        rows.push_back("Player" + IntToText(i) + ", AttitudeExtra=" + attitudeExtras[static_cast<std::size_t>(i)]);
+        rows.push_back("Player" + IntToText(i) +
+                       ", AttitudeExtra=" + attitudeExtras[static_cast<std::size_t>(i)]);
     rows.push_back("CityList=" + ListToCommaText(cityList));
     rows.push_back("Handicap=" + handicap);
     return rows;
@@ -246,7 +309,7 @@ void TPlayerDatas::LoadFromStrings(const StringList& source) {
     Read(TLineSpan(views), true);
 }
 
-void TPlayerDatas::Read(TLineSpan source, bool keepUnknown) {
+void TPlayerDatas::Read(TLineSpan source, bool fromFile) {
     bool open = false;
     std::size_t blockStart = 0;
     for (std::size_t i = 0; i < source.size(); ++i) {
@@ -260,11 +323,11 @@ void TPlayerDatas::Read(TLineSpan source, bool keepUnknown) {
             if (IsValidPlayerIndex(loadedCount)) {
                 const int slot = loadedCount++;
                 TPlayerData& player = *items[static_cast<std::size_t>(slot)];
-                player.Read(block, keepUnknown);
+                player.Read(block, fromFile);
                 // The game pairs player k with team k when the block names no team.
                 if (!player.InUse())
                     player.SetTeam(slot);
-            } else if (keepUnknown) {
+            } else if (fromFile) {
                 extraBlocks.insert(extraBlocks.end(), block.begin(), block.end());
             } else {
                 return;

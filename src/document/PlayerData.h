@@ -13,14 +13,34 @@
 // Owned by TPlayerDatas.
 class TPlayerData {
 public:
-    static constexpr std::array<std::string_view, 28> Keys = {
-        "Team=",          "LeaderType=",   "LeaderName=",       "CivDesc=",
-        "CivShortDesc=",  "CivAdjective=", "FlagDecal=",        "WhiteFlag=",
-        "CivType=",       "Color=",        "ArtStyle=",         "PlayableCiv=",
-        "MinorNationStatus=", "StartingGold=", "StartingX=",    "StartingY=",
-        "StateReligion=", "StartingEra=",  "Civic=",            "CivicOption=CIVICOPTION_GOVERNMENT",
-        "CivicOption=CIVICOPTION_LEGAL", "CivicOption=CIVICOPTION_LABOR", "CivicOption=CIVICOPTION_ECONOMY",
-        "CivicOption=CIVICOPTION_RELIGION", "AttitudePlayer=", "AttitudeExtra=", "CityList=", "Handicap="};
+    static constexpr std::array<std::string_view, 28> Keys = {"Team=",
+                                                              "LeaderType=",
+                                                              "LeaderName=",
+                                                              "CivDesc=",
+                                                              "CivShortDesc=",
+                                                              "CivAdjective=",
+                                                              "FlagDecal=",
+                                                              "WhiteFlag=",
+                                                              "CivType=",
+                                                              "Color=",
+                                                              "ArtStyle=",
+                                                              "PlayableCiv=",
+                                                              "MinorNationStatus=",
+                                                              "StartingGold=",
+                                                              "StartingX=",
+                                                              "StartingY=",
+                                                              "StateReligion=",
+                                                              "StartingEra=",
+                                                              "Civic=",
+                                                              "CivicOption=CIVICOPTION_GOVERNMENT",
+                                                              "CivicOption=CIVICOPTION_LEGAL",
+                                                              "CivicOption=CIVICOPTION_LABOR",
+                                                              "CivicOption=CIVICOPTION_ECONOMY",
+                                                              "CivicOption=CIVICOPTION_RELIGION",
+                                                              "AttitudePlayer=",
+                                                              "AttitudeExtra=",
+                                                              "CityList=",
+                                                              "Handicap="};
     // The civic options in the order of the key table; the editor rows are named after them.
     static constexpr std::array<std::string_view, 5> CivicOptions = {
         "CIVICOPTION_GOVERNMENT", "CIVICOPTION_LEGAL", "CIVICOPTION_LABOR", "CIVICOPTION_ECONOMY",
@@ -30,7 +50,7 @@ public:
 
     void Clear();
     void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool keepUnknown);
+    void Read(TLineSpan lines, bool fromFile);
     // The player's block, or nothing for a slot not in use.
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
@@ -93,7 +113,7 @@ public:
     int LoadedCount() const { return loadedCount; }
     int InUseCount() const;
     void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool keepUnknown);
+    void Read(TLineSpan lines, bool fromFile);
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
     const StringList& ExtraBlocks() const { return extraBlocks; }

@@ -48,7 +48,8 @@ void TKeptLines::WriteTo(TTextWriter& out, std::string_view indent) const {
 bool HasStructureMarker(std::string_view line) {
     static constexpr std::string_view blocks[] = {"Game", "Team", "Player", "Map", "Plot", "Unit", "City"};
     for (std::string_view lead : {std::string_view("Begin"), std::string_view("End")})
-        for (std::size_t at = FindText(line, lead); at != std::string_view::npos; at = FindText(line, lead, at + 1))
+        for (std::size_t at = FindText(line, lead); at != std::string_view::npos;
+             at = FindText(line, lead, at + 1))
             for (std::string_view block : blocks)
                 if (StartsWithText(line.substr(at + lead.size()), block))
                     return true;

@@ -16,7 +16,8 @@ class TLineSpan {
 public:
     TLineSpan() = default;
     TLineSpan(const std::string_view* first, std::size_t count) : first(first), count(count) {}
-    explicit TLineSpan(const std::vector<std::string_view>& lines) : first(lines.data()), count(lines.size()) {}
+    explicit TLineSpan(const std::vector<std::string_view>& lines)
+        : first(lines.data()), count(lines.size()) {}
 
     const std::string_view* begin() const { return first; }
     const std::string_view* end() const { return first + count; }
@@ -100,7 +101,11 @@ bool HasStructureMarker(std::string_view line);
 // The plot, unit and city markers a line holds, found in one pass: the plot reader asks this of every
 // line of a map, so it must not search the line once per marker.
 enum TBlockMarker : unsigned {
-    BeginPlotMarker = 1, EndPlotMarker = 2, BeginUnitMarker = 4, EndUnitMarker = 8, BeginCityMarker = 16,
+    BeginPlotMarker = 1,
+    EndPlotMarker = 2,
+    BeginUnitMarker = 4,
+    EndUnitMarker = 8,
+    BeginCityMarker = 16,
     EndCityMarker = 32
 };
 unsigned ScanBlockMarkers(std::string_view line);
@@ -111,7 +116,8 @@ bool MayHoldCoordinate(std::string_view line);
 // Tracks whether a reader is between its block's begin and end markers.
 class TBlockTracker {
 public:
-    TBlockTracker(std::string_view beginMarker, std::string_view endMarker) : beginMarker(beginMarker), endMarker(endMarker) {}
+    TBlockTracker(std::string_view beginMarker, std::string_view endMarker)
+        : beginMarker(beginMarker), endMarker(endMarker) {}
     // Returns true when the line is a marker of the block.
     bool Step(std::string_view line);
     bool Inside() const { return inside; }

@@ -2,7 +2,16 @@
 
 namespace {
 
-enum TeamKey { KeyTech, KeyContact, KeyAtWar, KeyPermanent, KeyOpenBorders, KeyDefensivePact, KeyProject, KeyReveal };
+enum TeamKey {
+    KeyTech,
+    KeyContact,
+    KeyAtWar,
+    KeyPermanent,
+    KeyOpenBorders,
+    KeyDefensivePact,
+    KeyProject,
+    KeyReveal
+};
 
 } // namespace
 
@@ -27,11 +36,16 @@ void TTeamData::SetSlotIndex(int index) {
 
 FlagSet& TTeamData::RelationSet(std::size_t key) {
     switch (key) {
-    case KeyContact: return contactWithTeam;
-    case KeyAtWar: return atWar;
-    case KeyPermanent: return permanentWarPeace;
-    case KeyOpenBorders: return openBordersWithTeam;
-    default: return defensivePactWithTeam;
+    case KeyContact:
+        return contactWithTeam;
+    case KeyAtWar:
+        return atWar;
+    case KeyPermanent:
+        return permanentWarPeace;
+    case KeyOpenBorders:
+        return openBordersWithTeam;
+    default:
+        return defensivePactWithTeam;
     }
 }
 
@@ -40,8 +54,8 @@ void TTeamData::LoadFromStrings(const StringList& lines) {
     Read(TLineSpan(views), true);
 }
 
-void TTeamData::Read(TLineSpan lines, bool keepUnknown) {
-    if (keepUnknown)
+void TTeamData::Read(TLineSpan lines, bool fromFile) {
+    if (fromFile)
         kept.Clear();
     std::string scratch;
     for (std::string_view line : lines) {
@@ -53,13 +67,21 @@ void TTeamData::Read(TLineSpan lines, bool keepUnknown) {
             known = true;
             const std::string_view value = items.Value(Keys[k], scratch);
             switch (k) {
-            case KeyTech: techs.push_back(UpperCase(value)); break;
-            case KeyProject: projectTypes.push_back(UpperCase(value)); break;
-            case KeyReveal: revealMap = value == "1"; break;
-            default: SetFlagSafe(RelationSet(k), ValueToInt(value, -1), true); break;
+            case KeyTech:
+                techs.push_back(UpperCase(value));
+                break;
+            case KeyProject:
+                projectTypes.push_back(UpperCase(value));
+                break;
+            case KeyReveal:
+                revealMap = value == "1";
+                break;
+            default:
+                SetFlagSafe(RelationSet(k), ValueToInt(value, -1), true);
+                break;
             }
         }
-        if (keepUnknown && !known)
+        if (fromFile && !known)
             kept.Offer(line);
     }
 }
@@ -152,7 +174,7 @@ void TTeamDatas::LoadFromStrings(const StringList& source) {
     Read(TLineSpan(views), true);
 }
 
-void TTeamDatas::Read(TLineSpan source, bool keepUnknown) {
+void TTeamDatas::Read(TLineSpan source, bool fromFile) {
     bool open = false;
     std::size_t blockStart = 0;
     for (std::size_t i = 0; i < source.size(); ++i) {
@@ -167,8 +189,8 @@ void TTeamDatas::Read(TLineSpan source, bool keepUnknown) {
                 TTeamData& team = *items[static_cast<std::size_t>(loadedCount)];
                 ++loadedCount;
                 team.SetSlotIndex(loadedCount - 1);
-                team.Read(block, keepUnknown);
-            } else if (keepUnknown) {
+                team.Read(block, fromFile);
+            } else if (fromFile) {
                 extraBlocks.insert(extraBlocks.end(), block.begin(), block.end());
             } else {
                 return;

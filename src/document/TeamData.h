@@ -12,9 +12,14 @@
 // team-index sets, projects and whether the map is revealed. Owned by TTeamDatas.
 class TTeamData {
 public:
-    static constexpr std::array<std::string_view, 8> Keys = {
-        "Tech=",        "ContactWithTeam=", "AtWar=", "PermanentWarPeace=", "OpenBordersWithTeam=",
-        "DefensivePactWithTeam=", "ProjectType=", "RevealMap="};
+    static constexpr std::array<std::string_view, 8> Keys = {"Tech=",
+                                                             "ContactWithTeam=",
+                                                             "AtWar=",
+                                                             "PermanentWarPeace=",
+                                                             "OpenBordersWithTeam=",
+                                                             "DefensivePactWithTeam=",
+                                                             "ProjectType=",
+                                                             "RevealMap="};
 
     TTeamData() = default;
 
@@ -23,7 +28,7 @@ public:
     // Takes a team slot into use; it also gets contact with itself.
     void SetSlotIndex(int index);
     void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool keepUnknown);
+    void Read(TLineSpan lines, bool fromFile);
     // The team's block, or nothing for a slot not in use.
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
@@ -66,7 +71,7 @@ public:
     int LoadedCount() const { return loadedCount; }
     int InUseCount() const;
     void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool keepUnknown);
+    void Read(TLineSpan lines, bool fromFile);
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
     const StringList& ExtraBlocks() const { return extraBlocks; }

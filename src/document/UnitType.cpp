@@ -11,17 +11,23 @@ void TUnitType::Clear() {
     kept.Clear();
 }
 
-void TUnitType::SetUnitType(std::string_view value) { AssignUpperCase(unitType, value); }
-void TUnitType::SetUnitAIType(std::string_view value) { AssignUpperCase(unitAIType, value); }
-void TUnitType::SetScriptData(std::string_view value) { AssignUpperCase(scriptData, value); }
+void TUnitType::SetUnitType(std::string_view value) {
+    AssignUpperCase(unitType, value);
+}
+void TUnitType::SetUnitAIType(std::string_view value) {
+    AssignUpperCase(unitAIType, value);
+}
+void TUnitType::SetScriptData(std::string_view value) {
+    AssignUpperCase(scriptData, value);
+}
 
 void TUnitType::LoadFromStrings(const StringList& lines) {
     const auto views = ViewLines(lines);
     Read(TLineSpan(views), true);
 }
 
-void TUnitType::Read(TLineSpan lines, bool keepUnknown) {
-    if (keepUnknown)
+void TUnitType::Read(TLineSpan lines, bool fromFile) {
+    if (fromFile)
         kept.Clear();
     std::string scratch;
     for (std::string_view line : lines) {
@@ -33,16 +39,30 @@ void TUnitType::Read(TLineSpan lines, bool keepUnknown) {
             known = true;
             const std::string_view value = items.Value(Keys[k], scratch);
             switch (k) {
-            case 0: SetUnitType(value); break;
-            case 1: unitOwner = ValueToInt(value, 0); break;
-            case 2: level = ValueToInt(value, 0); break;
-            case 3: experience = ValueToInt(value, 0); break;
-            case 4: promotionTypes.push_back(UpperCase(value)); break;
-            case 5: SetUnitAIType(value); break;
-            case 6: SetScriptData(value); break;
+            case 0:
+                SetUnitType(value);
+                break;
+            case 1:
+                unitOwner = ValueToInt(value, 0);
+                break;
+            case 2:
+                level = ValueToInt(value, 0);
+                break;
+            case 3:
+                experience = ValueToInt(value, 0);
+                break;
+            case 4:
+                promotionTypes.push_back(UpperCase(value));
+                break;
+            case 5:
+                SetUnitAIType(value);
+                break;
+            case 6:
+                SetScriptData(value);
+                break;
             }
         }
-        if (keepUnknown && !known)
+        if (fromFile && !known)
             kept.Offer(line);
     }
 }

@@ -11,15 +11,14 @@
 // One unit standing on a plot ("BeginUnit" ... "EndUnit" inside the plot block).
 class TUnitType {
 public:
-    static constexpr std::array<std::string_view, 7> Keys = {"UnitType=",      "UnitOwner=",  "Level=",
-                                                             "Experience=",    "PromotionType=", "UnitAIType=",
-                                                             "ScriptData="};
+    static constexpr std::array<std::string_view, 7> Keys = {
+        "UnitType=", "UnitOwner=", "Level=", "Experience=", "PromotionType=", "UnitAIType=", "ScriptData="};
 
     TUnitType() = default;
 
     void Clear();
     void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool keepUnknown);
+    void Read(TLineSpan lines, bool fromFile);
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
     const StringList& GetEditorLines();

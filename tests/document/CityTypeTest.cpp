@@ -1,0 +1,116 @@
+#include "CityType.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+TEST(CityType, ADefaultCityWritesFiveLines) {
+    TCityType city;
+    EXPECT_EQ(city.SaveToStrings(),
+              Lines("\tBeginCity\n\t\tCityOwner=-1\n\t\tCityName=Noname\n\t\tCityPopulation=1\n\tEndCity"));
+}
+
+TEST(CityType, AHolyCityReligionFollowsItsReligionLine) {
+    TCityType city;
+    city.LoadFromStrings(Lines("\t\tCityOwner=0\n\t\tReligionType=religion_a\n\t\tReligionType=RELIGION_B\n"
+                               "\t\tHolyCityReligionType=RELIGION_C\n\t\tHolyCityReligionType=RELIGION_B"));
+    const StringList& lines = city.SaveToStrings();
+    EXPECT_EQ(lines,
+              Lines("\tBeginCity\n\t\tCityOwner=0\n\t\tCityName=Noname\n\t\tCityPopulation=1\n"
+                    "\t\tReligionType=RELIGION_A\n\t\tReligionType=RELIGION_B\n"
+                    "\t\tHolyCityReligionType=RELIGION_B\n\t\tHolyCityReligionType=RELIGION_C\n\tEndCity"));
+    EXPECT_EQ(city.HolyCityReligionTypes(), (StringList{"RELIGION_C", "RELIGION_B"}));
+}
+
+TEST(CityType, OnlyTheCurrentProductionKindIsWritten) {
+    TCityType city;
+    city.LoadFromStrings(Lines("CityOwner=1\nProductionUnit=unit_x\nProductionBuilding=building_y"));
+    EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Building);
+    const StringList& lines = city.SaveToStrings();
+    EXPECT_EQ(lines[4], "\t\tProductionBuilding=BUILDING_Y");
+    EXPECT_EQ(lines.size(), 6u);
+
+    city.ApplyEditorLines({"ProductionUnit=UNIT_X"});
+    EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Building);
+    city.ApplyEditorLines({"ProductionUnit=UNIT_Z"});
+    EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Unit);
+}
+
+TEST(CityType, CultureIsReadPerPlayerSlot) {
+    TCityType city;
+    city.LoadFromStrings(Lines("\t\tCityOwner=2\n\t\tPlayer3Culture=250\n\t\tPlayer5Culture=9\n"
+                               "\t\tPlayer5Culture=0\n\t\tPlayer20Culture=5\n\t\tCityCulture=40"));
+    EXPECT_EQ(city.GetCulture(3), 250);
+    EXPECT_EQ(city.GetCulture(5), -1);
+    EXPECT_EQ(city.GetCulture(2), 40);
+    EXPECT_EQ(city.GetCulture(18), -1);
+    const StringList& lines = city.SaveToStrings();
+    EXPECT_EQ(lines[4], "\t\tPlayer2Culture=40");
+    EXPECT_EQ(lines[5], "\t\tPlayer3Culture=250");
+}
+
+TEST(CityType, ANegativeOwnerResetsTheCityAndStopsReading) {
+    TCityType city;
+    city.LoadFromStrings(Lines("CityOwner=3\nCityName=Rome\nCityOwner=-2\nCityName=Paris"));
+    EXPECT_EQ(city.CityOwner(), -1);
+    EXPECT_EQ(city.CityName(), "Noname");
+
+    TCityType written;
+    written.LoadFromStrings(written.SaveToStrings());
+    EXPECT_EQ(written.CityOwner(), -1);
+
+    TCityType edited;
+    edited.LoadFromStrings(Lines("CityOwner=1\nCityName=Athens\nCityPopulation=5\nBuildingType=B"));
+    edited.ApplyEditorLines({"CityOwner=20"});
+    EXPECT_EQ(edited.CityName(), "Noname");
+    EXPECT_EQ(edited.CityPopulation(), 1);
+    EXPECT_TRUE(edited.BuildingTypes().empty());
+}
+
+TEST(CityType, ABarbarianCityFromAFileKeepsItsOwnerAndCulture) {
+    TCityType city;
+    city.LoadFromStrings(Lines("\tBeginCity\n\t\tCityOwner=18\n\t\tCityName=Gadir\n\t\tCityCulture=10\n"
+                               "\t\tBuildingType=BUILDING_WALLS\n\t\tPlayer18Culture=4\n\tEndCity"));
+    EXPECT_EQ(city.CityOwner(), 18);
+    EXPECT_EQ(city.CityName(), "Gadir");
+    EXPECT_EQ(city.BuildingTypes(), StringList{"BUILDING_WALLS"});
+    EXPECT_EQ(city.KeptLines(), (StringList{"CityCulture=10", "Player18Culture=4"}));
+    const StringList saved = city.SaveToStrings();
+    TCityType again;
+    again.LoadFromStrings(saved);
+    EXPECT_EQ(again.SaveToStrings(), saved);
+
+    city.ApplyEditorLines({"CityOwner=19"});
+    EXPECT_EQ(city.CityOwner(), -1);
+    EXPECT_EQ(city.CityName(), "Noname");
+}
+
+TEST(CityType, NamesKeepTheirCaseAndEndAtAComma) {
+    TCityType city;
+    city.LoadFromStrings(Lines("CityOwner=0\nCityName=Los Angeles, CA"));
+    EXPECT_EQ(city.CityName(), "Los Angeles");
+}
+
+TEST(CityType, EditorRowsEndWithEighteenCultureRows) {
+    TCityType city;
+    const StringList& rows = city.GetEditorLines();
+    ASSERT_EQ(rows.size(), 29u);
+    EXPECT_EQ(rows[11], "Player0Culture=");
+    EXPECT_EQ(rows[28], "Player17Culture=");
+    city.ApplyEditorLines({"CityOwner=4", "BuildingType=b1,b2,", "Player3Culture=12"});
+    EXPECT_EQ(city.CityOwner(), 4);
+    EXPECT_EQ(city.BuildingTypes(), (StringList{"b1", "b2"}));
+    EXPECT_EQ(city.GetCulture(3), 12);
+    city.ApplyEditorLines({"Player3Culture="});
+    EXPECT_EQ(city.GetCulture(3), -1);
+    EXPECT_THROW(city.ApplyEditorLines({"CityPopulation=lots"}), OperationAborted);
+}
+
+TEST(CityType, UnknownLinesStayWithTheCity) {
+    TCityType city;
+    city.LoadFromStrings(Lines("\tBeginCity\n\t\tCityOwner=1\n\t\tCorporationType=CORPORATION_1\n"
+                               "\t\tFreeSpecialistType=SPECIALIST_X\n\tEndCity"));
+    EXPECT_EQ(city.KeptLines(),
+              (StringList{"CorporationType=CORPORATION_1", "FreeSpecialistType=SPECIALIST_X"}));
+    const StringList& lines = city.SaveToStrings();
+    EXPECT_EQ(lines[lines.size() - 2], "\t\tFreeSpecialistType=SPECIALIST_X");
+}

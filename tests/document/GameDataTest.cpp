@@ -1,0 +1,88 @@
+#include "GameData.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+TEST(GameData, ClearedSectionWritesItsDefaults) {
+    TGameData game;
+    EXPECT_EQ(game.SaveToStrings(),
+              Lines("BeginGame\n\tEra=ERA_ANCIENT\n\tSpeed=GAMESPEED_EPIC\n\tCalendar=CALENDAR_DEFAULT\n"
+                    "\tGameTurn=0\n\tMaxTurns=0\n\tMaxCityElimination=0\n\tTargetScore=0\n\tStartYear=-4000\n"
+                    "\tDescription=\n\tModPath=\nEndGame"));
+}
+
+TEST(GameData, TextsAreUpperCasedAndListsKeepFileOrder) {
+    TGameData game;
+    game.LoadFromStrings(
+        Lines("BeginGame\n\tDescription=My map\n\tModPath=Mods\\Foo\n\tOption=b\n\tOption=A\n"
+              "\tOption=b\n\tVictory=\n\tera=era_medieval\nEndGame"));
+    EXPECT_EQ(game.Description(), "MY MAP");
+    EXPECT_EQ(game.ModPath(), "MODS\\FOO");
+    EXPECT_EQ(game.Era(), "ERA_MEDIEVAL");
+    EXPECT_EQ(game.Options(), (StringList{"B", "A", "B"}));
+    EXPECT_EQ(game.Victories(), StringList{""});
+    const StringList& saved = game.SaveToStrings();
+    EXPECT_NE(std::find(saved.begin(), saved.end(), "\tVictory="), saved.end());
+}
+
+TEST(GameData, IntegersKeepTheirValueWhenEmptyAndRaiseWhenMalformed) {
+    TGameData game;
+    game.LoadFromStrings(Lines("GameTurn=12\nGameTurn=\nStartYear=-3000"));
+    EXPECT_EQ(game.GameTurn(), 12);
+    EXPECT_EQ(game.StartYear(), -3000);
+    EXPECT_THROW(game.LoadFromStrings(Lines("MaxTurns=5\nTargetScore=many\nEra=ERA_X")), OperationAborted);
+    EXPECT_EQ(game.MaxTurns(), 5);
+    EXPECT_EQ(game.Era(), "ERA_ANCIENT");
+}
+
+TEST(GameData, AnEraLineAfterTheEndMarkerStillCounts) {
+    TGameData game;
+    game.LoadFromStrings(Lines("BeginGame\nEndGame\nEra=ERA_RENAISSANCE"));
+    EXPECT_EQ(game.Era(), "ERA_RENAISSANCE");
+}
+
+TEST(GameData, EditorRowsShowListsAsCommaText) {
+    TGameData game;
+    game.LoadFromStrings(Lines("Option=A\nOption=B"));
+    const StringList& rows = game.GetEditorLines();
+    ASSERT_EQ(rows.size(), 14u);
+    EXPECT_EQ(rows[0], "Era=ERA_ANCIENT");
+    EXPECT_EQ(rows[3], "Option=A,B,");
+    EXPECT_EQ(rows[4], "MPOption=");
+    EXPECT_EQ(rows[11], "StartYear=-4000");
+    EXPECT_EQ(rows[13], "ModPath=");
+}
+
+TEST(GameData, EditorRowsReplaceWholeListsAndSetSingleValues) {
+    TGameData game;
+    game.LoadFromStrings(Lines("Option=OLD"));
+    game.ApplyEditorLines({"Option=a,B,"});
+    EXPECT_EQ(game.Options(), (StringList{"a", "B"}));
+    game.ApplyEditorLines({"Option="});
+    EXPECT_TRUE(game.Options().empty());
+    game.ApplyEditorLines({"Speed=gamespeed_quick"});
+    EXPECT_EQ(game.Speed(), "GAMESPEED_QUICK");
+    EXPECT_THROW(game.ApplyEditorLines({"GameTurn=x"}), OperationAborted);
+}
+
+TEST(GameData, UnknownLinesInsideTheBlockAreKeptAndWrittenBeforeTheEnd) {
+    TGameData game;
+    game.LoadFromStrings(
+        Lines("BeginGame\n\tSyncRandSeed=7623250  \n\tTutorial=0\n\n\tEra=ERA_ANCIENT\nEndGame\n"
+              "\tStray=1"));
+    EXPECT_EQ(game.KeptLines(), (StringList{"SyncRandSeed=7623250", "Tutorial=0"}));
+    const StringList& saved = game.SaveToStrings();
+    ASSERT_GE(saved.size(), 3u);
+    EXPECT_EQ(saved[saved.size() - 3], "\tSyncRandSeed=7623250");
+    EXPECT_EQ(saved[saved.size() - 2], "\tTutorial=0");
+    EXPECT_EQ(saved.back(), "EndGame");
+
+    game.LoadFromStrings(Lines("BeginGame\n\tTutorial=0\nEndGame"));
+    EXPECT_EQ(game.KeptLines(), StringList{"Tutorial=0"});
+    game.ApplyEditorLines({"Foo=1"});
+    EXPECT_EQ(game.KeptLines(), StringList{"Tutorial=0"});
+    game.Clear();
+    EXPECT_TRUE(game.KeptLines().empty());
+}

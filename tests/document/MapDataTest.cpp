@@ -1,0 +1,59 @@
+#include "MapData.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+TEST(MapData, AnEmptySectionWritesTheTwelveDefaultLines) {
+    TMapData map;
+    map.LoadFromStrings(Lines("BeginMap\nEndMap"));
+    EXPECT_EQ(map.SaveToStrings(),
+              Lines("BeginMap\n\tgrid width=1\n\tgrid height=1\n\ttop latitude=90\n\tbottom latitude=-90\n"
+                    "\twrap X=1\n\twrap Y=0\n\tworld size=WORLDSIZE_SMALL\n\tclimate=CLIMATE_TEMPERATE\n"
+                    "\tsealevel=SEALEVEL_LOW\n\tnum plots written=1\nEndMap"));
+}
+
+TEST(MapData, EmptyValuesTakeTheReadingDefaults) {
+    TMapData map;
+    map.LoadFromStrings(Lines("\tgrid width=7\n\tgrid width=\n\tnum plots written=\n\tclimate="));
+    EXPECT_EQ(map.GridWidth(), 1);
+    EXPECT_EQ(map.NumPlotsWritten(), -1);
+    EXPECT_EQ(map.Climate(), "");
+}
+
+TEST(MapData, ThePlotCountFollowsTheGridSize) {
+    TMapData map;
+    map.LoadFromStrings(Lines("grid width=10\ngrid height=8\nnum plots written=99"));
+    const StringList& lines = map.SaveToStrings();
+    EXPECT_EQ(lines[10], "\tnum plots written=80");
+}
+
+TEST(MapData, KeysIgnoreCaseAndShareLines) {
+    TMapData map;
+    map.LoadFromStrings(Lines("\tWRAP x=0\n\tgrid width=20, grid height=12\n\tworld size=worldsize_small\n"
+                              "\ttop latitude= 60\n\tclimate=A\n\tclimate=B\n\tgrid height=-3"));
+    EXPECT_EQ(map.WrapX(), 0);
+    EXPECT_EQ(map.GridWidth(), 20);
+    EXPECT_EQ(map.GridHeight(), -3);
+    EXPECT_EQ(map.WorldSize(), "WORLDSIZE_SMALL");
+    EXPECT_EQ(map.TopLatitude(), 60);
+    EXPECT_EQ(map.Climate(), "B");
+    EXPECT_THROW(map.LoadFromStrings(Lines("\ttop latitude=6O")), OperationAborted);
+}
+
+TEST(MapData, EditorRowsAreTheThreeWorldTypes) {
+    TMapData map;
+    EXPECT_EQ(map.GetEditorLines(), (StringList{"world size=WORLDSIZE_SMALL", "climate=CLIMATE_TEMPERATE",
+                                                "sealevel=SEALEVEL_LOW"}));
+    map.ApplyEditorLines({"sealevel=sealevel_high"});
+    EXPECT_EQ(map.SeaLevel(), "SEALEVEL_HIGH");
+}
+
+TEST(MapData, UnknownLinesOfTheBlockAreKept) {
+    TMapData map;
+    map.LoadFromStrings(Lines("BeginMap\n\tnum signs written=0\n\tRandomize Resources=false\nEndMap"));
+    EXPECT_EQ(map.KeptLines(), (StringList{"num signs written=0", "Randomize Resources=false"}));
+    const StringList& lines = map.SaveToStrings();
+    EXPECT_EQ(lines[11], "\tnum signs written=0");
+    EXPECT_EQ(lines[12], "\tRandomize Resources=false");
+    EXPECT_EQ(lines[13], "EndMap");
+}

@@ -1,0 +1,274 @@
+#include "Map.h"
+#include "FileText.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const SmallMap = "Version=11\nBeginGame\n\tEra=ERA_CLASSICAL\nEndGame\nBeginTeam\nEndTeam\n"
+                             "BeginPlayer\n\tTeam=0\n\tLeaderType=NONE\nEndPlayer\nBeginMap\n\tgrid width=2\n"
+                             "\tgrid height=1\nEndMap\n\n### Plot Info ###\nBeginPlot\n\tx=1,y=0\n"
+                             "\tTerrainType=TERRAIN_GRASS\n\tPlotType=2\nEndPlot\n";
+
+// A folder of its own for each test, removed afterwards.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "tessel-test-XXXXXX").string();
+        path = ::mkdtemp(pattern.data());
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(path, ignored);
+    }
+    std::string File(const std::string& name) const { return (path / name).string(); }
+    fs::path path;
+};
+
+void WriteText(const std::string& path, std::string_view text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string ReadText(const std::string& path) {
+    return ReadFileBytes(path);
+}
+
+std::size_t FilesIn(const fs::path& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+} // namespace
+
+TEST(Map, ASmallMapLoadsAndSavesInTheEditorsLayout) {
+    TMap map;
+    map.LoadFromStrings(Lines(SmallMap));
+    EXPECT_EQ(map.ErrorText(), "");
+    EXPECT_EQ(map.Game().Era(), "ERA_CLASSICAL");
+    EXPECT_EQ(map.Teams().InUseCount(), 1);
+    EXPECT_EQ(map.Players().InUseCount(), 1);
+    EXPECT_EQ(map.Grids().Width(), 2);
+    EXPECT_EQ(map.Grids().GetPlot(1, 0)->TerrainType(), "TERRAIN_GRASS");
+    const std::string bytes = map.SaveToBytes();
+    EXPECT_EQ(bytes.rfind("Version=11\r\nBeginGame\r\n\tEra=ERA_CLASSICAL\r\n", 0), 0u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 9), "EndPlot\r\n");
+    EXPECT_EQ(bytes.find("\n\n"), std::string::npos);
+    EXPECT_NE(bytes.find("EndMap\r\n\r\n### Plot Info ###\r\n"), std::string::npos);
+
+    std::string joined;
+    for (const std::string& line : map.SaveToStrings())
+        joined += line + "\r\n";
+    EXPECT_EQ(joined, bytes);
+}
+
+TEST(Map, AnyVersionAndAnyLineEndsAreAccepted) {
+    std::string text = SmallMap;
+    text.replace(0, 10, "Version=12");
+    std::string crOnly = text;
+    for (char& c : crOnly)
+        if (c == '\n')
+            c = '\r';
+    TMap map;
+    for (const std::string& variant : {text, crOnly, std::string(SmallMap).substr(11)}) {
+        map.LoadFromStrings(StringList());
+        std::vector<std::string_view> views = SplitLines(variant);
+        map.LoadFromStrings(StringList(views.begin(), views.end()));
+        EXPECT_EQ(map.ErrorText(), "");
+        EXPECT_EQ(map.Grids().GetPlot(1, 0)->PlotType(), 2);
+    }
+}
+
+TEST(Map, SplittingStopsAtANulByte) {
+    const std::string text("a\r\nb\rc\n\nd\0e\nf", 14);
+    EXPECT_EQ(SplitLines(text), (std::vector<std::string_view>{"a", "b", "c", "", "d"}));
+    EXPECT_EQ(SplitLines("x\n"), std::vector<std::string_view>{"x"});
+}
+
+TEST(Map, SectionsOutOfOrderOrMissingAreAStructureError) {
+    TMap map;
+    map.LoadFromStrings(Lines("BeginGame\nBeginMap\nEndMap"));
+    EXPECT_EQ(map.ErrorText(), "Map file structure error!");
+    map.LoadFromStrings(Lines("BeginTeam\nEndTeam\nBeginGame\nBeginMap\nBeginPlot"));
+    EXPECT_EQ(map.ErrorText(), "Map file structure error!");
+    map.LoadFromStrings(Lines("BeginGame\nBeginPlayer\nBeginTeam\nBeginMap\nBeginPlot"));
+    EXPECT_EQ(map.ErrorText(), "Map file structure error!");
+    EXPECT_EQ(map.Grids().Width(), 1);
+}
+
+TEST(Map, MapsWithoutTeamOrPlayerBlocksOpen) {
+    TMap map;
+    map.LoadFromStrings(
+        Lines("BeginGame\nEndGame\nBeginMap\n\tgrid width=3\nEndMap\nBeginPlot\n\tx=0,y=0\nEndPlot"));
+    EXPECT_EQ(map.ErrorText(), "");
+    EXPECT_EQ(map.Grids().Width(), 3);
+
+    TMap empty;
+    TMap reloaded;
+    reloaded.LoadFromStrings(empty.SaveToStrings());
+    EXPECT_EQ(reloaded.ErrorText(), "");
+}
+
+TEST(Map, AKeyLineBeforeTheTeamsBelongsToTheGame) {
+    TMap map;
+    map.LoadFromStrings(Lines("junk=1\nBeginGame\nEndGame\n\tEra=ERA_FUTURE\nBeginGame\nBeginTeam\nEndTeam\n"
+                              "BeginMap\nEndMap\nBeginPlot\nEndPlot"));
+    EXPECT_EQ(map.Game().Era(), "ERA_FUTURE");
+}
+
+TEST(Map, ProgressIsReportedForEveryLineFromTheGameOn) {
+    const StringList lines = Lines(std::string("header\nmore\n") + SmallMap);
+    TMap map;
+    std::vector<int> positions;
+    map.SetOnProgress([&](TMap& sender, int position, int total) {
+        EXPECT_EQ(&sender, &map);
+        EXPECT_EQ(total, static_cast<int>(lines.size()));
+        positions.push_back(position);
+    });
+    map.LoadFromStrings(lines);
+    ASSERT_EQ(positions.size(), lines.size() - 3);
+    EXPECT_EQ(positions.front(), 4);
+    EXPECT_EQ(positions.back(), static_cast<int>(lines.size()));
+    positions.clear();
+    map.LoadFromStrings(Lines("BeginPlot"));
+    EXPECT_TRUE(positions.empty());
+}
+
+TEST(Map, AMalformedNumberFailsTheLoadAndLeavesTheEarlierSections) {
+    std::string text = SmallMap;
+    text.replace(text.find("x=1"), 3, "x=?");
+    TMap map;
+    EXPECT_THROW(map.LoadFromStrings(Lines(text)), OperationAborted);
+    EXPECT_EQ(map.ErrorText(), "Fail to open file!");
+    EXPECT_EQ(map.Game().Era(), "ERA_CLASSICAL");
+}
+
+TEST(Map, OversizedOrNegativeGridsFailWithTheirSize) {
+    for (const char* size :
+         {"grid width=2000000000", "grid width=4097", "grid width=-3", "grid width=4096, grid height=1025"}) {
+        TMap map;
+        const std::string text =
+            std::string("BeginGame\nEra=ERA_X\nEndGame\nBeginMap\n") + size + "\nEndMap\nBeginPlot";
+        EXPECT_THROW(map.LoadFromStrings(Lines(text)), OperationAborted) << size;
+        EXPECT_NE(map.ErrorText().find("Map size"), std::string::npos) << map.ErrorText();
+        EXPECT_EQ(map.Game().Era(), "ERA_ANCIENT");
+        EXPECT_EQ(map.Grids().Width(), 1);
+    }
+    TMap zero;
+    zero.LoadFromStrings(Lines("BeginGame\nBeginMap\ngrid width=0\nBeginPlot"));
+    EXPECT_EQ(zero.ErrorText(), "");
+    EXPECT_EQ(zero.Grids().GetPlot(0, 0), nullptr);
+}
+
+TEST(Map, FilesLoadAndAMissingFileFails) {
+    TempFolder folder;
+    const std::string path = folder.File("small.Civ4WorldBuilderSave");
+    WriteText(path, SmallMap);
+    TMap map;
+    map.LoadFromFile(path);
+    EXPECT_EQ(map.ErrorText(), "");
+    EXPECT_EQ(map.Grids().Width(), 2);
+    EXPECT_THROW(map.LoadFromFile(folder.File("missing")), OperationAborted);
+    EXPECT_EQ(map.ErrorText(), "Fail to open file!");
+    EXPECT_EQ(map.Grids().Width(), 2);
+    EXPECT_THROW(map.LoadFromFile(folder.path.string()), OperationAborted);
+}
+
+TEST(Map, SavingReplacesTheFileWhole) {
+    TempFolder folder;
+    const std::string path = folder.File("map.Civ4WorldBuilderSave");
+    WriteText(path, "old content that is much longer than nothing at all");
+    TMap map;
+    map.LoadFromStrings(Lines(SmallMap));
+    map.SaveToFile(path);
+    EXPECT_EQ(ReadText(path), map.SaveToBytes());
+    EXPECT_EQ(FilesIn(folder.path), 1u);
+
+    const std::string link = folder.File("link.Civ4WorldBuilderSave");
+    fs::create_symlink(path, link);
+    map.Game().ApplyEditorLines({"Era=ERA_MODERN"});
+    map.SaveToFile(link);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_NE(ReadText(path).find("ERA_MODERN"), std::string::npos);
+}
+
+TEST(Map, AFailedSaveLeavesTheOldFileAndNoTemporary) {
+    TempFolder folder;
+    TMap map;
+    map.LoadFromStrings(Lines(SmallMap));
+
+    EXPECT_THROW(map.SaveToFile(folder.path.string()), OperationAborted);
+    EXPECT_EQ(map.ErrorText(), "Fail to save file!");
+    EXPECT_THROW(map.SaveToFile(folder.File("no/such/folder/map")), OperationAborted);
+
+    if (::geteuid() != 0) {
+        const std::string path = folder.File("locked/map.Civ4WorldBuilderSave");
+        fs::create_directory(folder.File("locked"));
+        WriteText(path, "old");
+        fs::permissions(folder.File("locked"), fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_THROW(map.SaveToFile(path), OperationAborted);
+        EXPECT_EQ(ReadText(path), "old");
+    }
+}
+
+TEST(Map, EveryStageOfAnAtomicWriteCanFailSafely) {
+    TempFolder folder;
+    const std::string path = folder.File("map.Civ4WorldBuilderSave");
+    const std::string old = "the previous map";
+    const std::string bytes(100000, 'x');
+
+    enum Stage { Create, ShortWrite, Sync, Close, Rename };
+    for (Stage stage : {Create, ShortWrite, Sync, Close, Rename}) {
+        WriteText(path, old);
+        TFileOps ops = TFileOps::System();
+        const TFileOps real = TFileOps::System();
+        switch (stage) {
+        case Create:
+            ops.createTemp = [](std::string&) {
+                errno = EACCES;
+                return -1;
+            };
+            break;
+        case ShortWrite:
+            ops.write = [real, calls = 0](int fd, const char* data, std::size_t size) mutable -> long {
+                if (++calls == 1)
+                    return real.write(fd, data, size / 2);
+                errno = ENOSPC;
+                return -1;
+            };
+            break;
+        case Sync:
+            ops.sync = [](int) {
+                errno = EIO;
+                return -1;
+            };
+            break;
+        case Close:
+            ops.close = [real](int fd) {
+                real.close(fd);
+                errno = EIO;
+                return -1;
+            };
+            break;
+        case Rename:
+            ops.rename = [](const std::string&, const std::string&) {
+                errno = EXDEV;
+                return -1;
+            };
+            break;
+        }
+        EXPECT_THROW(WriteFileAtomically(path, bytes, ops), OperationAborted) << stage;
+        EXPECT_EQ(ReadText(path), old) << stage;
+        EXPECT_EQ(FilesIn(folder.path), 1u) << stage;
+    }
+    WriteFileAtomically(path, bytes);
+    EXPECT_EQ(ReadText(path), bytes);
+}

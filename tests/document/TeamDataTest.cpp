@@ -1,0 +1,99 @@
+#include "TeamData.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string TeamBlocks(int count, std::string_view body = "") {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += "BeginTeam\n" + std::string(body) + "EndTeam\n";
+    return text;
+}
+
+} // namespace
+
+TEST(TeamDatas, BlocksFillSlotsInOrderAndEachTeamKnowsItself) {
+    TTeamDatas teams;
+    teams.LoadFromStrings(Lines(TeamBlocks(5)));
+    EXPECT_EQ(teams.LoadedCount(), 5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(teams.GetTeam(i)->SlotIndex(), i);
+        EXPECT_EQ(FlagsToCommaText(teams.GetTeam(i)->ContactWithTeam()), std::to_string(i) + ",");
+    }
+    EXPECT_FALSE(teams.GetTeam(5)->InUse());
+    EXPECT_EQ(teams.GetTeam(18), nullptr);
+    const StringList& lines = teams.SaveToStrings();
+    EXPECT_EQ(lines.size(), 5u * 4u);
+    EXPECT_EQ(lines[1], "\tContactWithTeam=0");
+    EXPECT_EQ(lines[2], "\tRevealMap=0");
+}
+
+TEST(TeamDatas, BlocksBeyondTheEighteenthAreKeptWhole) {
+    TTeamDatas teams;
+    teams.LoadFromStrings(Lines(TeamBlocks(18) + "BeginTeam\n\tTech=TECH_X  \n\tTeamID=18\nEndTeam\n"));
+    EXPECT_EQ(teams.LoadedCount(), 18);
+    EXPECT_EQ(teams.ExtraBlocks(), Lines("BeginTeam\n\tTech=TECH_X  \n\tTeamID=18\nEndTeam"));
+    const StringList& lines = teams.SaveToStrings();
+    EXPECT_EQ(lines.back(), "EndTeam");
+    EXPECT_EQ(lines[lines.size() - 3], "\tTech=TECH_X  ");
+}
+
+TEST(TeamDatas, AnUnclosedBlockAndLinesBetweenBlocksAreNotRead) {
+    TTeamDatas teams;
+    teams.LoadFromStrings(Lines("BeginTeam\n\tTech=A\nEndTeam\n\tTech=STRAY\nBeginTeam\n\tTech=B"));
+    EXPECT_EQ(teams.LoadedCount(), 1);
+    EXPECT_EQ(teams.GetTeam(0)->Techs(), StringList{"A"});
+    EXPECT_FALSE(teams.GetTeam(1)->InUse());
+}
+
+TEST(TeamData, RelationsAreSetsOfTeamIndices) {
+    TTeamData team;
+    team.SetSlotIndex(0);
+    team.LoadFromStrings(Lines("AtWar=2\nAtWar=2\nAtWar=18\nAtWar=-1\nAtWar=\nOpenBordersWithTeam=3\n"
+                               "tech=tech_x\nRevealMap=1"));
+    EXPECT_EQ(FlagsToCommaText(team.AtWar()), "2,");
+    EXPECT_EQ(team.Techs(), StringList{"TECH_X"});
+    EXPECT_TRUE(team.RevealMap());
+    EXPECT_EQ(team.SaveToStrings(), Lines("BeginTeam\n\tTech=TECH_X\n\tContactWithTeam=0\n\tAtWar=2\n"
+                                          "\tOpenBordersWithTeam=3\n\tRevealMap=1\nEndTeam"));
+    EXPECT_THROW(team.LoadFromStrings(Lines("AtWar=abc")), OperationAborted);
+}
+
+TEST(TeamData, ASlotNotInUseWritesNothingButShowsItsRows) {
+    TTeamData team;
+    EXPECT_TRUE(team.SaveToStrings().empty());
+    EXPECT_EQ(team.GetEditorLines(),
+              (StringList{"Tech=", "ContactWithTeam=", "AtWar=", "PermanentWarPeace=", "OpenBordersWithTeam=",
+                          "DefensivePactWithTeam=", "ProjectType=", "RevealMap=0"}));
+}
+
+TEST(TeamData, EditorRowsTakeASlotIntoUseAndReplaceSets) {
+    TTeamDatas teams;
+    teams.LoadFromStrings(Lines(TeamBlocks(5)));
+    teams.GetTeam(7)->ApplyEditorLines({"ContactWithTeam=1,2"});
+    EXPECT_TRUE(teams.GetTeam(7)->InUse());
+    EXPECT_EQ(FlagsToCommaText(teams.GetTeam(7)->ContactWithTeam()), "1,2,");
+    teams.GetTeam(7)->ApplyEditorLines({"ContactWithTeam="});
+    EXPECT_EQ(FlagsToCommaText(teams.GetTeam(7)->ContactWithTeam()), "");
+    teams.GetTeam(7)->ApplyEditorLines({"Tech=a,b,", "RevealMap=1"});
+    EXPECT_EQ(teams.GetTeam(7)->Techs(), (StringList{"a", "b"}));
+
+    TTeamDatas reloaded;
+    reloaded.LoadFromStrings(teams.SaveToStrings());
+    EXPECT_EQ(reloaded.LoadedCount(), 6);
+    EXPECT_EQ(reloaded.GetTeam(5)->Techs(), (StringList{"A", "B"}));
+    EXPECT_TRUE(reloaded.GetTeam(5)->RevealMap());
+}
+
+TEST(TeamData, UnknownLinesAreKeptOncePerLoad) {
+    TTeamData team;
+    team.SetSlotIndex(0);
+    const StringList block = Lines("BeginTeam\n\tTeamID=0\n\tVassalOfTeam=1\nEndTeam");
+    team.LoadFromStrings(block);
+    team.LoadFromStrings(block);
+    EXPECT_EQ(team.KeptLines(), (StringList{"TeamID=0", "VassalOfTeam=1"}));
+    const StringList& lines = team.SaveToStrings();
+    EXPECT_EQ(lines[lines.size() - 3], "\tTeamID=0");
+}
