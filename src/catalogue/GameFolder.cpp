@@ -268,7 +268,8 @@ std::string WindowsPathInPrefix(const std::string& prefix, std::string_view wind
     const char drive = static_cast<char>(UpperChar(windowsPath[0]) - 'A' + 'a');
     if (drive < 'a' || drive > 'z')
         return {};
-    const std::string rest = ToLocalSeparators(windowsPath.substr(2));
+    std::string rest = ToLocalSeparators(windowsPath.substr(2));
+    rest.erase(0, rest.find_first_not_of('/'));
     std::string root = prefix + "/dosdevices/" + drive + ":";
     if (!IsFolder(root)) {
         if (drive != 'c')

@@ -1,0 +1,197 @@
+#include "MapDataReader.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+StringList Values(TMapDataReader& catalogue, std::string_view key) {
+    StringList list{"left over"};
+    catalogue.GetValueList(key, list);
+    return list;
+}
+
+// The error text of the request, "" when it raised nothing.
+std::string AbortText(TMapDataReader& catalogue, std::string_view key) {
+    StringList list;
+    try {
+        catalogue.GetValueList(key, list);
+    } catch (const OperationAborted& error) {
+        EXPECT_TRUE(list.empty());
+        return error.what();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(MapDataReader, NewCatalogueKnowsNoKey) {
+    TMapDataReader catalogue;
+    EXPECT_EQ(catalogue.GameDir(), "");
+    EXPECT_EQ(catalogue.EntryCount(), 0u);
+    EXPECT_EQ(catalogue.GetKind("TerrainType"), 0);
+}
+
+TEST(MapDataReader, EmptyGameDirBuildsNothing) {
+    TMapDataReader catalogue;
+    catalogue.SetGameDir("");
+    EXPECT_EQ(catalogue.EntryCount(), 0u);
+    for (const std::string& key : TMapDataReader::CatalogueKeys())
+        EXPECT_EQ(catalogue.GetKind(key), 0) << key;
+    EXPECT_TRUE(Values(catalogue, "PlotType").empty());
+    EXPECT_EQ(catalogue.ApplyEditStyles({"Units=", "City="}), (std::vector<int>{0, 0}));
+}
+
+TEST(MapDataReader, KeyTableHoldsItsSixtySevenKeysInOrder) {
+    TMapDataReader catalogue;
+    catalogue.SetGameDir("C:\\Game");
+    EXPECT_EQ(catalogue.EntryCount(), 67u);
+    const StringList keys = TMapDataReader::CatalogueKeys();
+    ASSERT_EQ(keys.size(), 67u);
+    EXPECT_EQ(keys.front(), "Era");
+    EXPECT_EQ(keys[17], "LeaderName");
+    EXPECT_EQ(keys[36], "world size");
+    EXPECT_EQ(keys.back(), "HolyCityReligionType");
+}
+
+TEST(MapDataReader, KindsFollowTheKeyIgnoringCase) {
+    TMapDataReader catalogue;
+    catalogue.SetGameDir("C:\\Game");
+    EXPECT_EQ(catalogue.GetKind("Tech"), 1);
+    EXPECT_EQ(catalogue.GetKind("TerrainType"), 2);
+    EXPECT_EQ(catalogue.GetKind("terraintype"), 2);
+    EXPECT_EQ(catalogue.GetKind("era"), 2);
+    EXPECT_EQ(catalogue.GetKind("Level"), 0);
+    EXPECT_EQ(catalogue.GetKind("Era "), 0);
+    EXPECT_EQ(catalogue.GetKind("Era="), 0);
+    EXPECT_EQ(catalogue.GetKind("Units"), 1);
+    EXPECT_EQ(catalogue.GetKind("World Size"), 2);
+}
+
+TEST(MapDataReader, FixedListsNeedNoFile) {
+    TMapDataReader catalogue;
+    catalogue.SetGameDir("/no/such/game");
+    EXPECT_EQ(Values(catalogue, "PlotType"), (StringList{"0", "1", "2", "3"}));
+    EXPECT_EQ(Values(catalogue, "RiverWEDirection"), (StringList{"1", "3"}));
+    EXPECT_EQ(Values(catalogue, "RiverNSDirection"), (StringList{"0", "2"}));
+    EXPECT_EQ(Values(catalogue, "FeatureVariety"), (StringList{"0", "1", "2"}));
+    EXPECT_EQ(Values(catalogue, "StartingPlot"), (StringList{"0", "1"}));
+    const StringList owners = Values(catalogue, "UnitOwner");
+    ASSERT_EQ(owners.size(), 18u);
+    EXPECT_EQ(owners.front(), "0");
+    EXPECT_EQ(owners.back(), "17");
+    EXPECT_EQ(Values(catalogue, "Team"), owners);
+}
+
+TEST(MapDataReader, TeamNamesComeInNumericOrder) {
+    TMapDataReader catalogue;
+    catalogue.SetGameDir("C:\\Game");
+    const StringList teams = Values(catalogue, "ContactWithTeam");
+    ASSERT_EQ(teams.size(), 18u);
+    EXPECT_EQ(teams[9], "Team9");
+    EXPECT_EQ(teams[10], "Team10");
+    EXPECT_EQ(teams[17], "Team17");
+    EXPECT_EQ(catalogue.GetTeamNames(), teams);
+    EXPECT_EQ(Values(catalogue, "TeamReveal"), teams);
+    const StringList& players = catalogue.GetPlayerNames();
+    ASSERT_EQ(players.size(), 18u);
+    EXPECT_EQ(players.front(), "Player0");
+    EXPECT_EQ(players.back(), "Player17");
+}
+
+TEST(MapDataReader, UnitsAndCityHaveButtonsButNoValues) {
+    TMapDataReader catalogue;
+    catalogue.SetGameDir("C:\\Game");
+    EXPECT_TRUE(Values(catalogue, "Units").empty());
+    EXPECT_TRUE(Values(catalogue, "City").empty());
+}
+
+TEST(MapDataReader, UnknownKeyGivesAnEmptyList) {
+    TMapDataReader catalogue;
+    catalogue.SetGameDir("C:\\Game");
+    EXPECT_TRUE(Values(catalogue, "Level").empty());
+}
+
+TEST(MapDataReader, ReadersNameTheGameFilesBelowTheGameDir) {
+    TMapDataReader catalogue;
+    catalogue.SetGameDir("C:\\Game");
+    EXPECT_EQ(catalogue.FindEntry("Era")->Reader()->FileName(),
+              "C:\\Game\\Assets\\XML\\GameInfo\\CIV4EraInfos.xml");
+    EXPECT_EQ(catalogue.FindEntry("ArtStyle")->Reader()->FileName(),
+              "C:\\Game\\Assets\\XML\\GlobalTypes.xml");
+    EXPECT_EQ(catalogue.FindEntry("PlotType")->Reader(), nullptr);
+}
+
+TEST(MapDataReader, EachKeyReadsItsFileOnceEvenWhereKeysShareAFile) {
+    const TTempFolder game;
+    const std::string eras = game.Write("Assets/XML/GameInfo/CIV4EraInfos.xml",
+                                        "<Type>ERA_MEDIEVAL</Type>\n<Type>ERA_ANCIENT</Type>\n");
+    TMapDataReader catalogue;
+    catalogue.SetGameDir(game.Path());
+    EXPECT_EQ(Values(catalogue, "Era"), (StringList{"ERA_ANCIENT", "ERA_MEDIEVAL"}));
+    std::filesystem::remove(eras);
+    EXPECT_EQ(Values(catalogue, "Era"), (StringList{"ERA_ANCIENT", "ERA_MEDIEVAL"}))
+        << "served from the cache";
+    const std::string error = AbortText(catalogue, "StartingEra");
+    EXPECT_NE(error.find("Assets/XML/GameInfo/CIV4EraInfos.xml"), std::string::npos) << error;
+}
+
+TEST(MapDataReader, MissingFileAbortsEachRequestUntilItExists) {
+    const TTempFolder game;
+    TMapDataReader catalogue;
+    catalogue.SetGameDir(game.Path());
+    EXPECT_EQ(catalogue.GetKind("TerrainType"), 2) << "styles do not need the files";
+    EXPECT_NE(AbortText(catalogue, "TerrainType").find("CIV4TerrainInfos.xml"), std::string::npos);
+    EXPECT_NE(AbortText(catalogue, "TerrainType"), "");
+    game.Write("Assets/XML/Terrain/CIV4TerrainInfos.xml", "<Type>TERRAIN_GRASS</Type>\n");
+    EXPECT_EQ(Values(catalogue, "TerrainType"), (StringList{"TERRAIN_GRASS"}));
+}
+
+TEST(MapDataReader, CallersGetCopies) {
+    const TTempFolder game;
+    game.Write("Assets/XML/Terrain/CIV4TerrainInfos.xml", "<Type>TERRAIN_GRASS</Type>\n");
+    TMapDataReader catalogue;
+    catalogue.SetGameDir(game.Path());
+    StringList terrains = Values(catalogue, "TerrainType");
+    terrains.push_back("TERRAIN_MINE");
+    StringList flags = Values(catalogue, "RevealMap");
+    flags[0] = "changed";
+    EXPECT_EQ(Values(catalogue, "TerrainType"), (StringList{"TERRAIN_GRASS"}));
+    EXPECT_EQ(Values(catalogue, "RevealMap"), (StringList{"0", "1"}));
+}
+
+TEST(MapDataReader, SameGameDirKeepsTheTableAndAnotherRebuildsIt) {
+    const TTempFolder game;
+    const std::string eras = game.Write("Assets/XML/GameInfo/CIV4EraInfos.xml", "<Type>ERA_ANCIENT</Type>\n");
+    TMapDataReader catalogue;
+    catalogue.SetGameDir(game.Path());
+    EXPECT_EQ(Values(catalogue, "Era"), (StringList{"ERA_ANCIENT"}));
+    std::filesystem::remove(eras);
+    catalogue.SetGameDir(game.Path());
+    EXPECT_EQ(Values(catalogue, "Era"), (StringList{"ERA_ANCIENT"})) << "the same text rebuilds nothing";
+    catalogue.SetGameDir(game.Path() + "/");
+    EXPECT_NE(AbortText(catalogue, "Era"), "") << "another text rebuilds and reads again";
+}
+
+TEST(MapDataReader, GameDirComparesWithLetterCase) {
+    TMapDataReader catalogue;
+    catalogue.SetGameDir("C:\\Game");
+    catalogue.SetGameDir("C:\\game");
+    EXPECT_EQ(catalogue.GameDir(), "C:\\game");
+    EXPECT_EQ(catalogue.FindEntry("Era")->Reader()->FileName(),
+              "C:\\game\\Assets\\XML\\GameInfo\\CIV4EraInfos.xml");
+}
+
+TEST(MapDataReader, EditStylesFollowEachRowsKey) {
+    TMapDataReader catalogue;
+    catalogue.SetGameDir("C:\\Game");
+    EXPECT_EQ(catalogue.ApplyEditStyles({"Era=X", "Foo=1", "Option=A,B,"}), (std::vector<int>{2, 0, 1}));
+    EXPECT_EQ(catalogue.ApplyEditStyles({"Units", "city=", "", "=Era"}), (std::vector<int>{1, 1, 0, 0}));
+}
+
+TEST(MapDataReader, CatalogueKeysAreKnownWithoutATable) {
+    EXPECT_TRUE(TMapDataReader::IsCatalogueKey("terraintype"));
+    EXPECT_TRUE(TMapDataReader::IsCatalogueKey("CIVICOPTION_LEGAL"));
+    EXPECT_FALSE(TMapDataReader::IsCatalogueKey("Level"));
+}
