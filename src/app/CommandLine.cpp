@@ -1,32 +1,42 @@
 #include "CommandLine.h"
 
 #include "MapContents.h"
+#include "MapReader.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 
 namespace {
 
-void PrintError(const QString& text) { std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData()); }
+void PrintError(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
 
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 } // namespace
 
 TCommandLine::TCommandLine()
     : gameDirOption("game-dir", "The game's installation folder, which holds Assets/XML.", "DIR"),
       checkOption("check", "Load FILE and print a summary of what it holds."),
-      resaveOption("resave", "Load IN and save it to OUT in the editor's layout.") {
+      resaveOption("resave", "Load IN and save it to OUT in the editor's layout."),
+      valuesOption("values", "Print the legal values of KEY (a map key such as TerrainType), one per line.",
+                   "KEY") {
     parser.setApplicationDescription("Tessel, a map editor for Civilization IV WorldBuilder saves.");
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(gameDirOption);
     parser.addOption(checkOption);
     parser.addOption(resaveOption);
-    parser.addPositionalArgument("FILE", "The map to open (.Civ4WorldBuilderSave, .CivWarlordsWBSave, "
-                                         ".CivBeyondSwordWBSave).",
+    parser.addOption(valuesOption);
+    parser.addPositionalArgument("FILE",
+                                 "The map to open (.Civ4WorldBuilderSave, .CivWarlordsWBSave, "
+                                 ".CivBeyondSwordWBSave).",
                                  "[FILE]");
 }
 
@@ -49,17 +59,23 @@ bool TCommandLine::Parse(const QStringList& arguments) {
     }
     const int files = static_cast<int>(Files().size());
     if ((parser.isSet(checkOption) && files != 1) || (parser.isSet(resaveOption) && files != 2) ||
-        (!IsHeadless() && files > 1)) {
-        PrintError("Usage: tessel --check FILE | tessel --resave IN OUT | tessel [--game-dir DIR] [FILE]");
+        (parser.isSet(valuesOption) && files != 0) || (!IsHeadless() && files > 1)) {
+        PrintError(
+            "Usage: tessel --check FILE | tessel --resave IN OUT | tessel --values KEY [--game-dir DIR] | "
+            "tessel [--game-dir DIR] [FILE]");
         exitCode = 2;
         return false;
     }
     return true;
 }
 
-bool TCommandLine::IsHeadless() const { return parser.isSet(checkOption) || parser.isSet(resaveOption); }
+bool TCommandLine::IsHeadless() const {
+    return parser.isSet(checkOption) || parser.isSet(resaveOption) || parser.isSet(valuesOption);
+}
 
 int TCommandLine::RunHeadless() {
+    if (parser.isSet(valuesOption))
+        return Values(parser.value(valuesOption));
     if (parser.isSet(checkOption))
         return Check(Files().at(0));
     return Resave(Files().at(0), Files().at(1));
@@ -92,5 +108,38 @@ int TCommandLine::Resave(const QString& in, const QString& out) {
         PrintError(QString::fromLocal8Bit(map.ErrorText().c_str()));
         return 1;
     }
+    return 0;
+}
+
+int TCommandLine::Values(const QString& key) {
+    const std::string keyText = key.toStdString();
+    if (!TMapDataReader::IsCatalogueKey(keyText)) {
+        PrintError(QString("Unknown key \"%1\": it has no list of values.").arg(key));
+        return 1;
+    }
+    const std::string gameDir = parser.isSet(gameDirOption)
+                                    ? LocalPath(GameDir())
+                                    : FindGameFolder(TGameSearchPlaces::FromEnvironment());
+    if (gameDir.empty()) {
+        PrintError(
+            QString("No game folder for \"%1\": none was found; name one with --game-dir DIR.").arg(key));
+        return 1;
+    }
+    if (!QFileInfo(QFile::decodeName(gameDir.c_str())).isDir()) {
+        PrintError(QString("The game folder \"%1\" does not exist.").arg(QFile::decodeName(gameDir.c_str())));
+        return 1;
+    }
+    TMapDataReader catalogue;
+    catalogue.SetGameDir(gameDir);
+    StringList values;
+    try {
+        catalogue.GetValueList(keyText, values);
+    } catch (const OperationAborted& error) {
+        PrintError(QString("Cannot list the values of \"%1\": %2").arg(key, QFile::decodeName(error.what())));
+        return 1;
+    }
+    // The catalogue's texts are Windows-1252, the map files' code page.
+    for (const std::string& value : values)
+        std::printf("%s\n", QString::fromUtf8(Windows1252ToUtf8(value).c_str()).toLocal8Bit().constData());
     return 0;
 }

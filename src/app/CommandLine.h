@@ -21,10 +21,12 @@ public:
 private:
     int Check(const QString& file);
     int Resave(const QString& in, const QString& out);
+    int Values(const QString& key);
 
     QCommandLineParser parser;
     QCommandLineOption gameDirOption;
     QCommandLineOption checkOption;
     QCommandLineOption resaveOption;
+    QCommandLineOption valuesOption;
     int exitCode = 0;
 };
