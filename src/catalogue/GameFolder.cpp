@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
+#include <unordered_set>
 
 namespace {
 
@@ -119,6 +120,15 @@ bool ReadEscaped(std::string_view line, std::size_t& pos, char end, std::string&
     return false;
 }
 
+// Registry names compare without regard to the case of ASCII letters.
+std::string FoldedName(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return folded;
+}
+
 bool UnderRoot(std::string_view path, std::string_view root) {
     return StartsWithText(path, root) && (path.size() == root.size() || path[root.size()] == '\\');
 }
@@ -174,6 +184,7 @@ TWineRegistry TWineRegistry::Parse(std::string_view text, const std::vector<std:
                 roots.empty() || std::any_of(roots.begin(), roots.end(),
                                              [&](const std::string& root) { return UnderRoot(path, root); });
             if (kept) {
+                registry.index[FoldedName(path)] = registry.keys.size();
                 registry.keys.push_back({std::move(path), {}});
                 current = &registry.keys.back();
             }
@@ -205,11 +216,8 @@ TWineRegistry TWineRegistry::Parse(std::string_view text, const std::vector<std:
 }
 
 const TWineRegistry::TKey* TWineRegistry::FindKey(std::string_view path) const {
-    // A key may be written more than once; the last one counts, as when the file is loaded.
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
-        if (SameText(key->path, path))
-            return &*key;
-    return nullptr;
+    const auto found = index.find(FoldedName(path));
+    return found == index.end() ? nullptr : &keys[found->second];
 }
 
 bool TWineRegistry::HasKey(std::string_view path) const {
@@ -231,14 +239,13 @@ bool TWineRegistry::ReadString(std::string_view path, std::string_view name, std
 
 std::vector<std::string> TWineRegistry::SubkeyNames(std::string_view path) const {
     std::vector<std::string> names;
+    std::unordered_set<std::string> seen;
     for (const TKey& key : keys) {
         if (key.path.size() <= path.size() + 1 || !UnderRoot(key.path, path))
             continue;
         const std::string_view rest = std::string_view(key.path).substr(path.size() + 1);
         const std::string child(rest.substr(0, rest.find('\\')));
-        const bool known =
-            std::any_of(names.begin(), names.end(), [&](const std::string& n) { return SameText(n, child); });
-        if (!child.empty() && !known)
+        if (!child.empty() && seen.insert(FoldedName(child)).second)
             names.push_back(child);
     }
     return names;
@@ -246,9 +253,9 @@ std::vector<std::string> TWineRegistry::SubkeyNames(std::string_view path) const
 
 std::vector<std::string> GameKeyCandidates(const TWineRegistry& registry) {
     std::vector<std::string> candidates;
+    std::unordered_set<std::string> seen;
     const auto add = [&](const std::string& path) {
-        if (registry.HasKey(path) && std::none_of(candidates.begin(), candidates.end(),
-                                                  [&](const std::string& c) { return SameText(c, path); }))
+        if (registry.HasKey(path) && seen.insert(FoldedName(path)).second)
             candidates.push_back(path);
     };
     for (const char* name : {DemoName, FullName})

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -40,6 +41,9 @@ private:
     const TKey* FindKey(std::string_view path) const;
 
     std::vector<TKey> keys;
+    // Lower-cased path to the index of its last block in `keys`: a key written twice counts as
+    // written last, as when Wine loads the file.
+    std::unordered_map<std::string, std::size_t> index;
 };
 
 // The registry keys that may hold the game's INSTALLDIR, best first: the demo's, the full game's

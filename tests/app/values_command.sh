@@ -1,13 +1,23 @@
 #!/bin/sh
-# Runs one failing `tessel --values` case: it must exit 1 and name the key or the file on stderr.
-# Usage: values_failures.sh TESSEL CASE SAMPLE_GAME
+# Runs one case of `tessel --values`: a listing must exit 0 and print the expected lines, a failure
+# must exit 1, print nothing on stdout and name the key or the file on stderr.
+# Usage: values_command.sh TESSEL CASE SAMPLE_GAME
 tessel=$1
 case_name=$2
 sample_game=$3
 work=$(mktemp -d) || exit 2
 trap 'rm -rf "$work"' EXIT
 
+status_wanted=1
 case $case_name in
+lists_terrains)
+    set -- --values TerrainType --game-dir "$sample_game"
+    status_wanted=0
+    printf 'TERRAIN_COAST\nTERRAIN_DESERT\nTERRAIN_GRASS\n' >"$work/expected" ;;
+finds_keys_ignoring_case)
+    set -- --values civicoption_legal --game-dir "$sample_game"
+    status_wanted=0
+    printf 'CIVIC_BARBARISM\n' >"$work/expected" ;;
 unknown_key)
     set -- --values NoSuchKey --game-dir "$sample_game"
     expected='NoSuchKey' ;;
@@ -32,10 +42,21 @@ esac
 
 "$tessel" "$@" >"$work/out" 2>"$work/err"
 status=$?
-if [ "$status" -ne 1 ]; then
-    echo "expected exit 1, got $status" >&2
+if [ "$status" -ne "$status_wanted" ]; then
+    echo "expected exit $status_wanted, got $status" >&2
     cat "$work/out" "$work/err" >&2
     exit 1
+fi
+if [ "$status_wanted" -eq 0 ]; then
+    # The expected lines must appear together and in this order.
+    if ! grep -x -F -f "$work/expected" "$work/out" | cmp -s - "$work/expected"; then
+        echo "expected these lines in this order:" >&2
+        cat "$work/expected" >&2
+        echo "got:" >&2
+        cat "$work/out" "$work/err" >&2
+        exit 1
+    fi
+    exit 0
 fi
 if [ -s "$work/out" ]; then
     echo "expected nothing on stdout, got:" >&2
