@@ -15,6 +15,9 @@ char32_t Windows1252ToUnicode(unsigned char byte);
 
 std::string Windows1252ToUtf8(std::string_view text);
 
+// Appends the UTF-8 bytes of a Unicode character.
+void AppendUtf8(std::string& out, char32_t ch);
+
 bool IsValidUtf8(std::string_view text);
 
 // Whether the first line of a file is an XML declaration with encoding="UTF-8" (a byte-order mark

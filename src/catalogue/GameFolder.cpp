@@ -1,5 +1,6 @@
 #include "GameFolder.h"
 
+#include "CodePage.h"
 #include "FileText.h"
 #include "GamePath.h"
 #include "LineCodec.h"
@@ -45,19 +46,6 @@ std::vector<std::string> SubFolders(const std::string& folder) {
     return found;
 }
 
-void AppendUtf8(std::string& out, unsigned long ch) {
-    if (ch < 0x80) {
-        out.push_back(static_cast<char>(ch));
-    } else if (ch < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (ch >> 6)));
-        out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | ((ch >> 12) & 0x0F)));
-        out.push_back(static_cast<char>(0x80 | ((ch >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
-    }
-}
-
 int HexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -92,10 +80,10 @@ bool ReadEscaped(std::string_view line, std::size_t& pos, char end, std::string&
             out.push_back('\t');
             break;
         case 'x': {
-            unsigned long ch = 0;
+            char32_t ch = 0;
             int digits = 0;
             while (digits < 4 && pos < line.size() && HexValue(line[pos]) >= 0) {
-                ch = ch * 16 + static_cast<unsigned long>(HexValue(line[pos++]));
+                ch = ch * 16 + static_cast<char32_t>(HexValue(line[pos++]));
                 ++digits;
             }
             if (digits == 0)
@@ -106,10 +94,10 @@ bool ReadEscaped(std::string_view line, std::size_t& pos, char end, std::string&
         }
         default:
             if (e >= '0' && e <= '7') {
-                unsigned long ch = static_cast<unsigned long>(e - '0');
+                char32_t ch = static_cast<char32_t>(e - '0');
                 for (int digits = 1; digits < 3 && pos < line.size() && line[pos] >= '0' && line[pos] <= '7';
                      ++digits)
-                    ch = ch * 8 + static_cast<unsigned long>(line[pos++] - '0');
+                    ch = ch * 8 + static_cast<char32_t>(line[pos++] - '0');
                 AppendUtf8(out, ch);
             } else {
                 // "\\", "\"", "\]" and anything else stand for the character itself.

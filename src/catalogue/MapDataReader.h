@@ -43,6 +43,11 @@ private:
 
 class TMapDataReader {
 public:
+    TMapDataReader() = default;
+    // Entries point at the catalogue's own fixed lists, so the catalogue stays where it was made.
+    TMapDataReader(const TMapDataReader&) = delete;
+    TMapDataReader& operator=(const TMapDataReader&) = delete;
+
     // The game's installation folder without a trailing separator; a changed text (letter case
     // counts) rebuilds the key table, the same text keeps it and every list already read.
     void SetGameDir(std::string_view dir);
