@@ -820,30 +820,35 @@ QImage Stone() {
 
 QImage Sugar() {
     TCanvas c(Tile, Tile);
-    // Sugar cane stalks with leaves, and two white cubes.
-    for (double x : {30.0, 48.0, 66.0}) {
-        c.FillOutlined(Rect(x - 4, 10, 8, 78), Vertical(10, 88, QColor(190, 210, 90), QColor(130, 160, 50)),
-                       QColor(60, 80, 20), 1.4);
-        for (double y = 22; y < 88; y += 14)
-            c.Line({x - 4, y}, {x + 4, y}, QColor(90, 110, 30), 1.8);
+    // Pale cane stalks with dark joints, and a heap of white sugar cubes in front.
+    for (double x : {24.0, 42.0, 60.0}) {
+        c.FillOutlined(Rect(x - 4.5, 8, 9, 70), Vertical(8, 78, QColor(236, 226, 140), QColor(190, 170, 80)),
+                       QColor(90, 70, 20), 1.6);
+        for (double y = 20; y < 76; y += 13)
+            c.Line({x - 4.5, y}, {x + 4.5, y}, QColor(120, 90, 30), 2.2);
     }
-    QPainterPath leaves(QPointF(48, 30));
-    leaves.quadTo(QPointF(70, 10), QPointF(92, 16));
-    leaves.moveTo(30, 40);
-    leaves.quadTo(QPointF(14, 22), QPointF(4, 28));
-    leaves.moveTo(66, 50);
-    leaves.quadTo(QPointF(84, 40), QPointF(96, 48));
-    c.Stroke(leaves, QColor(50, 120, 40), 4.0);
-    auto cube = [&](double x, double y) {
-        c.FillOutlined(Polygon({{x, y}, {x + 16, y}, {x + 16, y + 16}, {x, y + 16}}), QColor(252, 252, 252),
-                       QColor(140, 140, 150), 1.4);
-        c.FillOutlined(Polygon({{x, y}, {x + 6, y - 6}, {x + 22, y - 6}, {x + 16, y}}), QColor(255, 255, 255),
-                       QColor(140, 140, 150), 1.4);
-        c.FillOutlined(Polygon({{x + 16, y}, {x + 22, y - 6}, {x + 22, y + 10}, {x + 16, y + 16}}),
-                       QColor(216, 218, 226), QColor(140, 140, 150), 1.4);
+    QPainterPath leaves(QPointF(42, 26));
+    leaves.quadTo(QPointF(64, 6), QPointF(90, 12));
+    leaves.moveTo(24, 34);
+    leaves.quadTo(QPointF(10, 18), QPointF(2, 24));
+    leaves.moveTo(60, 44);
+    leaves.quadTo(QPointF(80, 32), QPointF(96, 40));
+    c.Stroke(leaves, QColor(30, 90, 30), 5.0);
+    c.Stroke(leaves, QColor(90, 170, 60), 3.0);
+    auto cube = [&](double x, double y, double size) {
+        const double d = size * 0.38;
+        const QColor edge(110, 110, 124);
+        c.FillOutlined(Rect(x, y, size, size), QColor(250, 250, 252), edge, 1.6);
+        c.FillOutlined(Polygon({{x, y}, {x + d, y - d}, {x + size + d, y - d}, {x + size, y}}),
+                       QColor(255, 255, 255), edge, 1.6);
+        c.FillOutlined(
+            Polygon(
+                {{x + size, y}, {x + size + d, y - d}, {x + size + d, y + size - d}, {x + size, y + size}}),
+            QColor(200, 204, 216), edge, 1.6);
     };
-    cube(56, 78);
-    cube(74, 78);
+    cube(40, 74, 20);
+    cube(64, 74, 20);
+    cube(52, 56, 20);
     return OnMask(c.Finish(), Magenta);
 }
 
