@@ -10,7 +10,17 @@
 // hourglass showing belongs to other code is that entry changed to the saved cursor, in place,
 // which keeps its owner's later pop balanced.
 
-TBusyCursor::TBusyCursor(QObject* parent) : QObject(parent), savedCursor(ApplicationCursor()) {}
+namespace {
+
+// The whole cursor, so a cursor made from a picture is restored as it was, not by its shape alone.
+QCursor ShownCursor() {
+    const QCursor* shown = qGuiApp != nullptr ? QGuiApplication::overrideCursor() : nullptr;
+    return shown != nullptr ? *shown : QCursor(Qt::ArrowCursor);
+}
+
+} // namespace
+
+TBusyCursor::TBusyCursor(QObject* parent) : QObject(parent), savedCursor(ShownCursor()) {}
 
 TBusyCursor::~TBusyCursor() {
     Reset();
@@ -27,10 +37,7 @@ void TBusyCursor::Busy() {
     ++count;
     if (qGuiApp == nullptr || ApplicationCursor() == Qt::WaitCursor)
         return;
-    if (const QCursor* shown = QGuiApplication::overrideCursor())
-        savedCursor = *shown;
-    else
-        savedCursor = QCursor(Qt::ArrowCursor);
+    savedCursor = ShownCursor();
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     ++ownEntries;
 }

@@ -51,10 +51,10 @@ public:
     // are ignored. On failure the list keeps what it held.
     void LoadImageList(const QString& name, TImageList& list);
 
-    // The kinds of target the windows use. Trees and embedded objects, which the toolkit this stands
-    // in for could also load, are used by no window and are left out. Every overload raises
-    // TResourceError, carrying the name, for a missing, corrupt or unreadable resource; a declared
-    // length of 0 leaves the target empty.
+    // One overload per kind of target the windows use: image list, bitmap, lines of text, plain bytes.
+    // Tree views and embedded objects could read themselves from a resource too, but no window loads
+    // one, so they have no overload. Every overload raises TResourceError, carrying the name, for a
+    // missing, corrupt or unreadable resource; a declared length of 0 leaves the target empty.
     void LoadInto(const QString& name, TImageList& target);
     void LoadInto(const QString& name, QImage& target);
     void LoadInto(const QString& name, QPixmap& target);
