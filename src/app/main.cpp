@@ -16,6 +16,7 @@ int main(int argc, char* argv[]) {
         return commandLine.ExitCode();
     if (commandLine.IsHeadless())
         return commandLine.RunHeadless();
-    std::fprintf(stderr, "tessel: the editor's windows are not part of this build yet; use --check or --resave.\n");
+    std::fprintf(stderr,
+                 "tessel: the editor's windows are not part of this build yet; use --check or --resave.\n");
     return 2;
 }

@@ -106,21 +106,26 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     if (nul != std::string_view::npos)
         text = text.substr(0, nul);
     std::vector<std::string_view> lines;
-    lines.reserve(text.size() / 24 + 1);
-    std::size_t start = 0;
+    lines.reserve(text.size() / 16 + 1);
     const char* data = text.data();
-    const std::size_t size = text.size();
-    for (std::size_t i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (c != '\n' && c != '\r')
-            continue;
-        lines.emplace_back(data + start, i - start);
-        if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+    const char* const end = data + text.size();
+    const char* start = data;
+    while (start < end) {
+        // A line ends at the next LF; a CR before it is either the CR of a CR LF or a break of its own.
+        const char* lf =
+            static_cast<const char*>(std::memchr(start, '\n', static_cast<std::size_t>(end - start)));
+        const char* lineEnd = lf ? lf : end;
+        for (const char* cr; (cr = static_cast<const char*>(
+                                  std::memchr(start, '\r', static_cast<std::size_t>(lineEnd - start))));) {
+            lines.emplace_back(start, static_cast<std::size_t>(cr - start));
+            start = cr + 1;
+            if (start == lineEnd && lf)
+                break;
+        }
+        if (start < lineEnd || (lf && (start == lineEnd) && (start == data || start[-1] != '\r')))
+            lines.emplace_back(start, static_cast<std::size_t>(lineEnd - start));
+        start = lineEnd + 1;
     }
-    if (start < size)
-        lines.emplace_back(data + start, size - start);
     return lines;
 }
 

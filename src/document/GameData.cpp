@@ -1,5 +1,11 @@
 #include "GameData.h"
 
+namespace {
+
+const TKeyTable GameKeys(TGameData::Keys);
+
+} // namespace
+
 void TGameData::Clear() {
     calendar = "CALENDAR_DEFAULT";
     description.clear();
@@ -26,14 +32,12 @@ void TGameData::Read(TLineSpan lines, bool fromFile) {
         kept.Clear();
     TBlockTracker block("BeginGame", "EndGame");
     std::string scratch;
+    TKeyTable::TMatch match;
     for (std::string_view line : lines) {
         const TLineItems items(line);
-        bool known = false;
-        for (std::size_t k = 0; k < Keys.size(); ++k) {
-            if (!items.Has(Keys[k]))
-                continue;
-            known = true;
-            const std::string_view value = items.Value(Keys[k], scratch);
+        GameKeys.Match(items, match);
+        const bool known = match.found != 0;
+        match.ForEach(GameKeys, scratch, [&](std::size_t k, std::string_view value) {
             switch (k) {
             case 0:
                 era = UpperCase(value);
@@ -78,7 +82,7 @@ void TGameData::Read(TLineSpan lines, bool fromFile) {
                 modPath = UpperCase(value);
                 break;
             }
-        }
+        });
         const bool marker = block.Step(line);
         if (fromFile && !known && !marker && block.Inside())
             kept.Offer(line);

@@ -4,6 +4,10 @@
 #include <charconv>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 bool IsValidTeamIndex(int index) {
     return index >= 0 && index < MaxTeams;
 }
@@ -13,10 +17,6 @@ bool IsValidPlayerIndex(int index) {
 
 const char* BoolToFlagText(bool value) {
     return value ? "1" : "0";
-}
-
-char UpperChar(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 std::string UpperCase(std::string_view text) {
@@ -37,19 +37,6 @@ void AssignUpperCase(std::string& target, std::string_view value) {
         c = UpperChar(c);
 }
 
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (UpperChar(a[i]) != UpperChar(b[i]))
-            return false;
-    return true;
-}
-
-bool StartsWithText(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
-}
-
 std::size_t FindText(std::string_view text, std::string_view part, std::size_t from) {
     if (part.empty())
         return from <= text.size() ? from : std::string_view::npos;
@@ -68,19 +55,6 @@ std::size_t FindText(std::string_view text, std::string_view part, std::size_t f
 
 bool ContainsText(std::string_view text, std::string_view part) {
     return FindText(text, part) != std::string_view::npos;
-}
-
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && IsBlank(text[begin]))
-        ++begin;
-    while (end > begin && IsBlank(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
 }
 
 std::string DeleteAllText(std::string_view text, std::string_view part) {
@@ -171,22 +145,113 @@ int ValueToInt(std::string_view s, int defaultValue) {
     return static_cast<int>(value);
 }
 
+namespace {
+
+// What the line scanner must stop at: item ends, the cut, and the N that every marker holds.
+enum CharClass : unsigned char { PlainChar, CommaChar, CutChar, LetterN };
+
+constexpr std::array<unsigned char, 256> CharClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    classes[static_cast<unsigned char>(',')] = CommaChar;
+    classes[static_cast<unsigned char>('<')] = CutChar;
+    classes[static_cast<unsigned char>('n')] = LetterN;
+    classes[static_cast<unsigned char>('N')] = LetterN;
+    return classes;
+}();
+
+unsigned MarkerAfter(std::string_view rest, bool begin) {
+    static constexpr std::string_view names[] = {"PLOT", "UNIT", "CITY"};
+    for (unsigned i = 0; i < 3; ++i)
+        if (StartsWithText(rest, names[i]))
+            return 1u << (2 * i + (begin ? 0 : 1));
+    return 0;
+}
+
+// The marker, if any, whose "BEGIN" or "END" has its N at position i.
+unsigned MarkerAt(std::string_view line, std::size_t i) {
+    if (i >= 4 && StartsWithText(line.substr(i - 4), "BEGIN"))
+        return MarkerAfter(line.substr(i + 1), true);
+    if (i >= 1 && StartsWithText(line.substr(i - 1), "END"))
+        return MarkerAfter(line.substr(i + 2), false);
+    return 0;
+}
+
+} // namespace
+
 TLineItems::TLineItems(std::string_view text) : line(text) {
-    const std::size_t cut = text.find('<');
-    if (cut != std::string_view::npos)
-        text = text.substr(0, cut);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t comma = text.find(',', start);
-        if (comma == std::string_view::npos)
-            comma = text.size();
-        const std::string_view item = TrimBlanks(text.substr(start, comma - start));
-        if (count < InlineItems)
-            inlineItems[count] = item;
-        else
-            moreItems.push_back(item);
-        ++count;
-        start = comma + 1;
+    const char* const first = text.data();
+    const std::size_t size = text.size();
+    const char* itemStart = first;
+    const char* cut = nullptr;
+    auto visit = [&](std::size_t i) {
+        switch (CharClasses[static_cast<unsigned char>(first[i])]) {
+        case PlainChar:
+            break;
+        case CommaChar:
+            if (!cut) {
+                Add(itemStart, first + i);
+                itemStart = first + i + 1;
+            }
+            break;
+        case CutChar:
+            if (!cut)
+                cut = first + i;
+            break;
+        case LetterN:
+            markers |= MarkerAt(text, i);
+            break;
+        }
+    };
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    // Sixteen characters at a time: only commas, "<" and the letter N need a look.
+    const __m128i commas = _mm_set1_epi8(','), cuts = _mm_set1_epi8('<'), letterN = _mm_set1_epi8('n');
+    const __m128i lowerCase = _mm_set1_epi8(0x20);
+    for (; i + 16 <= size; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(first + i));
+        const __m128i hits =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, commas), _mm_cmpeq_epi8(chunk, cuts)),
+                         _mm_cmpeq_epi8(_mm_or_si128(chunk, lowerCase), letterN));
+        for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask; mask &= mask - 1)
+            visit(i + static_cast<std::size_t>(__builtin_ctz(mask)));
+    }
+#endif
+    for (; i < size; ++i)
+        if (CharClasses[static_cast<unsigned char>(first[i])] != PlainChar)
+            visit(i);
+    const char* itemsEnd = cut ? cut : first + size;
+    if (itemStart < itemsEnd)
+        Add(itemStart, itemsEnd);
+}
+
+TKeyTable::TKeyTable(const std::string_view* source, std::size_t keyCount) : count(keyCount) {
+    for (std::size_t k = 0; k < keyCount && k < MaxKeys; ++k) {
+        keys[k] = source[k];
+        if (source[k].empty())
+            continue;
+        const unsigned char first = static_cast<unsigned char>(source[k][0]);
+        byFirstChar[static_cast<unsigned char>(UpperChar(static_cast<char>(first)))] |= 1u << k;
+        byFirstChar[first] |= 1u << k;
+        if (first >= 'A' && first <= 'Z')
+            byFirstChar[first - 'A' + 'a'] |= 1u << k;
+    }
+}
+
+void TKeyTable::Match(const TLineItems& items, TMatch& match) const {
+    match.found = 0;
+    for (std::size_t i = 0; i < items.Count(); ++i) {
+        const std::string_view item = items.Item(i);
+        if (item.empty())
+            continue;
+        std::uint32_t candidates = byFirstChar[static_cast<unsigned char>(item[0])] & ~match.found;
+        while (candidates) {
+            const unsigned k = static_cast<unsigned>(__builtin_ctz(candidates));
+            candidates &= candidates - 1;
+            if (StartsWithText(item, keys[k])) {
+                match.found |= 1u << k;
+                match.items[k] = {item.data(), item.size()};
+            }
+        }
     }
 }
 
@@ -202,6 +267,8 @@ std::string_view TLineItems::Find(std::string_view key) const {
 std::string_view KeyItemValue(std::string_view item, std::string_view key, std::string& scratch) {
     // The item begins with the key; only a further occurrence forces a copy.
     const std::string_view rest = item.substr(key.size());
+    if (key.back() == '=' && rest.find('=') == std::string_view::npos)
+        return rest;
     if (FindText(rest, key) == std::string_view::npos)
         return rest;
     scratch = DeleteAllText(rest, key);

@@ -60,23 +60,66 @@ void ExtractStringValue(StringList& lines, std::string_view key, std::string& va
 void ExtractFlagsValue(StringList& lines, std::string_view key, FlagSet& flags);
 
 // Text helpers used throughout the document. Only ASCII letters change case.
-char UpperChar(char c);
+// Upper case by table: the readers compare every key of a record this way, line after line.
+inline constexpr std::array<char, 256> UpperChars = [] {
+    std::array<char, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[static_cast<std::size_t>(c)] = static_cast<char>((c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c);
+    return table;
+}();
+inline char UpperChar(char c) {
+    return UpperChars[static_cast<unsigned char>(c)];
+}
 std::string UpperCase(std::string_view text);
 // Stores the upper-cased value in place; a value already held changes nothing.
 void AssignUpperCase(std::string& target, std::string_view value);
-bool SameText(std::string_view a, std::string_view b);
-bool StartsWithText(std::string_view text, std::string_view prefix);
+inline bool SameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (UpperChar(a[i]) != UpperChar(b[i]))
+            return false;
+    return true;
+}
+inline bool StartsWithText(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
+}
 bool ContainsText(std::string_view text, std::string_view part);
 std::size_t FindText(std::string_view text, std::string_view part, std::size_t from = 0);
-bool IsBlank(char c);
-std::string_view TrimBlanks(std::string_view text);
+inline bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+inline std::string_view TrimBlanks(std::string_view text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && IsBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsBlank(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
 std::string DeleteAllText(std::string_view text, std::string_view part);
 std::string IntToText(int value);
+
+// The plot, unit and city markers a line holds anywhere in it.
+enum TBlockMarker : unsigned {
+    BeginPlotMarker = 1,
+    EndPlotMarker = 2,
+    BeginUnitMarker = 4,
+    EndUnitMarker = 8,
+    BeginCityMarker = 16,
+    EndCityMarker = 32
+};
 
 // A line cut once into its trimmed items, so that a record can test all of its keys against it
 // without copying: the hot path of every section reader.
 class TLineItems {
 public:
+    std::size_t Count() const { return count; }
+    std::string_view Item(std::size_t i) const {
+        const TSpan& span = i < InlineItems ? inlineItems[i] : moreItems[i - InlineItems];
+        return std::string_view(span.data, span.size);
+    }
+
     explicit TLineItems(std::string_view line);
 
     std::string_view Find(std::string_view key) const;
@@ -85,18 +128,84 @@ public:
     std::string_view Value(std::string_view key, std::string& scratch) const;
     std::string_view FirstItem() const { return count > 0 ? Item(0) : std::string_view(); }
     std::string_view Line() const { return line; }
+    // The TBlockMarker values of the line, found in the same pass as the items: the plot reader
+    // needs both for every line of a map.
+    unsigned Markers() const { return markers; }
 
 private:
     static constexpr std::size_t InlineItems = 8;
-    std::string_view Item(std::size_t i) const {
-        return i < InlineItems ? inlineItems[i] : moreItems[i - InlineItems];
+    // A plain pair, so that the inline array costs nothing to set up for lines of one or two items.
+    struct TSpan {
+        const char* data;
+        std::size_t size;
+    };
+    void Add(const char* begin, const char* end) {
+        while (begin < end && IsBlank(*begin))
+            ++begin;
+        while (end > begin && IsBlank(end[-1]))
+            --end;
+        const TSpan item{begin, static_cast<std::size_t>(end - begin)};
+        if (count < InlineItems)
+            inlineItems[count] = item;
+        else
+            moreItems.push_back(item);
+        ++count;
     }
 
     std::string_view line;
     std::size_t count = 0;
-    std::array<std::string_view, InlineItems> inlineItems{};
-    std::vector<std::string_view> moreItems;
+    unsigned markers = 0;
+    TSpan inlineItems[InlineItems];
+    std::vector<TSpan> moreItems;
+};
+
+// The keys of a record, indexed by their first letter: a line's items are tested only against the keys
+// they could begin with. The outcome is the same as testing every key against every item, in the
+// table's order, which the records rely on.
+class TKeyTable {
+public:
+    static constexpr std::size_t MaxKeys = 32;
+
+    template <std::size_t N>
+    explicit TKeyTable(const std::array<std::string_view, N>& keys) : TKeyTable(keys.data(), N) {}
+    TKeyTable(const std::string_view* keys, std::size_t count);
+
+    std::size_t Count() const { return count; }
+    std::string_view Key(std::size_t index) const { return keys[index]; }
+
+    // The keys of the table that the line carries, with the item that carries each.
+    struct TMatch {
+        std::uint32_t found = 0;
+        // The item of each key found; entries of keys not found are left unset.
+        struct TItem {
+            const char* data;
+            std::size_t size;
+        } items[MaxKeys];
+        bool Has(std::size_t key) const { return (found >> key) & 1u; }
+        std::string_view Item(std::size_t key) const {
+            return std::string_view(items[key].data, items[key].size);
+        }
+        // Calls handle(key index, value) for every key found (and in the mask), in the table's order.
+        template <typename Handle>
+        void ForEach(const TKeyTable& table, std::string& scratch, Handle handle,
+                     std::uint32_t mask = ~0u) const;
+    };
+    void Match(const TLineItems& items, TMatch& match) const;
+
+private:
+    std::array<std::string_view, MaxKeys> keys{};
+    std::size_t count = 0;
+    std::array<std::uint32_t, 256> byFirstChar{};
 };
 
 // The value of a key item: the item with every occurrence of the key deleted, ignoring case.
 std::string_view KeyItemValue(std::string_view item, std::string_view key, std::string& scratch);
+
+template <typename Handle>
+void TKeyTable::TMatch::ForEach(const TKeyTable& table, std::string& scratch, Handle handle,
+                                std::uint32_t mask) const {
+    for (std::uint32_t rest = found & mask; rest; rest &= rest - 1) {
+        const auto key = static_cast<std::size_t>(__builtin_ctz(rest));
+        handle(key, KeyItemValue(Item(key), table.Key(key), scratch));
+    }
+}

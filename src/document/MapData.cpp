@@ -1,5 +1,11 @@
 #include "MapData.h"
 
+namespace {
+
+const TKeyTable MapKeys(TMapData::Keys);
+
+} // namespace
+
 void TMapData::Clear() {
     gridWidth = gridHeight = 1;
     topLatitude = 90;
@@ -23,14 +29,12 @@ void TMapData::Read(TLineSpan lines, bool fromFile) {
         kept.Clear();
     TBlockTracker block("BeginMap", "EndMap");
     std::string scratch;
+    TKeyTable::TMatch match;
     for (std::string_view line : lines) {
         const TLineItems items(line);
-        bool known = false;
-        for (std::size_t k = 0; k < Keys.size(); ++k) {
-            if (!items.Has(Keys[k]))
-                continue;
-            known = true;
-            const std::string_view value = items.Value(Keys[k], scratch);
+        MapKeys.Match(items, match);
+        const bool known = match.found != 0;
+        match.ForEach(MapKeys, scratch, [&](std::size_t k, std::string_view value) {
             switch (k) {
             case 0:
                 gridWidth = ValueToInt(value, 1);
@@ -63,7 +67,7 @@ void TMapData::Read(TLineSpan lines, bool fromFile) {
                 numPlotsWritten = ValueToInt(value, -1);
                 break;
             }
-        }
+        });
         const bool marker = block.Step(line);
         if (fromFile && !known && !marker && block.Inside())
             kept.Offer(line);

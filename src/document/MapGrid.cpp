@@ -20,10 +20,19 @@ enum PlotKey {
     KeyFeatureVariety,
     KeyRoute,
     KeyTerrain,
-    KeyPlotType
+    KeyPlotType,
+    KeyTeamReveal
 };
 
-constexpr std::string_view TeamRevealKey = "TeamReveal=";
+// The plot's keys and, last, the reveal set, which replaces the whole set from its line's value.
+const std::array<std::string_view, 17> PlotKeyNames = [] {
+    std::array<std::string_view, 17> names{};
+    for (std::size_t k = 0; k < TMapGrid::Keys.size(); ++k)
+        names[k] = TMapGrid::Keys[k];
+    names[KeyTeamReveal] = "TeamReveal=";
+    return names;
+}();
+const TKeyTable PlotKeys(PlotKeyNames);
 
 // A river edge flows one of two ways; the game has also been seen writing the other two cardinal
 // directions (0 to 3), and a file's value in that range is kept as the game wrote it.
@@ -70,7 +79,19 @@ void TMapGrid::LoadFromStrings(const StringList& lines) {
     Read(TLineSpan(views), true);
 }
 
+TMapGrid::TParsedLine::TParsedLine(std::string_view line) : items(line) {
+    PlotKeys.Match(items, match);
+}
+
 void TMapGrid::Read(TLineSpan lines, bool fromFile) {
+    std::vector<TParsedLine> parsed;
+    parsed.reserve(lines.size());
+    for (std::string_view line : lines)
+        parsed.emplace_back(line);
+    Read(lines, parsed.data(), fromFile);
+}
+
+void TMapGrid::Read(TLineSpan lines, const TParsedLine* parsed, bool fromFile) {
     if (fromFile)
         kept.Clear();
     bool inUnit = false, inCity = false;
@@ -78,92 +99,89 @@ void TMapGrid::Read(TLineSpan lines, bool fromFile) {
     std::string scratch;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
-        const TLineItems items(line);
-        bool known = false;
-        for (std::size_t k = 0; k < Keys.size(); ++k) {
-            if (!items.Has(Keys[k]))
-                continue;
-            // Script data inside a unit or city block belongs to that unit or city.
-            if (k == KeyScriptData && (inUnit || inCity))
-                continue;
-            known = true;
-            const std::string_view value = items.Value(Keys[k], scratch);
-            switch (k) {
-            case KeyX:
-                x = ValueToInt(value, -1);
-                break;
-            case KeyY:
-                y = ValueToInt(value, -1);
-                break;
-            case KeyLandmark:
-                SetLandmark(value);
-                break;
-            case KeyScriptData:
-                SetScriptData(value);
-                break;
-            case KeyRiverNS:
-                SetRiverDirection(riverNSDirection, ValueToInt(value, -1), fromFile, 0, 2);
-                break;
-            case KeyNOfRiver:
-                isNOfRiver = true;
-                break;
-            case KeyRiverWE:
-                SetRiverDirection(riverWEDirection, ValueToInt(value, -1), fromFile, 1, 3);
-                break;
-            case KeyWOfRiver:
-                isWOfRiver = true;
-                break;
-            case KeyStartingPlot:
-                startingPlot = true;
-                break;
-            case KeyBonus:
-                SetBonusType(value);
-                break;
-            case KeyImprovement:
-                SetImprovementType(value);
-                break;
-            case KeyFeature:
-                SetFeatureType(value);
-                break;
-            case KeyFeatureVariety:
-                SetFeatureVariety(ValueToInt(value, -1));
-                break;
-            case KeyRoute:
-                SetRouteType(value);
-                break;
-            case KeyTerrain:
-                SetTerrainType(value);
-                break;
-            case KeyPlotType:
-                SetPlotType(ValueToInt(value, -1));
-                break;
-            }
-        }
+        const TLineItems& items = parsed[i].items;
+        const TKeyTable::TMatch& match = parsed[i].match;
+        // Script data inside a unit or city block belongs to that unit or city.
+        const std::uint32_t keys = (inUnit || inCity) ? ~(1u << KeyScriptData) : ~0u;
+        match.ForEach(
+            PlotKeys, scratch,
+            [&](std::size_t k, std::string_view value) {
+                switch (k) {
+                case KeyX:
+                    x = ValueToInt(value, -1);
+                    break;
+                case KeyY:
+                    y = ValueToInt(value, -1);
+                    break;
+                case KeyLandmark:
+                    SetLandmark(value);
+                    break;
+                case KeyScriptData:
+                    SetScriptData(value);
+                    break;
+                case KeyRiverNS:
+                    SetRiverDirection(riverNSDirection, ValueToInt(value, -1), fromFile, 0, 2);
+                    break;
+                case KeyNOfRiver:
+                    isNOfRiver = true;
+                    break;
+                case KeyRiverWE:
+                    SetRiverDirection(riverWEDirection, ValueToInt(value, -1), fromFile, 1, 3);
+                    break;
+                case KeyWOfRiver:
+                    isWOfRiver = true;
+                    break;
+                case KeyStartingPlot:
+                    startingPlot = true;
+                    break;
+                case KeyBonus:
+                    SetBonusType(value);
+                    break;
+                case KeyImprovement:
+                    SetImprovementType(value);
+                    break;
+                case KeyFeature:
+                    SetFeatureType(value);
+                    break;
+                case KeyFeatureVariety:
+                    SetFeatureVariety(ValueToInt(value, -1));
+                    break;
+                case KeyRoute:
+                    SetRouteType(value);
+                    break;
+                case KeyTerrain:
+                    SetTerrainType(value);
+                    break;
+                case KeyPlotType:
+                    SetPlotType(ValueToInt(value, -1));
+                    break;
+                case KeyTeamReveal:
+                    FlagsFromCommaText(ValueAfterEquals(line), teamReveal);
+                    break;
+                }
+            },
+            keys);
 
-        const unsigned markers = ScanBlockMarkers(line);
-        if (markers & BeginUnitMarker) {
+        const unsigned marker = items.Markers();
+        if (marker & BeginUnitMarker) {
             inUnit = true;
             unitStart = i;
         }
         const bool inUnitBlock = inUnit;
-        if ((markers & EndUnitMarker) && inUnit) {
+        if ((marker & EndUnitMarker) && inUnit) {
             units.Add().Read(lines.Sub(unitStart, i - unitStart + 1), fromFile);
             inUnit = false;
         }
-        if (markers & BeginCityMarker) {
+        if (marker & BeginCityMarker) {
             inCity = true;
             cityStart = i;
         }
         const bool inCityBlock = inCity;
-        if ((markers & EndCityMarker) && inCity) {
+        if ((marker & EndCityMarker) && inCity) {
             GetOrCreateCity().Read(lines.Sub(cityStart, i - cityStart + 1), fromFile);
             inCity = false;
         }
-        if (items.Has(TeamRevealKey)) {
-            known = true;
-            FlagsFromCommaText(ValueAfterEquals(line), teamReveal);
-        }
-        if (fromFile && !known && !inUnitBlock && !inCityBlock)
+        if (fromFile && (match.found & keys) == 0 && marker == 0 && !inUnitBlock && !inCityBlock)
             kept.Offer(line);
     }
 }
@@ -208,8 +226,11 @@ void TMapGrid::Write(TTextWriter& out) const {
     units.Write(out);
     if (city)
         city->Write(out);
-    if (HasTeamReveal())
-        (out << "\tTeamReveal=" << FlagsToCommaText(teamReveal)).EndLine();
+    if (HasTeamReveal()) {
+        out << "\tTeamReveal=";
+        out.Flags(teamReveal);
+        out.EndLine();
+    }
     kept.WriteTo(out, "\t");
     out.Line("EndPlot");
 }
@@ -266,17 +287,11 @@ void TMapGrid::ApplyEditorLines(const StringList& rows) {
     remaining.clear();
 }
 
-std::unique_ptr<TMapGrid> TMapGrids::NewPlot(int x, int y) {
-    auto plot = std::make_unique<TMapGrid>();
-    plot->SetX(x);
-    plot->SetY(y);
-    return plot;
-}
-
 void TMapGrids::Clear() {
-    rows.clear();
-    rows.emplace_back();
-    rows.back().push_back(NewPlot(0, 0));
+    plots.clear();
+    plots.emplace_back();
+    plots.back().SetX(0);
+    plots.back().SetY(0);
     width = height = 1;
     trailing.clear();
 }
@@ -286,15 +301,18 @@ void TMapGrids::SetWidth(int newWidth) {
         throw OperationAborted("Negative map width " + IntToText(newWidth));
     if (newWidth == width)
         return;
-    for (std::size_t y = 0; y < rows.size(); ++y) {
-        auto& row = rows[y];
-        if (newWidth < width) {
-            row.resize(static_cast<std::size_t>(newWidth));
-        } else {
-            row.reserve(static_cast<std::size_t>(newWidth));
-            for (int x = width; x < newWidth; ++x)
-                row.push_back(NewPlot(x, static_cast<int>(y)));
-        }
+    // Columns are stored one after another: the last columns go or come at the end.
+    const std::size_t columnSize = static_cast<std::size_t>(height);
+    if (newWidth < width) {
+        plots.erase(plots.begin() + static_cast<std::ptrdiff_t>(newWidth * columnSize), plots.end());
+    } else {
+        plots.reserve(static_cast<std::size_t>(newWidth) * columnSize);
+        for (int x = width; x < newWidth; ++x)
+            for (int y = 0; y < height; ++y) {
+                TMapGrid& plot = plots.emplace_back();
+                plot.SetX(x);
+                plot.SetY(y);
+            }
     }
     width = newWidth;
 }
@@ -304,24 +322,30 @@ void TMapGrids::SetHeight(int newHeight) {
         throw OperationAborted("Negative map height " + IntToText(newHeight));
     if (newHeight == height)
         return;
-    if (newHeight < height) {
-        rows.resize(static_cast<std::size_t>(newHeight));
-    } else {
-        rows.reserve(static_cast<std::size_t>(newHeight));
-        for (int y = height; y < newHeight; ++y) {
-            auto& row = rows.emplace_back();
-            row.reserve(static_cast<std::size_t>(width));
-            for (int x = 0; x < width; ++x)
-                row.push_back(NewPlot(x, y));
+    std::vector<TMapGrid> resized;
+    resized.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(newHeight));
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < newHeight; ++y) {
+            if (y < height) {
+                resized.push_back(std::move(plots[Index(x, y)]));
+            } else {
+                TMapGrid& plot = resized.emplace_back();
+                plot.SetX(x);
+                plot.SetY(y);
+            }
         }
-    }
+    plots = std::move(resized);
     height = newHeight;
 }
 
-TMapGrid* TMapGrids::GetPlot(int x, int y) const {
+TMapGrid* TMapGrids::GetPlot(int x, int y) {
     if (x < 0 || y < 0 || x >= width || y >= height)
         return nullptr;
-    return rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)].get();
+    return &plots[Index(x, y)];
+}
+
+const TMapGrid* TMapGrids::GetPlot(int x, int y) const {
+    return const_cast<TMapGrids*>(this)->GetPlot(x, y);
 }
 
 void TMapGrids::LoadFromStrings(const StringList& source) {
@@ -336,28 +360,32 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
     std::size_t afterLastBlock = 0;
     bool anyBlock = false;
     std::string scratch;
+    // The open block's lines, parsed once: the plot reads them from here.
+    std::vector<TMapGrid::TParsedLine> block;
     for (std::size_t i = 0; i < source.size(); ++i) {
-        const std::string_view line = source[i];
-        const unsigned markers = ScanBlockMarkers(line);
+        if (!inBlock)
+            block.clear();
+        block.emplace_back(source[i]);
+        const unsigned markers = block.back().items.Markers();
         if (markers & BeginPlotMarker) {
+            if (block.size() > 1)
+                block.erase(block.begin(), block.end() - 1);
             inBlock = true;
             blockStart = i;
         }
         if ((markers & EndPlotMarker) && inBlock) {
             if (TMapGrid* plot = GetPlot(pendingX, pendingY))
-                plot->Read(source.Sub(blockStart, i - blockStart + 1), fromFile);
+                plot->Read(source.Sub(blockStart, i - blockStart + 1), block.data(), fromFile);
             pendingX = pendingY = -1;
             inBlock = false;
             anyBlock = true;
             afterLastBlock = i + 1;
         }
-        if (MayHoldCoordinate(line)) {
-            const TLineItems items(line);
-            if (items.Has("x="))
-                pendingX = ValueToInt(items.Value("x=", scratch), -1);
-            if (items.Has("y="))
-                pendingY = ValueToInt(items.Value("y=", scratch), -1);
-        }
+        const TKeyTable::TMatch& match = block.back().match;
+        if (match.Has(KeyX))
+            pendingX = ValueToInt(KeyItemValue(match.Item(KeyX), "x=", scratch), -1);
+        if (match.Has(KeyY))
+            pendingY = ValueToInt(KeyItemValue(match.Item(KeyY), "y=", scratch), -1);
     }
     trailing.clear();
     if (!fromFile || !anyBlock)
@@ -380,9 +408,8 @@ const StringList& TMapGrids::SaveToStrings() {
 void TMapGrids::Write(TTextWriter& out) const {
     out.Line("");
     out.Line("### Plot Info ###");
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < height; ++y)
-            rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]->Write(out);
+    for (const TMapGrid& plot : plots)
+        plot.Write(out);
     for (const std::string& line : trailing)
         out.Line(line);
 }

@@ -36,6 +36,14 @@ public:
     void Clear();
     void LoadFromStrings(const StringList& lines);
     void Read(TLineSpan lines, bool fromFile);
+    // A line of a plot block, cut into items and matched against the plot's keys once.
+    struct TParsedLine {
+        explicit TParsedLine(std::string_view line);
+        TLineItems items;
+        TKeyTable::TMatch match;
+    };
+    // The same, with every line already parsed.
+    void Read(TLineSpan lines, const TParsedLine* parsed, bool fromFile);
     // The plot's block, or nothing for a plot without terrain or with a negative plot type.
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
@@ -101,7 +109,7 @@ private:
     TScratchList sectionLines, editorLines;
 };
 
-// The rectangle of plots: row y holds the plots x = 0 .. Width - 1. Owned by the document.
+// The rectangle of plots, Width columns of Height plots. Owned by the document.
 class TMapGrids {
 public:
     TMapGrids() { Clear(); }
@@ -112,7 +120,9 @@ public:
     void SetHeight(int height);
     int Width() const { return width; }
     int Height() const { return height; }
-    TMapGrid* GetPlot(int x, int y) const;
+    // The plot at (x, y), or null outside the grid. Valid until the grid is resized or cleared.
+    TMapGrid* GetPlot(int x, int y);
+    const TMapGrid* GetPlot(int x, int y) const;
 
     void LoadFromStrings(const StringList& lines);
     void Read(TLineSpan lines, bool fromFile);
@@ -122,10 +132,13 @@ public:
     const StringList& TrailingLines() const { return trailing; }
 
 private:
-    static std::unique_ptr<TMapGrid> NewPlot(int x, int y);
+    std::size_t Index(int x, int y) const {
+        return static_cast<std::size_t>(x) * static_cast<std::size_t>(height) + static_cast<std::size_t>(y);
+    }
 
     int width = 1, height = 1;
-    std::vector<std::vector<std::unique_ptr<TMapGrid>>> rows;
+    // The plots column by column, in the order the file lists them: (0,0), (0,1), ..., (1,0), ...
+    std::vector<TMapGrid> plots;
     StringList trailing;
     TScratchList lines;
 };

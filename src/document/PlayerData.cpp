@@ -2,6 +2,12 @@
 
 namespace {
 
+const TKeyTable PlayerKeys(TPlayerData::Keys);
+
+} // namespace
+
+namespace {
+
 enum PlayerKey {
     KeyTeam,
     KeyLeaderType,
@@ -73,14 +79,12 @@ void TPlayerData::Read(TLineSpan lines, bool fromFile) {
         kept.Clear();
     int pendingAttitude = -1;
     std::string scratch;
+    TKeyTable::TMatch match;
     for (std::string_view line : lines) {
         const TLineItems items(line);
-        bool known = false;
-        for (std::size_t k = 0; k < Keys.size(); ++k) {
-            if (!items.Has(Keys[k]))
-                continue;
-            known = true;
-            const std::string_view value = items.Value(Keys[k], scratch);
+        PlayerKeys.Match(items, match);
+        const bool known = match.found != 0;
+        match.ForEach(PlayerKeys, scratch, [&](std::size_t k, std::string_view value) {
             switch (k) {
             case KeyTeam: {
                 const int v = ValueToInt(value, team);
@@ -163,7 +167,7 @@ void TPlayerData::Read(TLineSpan lines, bool fromFile) {
                 break;
             }
             }
-        }
+        });
         if (fromFile && !known)
             kept.Offer(line);
     }
@@ -197,14 +201,14 @@ void TPlayerData::Write(TTextWriter& out) const {
     if (full || !flagDecal.empty())
         (out << "\tFlagDecal=" << flagDecal).EndLine();
     if (full || whiteFlag)
-        (out << "\tWhiteFlag=" << BoolToFlagText(whiteFlag)).EndLine();
+        (out << "\tWhiteFlag=" << FlagChar(whiteFlag)).EndLine();
     (out << "\tCivType=" << civType).EndLine();
     (out << "\tColor=" << color).EndLine();
     (out << "\tArtStyle=" << artStyle).EndLine();
     if (full || !playableCiv)
-        (out << "\tPlayableCiv=" << BoolToFlagText(playableCiv)).EndLine();
+        (out << "\tPlayableCiv=" << FlagChar(playableCiv)).EndLine();
     if (full || minorNationStatus)
-        (out << "\tMinorNationStatus=" << BoolToFlagText(minorNationStatus)).EndLine();
+        (out << "\tMinorNationStatus=" << FlagChar(minorNationStatus)).EndLine();
     if (full || startingGold != 0)
         (out << "\tStartingGold=" << startingGold).EndLine();
     if (full || startingX != -1 || startingY != -1)

@@ -1,24 +1,56 @@
 #include "RecordText.h"
 
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 std::vector<std::string_view> ViewLines(const StringList& lines) {
     return std::vector<std::string_view>(lines.begin(), lines.end());
 }
 
+TTextWriter::TTextWriter(StringList& lines) : lines(&lines), buffer(&current) { Grow(0); }
+
+TTextWriter::TTextWriter(std::string& bytes) : buffer(&bytes) {
+    const std::size_t written = bytes.size();
+    Grow(0);
+    cursor = buffer->data() + written;
+}
+
+TTextWriter::~TTextWriter() {
+    if (!lines)
+        buffer->resize(static_cast<std::size_t>(cursor - buffer->data()));
+}
+
+void TTextWriter::Grow(std::size_t needed) {
+    const std::size_t used = static_cast<std::size_t>(cursor - start);
+    std::size_t size = buffer->capacity() < 256 ? 256 : buffer->capacity();
+    while (size - used < needed)
+        size *= 2;
+    buffer->resize(size);
+    start = buffer->data();
+    cursor = start + used;
+    limit = start + size;
+}
+
 TTextWriter& TTextWriter::operator<<(int value) {
-    char buffer[16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    text->append(buffer, result.ptr);
+    if (limit - cursor < 16)
+        Grow(16);
+    cursor = std::to_chars(cursor, limit, value).ptr;
     return *this;
+}
+
+void TTextWriter::Flags(const FlagSet& flags) {
+    for (std::size_t i = 0; i < flags.size(); ++i)
+        if (flags[i])
+            *this << static_cast<int>(i) << ',';
 }
 
 void TTextWriter::EndLine() {
     if (lines) {
-        lines->push_back(current);
-        current.clear();
+        lines->emplace_back(start, static_cast<std::size_t>(cursor - start));
+        cursor = start;
     } else {
-        text->append("\r\n");
+        *this << "\r\n";
     }
 }
 
@@ -64,41 +96,6 @@ bool TBlockTracker::Step(std::string_view line) {
     if (ContainsText(line, endMarker)) {
         inside = false;
         return true;
-    }
-    return false;
-}
-
-namespace {
-
-unsigned MarkerAfter(std::string_view rest, bool begin) {
-    static constexpr std::string_view names[] = {"PLOT", "UNIT", "CITY"};
-    for (unsigned i = 0; i < 3; ++i)
-        if (StartsWithText(rest, names[i]))
-            return 1u << (2 * i + (begin ? 0 : 1));
-    return 0;
-}
-
-} // namespace
-
-unsigned ScanBlockMarkers(std::string_view line) {
-    unsigned found = 0;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = UpperChar(line[i]);
-        if (c == 'B' && StartsWithText(line.substr(i), "BEGIN"))
-            found |= MarkerAfter(line.substr(i + 5), true);
-        else if (c == 'E' && StartsWithText(line.substr(i), "END"))
-            found |= MarkerAfter(line.substr(i + 3), false);
-    }
-    return found;
-}
-
-bool MayHoldCoordinate(std::string_view line) {
-    for (std::size_t eq = line.find('='); eq != std::string_view::npos; eq = line.find('=', eq + 1)) {
-        if (eq == 0)
-            continue;
-        const char c = UpperChar(line[eq - 1]);
-        if ((c == 'X' || c == 'Y') && (eq == 1 || IsBlank(line[eq - 2]) || line[eq - 2] == ','))
-            return true;
     }
     return false;
 }

@@ -6,6 +6,7 @@
 
 #include "LineCodec.h"
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,27 +32,40 @@ private:
     std::size_t count = 0;
 };
 
+// "1" or "0", as a boolean is written.
+inline char FlagChar(bool value) { return value ? '1' : '0'; }
+
 // Views of a string list's lines, for handing it to a reader.
 std::vector<std::string_view> ViewLines(const StringList& lines);
 
 // Builds lines piece by piece, either into a string list (one entry a line) or straight into the
 // bytes of a file (CR LF after every line), so that saving a large map makes no string per line.
+// Pieces are copied into a buffer that grows by doubling; the byte buffer is cut to what was
+// written when the writer ends.
 class TTextWriter {
 public:
-    explicit TTextWriter(StringList& lines) : lines(&lines), text(&current) {}
-    explicit TTextWriter(std::string& bytes) : text(&bytes) {}
+    explicit TTextWriter(StringList& lines);
+    explicit TTextWriter(std::string& bytes);
+    ~TTextWriter();
+    TTextWriter(const TTextWriter&) = delete;
+    TTextWriter& operator=(const TTextWriter&) = delete;
 
-    TTextWriter& operator<<(std::string_view piece) {
-        text->append(piece);
+    template <std::size_t N> TTextWriter& operator<<(const char (&literal)[N]) {
+        Put(literal, N - 1);
         return *this;
     }
-    TTextWriter& operator<<(const char* piece) { return *this << std::string_view(piece); }
+    TTextWriter& operator<<(std::string_view piece) {
+        Put(piece.data(), piece.size());
+        return *this;
+    }
     TTextWriter& operator<<(const std::string& piece) { return *this << std::string_view(piece); }
     TTextWriter& operator<<(char c) {
-        text->push_back(c);
+        Put(&c, 1);
         return *this;
     }
     TTextWriter& operator<<(int value);
+    // The indices of the set's true entries, each followed by a comma.
+    void Flags(const FlagSet& flags);
     void EndLine();
     void Line(std::string_view whole) {
         *this << whole;
@@ -59,9 +73,20 @@ public:
     }
 
 private:
+    void Put(const char* data, std::size_t size) {
+        if (size > static_cast<std::size_t>(limit - cursor))
+            Grow(size);
+        std::memcpy(cursor, data, size);
+        cursor += size;
+    }
+    void Grow(std::size_t needed);
+
     StringList* lines = nullptr;
     std::string current;
-    std::string* text;
+    std::string* buffer;
+    char* start = nullptr;
+    char* cursor = nullptr;
+    char* limit = nullptr;
 };
 
 // A list made on first use: most records never need their scratch lists, and a large map holds
@@ -97,21 +122,6 @@ private:
 // True for a line that holds one of the markers that open or close a section or block; such a line
 // is never kept, as writing it back would change the file's structure.
 bool HasStructureMarker(std::string_view line);
-
-// The plot, unit and city markers a line holds, found in one pass: the plot reader asks this of every
-// line of a map, so it must not search the line once per marker.
-enum TBlockMarker : unsigned {
-    BeginPlotMarker = 1,
-    EndPlotMarker = 2,
-    BeginUnitMarker = 4,
-    EndUnitMarker = 8,
-    BeginCityMarker = 16,
-    EndCityMarker = 32
-};
-unsigned ScanBlockMarkers(std::string_view line);
-
-// A quick test that never misses: false means no item of the line can begin with "x=" or "y=".
-bool MayHoldCoordinate(std::string_view line);
 
 // Tracks whether a reader is between its block's begin and end markers.
 class TBlockTracker {

@@ -2,6 +2,12 @@
 
 namespace {
 
+const TKeyTable TeamKeys(TTeamData::Keys);
+
+} // namespace
+
+namespace {
+
 enum TeamKey {
     KeyTech,
     KeyContact,
@@ -58,14 +64,12 @@ void TTeamData::Read(TLineSpan lines, bool fromFile) {
     if (fromFile)
         kept.Clear();
     std::string scratch;
+    TKeyTable::TMatch match;
     for (std::string_view line : lines) {
         const TLineItems items(line);
-        bool known = false;
-        for (std::size_t k = 0; k < Keys.size(); ++k) {
-            if (!items.Has(Keys[k]))
-                continue;
-            known = true;
-            const std::string_view value = items.Value(Keys[k], scratch);
+        TeamKeys.Match(items, match);
+        const bool known = match.found != 0;
+        match.ForEach(TeamKeys, scratch, [&](std::size_t k, std::string_view value) {
             switch (k) {
             case KeyTech:
                 techs.push_back(UpperCase(value));
@@ -80,7 +84,7 @@ void TTeamData::Read(TLineSpan lines, bool fromFile) {
                 SetFlagSafe(RelationSet(k), ValueToInt(value, -1), true);
                 break;
             }
-        }
+        });
         if (fromFile && !known)
             kept.Offer(line);
     }
@@ -117,7 +121,7 @@ void TTeamData::Write(TTextWriter& out) const {
     WriteRelation(out, "DefensivePactWithTeam=", defensivePactWithTeam);
     for (const std::string& project : projectTypes)
         (out << "\tProjectType=" << project).EndLine();
-    (out << "\tRevealMap=" << BoolToFlagText(revealMap)).EndLine();
+    (out << "\tRevealMap=" << FlagChar(revealMap)).EndLine();
     kept.WriteTo(out, "\t");
     out.Line("EndTeam");
 }

@@ -1,5 +1,11 @@
 #include "UnitType.h"
 
+namespace {
+
+const TKeyTable UnitKeys(TUnitType::Keys);
+
+} // namespace
+
 void TUnitType::Clear() {
     unitType = "UNIT_SETTLER";
     unitOwner = 0;
@@ -30,14 +36,12 @@ void TUnitType::Read(TLineSpan lines, bool fromFile) {
     if (fromFile)
         kept.Clear();
     std::string scratch;
+    TKeyTable::TMatch match;
     for (std::string_view line : lines) {
         const TLineItems items(line);
-        bool known = false;
-        for (std::size_t k = 0; k < Keys.size(); ++k) {
-            if (!items.Has(Keys[k]))
-                continue;
-            known = true;
-            const std::string_view value = items.Value(Keys[k], scratch);
+        UnitKeys.Match(items, match);
+        const bool known = match.found != 0;
+        match.ForEach(UnitKeys, scratch, [&](std::size_t k, std::string_view value) {
             switch (k) {
             case 0:
                 SetUnitType(value);
@@ -61,7 +65,7 @@ void TUnitType::Read(TLineSpan lines, bool fromFile) {
                 SetScriptData(value);
                 break;
             }
-        }
+        });
         if (fromFile && !known)
             kept.Offer(line);
     }

@@ -87,6 +87,40 @@ TEST(Map, AnyVersionAndAnyLineEndsAreAccepted) {
     }
 }
 
+// The plain reading of the line break rules, to compare the fast splitter with.
+std::vector<std::string> SplitSlowly(std::string_view text) {
+    std::vector<std::string> lines;
+    std::string current;
+    bool open = false;
+    for (std::size_t i = 0; i < text.size() && text[i] != '\0'; ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(current);
+            current.clear();
+            open = false;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            current += c;
+            open = true;
+        }
+    }
+    if (open)
+        lines.push_back(current);
+    return lines;
+}
+
+TEST(Map, LinesBreakAtCrLfCrAndLfAlike) {
+    const char pieces[] = {'a', '\r', '\n'};
+    for (int mask = 0; mask < 3 * 3 * 3 * 3 * 3 * 3; ++mask) {
+        std::string text;
+        for (int rest = mask, n = 0; n < 6; ++n, rest /= 3)
+            text += pieces[rest % 3];
+        const std::vector<std::string_view> fast = SplitLines(text);
+        EXPECT_EQ(std::vector<std::string>(fast.begin(), fast.end()), SplitSlowly(text)) << testing::PrintToString(text);
+    }
+}
+
 TEST(Map, SplittingStopsAtANulByte) {
     const std::string text("a\r\nb\rc\n\nd\0e\nf", 14);
     EXPECT_EQ(SplitLines(text), (std::vector<std::string_view>{"a", "b", "c", "", "d"}));

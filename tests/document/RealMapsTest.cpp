@@ -336,3 +336,16 @@ INSTANTIATE_TEST_SUITE_P(GameMaps, RealMap, testing::ValuesIn(RealMaps()),
                              return name;
                          });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(RealMap);
+
+TEST(SampleMap, IsWrittenInTheEditorsOwnLayout) {
+    const std::string path = std::string(TESSEL_SAMPLES_DIR) + "/maps/Archipelago.Civ4WorldBuilderSave";
+    const std::string original = ReadFileBytes(path);
+    TMap map;
+    map.LoadFromFile(path);
+    ASSERT_EQ(map.ErrorText(), "");
+    EXPECT_EQ(map.Teams().InUseCount(), 3);
+    EXPECT_EQ(map.Players().InUseCount(), 3);
+    EXPECT_TRUE(map.Players().GetPlayer(2)->IsEmptyPlayer());
+    EXPECT_EQ(map.Grids().GetPlot(4, 5)->City()->CityName(), "Tessera");
+    EXPECT_EQ(map.SaveToBytes(), original);
+}
