@@ -37,7 +37,7 @@ test: build
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DTESSEL_BUILD_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-bench -j$(JOBS)
-	@for b in $(BUILD)-bench/bench/tessel_bench_*; do [ -x "$$b" ] && "$$b" --benchmark_min_time=0.5 || exit 1; done
+	@for b in $$(find $(BUILD)-bench/bench -name "tessel_bench_*" -type f -perm -u+x | sort); do "$$b" --benchmark_min_time=0.5 || exit 1; done
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench

@@ -6,16 +6,16 @@
 namespace {
 
 const char* const LandTerrains[] = {"TERRAIN_GRASS", "TERRAIN_PLAINS", "TERRAIN_DESERT", "TERRAIN_TUNDRA"};
-const char* const Bonuses[] = {"BONUS_WHEAT", "BONUS_COW", "BONUS_IRON", "BONUS_GOLD", "BONUS_HORSE",
-                               "BONUS_RICE", "BONUS_STONE", "BONUS_MARBLE", "BONUS_SHEEP", "BONUS_PIG"};
+const char* const Bonuses[] = {"BONUS_WHEAT", "BONUS_COW",   "BONUS_IRON",   "BONUS_GOLD",  "BONUS_HORSE",
+                               "BONUS_RICE",  "BONUS_STONE", "BONUS_MARBLE", "BONUS_SHEEP", "BONUS_PIG"};
 const char* const SeaBonuses[] = {"BONUS_FISH", "BONUS_CLAM", "BONUS_CRAB", "BONUS_WHALE"};
 const char* const UnitTypes[] = {"UNIT_WARRIOR", "UNIT_ARCHER", "UNIT_SETTLER", "UNIT_WORKER", "UNIT_AXEMAN"};
 
 // Land where a few overlapping waves rise above the sea level: continents rather than noise.
 bool IsLand(int x, int y, int width, int height, double phase) {
     const double u = 6.2831853 * x / width, v = 3.14159265 * y / height;
-    const double level = std::sin(2 * u + phase) * std::sin(3 * v) + 0.6 * std::sin(5 * u + 1.3 * phase) *
-                                                                          std::cos(4 * v + phase) +
+    const double level = std::sin(2 * u + phase) * std::sin(3 * v) +
+                         0.6 * std::sin(5 * u + 1.3 * phase) * std::cos(4 * v + phase) +
                          0.35 * std::sin(11 * u) * std::sin(9 * v + 2 * phase);
     return level > 0.42;
 }
@@ -28,7 +28,8 @@ void BuildSyntheticMap(TMap& map, int width, int height) {
     auto pick = [&](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
 
     map.Clear();
-    map.Game().ApplyEditorLines({"Option=GAMEOPTION_NO_GOODY_HUTS,", "Victory=VICTORY_TIME,VICTORY_CONQUEST,"});
+    map.Game().ApplyEditorLines(
+        {"Option=GAMEOPTION_NO_GOODY_HUTS,", "Victory=VICTORY_TIME,VICTORY_CONQUEST,"});
     for (int team = 0; team < MaxTeams; ++team)
         map.Teams().GetTeam(team)->ApplyEditorLines(
             {"Tech=TECH_AGRICULTURE,TECH_HUNTING,", "ContactWithTeam=" + std::to_string(team) + ","});
@@ -58,7 +59,8 @@ void BuildSyntheticMap(TMap& map, int width, int height) {
                 continue;
             }
             const double latitude = std::abs(2.0 * y / height - 1.0);
-            plot.SetTerrainType(latitude > 0.8 ? "TERRAIN_TUNDRA" : LandTerrains[pick(latitude > 0.5 ? 2 : 4)]);
+            plot.SetTerrainType(latitude > 0.8 ? "TERRAIN_TUNDRA"
+                                               : LandTerrains[pick(latitude > 0.5 ? 2 : 4)]);
             plot.SetPlotType(chance(0.08) ? 0 : chance(0.2) ? 1 : 2);
             if (chance(0.25)) {
                 plot.SetFeatureType(latitude < 0.2 && chance(0.5) ? "FEATURE_JUNGLE" : "FEATURE_FOREST");

@@ -10,6 +10,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // Closes a descriptor on every path out of a read or write.
@@ -107,25 +111,34 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
         text = text.substr(0, nul);
     std::vector<std::string_view> lines;
     lines.reserve(text.size() / 16 + 1);
-    const char* data = text.data();
-    const char* const end = data + text.size();
-    const char* start = data;
-    while (start < end) {
-        // A line ends at the next LF; a CR before it is either the CR of a CR LF or a break of its own.
-        const char* lf =
-            static_cast<const char*>(std::memchr(start, '\n', static_cast<std::size_t>(end - start)));
-        const char* lineEnd = lf ? lf : end;
-        for (const char* cr; (cr = static_cast<const char*>(
-                                  std::memchr(start, '\r', static_cast<std::size_t>(lineEnd - start))));) {
-            lines.emplace_back(start, static_cast<std::size_t>(cr - start));
-            start = cr + 1;
-            if (start == lineEnd && lf)
-                break;
+    const char* const data = text.data();
+    const std::size_t size = text.size();
+    std::size_t start = 0;
+    // A CR or LF ends a line; an LF right after a CR belongs to that CR.
+    auto lineBreak = [&](std::size_t at) {
+        if (data[at] == '\n' && at > 0 && data[at - 1] == '\r' && at == start)
+            ++start;
+        else {
+            lines.emplace_back(data + start, at - start);
+            start = at + 1;
         }
-        if (start < lineEnd || (lf && (start == lineEnd) && (start == data || start[-1] != '\r')))
-            lines.emplace_back(start, static_cast<std::size_t>(lineEnd - start));
-        start = lineEnd + 1;
+    };
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i carriageReturns = _mm_set1_epi8('\r'), lineFeeds = _mm_set1_epi8('\n');
+    for (; i + 16 <= size; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(chunk, carriageReturns), _mm_cmpeq_epi8(chunk, lineFeeds))));
+        for (; mask; mask &= mask - 1)
+            lineBreak(i + static_cast<std::size_t>(__builtin_ctz(mask)));
     }
+#endif
+    for (; i < size; ++i)
+        if (data[i] == '\r' || data[i] == '\n')
+            lineBreak(i);
+    if (start < size)
+        lines.emplace_back(data + start, size - start);
     return lines;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -178,6 +179,31 @@ unsigned MarkerAt(std::string_view line, std::size_t i) {
 
 } // namespace
 
+namespace {
+
+constexpr std::size_t PageSize = 4096;
+
+// The positions of commas, "<" and the letter N among the first `size` of 16 characters. It may
+// read past the line's end, but never into another page, so the read is always allowed; the
+// characters past the end are masked off.
+#if defined(__SSE2__)
+__attribute__((no_sanitize("address"))) unsigned SpecialChars(const char* chunk, std::size_t size) {
+    const __m128i commas = _mm_set1_epi8(','), cuts = _mm_set1_epi8('<'), letterN = _mm_set1_epi8('n');
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk));
+    const __m128i hits =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, commas), _mm_cmpeq_epi8(bytes, cuts)),
+                     _mm_cmpeq_epi8(_mm_or_si128(bytes, _mm_set1_epi8(0x20)), letterN));
+    const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
+    return size >= 16 ? mask : mask & ((1u << size) - 1);
+}
+
+bool SixteenBytesReadable(const char* chunk) {
+    return (reinterpret_cast<std::uintptr_t>(chunk) % PageSize) <= PageSize - 16;
+}
+#endif
+
+} // namespace
+
 TLineItems::TLineItems(std::string_view text) : line(text) {
     const char* const first = text.data();
     const std::size_t size = text.size();
@@ -205,16 +231,9 @@ TLineItems::TLineItems(std::string_view text) : line(text) {
     std::size_t i = 0;
 #if defined(__SSE2__)
     // Sixteen characters at a time: only commas, "<" and the letter N need a look.
-    const __m128i commas = _mm_set1_epi8(','), cuts = _mm_set1_epi8('<'), letterN = _mm_set1_epi8('n');
-    const __m128i lowerCase = _mm_set1_epi8(0x20);
-    for (; i + 16 <= size; i += 16) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(first + i));
-        const __m128i hits =
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, commas), _mm_cmpeq_epi8(chunk, cuts)),
-                         _mm_cmpeq_epi8(_mm_or_si128(chunk, lowerCase), letterN));
-        for (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask; mask &= mask - 1)
+    for (; i < size && (size - i >= 16 || SixteenBytesReadable(first + i)); i += 16)
+        for (unsigned mask = SpecialChars(first + i, size - i); mask; mask &= mask - 1)
             visit(i + static_cast<std::size_t>(__builtin_ctz(mask)));
-    }
 #endif
     for (; i < size; ++i)
         if (CharClasses[static_cast<unsigned char>(first[i])] != PlainChar)
@@ -227,6 +246,7 @@ TLineItems::TLineItems(std::string_view text) : line(text) {
 TKeyTable::TKeyTable(const std::string_view* source, std::size_t keyCount) : count(keyCount) {
     for (std::size_t k = 0; k < keyCount && k < MaxKeys; ++k) {
         keys[k] = source[k];
+        upperKeys[k] = UpperCase(source[k]);
         if (source[k].empty())
             continue;
         const unsigned char first = static_cast<unsigned char>(source[k][0]);
@@ -247,7 +267,13 @@ void TKeyTable::Match(const TLineItems& items, TMatch& match) const {
         while (candidates) {
             const unsigned k = static_cast<unsigned>(__builtin_ctz(candidates));
             candidates &= candidates - 1;
-            if (StartsWithText(item, keys[k])) {
+            const std::string& key = upperKeys[k];
+            if (item.size() < key.size())
+                continue;
+            std::size_t same = 1;
+            while (same < key.size() && UpperChar(item[same]) == key[same])
+                ++same;
+            if (same == key.size()) {
                 match.found |= 1u << k;
                 match.items[k] = {item.data(), item.size()};
             }

@@ -144,11 +144,10 @@ private:
             ++begin;
         while (end > begin && IsBlank(end[-1]))
             --end;
-        const TSpan item{begin, static_cast<std::size_t>(end - begin)};
-        if (count < InlineItems)
-            inlineItems[count] = item;
-        else
-            moreItems.push_back(item);
+        // Field by field: a whole-struct copy through the stack stalls on store forwarding here.
+        TSpan& item = count < InlineItems ? inlineItems[count] : moreItems.emplace_back();
+        item.data = begin;
+        item.size = static_cast<std::size_t>(end - begin);
         ++count;
     }
 
@@ -194,6 +193,7 @@ public:
 
 private:
     std::array<std::string_view, MaxKeys> keys{};
+    std::array<std::string, MaxKeys> upperKeys;
     std::size_t count = 0;
     std::array<std::uint32_t, 256> byFirstChar{};
 };

@@ -141,8 +141,10 @@ void TMap::LoadFromLines(const std::vector<std::string_view>& source) {
             break;
         case PlotSection:
             CheckGridSize();
-            grids.SetWidth(mapData.GridWidth());
+            // The cleared grid is one plot: growing its height first makes one column, which the
+            // width then repeats; the plots are the same either way.
             grids.SetHeight(mapData.GridHeight());
+            grids.SetWidth(mapData.GridWidth());
             grids.Read(span, true);
             break;
         }

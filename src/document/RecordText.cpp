@@ -8,7 +8,9 @@ std::vector<std::string_view> ViewLines(const StringList& lines) {
     return std::vector<std::string_view>(lines.begin(), lines.end());
 }
 
-TTextWriter::TTextWriter(StringList& lines) : lines(&lines), buffer(&current) { Grow(0); }
+TTextWriter::TTextWriter(StringList& lines) : lines(&lines), buffer(&current) {
+    Grow(0);
+}
 
 TTextWriter::TTextWriter(std::string& bytes) : buffer(&bytes) {
     const std::size_t written = bytes.size();

@@ -33,7 +33,9 @@ private:
 };
 
 // "1" or "0", as a boolean is written.
-inline char FlagChar(bool value) { return value ? '1' : '0'; }
+inline char FlagChar(bool value) {
+    return value ? '1' : '0';
+}
 
 // Views of a string list's lines, for handing it to a reader.
 std::vector<std::string_view> ViewLines(const StringList& lines);

@@ -117,7 +117,8 @@ TEST(Map, LinesBreakAtCrLfCrAndLfAlike) {
         for (int rest = mask, n = 0; n < 6; ++n, rest /= 3)
             text += pieces[rest % 3];
         const std::vector<std::string_view> fast = SplitLines(text);
-        EXPECT_EQ(std::vector<std::string>(fast.begin(), fast.end()), SplitSlowly(text)) << testing::PrintToString(text);
+        EXPECT_EQ(std::vector<std::string>(fast.begin(), fast.end()), SplitSlowly(text))
+            << testing::PrintToString(text);
     }
 }
 
