@@ -92,12 +92,12 @@ void TMap::LoadFromStrings(const StringList& source) {
 void TMap::CheckGridSize() {
     const long long width = mapData.GridWidth(), height = mapData.GridHeight();
     if (width >= 0 && height >= 0 && width <= MaxGridSide && height <= MaxGridSide &&
-        width * height <= MaxGridPlots)
+        width * height <= maxPlots)
         return;
     Clear();
     errorText = "Map size " + std::to_string(width) + " x " + std::to_string(height) +
                 " is not supported: at most " + std::to_string(MaxGridSide) + " plots a side and " +
-                std::to_string(MaxGridPlots) + " plots in all.";
+                std::to_string(maxPlots) + " plots in all.";
     throw OperationAborted(errorText);
 }
 

@@ -24,6 +24,8 @@ public:
     static constexpr long long MaxGridPlots = 4194304;
 
     TMap() = default;
+    // A document that refuses grids of more than `maxPlots` plots: fuzzing wants small maps.
+    explicit TMap(long long maxPlots) : maxPlots(maxPlots) {}
 
     void Clear();
     // Raises OperationAborted on failure, with ErrorText saying why.
@@ -63,4 +65,5 @@ private:
     StringList lines;
     TTeamDatas teams;
     TMapProgressEvent onProgress;
+    long long maxPlots = MaxGridPlots;
 };
