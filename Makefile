@@ -6,7 +6,7 @@ SAMPLE_MAP ?= samples/maps/Archipelago.Civ4WorldBuilderSave
 SAMPLE_GAME ?= samples/game
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libjpeg-dev zlib1g-dev libgtest-dev libbenchmark-dev \
-           xvfb xauth
+           xvfb xauth clang-14 libclang-rt-14-dev
 
 .PHONY: all deps configure build run test bench clean
 
@@ -38,6 +38,21 @@ bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DTESSEL_BUILD_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-bench -j$(JOBS)
 	@for b in $$(find $(BUILD)-bench/bench -name "tessel_bench_*" -type f -perm -u+x | sort); do "$$b" --benchmark_min_time=0.5 || exit 1; done
+
+# The libFuzzer targets, built by clang with the sanitizers; each runs FUZZ_SECONDS on its corpus.
+FUZZ_SECONDS ?= 600
+.PHONY: fuzz fuzz-smoke fuzz-build
+
+fuzz-build: deps
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(BUILD)-fuzz -DTESSEL_FUZZ=ON -DTESSEL_BUILD_GUI=OFF \
+	  -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-fuzz -j$(JOBS)
+
+fuzz: fuzz-build
+	fuzz/run.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
+
+fuzz-smoke: fuzz-build
+	fuzz/run.sh $(BUILD)-fuzz 60
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench
