@@ -8,7 +8,7 @@ SAMPLE_GAME ?= samples/game
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libjpeg-dev zlib1g-dev libgtest-dev libbenchmark-dev \
            xvfb xauth clang-14 libclang-rt-14-dev
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test test-asan bench clean
 
 all: build
 
@@ -34,6 +34,13 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+# Every test again in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B $(BUILD)-asan -DTESSEL_SANITIZE=ON -DTESSEL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-asan -j$(JOBS)
+	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
+
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DTESSEL_BUILD_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-bench -j$(JOBS)
@@ -55,4 +62,4 @@ fuzz-smoke: fuzz-build
 	fuzz/run.sh $(BUILD)-fuzz 60
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan

@@ -1,6 +1,7 @@
 #include "MapGrid.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -84,11 +85,7 @@ TMapGrid::TParsedLine::TParsedLine(std::string_view line) : items(line) {
 }
 
 void TMapGrid::Read(TLineSpan lines, bool fromFile) {
-    std::vector<TParsedLine> parsed;
-    parsed.reserve(lines.size());
-    for (std::string_view line : lines)
-        parsed.emplace_back(line);
-    Read(lines, parsed.data(), fromFile);
+    Read(lines, nullptr, fromFile);
 }
 
 void TMapGrid::Read(TLineSpan lines, const TParsedLine* parsed, bool fromFile) {
@@ -97,10 +94,12 @@ void TMapGrid::Read(TLineSpan lines, const TParsedLine* parsed, bool fromFile) {
     bool inUnit = false, inCity = false;
     std::size_t unitStart = 0, cityStart = 0;
     std::string scratch;
+    std::optional<TParsedLine> own;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
-        const TLineItems& items = parsed[i].items;
-        const TKeyTable::TMatch& match = parsed[i].match;
+        const TParsedLine& current = parsed ? parsed[i] : own.emplace(line);
+        const TLineItems& items = current.items;
+        const TKeyTable::TMatch& match = current.match;
         // Script data inside a unit or city block belongs to that unit or city.
         const std::uint32_t keys = (inUnit || inCity) ? ~(1u << KeyScriptData) : ~0u;
         match.ForEach(
@@ -360,28 +359,49 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
     std::size_t afterLastBlock = 0;
     bool anyBlock = false;
     std::string scratch;
-    // The open block's lines, parsed once: the plot reads them from here.
+    // The open block's lines, parsed once: the plot reads them from here. A block longer than the
+    // cache (a hostile file's) is parsed again by its plot instead, so memory stays bounded.
+    constexpr std::size_t MaxCachedLines = 4096;
     std::vector<TMapGrid::TParsedLine> block;
+    bool cacheFull = false;
+    std::optional<TMapGrid::TParsedLine> uncached;
     for (std::size_t i = 0; i < source.size(); ++i) {
-        if (!inBlock)
+        if (!inBlock) {
             block.clear();
-        block.emplace_back(source[i]);
-        const unsigned markers = block.back().items.Markers();
+            cacheFull = false;
+        }
+        const TMapGrid::TParsedLine* parsed;
+        if (!cacheFull && block.size() < MaxCachedLines) {
+            parsed = &block.emplace_back(source[i]);
+        } else {
+            cacheFull = true;
+            parsed = &uncached.emplace(source[i]);
+        }
+        const unsigned markers = parsed->items.Markers();
         if (markers & BeginPlotMarker) {
-            if (block.size() > 1)
-                block.erase(block.begin(), block.end() - 1);
+            if ((uncached && parsed == &*uncached) || block.size() > 1) {
+                TMapGrid::TParsedLine first = *parsed;
+                block.clear();
+                parsed = &block.emplace_back(std::move(first));
+            }
+            cacheFull = false;
             inBlock = true;
             blockStart = i;
         }
         if ((markers & EndPlotMarker) && inBlock) {
-            if (TMapGrid* plot = GetPlot(pendingX, pendingY))
-                plot->Read(source.Sub(blockStart, i - blockStart + 1), block.data(), fromFile);
+            if (TMapGrid* plot = GetPlot(pendingX, pendingY)) {
+                const TLineSpan lines = source.Sub(blockStart, i - blockStart + 1);
+                if (cacheFull)
+                    plot->Read(lines, fromFile);
+                else
+                    plot->Read(lines, block.data(), fromFile);
+            }
             pendingX = pendingY = -1;
             inBlock = false;
             anyBlock = true;
             afterLastBlock = i + 1;
         }
-        const TKeyTable::TMatch& match = block.back().match;
+        const TKeyTable::TMatch& match = parsed->match;
         if (match.Has(KeyX))
             pendingX = ValueToInt(KeyItemValue(match.Item(KeyX), "x=", scratch), -1);
         if (match.Has(KeyY))

@@ -42,7 +42,7 @@ public:
         TLineItems items;
         TKeyTable::TMatch match;
     };
-    // The same, with every line already parsed.
+    // The same, with every line already parsed (or, for null, parsed here one by one).
     void Read(TLineSpan lines, const TParsedLine* parsed, bool fromFile);
     // The plot's block, or nothing for a plot without terrain or with a negative plot type.
     const StringList& SaveToStrings();
