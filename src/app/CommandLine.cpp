@@ -81,14 +81,27 @@ int TCommandLine::RunHeadless() {
     return Resave(Files().at(0), Files().at(1));
 }
 
+namespace {
+
+// The document's own message, and on a second line what exactly went wrong when the abort says more.
+void ReportFailure(const TMap& map, const std::string& reason) {
+    PrintError(QString::fromLocal8Bit(map.ErrorText().c_str()));
+    if (!reason.empty() && reason != map.ErrorText())
+        PrintError("tessel: " + QString::fromLocal8Bit(reason.c_str()));
+}
+
+} // namespace
+
 int TCommandLine::Check(const QString& file) {
     TMap map;
+    std::string reason;
     try {
         map.LoadFromFile(LocalPath(file));
-    } catch (const OperationAborted&) {
+    } catch (const OperationAborted& abort) {
+        reason = abort.what();
     }
     if (!map.ErrorText().empty()) {
-        PrintError(QString::fromLocal8Bit(map.ErrorText().c_str()));
+        ReportFailure(map, reason);
         return 1;
     }
     std::printf("%s\n", TMapSummary::Of(map).ToText().c_str());
@@ -100,12 +113,12 @@ int TCommandLine::Resave(const QString& in, const QString& out) {
     try {
         map.LoadFromFile(LocalPath(in));
         if (!map.ErrorText().empty()) {
-            PrintError(QString::fromLocal8Bit(map.ErrorText().c_str()));
+            ReportFailure(map, "");
             return 1;
         }
         map.SaveToFile(LocalPath(out));
-    } catch (const OperationAborted&) {
-        PrintError(QString::fromLocal8Bit(map.ErrorText().c_str()));
+    } catch (const OperationAborted& abort) {
+        ReportFailure(map, abort.what());
         return 1;
     }
     return 0;
