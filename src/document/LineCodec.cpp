@@ -112,6 +112,15 @@ int ParseHex(std::string_view original, std::string_view digits) {
 int ValueToInt(std::string_view s, int defaultValue) {
     if (s.empty())
         return defaultValue;
+    // The common case first: up to nine plain digits cannot overflow.
+    if (s.size() <= 9) {
+        int value = 0;
+        std::size_t i = 0;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+            value = value * 10 + (s[i++] - '0');
+        if (i == s.size())
+            return value;
+    }
     std::string_view rest = s;
     while (!rest.empty() && rest.front() == ' ')
         rest.remove_prefix(1);
@@ -170,6 +179,12 @@ unsigned MarkerAfter(std::string_view rest, bool begin) {
 
 // The marker, if any, whose "BEGIN" or "END" has its N at position i.
 unsigned MarkerAt(std::string_view line, std::size_t i) {
+    // Most letters N of a map are in words like TERRAIN: the letters around the N tell at once.
+    if (i == 0)
+        return 0;
+    const char before = static_cast<char>(line[i - 1] | 0x20);
+    if (before != 'i' && before != 'e')
+        return 0;
     if (i >= 4 && StartsWithText(line.substr(i - 4), "BEGIN"))
         return MarkerAfter(line.substr(i + 1), true);
     if (i >= 1 && StartsWithText(line.substr(i - 1), "END"))
@@ -246,7 +261,15 @@ TLineItems::TLineItems(std::string_view text) : line(text) {
 TKeyTable::TKeyTable(const std::string_view* source, std::size_t keyCount) : count(keyCount) {
     for (std::size_t k = 0; k < keyCount && k < MaxKeys; ++k) {
         keys[k] = source[k];
-        upperKeys[k] = UpperCase(source[k]);
+        TFoldedKey& folded = foldedKeys[k];
+        folded.size = source[k].size() <= sizeof folded.text ? source[k].size() : 0;
+        for (std::size_t i = 0; i < folded.size; ++i) {
+            const char c = source[k][i];
+            const bool letter =
+                UpperChar(c) != static_cast<char>(c | 0x20) && (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
+            folded.text[i] = letter ? static_cast<char>(c | 0x20) : c;
+            folded.mask[i] = letter ? 0x20 : 0;
+        }
         if (source[k].empty())
             continue;
         const unsigned char first = static_cast<unsigned char>(source[k][0]);
@@ -255,6 +278,32 @@ TKeyTable::TKeyTable(const std::string_view* source, std::size_t keyCount) : cou
         if (first >= 'A' && first <= 'Z')
             byFirstChar[first - 'A' + 'a'] |= 1u << k;
     }
+}
+
+bool TKeyTable::Begins(std::string_view item, std::size_t k) const {
+    const std::string_view key = keys[k];
+    if (item.size() < key.size())
+        return false;
+    const TFoldedKey& folded = foldedKeys[k];
+    if (folded.size != key.size())
+        return StartsWithText(item, key);
+    // Eight characters at a time: a letter matches in either case, anything else exactly.
+    std::size_t at = 0;
+    for (; at + 8 <= folded.size; at += 8) {
+        std::uint64_t text, wanted, mask;
+        std::memcpy(&text, item.data() + at, 8);
+        std::memcpy(&wanted, folded.text + at, 8);
+        std::memcpy(&mask, folded.mask + at, 8);
+        if ((text | mask) != wanted)
+            return false;
+    }
+    if (at == folded.size)
+        return true;
+    std::uint64_t text = 0, wanted = 0, mask = 0;
+    std::memcpy(&text, item.data() + at, folded.size - at);
+    std::memcpy(&wanted, folded.text + at, folded.size - at);
+    std::memcpy(&mask, folded.mask + at, folded.size - at);
+    return (text | mask) == wanted;
 }
 
 void TKeyTable::Match(const TLineItems& items, TMatch& match) const {
@@ -267,13 +316,7 @@ void TKeyTable::Match(const TLineItems& items, TMatch& match) const {
         while (candidates) {
             const unsigned k = static_cast<unsigned>(__builtin_ctz(candidates));
             candidates &= candidates - 1;
-            const std::string& key = upperKeys[k];
-            if (item.size() < key.size())
-                continue;
-            std::size_t same = 1;
-            while (same < key.size() && UpperChar(item[same]) == key[same])
-                ++same;
-            if (same == key.size()) {
+            if (Begins(item, k)) {
                 match.found |= 1u << k;
                 match.items[k] = {item.data(), item.size()};
             }
@@ -291,10 +334,16 @@ std::string_view TLineItems::Find(std::string_view key) const {
 }
 
 std::string_view KeyItemValue(std::string_view item, std::string_view key, std::string& scratch) {
-    // The item begins with the key; only a further occurrence forces a copy.
+    // The item begins with the key; only a further occurrence forces a copy. Every key ends with
+    // "=" or is a bare word, so a value without "=" (nearly every one) cannot hold a key ending in "=".
     const std::string_view rest = item.substr(key.size());
-    if (key.back() == '=' && rest.find('=') == std::string_view::npos)
-        return rest;
+    if (key.back() == '=') {
+        bool hasEquals = false;
+        for (char c : rest)
+            hasEquals |= c == '=';
+        if (!hasEquals)
+            return rest;
+    }
     if (FindText(rest, key) == std::string_view::npos)
         return rest;
     scratch = DeleteAllText(rest, key);

@@ -192,8 +192,17 @@ public:
     void Match(const TLineItems& items, TMatch& match) const;
 
 private:
+    // A key with its letters in lower case and a mask of 0x20 over them, for comparing eight
+    // characters at a time; size 0 for a key too long for it.
+    struct TFoldedKey {
+        char text[40] = {};
+        char mask[40] = {};
+        std::size_t size = 0;
+    };
+    bool Begins(std::string_view item, std::size_t key) const;
+
     std::array<std::string_view, MaxKeys> keys{};
-    std::array<std::string, MaxKeys> upperKeys;
+    std::array<TFoldedKey, MaxKeys> foldedKeys{};
     std::size_t count = 0;
     std::array<std::uint32_t, 256> byFirstChar{};
 };

@@ -9,26 +9,35 @@ namespace {
 constexpr std::array<std::string_view, 5> SectionMarkers = {"BeginGame", "BeginTeam", "BeginPlayer",
                                                             "BeginMap", "BeginPlot"};
 enum Section { GameSection, TeamSection, PlayerSection, MapSection, PlotSection };
+constexpr std::string_view PlotInfoMarker = "### Plot Info ###";
 
 const std::string FailOpen = "Fail to open file!";
 const std::string FailSave = "Fail to save file!";
 const std::string StructureError = "Map file structure error!";
 
 // The first line of each section marker; a line counts for the first marker it holds. -1 where absent.
+// A map without any plot block (a grid of no area, or of plots that are not written) has no
+// "BeginPlot": its plot part then begins at the "### Plot Info ###" line the editor writes after the
+// map section, so that the editor opens every file it saves.
 std::array<long, 5> FindSectionMarkers(const std::vector<std::string_view>& lines) {
     std::array<long, 5> found;
     found.fill(-1);
+    long plotInfo = -1;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        for (std::size_t s = 0; s < SectionMarkers.size(); ++s) {
+        bool marker = false;
+        for (std::size_t s = 0; s < SectionMarkers.size() && !marker; ++s) {
             if (!ContainsText(lines[i], SectionMarkers[s]))
                 continue;
             if (found[s] < 0)
                 found[s] = static_cast<long>(i);
             if (s == PlotSection)
                 return found;
-            break;
+            marker = true;
         }
+        if (!marker && plotInfo < 0 && found[MapSection] >= 0 && ContainsText(lines[i], PlotInfoMarker))
+            plotInfo = static_cast<long>(i);
     }
+    found[PlotSection] = plotInfo;
     return found;
 }
 

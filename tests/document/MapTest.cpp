@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -137,6 +138,35 @@ TEST(Map, SectionsOutOfOrderOrMissingAreAStructureError) {
     map.LoadFromStrings(Lines("BeginGame\nBeginPlayer\nBeginTeam\nBeginMap\nBeginPlot"));
     EXPECT_EQ(map.ErrorText(), "Map file structure error!");
     EXPECT_EQ(map.Grids().Width(), 1);
+}
+
+TEST(Map, AMapWithoutPlotBlocksSavesAFileThatOpens) {
+    for (const char* grid : {"grid width=0\ngrid height=3", "grid width=1\ngrid height=1"}) {
+        TMap map;
+        map.LoadFromStrings(Lines(std::string("BeginGame\nBeginMap\n") + grid +
+                                  "\nEndMap\nBeginPlot\n\tx=0,y=0\n"
+                                  "\tPlotType=9\nEndPlot"));
+        ASSERT_EQ(map.ErrorText(), "");
+        const StringList saved = map.SaveToStrings();
+        EXPECT_EQ(std::count_if(
+                      saved.begin(), saved.end(),
+                      [](const std::string& line) { return line.find("BeginPlot") != std::string::npos; }),
+                  0);
+        // The unwritten plot comes back as a default one; from then on the text is stable.
+        TMap again;
+        again.LoadFromStrings(saved);
+        EXPECT_EQ(again.ErrorText(), "") << grid;
+        const StringList savedAgain = again.SaveToStrings();
+        TMap third;
+        third.LoadFromStrings(savedAgain);
+        EXPECT_EQ(third.SaveToStrings(), savedAgain);
+    }
+    // A file with neither marker is still no map.
+    TMap map;
+    map.LoadFromStrings(Lines("BeginGame\nBeginMap\nEndMap\n"));
+    EXPECT_EQ(map.ErrorText(), "Map file structure error!");
+    map.LoadFromStrings(Lines("BeginGame\n### Plot Info ###\nBeginMap\nEndMap\n"));
+    EXPECT_EQ(map.ErrorText(), "Map file structure error!");
 }
 
 TEST(Map, MapsWithoutTeamOrPlayerBlocksOpen) {
