@@ -280,6 +280,8 @@ TKeyTable::TKeyTable(const std::string_view* source, std::size_t keyCount) : cou
     }
 }
 
+constexpr bool LittleEndian = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
+
 bool TKeyTable::Begins(std::string_view item, std::size_t k) const {
     const std::string_view key = keys[k];
     if (item.size() < key.size())
@@ -287,23 +289,27 @@ bool TKeyTable::Begins(std::string_view item, std::size_t k) const {
     const TFoldedKey& folded = foldedKeys[k];
     if (folded.size != key.size())
         return StartsWithText(item, key);
-    // Eight characters at a time: a letter matches in either case, anything else exactly.
-    std::size_t at = 0;
-    for (; at + 8 <= folded.size; at += 8) {
-        std::uint64_t text, wanted, mask;
-        std::memcpy(&text, item.data() + at, 8);
+    // Eight characters at a time: a letter matches in either case, anything else exactly. The folded
+    // key is padded, so its words can always be read whole; the item's last word is read whole only
+    // when the item is long enough, and compared only over the key's length.
+    for (std::size_t at = 0; at < folded.size; at += 8) {
+        std::uint64_t wanted, mask;
         std::memcpy(&wanted, folded.text + at, 8);
         std::memcpy(&mask, folded.mask + at, 8);
-        if ((text | mask) != wanted)
-            return false;
+        const std::size_t length = folded.size - at < 8 ? folded.size - at : 8;
+        if (LittleEndian && item.size() - at >= 8) {
+            std::uint64_t text;
+            std::memcpy(&text, item.data() + at, 8);
+            const std::uint64_t compared = length == 8 ? ~0ull : (1ull << (8 * length)) - 1;
+            if (((text | mask) ^ wanted) & compared)
+                return false;
+        } else {
+            for (std::size_t i = 0; i < length; ++i)
+                if (static_cast<char>(item[at + i] | folded.mask[at + i]) != folded.text[at + i])
+                    return false;
+        }
     }
-    if (at == folded.size)
-        return true;
-    std::uint64_t text = 0, wanted = 0, mask = 0;
-    std::memcpy(&text, item.data() + at, folded.size - at);
-    std::memcpy(&wanted, folded.text + at, folded.size - at);
-    std::memcpy(&mask, folded.mask + at, folded.size - at);
-    return (text | mask) == wanted;
+    return true;
 }
 
 void TKeyTable::Match(const TLineItems& items, TMatch& match) const {
