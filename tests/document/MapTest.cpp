@@ -182,6 +182,22 @@ TEST(Map, MapsWithoutTeamOrPlayerBlocksOpen) {
     EXPECT_EQ(reloaded.ErrorText(), "");
 }
 
+TEST(Map, UnknownLinesAreKeptInsideBlocksAndDroppedBetweenThem) {
+    TMap map;
+    map.LoadFromStrings(
+        Lines("Version=11\nBeginGame\n\tTutorial=0\nEndGame\n\tBetweenGameAndTeams=1\nBeginTeam\n"
+              "\tTeamID=0\nEndTeam\n\tBetweenTeams=1\nBeginPlayer\n\tTeam=0\n\tLeaderType=NONE\n"
+              "\tRandomStartLocation=false\nEndPlayer\nBeginMap\n\tnum signs written=0\nEndMap\n"
+              "\tBetweenMapAndPlots=1\nBeginPlot\n\tx=0,y=0\n\tTeam1PlotRevealed=1\nEndPlot"));
+    ASSERT_EQ(map.ErrorText(), "");
+    const std::string bytes = map.SaveToBytes();
+    for (const char* kept :
+         {"\tTutorial=0\r\nEndGame", "\tTeamID=0\r\nEndTeam", "\tRandomStartLocation=false\r\nEndPlayer",
+          "\tnum signs written=0\r\nEndMap", "\tTeam1PlotRevealed=1\r\nEndPlot"})
+        EXPECT_NE(bytes.find(kept), std::string::npos) << kept;
+    EXPECT_EQ(bytes.find("Between"), std::string::npos);
+}
+
 TEST(Map, AKeyLineBeforeTheTeamsBelongsToTheGame) {
     TMap map;
     map.LoadFromStrings(Lines("junk=1\nBeginGame\nEndGame\n\tEra=ERA_FUTURE\nBeginGame\nBeginTeam\nEndTeam\n"
