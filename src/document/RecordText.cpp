@@ -80,6 +80,9 @@ void TKeptLines::WriteTo(TTextWriter& out, std::string_view indent) const {
 }
 
 bool HasStructureMarker(std::string_view line) {
+    // A map without plot blocks starts its plot part at this line, so a kept copy would move it.
+    if (ContainsText(line, "### Plot Info ###"))
+        return true;
     static constexpr std::string_view blocks[] = {"Game", "Team", "Player", "Map", "Plot", "Unit", "City"};
     for (std::string_view lead : {std::string_view("Begin"), std::string_view("End")})
         for (std::size_t at = FindText(line, lead); at != std::string_view::npos;

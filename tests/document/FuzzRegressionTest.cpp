@@ -66,8 +66,7 @@ TEST(FuzzRegression, APlotWithAPlotTypeOutsideItsRangeIsLeftOutAndReloadsAsOcean
     EXPECT_EQ(third.SaveToStrings(), second.SaveToStrings());
 }
 
-// A grid of width 2 and height 0 writes no plot, and a file without "BeginPlot" fails the
-// structure check: the program cannot open its own save.
+// A grid of width 2 and height 0 writes no plot, so its file has no "BeginPlot".
 TEST(FuzzRegression, AGridOfNoAreaIsRefusedOrSavesAFileThatOpens) {
     ExpectSaveReadsBack(FuzzInput("grid-of-no-area.Civ4WorldBuilderSave"));
 }
@@ -79,6 +78,35 @@ TEST(FuzzRegression, AMapWhosePlotsAreAllUnwrittenSavesAFileThatOpens) {
     ASSERT_NO_FATAL_FAILURE(LoadAccepted(first, FuzzInput("every-plot-unwritten.Civ4WorldBuilderSave")));
     TMap second(65536);
     ASSERT_NO_FATAL_FAILURE(LoadAccepted(second, first.SaveToBytes()));
+    ExpectSaveReadsBack(second.SaveToBytes());
+}
+
+// "End-Map" does not end the map section, so "### Plot Info ###" below it is an unknown line of the
+// section; kept and written back inside it, it would start the plot part of a map without plots.
+TEST(FuzzRegression, APlotInfoLineInsideTheMapSectionIsNotKept) {
+    const std::string input = FuzzInput("plot-info-line-inside-map-section.Civ4WorldBuilderSave");
+    TMap map(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(map, input));
+    EXPECT_EQ(map.MapData().KeptLines(), StringList{"End-Map"});
+    ExpectSaveReadsBack(input);
+}
+
+// A city block without a "CityOwner=" line keeps its name at owner -1; the file then says
+// "CityOwner=-1" first, where reading the city stops, so the name is gone after one more load.
+TEST(FuzzRegression, ACityWithoutAnOwnerComesBackAsADefaultCity) {
+    TMap first(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(first, FuzzInput("city-without-owner.Civ4WorldBuilderSave")));
+    const TCityType* city = first.Grids().GetPlot(0, 0)->City();
+    ASSERT_NE(city, nullptr);
+    EXPECT_EQ(city->CityOwner(), -1);
+    EXPECT_EQ(city->CityName(), "Camp");
+
+    TMap second(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(second, first.SaveToBytes()));
+    const TCityType* reloaded = second.Grids().GetPlot(0, 0)->City();
+    ASSERT_NE(reloaded, nullptr);
+    EXPECT_EQ(reloaded->CityName(), "Noname");
+    EXPECT_TRUE(reloaded->KeptLines().empty());
     ExpectSaveReadsBack(second.SaveToBytes());
 }
 
