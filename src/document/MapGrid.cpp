@@ -408,8 +408,15 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
             pendingY = ValueToInt(KeyItemValue(match.Item(KeyY), "y=", scratch), -1);
     }
     trailing.clear();
-    if (!fromFile || !anyBlock)
+    if (!fromFile)
         return;
+    // A map that writes no plot starts its plot part at the plot info line; what follows it (the
+    // sign section) is the tail all the same.
+    if (!anyBlock) {
+        if (source.empty() || !ContainsText(source[0], "### Plot Info ###"))
+            return;
+        afterLastBlock = 1;
+    }
     const TLineSpan tail = source.Sub(afterLastBlock, source.size() - afterLastBlock);
     const bool hasText = std::any_of(tail.begin(), tail.end(),
                                      [](std::string_view line) { return !TrimBlanks(line).empty(); });

@@ -81,6 +81,18 @@ TEST(FuzzRegression, AMapWhosePlotsAreAllUnwrittenSavesAFileThatOpens) {
     ExpectSaveReadsBack(second.SaveToBytes());
 }
 
+// The input has a plot block, outside the grid of width 0; its save has none, so on the next load the
+// sign section follows the plot info line instead of a last plot.
+TEST(FuzzRegression, TheSignsOfAMapWithoutPlotsSurviveASecondLoad) {
+    const std::string input = FuzzInput("signs-after-a-grid-of-no-area.Civ4WorldBuilderSave");
+    TMap first(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(first, input));
+    TMap second(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(second, first.SaveToBytes()));
+    EXPECT_EQ(second.Grids().TrailingLines(), first.Grids().TrailingLines());
+    ExpectSaveReadsBack(input);
+}
+
 // "End-Map" does not end the map section, so "### Plot Info ###" below it is an unknown line of the
 // section; kept and written back inside it, it would start the plot part of a map without plots.
 TEST(FuzzRegression, APlotInfoLineInsideTheMapSectionIsNotKept) {
