@@ -410,13 +410,10 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
     trailing.clear();
     if (!fromFile)
         return;
-    // A map that writes no plot starts its plot part at the plot info line; what follows it (the
-    // sign section) is the tail all the same.
-    if (!anyBlock) {
-        if (source.empty() || !ContainsText(source[0], "### Plot Info ###"))
-            return;
-        afterLastBlock = 1;
-    }
+    // Without a whole plot block (a map that writes no plot) everything after the plot info line is
+    // the tail: the sign section, or the text the last load kept there.
+    if (!anyBlock)
+        afterLastBlock = !source.empty() && ContainsText(source[0], "### Plot Info ###") ? 1 : 0;
     const TLineSpan tail = source.Sub(afterLastBlock, source.size() - afterLastBlock);
     const bool hasText = std::any_of(tail.begin(), tail.end(),
                                      [](std::string_view line) { return !TrimBlanks(line).empty(); });

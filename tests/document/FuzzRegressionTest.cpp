@@ -93,6 +93,20 @@ TEST(FuzzRegression, TheSignsOfAMapWithoutPlotsSurviveASecondLoad) {
     ExpectSaveReadsBack(input);
 }
 
+// The lines after the input's last plot start with an unclosed "BeginPlot"; in the save of a grid of
+// width 0 they follow the plot info line, and the next load must keep them all as the tail again.
+TEST(FuzzRegression, TextAfterTheLastPlotOfAMapWithoutPlotsSurvivesASecondLoad) {
+    const std::string input = FuzzInput("plot-lines-after-the-last-plot-of-no-area.Civ4WorldBuilderSave");
+    TMap first(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(first, input));
+    ASSERT_FALSE(first.Grids().TrailingLines().empty());
+    EXPECT_EQ(first.Grids().TrailingLines().front(), "BeginPlot");
+    TMap second(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(second, first.SaveToBytes()));
+    EXPECT_EQ(second.Grids().TrailingLines(), first.Grids().TrailingLines());
+    ExpectSaveReadsBack(input);
+}
+
 // "End-Map" does not end the map section, so "### Plot Info ###" below it is an unknown line of the
 // section; kept and written back inside it, it would start the plot part of a map without plots.
 TEST(FuzzRegression, APlotInfoLineInsideTheMapSectionIsNotKept) {
