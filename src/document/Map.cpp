@@ -16,9 +16,10 @@ const std::string FailSave = "Fail to save file!";
 const std::string StructureError = "Map file structure error!";
 
 // The first line of each section marker; a line counts for the first marker it holds. -1 where absent.
-// A map without any plot block (a grid of no area, or of plots that are not written) has no
-// "BeginPlot": its plot part then begins at the "### Plot Info ###" line the editor writes after the
-// map section, so that the editor opens every file it saves.
+// The plot part begins at the "### Plot Info ###" line the editor writes after the map section, or
+// at the first "BeginPlot" without one. A map without any plot block (a grid of no area, or of plots
+// that are not written) has no "BeginPlot" of its own, and the text kept after the last plot may
+// hold one: starting at the info line, the editor opens every file it saves.
 std::array<long, 5> FindSectionMarkers(const std::vector<std::string_view>& lines) {
     std::array<long, 5> found;
     found.fill(-1);
@@ -30,8 +31,11 @@ std::array<long, 5> FindSectionMarkers(const std::vector<std::string_view>& line
                 continue;
             if (found[s] < 0)
                 found[s] = static_cast<long>(i);
-            if (s == PlotSection)
+            if (s == PlotSection) {
+                if (plotInfo >= 0)
+                    found[s] = plotInfo;
                 return found;
+            }
             marker = true;
         }
         if (!marker && plotInfo < 0 && found[MapSection] >= 0 && ContainsText(lines[i], PlotInfoMarker))

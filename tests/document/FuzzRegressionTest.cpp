@@ -107,6 +107,20 @@ TEST(FuzzRegression, TextAfterTheLastPlotOfAMapWithoutPlotsSurvivesASecondLoad) 
     ExpectSaveReadsBack(input);
 }
 
+// A NUL byte cuts the input inside an unclosed plot block that follows a "### Plot Info ###" line
+// of its own; on a grid of width 0 all of it is the tail, whose "BeginPlot" must not start the plot
+// part of the save when it loads again.
+TEST(FuzzRegression, ABeginPlotInTheTextAfterThePlotsDoesNotMoveThePlotPart) {
+    const std::string input = FuzzInput("begin-plot-in-the-text-after-the-plots.Civ4WorldBuilderSave");
+    TMap first(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(first, input));
+    TMap second(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(second, first.SaveToBytes()));
+    EXPECT_EQ(second.MapData().KeptLines(), first.MapData().KeptLines());
+    EXPECT_EQ(second.Grids().TrailingLines(), first.Grids().TrailingLines());
+    ExpectSaveReadsBack(input);
+}
+
 // "End-Map" does not end the map section, so "### Plot Info ###" below it is an unknown line of the
 // section; kept and written back inside it, it would start the plot part of a map without plots.
 TEST(FuzzRegression, APlotInfoLineInsideTheMapSectionIsNotKept) {
