@@ -19,14 +19,17 @@ const std::string StructureError = "Map file structure error!";
 // The plot part begins at the "### Plot Info ###" line the editor writes after the map section, or
 // at the first "BeginPlot" without one. A map without any plot block (a grid of no area, or of plots
 // that are not written) has no "BeginPlot" of its own, and the text kept after the last plot may
-// hold one: starting at the info line, the editor opens every file it saves.
+// hold one, or any other section marker: starting at the info line, the editor opens every file it
+// saves.
 std::array<long, 5> FindSectionMarkers(const std::vector<std::string_view>& lines) {
     std::array<long, 5> found;
     found.fill(-1);
     long plotInfo = -1;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         bool marker = false;
-        for (std::size_t s = 0; s < SectionMarkers.size() && !marker; ++s) {
+        // Past the info line only plots and the text kept after them follow, whatever they hold.
+        const std::size_t first = plotInfo >= 0 ? PlotSection : GameSection;
+        for (std::size_t s = first; s < SectionMarkers.size() && !marker; ++s) {
             if (!ContainsText(lines[i], SectionMarkers[s]))
                 continue;
             if (found[s] < 0)

@@ -121,6 +121,22 @@ TEST(FuzzRegression, ABeginPlotInTheTextAfterThePlotsDoesNotMoveThePlotPart) {
     ExpectSaveReadsBack(input);
 }
 
+// The input's sign text, after its one plot (outside a grid of height 0), holds "EndGame",
+// "BeginTeam" and "BeginPlayer" lines; the save has no plot block, so those lines follow the plot
+// info line and must stay in the tail instead of opening sections out of order.
+TEST(FuzzRegression, SectionMarkersAfterThePlotInfoLineStayInTheTail) {
+    const std::string input = FuzzInput("section-markers-after-the-plot-info-line.Civ4WorldBuilderSave");
+    TMap first(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(first, input));
+    const StringList& tail = first.Grids().TrailingLines();
+    ASSERT_NE(std::find(tail.begin(), tail.end(), "BeginTeam"), tail.end());
+    TMap second(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(second, first.SaveToBytes()));
+    EXPECT_EQ(second.Grids().TrailingLines(), tail);
+    EXPECT_EQ(second.Players().GetPlayer(0)->KeptLines(), first.Players().GetPlayer(0)->KeptLines());
+    ExpectSaveReadsBack(input);
+}
+
 // "End-Map" does not end the map section, so "### Plot Info ###" below it is an unknown line of the
 // section; kept and written back inside it, it would start the plot part of a map without plots.
 TEST(FuzzRegression, APlotInfoLineInsideTheMapSectionIsNotKept) {
