@@ -52,20 +52,6 @@ void CompareLines(const char* what, const StringList& first, const StringList& s
                        std::to_string(second.size()));
 }
 
-// A saved line that holds a block marker without being one: a value such as "CityName=Legendcity"
-// or "LeaderType=NONE\x01EndPlayer". Readers take a marker anywhere in a line, so such a line moves
-// a block's end on the next load; a known fault, left to its fix.
-bool HoldsMarkerInAValue(const std::string& line) {
-    static constexpr std::string_view markers[] = {"BeginGame",   "EndGame",   "BeginTeam",        "EndTeam",
-                                                   "BeginPlayer", "EndPlayer", "BeginMap",         "EndMap",
-                                                   "BeginPlot",   "EndPlot",   "BeginUnit",        "EndUnit",
-                                                   "BeginCity",   "EndCity",   "### Plot Info ###"};
-    if (!HasStructureMarker(line))
-        return false;
-    const std::string_view trimmed = TrimBlanks(line);
-    return std::find(std::begin(markers), std::end(markers), trimmed) == std::end(markers);
-}
-
 void Reload(TMap& map, const std::string& bytes) {
     try {
         map.LoadFromStrings(LinesOf(bytes));
@@ -112,9 +98,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The file writer and the line writer are two paths through the same code; they must agree.
     if (bytes != JoinedAsFile(saved))
         Fail("SaveToBytes differs from the lines of SaveToStrings", "");
-
-    if (std::any_of(saved.begin(), saved.end(), HoldsMarkerInAValue))
-        return 0;
 
     TMap second(FuzzMaxPlots);
     Reload(second, bytes);

@@ -58,6 +58,21 @@ bool ContainsText(std::string_view text, std::string_view part) {
     return FindText(text, part) != std::string_view::npos;
 }
 
+bool IsMarkerPlace(std::string_view line, std::size_t at) {
+    const std::size_t itemsEnd = std::min(at, line.find('<'));
+    const std::size_t comma = itemsEnd == 0 ? std::string_view::npos : line.rfind(',', itemsEnd - 1);
+    const std::size_t itemStart = comma == std::string_view::npos ? 0 : comma + 1;
+    return line.substr(itemStart, at - itemStart).find('=') == std::string_view::npos;
+}
+
+bool HasMarker(std::string_view line, std::string_view marker) {
+    for (std::size_t at = FindText(line, marker); at != std::string_view::npos;
+         at = FindText(line, marker, at + 1))
+        if (IsMarkerPlace(line, at))
+            return true;
+    return false;
+}
+
 std::string DeleteAllText(std::string_view text, std::string_view part) {
     if (part.empty())
         return std::string(text);
@@ -239,7 +254,10 @@ TLineItems::TLineItems(std::string_view text) : line(text) {
                 cut = first + i;
             break;
         case LetterN:
-            markers |= MarkerAt(text, i);
+            // A marker inside an item's value does not count; the marker itself holds no "=".
+            if (const unsigned marker = MarkerAt(text, i))
+                if (!std::memchr(itemStart, '=', static_cast<std::size_t>(first + i - itemStart)))
+                    markers |= marker;
             break;
         }
     };

@@ -100,7 +100,13 @@ inline std::string_view TrimBlanks(std::string_view text) {
 std::string DeleteAllText(std::string_view text, std::string_view part);
 std::string IntToText(int value);
 
-// The plot, unit and city markers a line holds anywhere in it.
+// Block markers count anywhere in a line but inside the value of an item: "CityName=Legendcity"
+// names a city and does not end it. The item is cut at commas before the first "<", as values are.
+bool IsMarkerPlace(std::string_view line, std::size_t at);
+// The line holds `marker`, in any letter case, at a place where markers count.
+bool HasMarker(std::string_view line, std::string_view marker);
+
+// The plot, unit and city markers a line holds where markers count (see IsMarkerPlace).
 enum TBlockMarker : unsigned {
     BeginPlotMarker = 1,
     EndPlotMarker = 2,

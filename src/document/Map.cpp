@@ -30,7 +30,7 @@ std::array<long, 5> FindSectionMarkers(const std::vector<std::string_view>& line
         // Past the info line only plots and the text kept after them follow, whatever they hold.
         const std::size_t first = plotInfo >= 0 ? PlotSection : GameSection;
         for (std::size_t s = first; s < SectionMarkers.size() && !marker; ++s) {
-            if (!ContainsText(lines[i], SectionMarkers[s]))
+            if (!HasMarker(lines[i], SectionMarkers[s]))
                 continue;
             if (found[s] < 0)
                 found[s] = static_cast<long>(i);
@@ -41,7 +41,7 @@ std::array<long, 5> FindSectionMarkers(const std::vector<std::string_view>& line
             }
             marker = true;
         }
-        if (!marker && plotInfo < 0 && found[MapSection] >= 0 && ContainsText(lines[i], PlotInfoMarker))
+        if (!marker && plotInfo < 0 && found[MapSection] >= 0 && HasMarker(lines[i], PlotInfoMarker))
             plotInfo = static_cast<long>(i);
     }
     found[PlotSection] = plotInfo;

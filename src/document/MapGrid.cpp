@@ -395,6 +395,10 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
                     plot->Read(lines, fromFile);
                 else
                     plot->Read(lines, block.data(), fromFile);
+                // The block's place is where the last coordinates before its end put it; its own
+                // reading may also take the items that share the "EndPlot" line.
+                plot->SetX(pendingX);
+                plot->SetY(pendingY);
             }
             pendingX = pendingY = -1;
             inBlock = false;
@@ -413,7 +417,7 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
     // Without a whole plot block (a map that writes no plot) everything after the plot info line is
     // the tail: the sign section, or the text the last load kept there.
     if (!anyBlock)
-        afterLastBlock = !source.empty() && ContainsText(source[0], "### Plot Info ###") ? 1 : 0;
+        afterLastBlock = !source.empty() && HasMarker(source[0], "### Plot Info ###") ? 1 : 0;
     const TLineSpan tail = source.Sub(afterLastBlock, source.size() - afterLastBlock);
     const bool hasText = std::any_of(tail.begin(), tail.end(),
                                      [](std::string_view line) { return !TrimBlanks(line).empty(); });

@@ -318,11 +318,11 @@ void TPlayerDatas::Read(TLineSpan source, bool fromFile) {
     std::size_t blockStart = 0;
     for (std::size_t i = 0; i < source.size(); ++i) {
         const std::string_view line = source[i];
-        if (ContainsText(line, "BeginPlayer")) {
+        if (HasMarker(line, "BeginPlayer")) {
             open = true;
             blockStart = i;
         }
-        if (ContainsText(line, "EndPlayer") && open) {
+        if (HasMarker(line, "EndPlayer") && open) {
             const TLineSpan block = source.Sub(blockStart, i - blockStart + 1);
             if (IsValidPlayerIndex(loadedCount)) {
                 const int slot = loadedCount++;

@@ -81,24 +81,24 @@ void TKeptLines::WriteTo(TTextWriter& out, std::string_view indent) const {
 
 bool HasStructureMarker(std::string_view line) {
     // A map without plot blocks starts its plot part at this line, so a kept copy would move it.
-    if (ContainsText(line, "### Plot Info ###"))
+    if (HasMarker(line, "### Plot Info ###"))
         return true;
     static constexpr std::string_view blocks[] = {"Game", "Team", "Player", "Map", "Plot", "Unit", "City"};
     for (std::string_view lead : {std::string_view("Begin"), std::string_view("End")})
         for (std::size_t at = FindText(line, lead); at != std::string_view::npos;
              at = FindText(line, lead, at + 1))
             for (std::string_view block : blocks)
-                if (StartsWithText(line.substr(at + lead.size()), block))
+                if (StartsWithText(line.substr(at + lead.size()), block) && IsMarkerPlace(line, at))
                     return true;
     return false;
 }
 
 bool TBlockTracker::Step(std::string_view line) {
-    if (ContainsText(line, beginMarker)) {
+    if (HasMarker(line, beginMarker)) {
         inside = true;
         return true;
     }
-    if (ContainsText(line, endMarker)) {
+    if (HasMarker(line, endMarker)) {
         inside = false;
         return true;
     }

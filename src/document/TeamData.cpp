@@ -183,11 +183,11 @@ void TTeamDatas::Read(TLineSpan source, bool fromFile) {
     std::size_t blockStart = 0;
     for (std::size_t i = 0; i < source.size(); ++i) {
         const std::string_view line = source[i];
-        if (ContainsText(line, "BeginTeam")) {
+        if (HasMarker(line, "BeginTeam")) {
             open = true;
             blockStart = i;
         }
-        if (ContainsText(line, "EndTeam") && open) {
+        if (HasMarker(line, "EndTeam") && open) {
             const TLineSpan block = source.Sub(blockStart, i - blockStart + 1);
             if (IsValidTeamIndex(loadedCount)) {
                 TTeamData& team = *items[static_cast<std::size_t>(loadedCount)];

@@ -137,6 +137,23 @@ TEST(FuzzRegression, SectionMarkersAfterThePlotInfoLineStayInTheTail) {
     ExpectSaveReadsBack(input);
 }
 
+// "EndPlot\tx=1,y=0" ends the plot at (0,1), whose reading also takes the "y=0" that shares the
+// line; the coordinates name the place of the next block. The plot stays at (0,1) and says so.
+TEST(FuzzRegression, CoordinatesOnTheEndPlotLineDoNotMoveThePlotTheyEnd) {
+    const std::string input = FuzzInput("coordinates-on-the-end-plot-line.Civ4WorldBuilderSave");
+    TMap map(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(map, input));
+    const TMapGrid& plot = *map.Grids().GetPlot(0, 1);
+    EXPECT_EQ(plot.X(), 0);
+    EXPECT_EQ(plot.Y(), 1);
+    EXPECT_EQ(plot.TerrainType(), "TERRAIN_COAST");
+    // The lines after it have no "BeginPlot": (1,0) stays the default plot.
+    EXPECT_EQ(map.Grids().GetPlot(1, 0)->TerrainType(), "TERRAIN_OCEAN");
+    const std::string saved = map.SaveToBytes();
+    EXPECT_NE(saved.find("\tx=0,y=1\r\n\tTerrainType=TERRAIN_COAST"), std::string::npos);
+    ExpectSaveReadsBack(input);
+}
+
 // "End-Map" does not end the map section, so "### Plot Info ###" below it is an unknown line of the
 // section; kept and written back inside it, it would start the plot part of a map without plots.
 TEST(FuzzRegression, APlotInfoLineInsideTheMapSectionIsNotKept) {
@@ -166,11 +183,10 @@ TEST(FuzzRegression, ACityWithoutAnOwnerComesBackAsADefaultCity) {
     ExpectSaveReadsBack(second.SaveToBytes());
 }
 
-// Block markers are found anywhere in a line, so a value holding one ends its block early:
-// "CityName=Legendcity" ends the city before its population, and the description "LEGENDGAME",
-// written after the game's unknown lines were read but before they are written, drops them on the
-// next load. Disabled until markers count only where they stand alone on their line.
-TEST(FuzzRegression, DISABLED_ValuesHoldingBlockEndMarkersKeepTheirBlocksWhole) {
+// A marker inside a value does not count: "CityName=Legendcity" does not end the city before its
+// population, and the description "LEGENDGAME", written before the game's unknown lines, does not
+// end the game section ahead of them on the next load.
+TEST(FuzzRegression, ValuesHoldingBlockEndMarkersKeepTheirBlocksWhole) {
     TMap first(65536);
     ASSERT_NO_FATAL_FAILURE(
         LoadAccepted(first, FuzzInput("values-holding-end-markers.Civ4WorldBuilderSave")));
@@ -182,7 +198,7 @@ TEST(FuzzRegression, DISABLED_ValuesHoldingBlockEndMarkersKeepTheirBlocksWhole) 
 
 // The sample map cut and joined by the fuzzer: a player block closes at "LeaderType=NONE\x01EndPlayer",
 // whose value is then written second in the block and closes it there on the next load.
-TEST(FuzzRegression, DISABLED_AValueHoldingEndPlayerDoesNotCutThePlayerOnTheNextLoad) {
+TEST(FuzzRegression, AValueHoldingEndPlayerDoesNotCutThePlayerOnTheNextLoad) {
     ExpectSaveReadsBack(FuzzInput("leader-type-holding-end-player.Civ4WorldBuilderSave"));
 }
 

@@ -123,3 +123,25 @@ TEST(LineCodec, LinesWithManyItemsAreSearchedWhole) {
     EXPECT_EQ(ReadKeyValue(line, "K19="), "19");
     EXPECT_EQ(ReadKeyValue(line, "k7="), "7");
 }
+
+TEST(LineCodec, MarkersCountAnywhereButInsideAValue) {
+    EXPECT_TRUE(HasMarker("  endcity\t", "EndCity"));
+    EXPECT_TRUE(HasMarker("xxEndCityxx", "EndCity"));
+    EXPECT_TRUE(HasMarker("CityName=Rome, EndCity", "EndCity"));
+    EXPECT_FALSE(HasMarker("CityName=Legendcity", "EndCity"));
+    EXPECT_FALSE(HasMarker("LeaderType=NONE\x01"
+                           "EndPlayer",
+                           "EndPlayer"));
+    // After a "<" commas no longer part items, as in values.
+    EXPECT_FALSE(HasMarker("ScriptData=a<b, EndPlot", "EndPlot"));
+    EXPECT_TRUE(HasMarker("EndPlot<ScriptData=a", "EndPlot"));
+    // The first place that counts is enough.
+    EXPECT_TRUE(HasMarker("Name=BeginUnit, BeginUnit", "BeginUnit"));
+
+    // The tokenizer finds the same markers in its one pass.
+    EXPECT_EQ(TLineItems("CityName=Legendcity").Markers(), 0u);
+    EXPECT_EQ(TLineItems("\tEndCity").Markers(), unsigned(EndCityMarker));
+    EXPECT_EQ(TLineItems("UnitName=Friendunit, EndUnit").Markers(), unsigned(EndUnitMarker));
+    EXPECT_EQ(TLineItems("ScriptData=a<b, BeginPlot").Markers(), 0u);
+    EXPECT_EQ(TLineItems("BeginPlot, x=1").Markers(), unsigned(BeginPlotMarker));
+}
