@@ -62,4 +62,4 @@ fuzz-smoke: fuzz-build
 	fuzz/run.sh $(BUILD)-fuzz 60
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-fuzz

@@ -27,6 +27,9 @@ std::atomic<long long> liveHeapBytes{0};
 
 } // namespace
 
+// GCC takes the malloc inside the replaced operator new for a mismatch with the free below.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 void* operator new(std::size_t size) {
     void* block = std::malloc(size == 0 ? 1 : size);
     if (!block)
