@@ -100,8 +100,9 @@ void TMapGrid::Read(TLineSpan lines, const TParsedLine* parsed, bool fromFile) {
         const TParsedLine& current = parsed ? parsed[i] : own.emplace(line);
         const TLineItems& items = current.items;
         const TKeyTable::TMatch& match = current.match;
-        // Script data inside a unit or city block belongs to that unit or city.
-        const std::uint32_t keys = (inUnit || inCity) ? ~(1u << KeyScriptData) : ~0u;
+        // The lines of a unit or city block belong to that unit or city, which keeps what it does
+        // not know: read here as well, a plot key there would count twice.
+        const std::uint32_t keys = (inUnit || inCity) ? 0u : ~0u;
         match.ForEach(
             PlotKeys, scratch,
             [&](std::size_t k, std::string_view value) {
@@ -355,6 +356,8 @@ void TMapGrids::LoadFromStrings(const StringList& source) {
 void TMapGrids::Read(TLineSpan source, bool fromFile) {
     int pendingX = -1, pendingY = -1;
     bool inBlock = false;
+    // Within a block, whether the line is inside a unit or city block, as the plot reads it.
+    bool inUnit = false, inCity = false;
     std::size_t blockStart = 0;
     std::size_t afterLastBlock = 0;
     bool anyBlock = false;
@@ -387,6 +390,13 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
             cacheFull = false;
             inBlock = true;
             blockStart = i;
+            inUnit = inCity = false;
+        }
+        // Coordinates inside a unit or city are that unit's or city's lines, not the plot's.
+        const bool plotLine = !inBlock || !(inUnit || inCity);
+        if (inBlock) {
+            inUnit = (inUnit || (markers & BeginUnitMarker)) && !(markers & EndUnitMarker);
+            inCity = (inCity || (markers & BeginCityMarker)) && !(markers & EndCityMarker);
         }
         if ((markers & EndPlotMarker) && inBlock) {
             if (TMapGrid* plot = GetPlot(pendingX, pendingY)) {
@@ -402,10 +412,13 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
             }
             pendingX = pendingY = -1;
             inBlock = false;
+            inUnit = inCity = false;
             anyBlock = true;
             afterLastBlock = i + 1;
         }
         const TKeyTable::TMatch& match = parsed->match;
+        if (!plotLine)
+            continue;
         if (match.Has(KeyX))
             pendingX = ValueToInt(KeyItemValue(match.Item(KeyX), "x=", scratch), -1);
         if (match.Has(KeyY))

@@ -154,6 +154,23 @@ TEST(FuzzRegression, CoordinatesOnTheEndPlotLineDoNotMoveThePlotTheyEnd) {
     ExpectSaveReadsBack(input);
 }
 
+// Plot keys inside a city or unit block are that city's or unit's unknown lines: the plot does not
+// read them too, so they cannot count once before the plot's own lines and once after them.
+TEST(FuzzRegression, PlotKeysInsideACityOrUnitStayWithIt) {
+    const std::string input = FuzzInput("plot-keys-inside-a-city-and-a-unit.Civ4WorldBuilderSave");
+    TMap map(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(map, input));
+    const TMapGrid& plot = *map.Grids().GetPlot(1, 0);
+    EXPECT_EQ(plot.TerrainType(), "TERRAIN_GRASS");
+    EXPECT_EQ(plot.PlotType(), 2);
+    ASSERT_TRUE(plot.HasCity());
+    EXPECT_EQ(plot.City()->KeptLines(), (StringList{"TerrainTypE=TERRAIN_DESERT", "y=1"}));
+    ASSERT_EQ(plot.Units().Count(), 1);
+    EXPECT_EQ(plot.Units().GetUnit(0)->KeptLines(), StringList{"PlotType=0"});
+    EXPECT_EQ(map.Grids().GetPlot(1, 1)->TerrainType(), "TERRAIN_OCEAN");
+    ExpectSaveReadsBack(input);
+}
+
 // "End-Map" does not end the map section, so "### Plot Info ###" below it is an unknown line of the
 // section; kept and written back inside it, it would start the plot part of a map without plots.
 TEST(FuzzRegression, APlotInfoLineInsideTheMapSectionIsNotKept) {
