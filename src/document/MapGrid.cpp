@@ -94,10 +94,14 @@ void TMapGrid::Read(TLineSpan lines, const TParsedLine* parsed, bool fromFile) {
     bool inUnit = false, inCity = false;
     std::size_t unitStart = 0, cityStart = 0;
     std::string scratch;
-    std::optional<TParsedLine> own;
+    // Only for lines nobody parsed yet; on the heap, as an empty one on the stack costs its setting
+    // up on every plot of a map.
+    std::unique_ptr<TParsedLine> own;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
-        const TParsedLine& current = parsed ? parsed[i] : own.emplace(line);
+        if (!parsed)
+            own = std::make_unique<TParsedLine>(line);
+        const TParsedLine& current = parsed ? parsed[i] : *own;
         const TLineItems& items = current.items;
         const TKeyTable::TMatch& match = current.match;
         // The lines of a unit or city block belong to that unit or city, which keeps what it does
