@@ -332,7 +332,7 @@ void TPlayerDatas::Read(TLineSpan source, bool fromFile) {
                 if (!player.InUse())
                     player.SetTeam(slot);
             } else if (fromFile) {
-                extraBlocks.insert(extraBlocks.end(), block.begin(), block.end());
+                KeepWholeBlock(extraBlocks, block, "BeginPlayer", "EndPlayer");
             } else {
                 return;
             }

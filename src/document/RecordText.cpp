@@ -93,6 +93,15 @@ bool HasStructureMarker(std::string_view line) {
     return false;
 }
 
+void KeepWholeBlock(StringList& into, TLineSpan block, std::string_view beginMarker,
+                    std::string_view endMarker) {
+    into.emplace_back(beginMarker);
+    for (std::size_t i = 1; i + 1 < block.size(); ++i)
+        if (!HasStructureMarker(block[i]))
+            into.emplace_back(block[i]);
+    into.emplace_back(endMarker);
+}
+
 bool TBlockTracker::Step(std::string_view line) {
     if (HasMarker(line, beginMarker)) {
         inside = true;

@@ -125,6 +125,12 @@ private:
 // is never kept, as writing it back would change the file's structure.
 bool HasStructureMarker(std::string_view line);
 
+// Appends a block the records do not take (a team or player beyond the 18th) to `into`, as it was
+// but for what would change the file's structure when written back: its first and last lines
+// become the bare markers, and a line inside it that holds a marker is left out.
+void KeepWholeBlock(StringList& into, TLineSpan block, std::string_view beginMarker,
+                    std::string_view endMarker);
+
 // Tracks whether a reader is between its block's begin and end markers.
 class TBlockTracker {
 public:

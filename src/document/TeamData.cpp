@@ -195,7 +195,7 @@ void TTeamDatas::Read(TLineSpan source, bool fromFile) {
                 team.SetSlotIndex(loadedCount - 1);
                 team.Read(block, fromFile);
             } else if (fromFile) {
-                extraBlocks.insert(extraBlocks.end(), block.begin(), block.end());
+                KeepWholeBlock(extraBlocks, block, "BeginTeam", "EndTeam");
             } else {
                 return;
             }

@@ -171,6 +171,20 @@ TEST(FuzzRegression, PlotKeysInsideACityOrUnitStayWithIt) {
     ExpectSaveReadsBack(input);
 }
 
+// The 26th player block begins "BeginPlayermBeginTeam" and the map has no team: kept as it was, that
+// line would open a team section after the players in the save.
+TEST(FuzzRegression, ATeamMarkerInAPlayerBlockBeyondTheEighteenthIsNotWrittenBack) {
+    const std::string input =
+        FuzzInput("team-marker-in-a-player-block-beyond-the-eighteenth.Civ4WorldBuilderSave");
+    TMap map(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(map, input));
+    const StringList& extra = map.Players().ExtraBlocks();
+    EXPECT_FALSE(extra.empty());
+    EXPECT_TRUE(std::none_of(extra.begin(), extra.end(),
+                             [](const std::string& line) { return HasMarker(line, "BeginTeam"); }));
+    ExpectSaveReadsBack(input);
+}
+
 // "End-Map" does not end the map section, so "### Plot Info ###" below it is an unknown line of the
 // section; kept and written back inside it, it would start the plot part of a map without plots.
 TEST(FuzzRegression, APlotInfoLineInsideTheMapSectionIsNotKept) {

@@ -113,3 +113,14 @@ TEST(PlayerDatas, BlocksBeyondTheEighteenthAreKept) {
     EXPECT_EQ(players.ExtraBlocks().size(), 4u);
     EXPECT_EQ(players.GetPlayer(3)->KeptLines(), StringList{"RandomStartLocation=false"});
 }
+
+TEST(PlayerDatas, BlocksBeyondTheEighteenthKeepNoOtherMarkers) {
+    // Written back, a "BeginTeam" there would open a team section after the players.
+    std::string text;
+    for (int i = 0; i < 18; ++i)
+        text += "BeginPlayer\n\tTeam=" + std::to_string(i) + "\nEndPlayer\n";
+    text += "BeginPlayer, BeginTeam\n\tTeam=3\n\tEndGame\n\tCityName=Legendcity\nxEndPlayer\n";
+    TPlayerDatas players;
+    players.LoadFromStrings(Lines(text));
+    EXPECT_EQ(players.ExtraBlocks(), Lines("BeginPlayer\n\tTeam=3\n\tCityName=Legendcity\nEndPlayer"));
+}
