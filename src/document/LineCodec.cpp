@@ -28,6 +28,9 @@ std::string UpperCase(std::string_view text) {
 }
 
 void AssignUpperCase(std::string& target, std::string_view value) {
+    // Files hold their values in upper case already: equal bytes are the common case.
+    if (SameBytes(target, value))
+        return;
     bool same = target.size() == value.size();
     for (std::size_t i = 0; same && i < value.size(); ++i)
         same = target[i] == UpperChar(value[i]);
@@ -234,7 +237,19 @@ bool SixteenBytesReadable(const char* chunk) {
 
 } // namespace
 
-TLineItems::TLineItems(std::string_view text) : line(text) {
+void TLineItems::MoveTo(std::string_view sameText) {
+    for (std::size_t i = 0; i < count; ++i) {
+        TSpan& span = i < InlineItems ? inlineItems[i] : moreItems[i - InlineItems];
+        span.data = sameText.data() + (span.data - line.data());
+    }
+    line = sameText;
+}
+
+void TLineItems::Cut(std::string_view text) {
+    line = text;
+    count = 0;
+    markers = 0;
+    moreItems.clear();
     const char* const first = text.data();
     const std::size_t size = text.size();
     const char* itemStart = first;
@@ -330,8 +345,26 @@ bool TKeyTable::Begins(std::string_view item, std::size_t k) const {
     return true;
 }
 
+namespace {
+
+// Whether the rest of an item after its key holds the key again. Every key ends with "=" or is a
+// bare word, so a rest without "=" (nearly every one) cannot hold a key ending in "=".
+bool KeyRecurs(std::string_view rest, std::string_view key) {
+    if (key.back() == '=') {
+        bool hasEquals = false;
+        for (char c : rest)
+            hasEquals |= c == '=';
+        if (!hasEquals)
+            return false;
+    }
+    return FindText(rest, key) != std::string_view::npos;
+}
+
+} // namespace
+
 void TKeyTable::Match(const TLineItems& items, TMatch& match) const {
     match.found = 0;
+    match.keyInValue = 0;
     for (std::size_t i = 0; i < items.Count(); ++i) {
         const std::string_view item = items.Item(i);
         if (item.empty())
@@ -341,8 +374,11 @@ void TKeyTable::Match(const TLineItems& items, TMatch& match) const {
             const unsigned k = static_cast<unsigned>(__builtin_ctz(candidates));
             candidates &= candidates - 1;
             if (Begins(item, k)) {
+                const std::string_view rest = item.substr(keys[k].size());
                 match.found |= 1u << k;
-                match.items[k] = {item.data(), item.size()};
+                match.rests[k] = {rest.data(), rest.size()};
+                if (KeyRecurs(rest, keys[k]))
+                    match.keyInValue |= 1u << k;
             }
         }
     }
@@ -358,17 +394,9 @@ std::string_view TLineItems::Find(std::string_view key) const {
 }
 
 std::string_view KeyItemValue(std::string_view item, std::string_view key, std::string& scratch) {
-    // The item begins with the key; only a further occurrence forces a copy. Every key ends with
-    // "=" or is a bare word, so a value without "=" (nearly every one) cannot hold a key ending in "=".
+    // The item begins with the key; only a further occurrence forces a copy.
     const std::string_view rest = item.substr(key.size());
-    if (key.back() == '=') {
-        bool hasEquals = false;
-        for (char c : rest)
-            hasEquals |= c == '=';
-        if (!hasEquals)
-            return rest;
-    }
-    if (FindText(rest, key) == std::string_view::npos)
+    if (!KeyRecurs(rest, key))
         return rest;
     scratch = DeleteAllText(rest, key);
     return scratch;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -84,6 +85,27 @@ inline bool SameText(std::string_view a, std::string_view b) {
 inline bool StartsWithText(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
 }
+// Byte equality, eight bytes at a time and without a library call: lines are short.
+inline bool SameBytes(std::string_view a, std::string_view b) {
+    const std::size_t size = a.size();
+    if (size != b.size())
+        return false;
+    if (size < 8) {
+        for (std::size_t i = 0; i < size; ++i)
+            if (a[i] != b[i])
+                return false;
+        return true;
+    }
+    auto word = [](const char* at) {
+        std::uint64_t value;
+        std::memcpy(&value, at, sizeof value);
+        return value;
+    };
+    for (std::size_t i = 0; i + 8 <= size; i += 8)
+        if (word(a.data() + i) != word(b.data() + i))
+            return false;
+    return word(a.data() + size - 8) == word(b.data() + size - 8);
+}
 bool ContainsText(std::string_view text, std::string_view part);
 std::size_t FindText(std::string_view text, std::string_view part, std::size_t from = 0);
 inline bool IsBlank(char c) {
@@ -126,7 +148,11 @@ public:
         return std::string_view(span.data, span.size);
     }
 
-    explicit TLineItems(std::string_view line);
+    explicit TLineItems(std::string_view line) { Cut(line); }
+    // Cuts another line in place, reusing this one's storage.
+    void Cut(std::string_view line);
+    // Views text equal to the line cut here, at another place: the items stay, their views move.
+    void MoveTo(std::string_view sameText);
 
     std::string_view Find(std::string_view key) const;
     bool Has(std::string_view key) const { return !key.empty() && !Find(key).empty(); }
@@ -178,17 +204,26 @@ public:
     std::size_t Count() const { return count; }
     std::string_view Key(std::size_t index) const { return keys[index]; }
 
-    // The keys of the table that the line carries, with the item that carries each.
+    // The keys of the table that the line carries, with the value of the item that carries each.
     struct TMatch {
         std::uint32_t found = 0;
-        // The item of each key found; entries of keys not found are left unset.
-        struct TItem {
+        // Keys whose item holds the key again after it: their value is the rest of the item with
+        // every occurrence deleted, which needs a copy (see KeyItemValue).
+        std::uint32_t keyInValue = 0;
+        // The rest of each found key's item after the key; entries of keys not found are left unset.
+        struct TRest {
             const char* data;
             std::size_t size;
-        } items[MaxKeys];
+        } rests[MaxKeys];
         bool Has(std::size_t key) const { return (found >> key) & 1u; }
-        std::string_view Item(std::size_t key) const {
-            return std::string_view(items[key].data, items[key].size);
+        // The value of a key found; it views the line or, rarely, `scratch`.
+        std::string_view Value(const TKeyTable& table, std::size_t key, std::string& scratch) const;
+        // Moves the values found from a line at `from` to the same text at `to`.
+        void MoveTo(const char* from, const char* to) {
+            for (std::uint32_t rest = found; rest; rest &= rest - 1) {
+                TRest& value = rests[__builtin_ctz(rest)];
+                value.data = to + (value.data - from);
+            }
         }
         // Calls handle(key index, value) for every key found (and in the mask), in the table's order.
         template <typename Handle>
@@ -216,11 +251,20 @@ private:
 // The value of a key item: the item with every occurrence of the key deleted, ignoring case.
 std::string_view KeyItemValue(std::string_view item, std::string_view key, std::string& scratch);
 
+inline std::string_view TKeyTable::TMatch::Value(const TKeyTable& table, std::size_t key,
+                                                 std::string& scratch) const {
+    const std::string_view rest(rests[key].data, rests[key].size);
+    if (!((keyInValue >> key) & 1u))
+        return rest;
+    scratch = DeleteAllText(rest, table.Key(key));
+    return scratch;
+}
+
 template <typename Handle>
 void TKeyTable::TMatch::ForEach(const TKeyTable& table, std::string& scratch, Handle handle,
                                 std::uint32_t mask) const {
     for (std::uint32_t rest = found & mask; rest; rest &= rest - 1) {
         const auto key = static_cast<std::size_t>(__builtin_ctz(rest));
-        handle(key, KeyItemValue(Item(key), table.Key(key), scratch));
+        handle(key, Value(table, key, scratch));
     }
 }

@@ -84,11 +84,29 @@ TMapGrid::TParsedLine::TParsedLine(std::string_view line) : items(line) {
     PlotKeys.Match(items, match);
 }
 
-void TMapGrid::Read(TLineSpan lines, bool fromFile) {
-    Read(lines, nullptr, fromFile);
+void TMapGrid::TParsedLine::Assign(std::string_view line) {
+    const std::string_view before = items.Line();
+    if (SameBytes(line, before)) {
+        match.MoveTo(before.data(), line.data());
+        items.MoveTo(line);
+        return;
+    }
+    items.Cut(line);
+    PlotKeys.Match(items, match);
 }
 
-void TMapGrid::Read(TLineSpan lines, const TParsedLine* parsed, bool fromFile) {
+void TMapGrid::Read(TLineSpan lines, bool fromFile) {
+    ReadLines(lines, nullptr, fromFile, ~0u);
+}
+
+void TMapGrid::ReadPlaced(TLineSpan lines, const TParsedLine* parsed, bool fromFile, int placedX,
+                          int placedY) {
+    ReadLines(lines, parsed, fromFile, ~((1u << KeyX) | (1u << KeyY)));
+    x = placedX;
+    y = placedY;
+}
+
+void TMapGrid::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile, std::uint32_t keyMask) {
     if (fromFile)
         kept.Clear();
     bool inUnit = false, inCity = false;
@@ -106,7 +124,7 @@ void TMapGrid::Read(TLineSpan lines, const TParsedLine* parsed, bool fromFile) {
         const TKeyTable::TMatch& match = current.match;
         // The lines of a unit or city block belong to that unit or city, which keeps what it does
         // not know: read here as well, a plot key there would count twice.
-        const std::uint32_t keys = (inUnit || inCity) ? 0u : ~0u;
+        const std::uint32_t plotKeys = (inUnit || inCity) ? 0u : ~0u;
         match.ForEach(
             PlotKeys, scratch,
             [&](std::size_t k, std::string_view value) {
@@ -164,7 +182,7 @@ void TMapGrid::Read(TLineSpan lines, const TParsedLine* parsed, bool fromFile) {
                     break;
                 }
             },
-            keys);
+            plotKeys & keyMask);
 
         const unsigned marker = items.Markers();
         if (marker & BeginUnitMarker) {
@@ -185,7 +203,7 @@ void TMapGrid::Read(TLineSpan lines, const TParsedLine* parsed, bool fromFile) {
             GetOrCreateCity().Read(lines.Sub(cityStart, i - cityStart + 1), fromFile);
             inCity = false;
         }
-        if (fromFile && (match.found & keys) == 0 && marker == 0 && !inUnitBlock && !inCityBlock)
+        if (fromFile && (match.found & plotKeys) == 0 && marker == 0 && !inUnitBlock && !inCityBlock)
             kept.Offer(line);
     }
 }
@@ -366,31 +384,43 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
     std::size_t afterLastBlock = 0;
     bool anyBlock = false;
     std::string scratch;
-    // The open block's lines, parsed once: the plot reads them from here. A block longer than the
-    // cache (a hostile file's) is parsed again by its plot instead, so memory stays bounded.
+    // The open block's lines, parsed once: the plot reads them from here. The slots serve block after
+    // block, so that a line equal to its slot's line of the block before keeps that parse. A block
+    // longer than the cache (a hostile file's) is parsed again by its plot instead, so memory stays
+    // bounded.
     constexpr std::size_t MaxCachedLines = 4096;
     std::vector<TMapGrid::TParsedLine> block;
+    std::size_t used = 0;
     bool cacheFull = false;
     std::optional<TMapGrid::TParsedLine> uncached;
     for (std::size_t i = 0; i < source.size(); ++i) {
+        // Outside a block every line is parsed into the first slot, where a "BeginPlot" belongs.
         if (!inBlock) {
-            block.clear();
+            used = 0;
             cacheFull = false;
         }
-        const TMapGrid::TParsedLine* parsed;
-        if (!cacheFull && block.size() < MaxCachedLines) {
-            parsed = &block.emplace_back(source[i]);
+        TMapGrid::TParsedLine* parsed;
+        if (used < MaxCachedLines) {
+            if (used < block.size())
+                block[used].Assign(source[i]);
+            else
+                block.emplace_back(source[i]);
+            parsed = &block[used++];
         } else {
             cacheFull = true;
-            parsed = &uncached.emplace(source[i]);
+            if (uncached)
+                uncached->Assign(source[i]);
+            else
+                uncached.emplace(source[i]);
+            parsed = &*uncached;
         }
         const unsigned markers = parsed->items.Markers();
         if (markers & BeginPlotMarker) {
-            if ((uncached && parsed == &*uncached) || block.size() > 1) {
-                TMapGrid::TParsedLine first = *parsed;
-                block.clear();
-                parsed = &block.emplace_back(std::move(first));
+            if (parsed != &block[0]) {
+                std::swap(*parsed, block[0]);
+                parsed = &block[0];
             }
+            used = 1;
             cacheFull = false;
             inBlock = true;
             blockStart = i;
@@ -404,15 +434,9 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
         }
         if ((markers & EndPlotMarker) && inBlock) {
             if (TMapGrid* plot = GetPlot(pendingX, pendingY)) {
-                const TLineSpan lines = source.Sub(blockStart, i - blockStart + 1);
-                if (cacheFull)
-                    plot->Read(lines, fromFile);
-                else
-                    plot->Read(lines, block.data(), fromFile);
-                // The block's place is where the last coordinates before its end put it; its own
-                // reading may also take the items that share the "EndPlot" line.
-                plot->SetX(pendingX);
-                plot->SetY(pendingY);
+                // The block's place is where the last coordinates before its end put it.
+                plot->ReadPlaced(source.Sub(blockStart, i - blockStart + 1),
+                                 cacheFull ? nullptr : block.data(), fromFile, pendingX, pendingY);
             }
             pendingX = pendingY = -1;
             inBlock = false;
@@ -424,9 +448,9 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
         if (!plotLine)
             continue;
         if (match.Has(KeyX))
-            pendingX = ValueToInt(KeyItemValue(match.Item(KeyX), "x=", scratch), -1);
+            pendingX = ValueToInt(match.Value(PlotKeys, KeyX, scratch), -1);
         if (match.Has(KeyY))
-            pendingY = ValueToInt(KeyItemValue(match.Item(KeyY), "y=", scratch), -1);
+            pendingY = ValueToInt(match.Value(PlotKeys, KeyY, scratch), -1);
     }
     trailing.clear();
     if (!fromFile)

@@ -39,11 +39,15 @@ public:
     // A line of a plot block, cut into items and matched against the plot's keys once.
     struct TParsedLine {
         explicit TParsedLine(std::string_view line);
+        // Parses another line here. Most lines of a map's plots repeat those of the plot before: a
+        // line equal to the one parsed here keeps that parse and only moves its views.
+        void Assign(std::string_view line);
         TLineItems items;
         TKeyTable::TMatch match;
     };
-    // The same, with every line already parsed (or, for null, parsed here one by one).
-    void Read(TLineSpan lines, const TParsedLine* parsed, bool fromFile);
+    // A block the grid has parsed (or, for null, to be parsed here line by line) and placed at
+    // (x, y): the coordinates the block holds are the grid's to read.
+    void ReadPlaced(TLineSpan lines, const TParsedLine* parsed, bool fromFile, int x, int y);
     // The plot's block, or nothing for a plot without terrain or with a negative plot type.
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
@@ -97,6 +101,9 @@ public:
     void SetTeamReveal(int team, bool value) { SetFlagSafe(teamReveal, team, value); }
 
 private:
+    // Reads the keys in `keyMask`; a line with any plot key is the plot's own and is not kept.
+    void ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile, std::uint32_t keyMask);
+
     int x = -1, y = -1;
     int riverNSDirection = -1, riverWEDirection = -1, featureVariety = 0, plotType = 3;
     bool isNOfRiver = false, isWOfRiver = false, startingPlot = false;
