@@ -87,12 +87,18 @@ std::string ReadFileBytes(const std::string& path) {
         Fail("Cannot read", path, errno);
     if (S_ISDIR(info.st_mode))
         Fail("Cannot read", path, EISDIR);
+    // Straight into the string where the size is known; a probe finds the end, or what a growing
+    // file or a pipe holds beyond it.
     std::string bytes;
     if (S_ISREG(info.st_mode) && info.st_size > 0)
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[1 << 16];
+        bytes.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t size = 0;
+    char probe[1 << 16];
     for (;;) {
-        const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
+        const bool intoBytes = size < bytes.size();
+        char* const into = intoBytes ? bytes.data() + size : probe;
+        const std::size_t room = intoBytes ? bytes.size() - size : sizeof probe;
+        const ssize_t got = ::read(file.Get(), into, room);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -100,44 +106,54 @@ std::string ReadFileBytes(const std::string& path) {
         }
         if (got == 0)
             break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        if (!intoBytes)
+            bytes.append(probe, static_cast<std::size_t>(got));
+        size += static_cast<std::size_t>(got);
     }
+    bytes.resize(size);
     return bytes;
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
-    const std::size_t nul = text.find('\0');
-    if (nul != std::string_view::npos)
-        text = text.substr(0, nul);
     std::vector<std::string_view> lines;
     // Lines of a map average a dozen bytes; a reserve that is too small costs a copy of them all.
     lines.reserve(text.size() / 10 + 1);
     const char* const data = text.data();
-    const std::size_t size = text.size();
+    std::size_t size = text.size();
     std::size_t start = 0;
-    // A CR or LF ends a line; an LF right after a CR belongs to that CR.
-    auto lineBreak = [&](std::size_t at) {
+    // A CR or LF ends a line; an LF right after a CR belongs to that CR. A NUL ends the text, and
+    // then the text goes on no further.
+    auto goesOnAfter = [&](std::size_t at) {
+        if (data[at] == '\0') {
+            size = at;
+            return false;
+        }
         if (data[at] == '\n' && at > 0 && data[at - 1] == '\r' && at == start)
             ++start;
         else {
             lines.emplace_back(data + start, at - start);
             start = at + 1;
         }
+        return true;
     };
     std::size_t i = 0;
+    bool more = true;
 #if defined(__SSE2__)
     const __m128i carriageReturns = _mm_set1_epi8('\r'), lineFeeds = _mm_set1_epi8('\n');
-    for (; i + 16 <= size; i += 16) {
+    const __m128i nuls = _mm_setzero_si128();
+    for (; more && i + 16 <= size; i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-        unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(chunk, carriageReturns), _mm_cmpeq_epi8(chunk, lineFeeds))));
-        for (; mask; mask &= mask - 1)
-            lineBreak(i + static_cast<std::size_t>(__builtin_ctz(mask)));
+        const __m128i breaks =
+            _mm_or_si128(_mm_cmpeq_epi8(chunk, carriageReturns), _mm_cmpeq_epi8(chunk, lineFeeds));
+        unsigned mask =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(breaks, _mm_cmpeq_epi8(chunk, nuls))));
+        for (; more && mask; mask &= mask - 1)
+            more = goesOnAfter(i + static_cast<std::size_t>(__builtin_ctz(mask)));
     }
 #endif
-    for (; i < size; ++i)
-        if (data[i] == '\r' || data[i] == '\n')
-            lineBreak(i);
+    for (; more && i < size; ++i)
+        if (data[i] == '\r' || data[i] == '\n' || data[i] == '\0')
+            more = goesOnAfter(i);
     if (start < size)
         lines.emplace_back(data + start, size - start);
     return lines;

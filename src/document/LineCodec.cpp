@@ -237,14 +237,6 @@ bool SixteenBytesReadable(const char* chunk) {
 
 } // namespace
 
-void TLineItems::MoveTo(std::string_view sameText) {
-    for (std::size_t i = 0; i < count; ++i) {
-        TSpan& span = i < InlineItems ? inlineItems[i] : moreItems[i - InlineItems];
-        span.data = sameText.data() + (span.data - line.data());
-    }
-    line = sameText;
-}
-
 void TLineItems::Cut(std::string_view text) {
     line = text;
     count = 0;
@@ -294,6 +286,8 @@ void TLineItems::Cut(std::string_view text) {
 TKeyTable::TKeyTable(const std::string_view* source, std::size_t keyCount) : count(keyCount) {
     for (std::size_t k = 0; k < keyCount && k < MaxKeys; ++k) {
         keys[k] = source[k];
+        for (char c : source[k])
+            keysHoldDigits |= IsDigit(c);
         TFoldedKey& folded = foldedKeys[k];
         folded.size = source[k].size() <= sizeof folded.text ? source[k].size() : 0;
         for (std::size_t i = 0; i < folded.size; ++i) {
@@ -363,6 +357,7 @@ bool KeyRecurs(std::string_view rest, std::string_view key) {
 } // namespace
 
 void TKeyTable::Match(const TLineItems& items, TMatch& match) const {
+    match.line = items.Line();
     match.found = 0;
     match.keyInValue = 0;
     for (std::size_t i = 0; i < items.Count(); ++i) {
@@ -376,7 +371,7 @@ void TKeyTable::Match(const TLineItems& items, TMatch& match) const {
             if (Begins(item, k)) {
                 const std::string_view rest = item.substr(keys[k].size());
                 match.found |= 1u << k;
-                match.rests[k] = {rest.data(), rest.size()};
+                match.rests[k] = {static_cast<std::size_t>(rest.data() - match.line.data()), rest.size()};
                 if (KeyRecurs(rest, keys[k]))
                     match.keyInValue |= 1u << k;
             }

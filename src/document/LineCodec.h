@@ -106,6 +106,32 @@ inline bool SameBytes(std::string_view a, std::string_view b) {
             return false;
     return word(a.data() + size - 8) == word(b.data() + size - 8);
 }
+inline bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+// Equal but for digits: the same length, and where the bytes differ both are digits. Such lines cut
+// into the same items, with the same markers, and carry the same keys when no key holds a digit:
+// "\tx=12,y=34" and "\tx=12,y=35" differ in their values only.
+inline bool SameShape(std::string_view a, std::string_view b) {
+    const std::size_t size = a.size();
+    if (size != b.size())
+        return false;
+    auto digitsApart = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i)
+            if (a[i] != b[i] && !(IsDigit(a[i]) && IsDigit(b[i])))
+                return false;
+        return true;
+    };
+    std::size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        std::uint64_t wordA, wordB;
+        std::memcpy(&wordA, a.data() + i, 8);
+        std::memcpy(&wordB, b.data() + i, 8);
+        if (wordA != wordB && !digitsApart(i, i + 8))
+            return false;
+    }
+    return digitsApart(i, size);
+}
 bool ContainsText(std::string_view text, std::string_view part);
 std::size_t FindText(std::string_view text, std::string_view part, std::size_t from = 0);
 inline bool IsBlank(char c) {
@@ -145,14 +171,14 @@ public:
     std::size_t Count() const { return count; }
     std::string_view Item(std::size_t i) const {
         const TSpan& span = i < InlineItems ? inlineItems[i] : moreItems[i - InlineItems];
-        return std::string_view(span.data, span.size);
+        return std::string_view(line.data() + span.offset, span.size);
     }
 
     explicit TLineItems(std::string_view line) { Cut(line); }
     // Cuts another line in place, reusing this one's storage.
     void Cut(std::string_view line);
-    // Views text equal to the line cut here, at another place: the items stay, their views move.
-    void MoveTo(std::string_view sameText);
+    // Views a line of the same shape as the one cut here (see SameShape): the items keep their places.
+    void MoveTo(std::string_view sameShape) { line = sameShape; }
 
     std::string_view Find(std::string_view key) const;
     bool Has(std::string_view key) const { return !key.empty() && !Find(key).empty(); }
@@ -167,8 +193,9 @@ public:
 private:
     static constexpr std::size_t InlineItems = 8;
     // A plain pair, so that the inline array costs nothing to set up for lines of one or two items.
+    // Places count from the line's start, so that another line of the same shape takes them over.
     struct TSpan {
-        const char* data;
+        std::size_t offset;
         std::size_t size;
     };
     void Add(const char* begin, const char* end) {
@@ -178,7 +205,7 @@ private:
             --end;
         // Field by field: a whole-struct copy through the stack stalls on store forwarding here.
         TSpan& item = count < InlineItems ? inlineItems[count] : moreItems.emplace_back();
-        item.data = begin;
+        item.offset = static_cast<std::size_t>(begin - line.data());
         item.size = static_cast<std::size_t>(end - begin);
         ++count;
     }
@@ -203,28 +230,27 @@ public:
 
     std::size_t Count() const { return count; }
     std::string_view Key(std::size_t index) const { return keys[index]; }
+    bool KeysHoldDigits() const { return keysHoldDigits; }
 
     // The keys of the table that the line carries, with the value of the item that carries each.
     struct TMatch {
+        std::string_view line;
         std::uint32_t found = 0;
         // Keys whose item holds the key again after it: their value is the rest of the item with
         // every occurrence deleted, which needs a copy (see KeyItemValue).
         std::uint32_t keyInValue = 0;
-        // The rest of each found key's item after the key; entries of keys not found are left unset.
+        // The place in the line of the rest of each found key's item after the key; entries of keys
+        // not found are left unset.
         struct TRest {
-            const char* data;
+            std::size_t offset;
             std::size_t size;
         } rests[MaxKeys];
         bool Has(std::size_t key) const { return (found >> key) & 1u; }
         // The value of a key found; it views the line or, rarely, `scratch`.
         std::string_view Value(const TKeyTable& table, std::size_t key, std::string& scratch) const;
-        // Moves the values found from a line at `from` to the same text at `to`.
-        void MoveTo(const char* from, const char* to) {
-            for (std::uint32_t rest = found; rest; rest &= rest - 1) {
-                TRest& value = rests[__builtin_ctz(rest)];
-                value.data = to + (value.data - from);
-            }
-        }
+        // Views a line of the same shape as the one matched here (see SameShape), whose values
+        // stand at the same places.
+        void MoveTo(std::string_view sameShape) { line = sameShape; }
         // Calls handle(key index, value) for every key found (and in the mask), in the table's order.
         template <typename Handle>
         void ForEach(const TKeyTable& table, std::string& scratch, Handle handle,
@@ -245,6 +271,7 @@ private:
     std::array<std::string_view, MaxKeys> keys{};
     std::array<TFoldedKey, MaxKeys> foldedKeys{};
     std::size_t count = 0;
+    bool keysHoldDigits = false;
     std::array<std::uint32_t, 256> byFirstChar{};
 };
 
@@ -253,7 +280,7 @@ std::string_view KeyItemValue(std::string_view item, std::string_view key, std::
 
 inline std::string_view TKeyTable::TMatch::Value(const TKeyTable& table, std::size_t key,
                                                  std::string& scratch) const {
-    const std::string_view rest(rests[key].data, rests[key].size);
+    const std::string_view rest(line.data() + rests[key].offset, rests[key].size);
     if (!((keyInValue >> key) & 1u))
         return rest;
     scratch = DeleteAllText(rest, table.Key(key));

@@ -37,11 +37,14 @@ const TKeyTable PlotKeys(PlotKeyNames);
 
 // A river edge flows one of two ways; the game has also been seen writing the other two cardinal
 // directions (0 to 3), and a file's value in that range is kept as the game wrote it.
-void SetRiverDirection(int& field, int value, bool fromFile, int first, int second) {
-    if (value == first || value == second || (fromFile && value >= 0 && value <= 3))
-        field = value;
-    else
-        field = -1;
+std::int8_t RiverDirection(int value, bool fromFile, int first, int second) {
+    const bool kept = value == first || value == second || (fromFile && value >= 0 && value <= 3);
+    return static_cast<std::int8_t>(kept ? value : -1);
+}
+
+const std::string& NoText() {
+    static const std::string empty;
+    return empty;
 }
 
 } // namespace
@@ -53,8 +56,10 @@ void TMapGrid::Clear() {
     plotType = 3;
     isNOfRiver = isWOfRiver = startingPlot = false;
     ClearFlags(teamReveal);
-    landmark.clear();
-    scriptData.clear();
+    if (rare) {
+        rare->landmark.clear();
+        rare->scriptData.clear();
+    }
     bonusType.clear();
     improvementType.clear();
     featureType.clear();
@@ -63,6 +68,30 @@ void TMapGrid::Clear() {
     units.Clear();
     city.reset();
     kept.Clear();
+}
+
+const std::string& TMapGrid::Landmark() const {
+    return rare ? rare->landmark : NoText();
+}
+
+const std::string& TMapGrid::ScriptData() const {
+    return rare ? rare->scriptData : NoText();
+}
+
+void TMapGrid::SetLandmark(std::string_view value) {
+    if (rare || !value.empty())
+        AssignUpperCase(RareParts().landmark, value);
+}
+
+void TMapGrid::SetScriptData(std::string_view value) {
+    if (rare || !value.empty())
+        AssignUpperCase(RareParts().scriptData, value);
+}
+
+TMapGrid::TRareParts& TMapGrid::RareParts() {
+    if (!rare)
+        rare = std::make_unique<TRareParts>();
+    return *rare;
 }
 
 TCityType& TMapGrid::GetOrCreateCity() {
@@ -86,8 +115,8 @@ TMapGrid::TParsedLine::TParsedLine(std::string_view line) : items(line) {
 
 void TMapGrid::TParsedLine::Assign(std::string_view line) {
     const std::string_view before = items.Line();
-    if (SameBytes(line, before)) {
-        match.MoveTo(before.data(), line.data());
+    if (PlotKeys.KeysHoldDigits() ? SameBytes(line, before) : SameShape(line, before)) {
+        match.MoveTo(line);
         items.MoveTo(line);
         return;
     }
@@ -142,13 +171,13 @@ void TMapGrid::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFi
                     SetScriptData(value);
                     break;
                 case KeyRiverNS:
-                    SetRiverDirection(riverNSDirection, ValueToInt(value, -1), fromFile, 0, 2);
+                    riverNSDirection = RiverDirection(ValueToInt(value, -1), fromFile, 0, 2);
                     break;
                 case KeyNOfRiver:
                     isNOfRiver = true;
                     break;
                 case KeyRiverWE:
-                    SetRiverDirection(riverWEDirection, ValueToInt(value, -1), fromFile, 1, 3);
+                    riverWEDirection = RiverDirection(ValueToInt(value, -1), fromFile, 1, 3);
                     break;
                 case KeyWOfRiver:
                     isWOfRiver = true;
@@ -209,7 +238,7 @@ void TMapGrid::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFi
 }
 
 const StringList& TMapGrid::SaveToStrings() {
-    StringList& result = sectionLines.Get();
+    StringList& result = RareParts().sectionLines;
     result.clear();
     TTextWriter out(result);
     Write(out);
@@ -221,16 +250,16 @@ void TMapGrid::Write(TTextWriter& out) const {
         return;
     out.Line("BeginPlot");
     (out << "\tx=" << x << ",y=" << y).EndLine();
-    if (!landmark.empty())
-        (out << "\tLandmark=" << landmark).EndLine();
-    if (!scriptData.empty())
-        (out << "\tScriptData=" << scriptData).EndLine();
+    if (!Landmark().empty())
+        (out << "\tLandmark=" << Landmark()).EndLine();
+    if (!ScriptData().empty())
+        (out << "\tScriptData=" << ScriptData()).EndLine();
     if (riverNSDirection > -1)
-        (out << "\tRiverNSDirection=" << riverNSDirection).EndLine();
+        (out << "\tRiverNSDirection=" << RiverNSDirection()).EndLine();
     if (isNOfRiver)
         out.Line("\tisNOfRiver");
     if (riverWEDirection > -1)
-        (out << "\tRiverWEDirection=" << riverWEDirection).EndLine();
+        (out << "\tRiverWEDirection=" << RiverWEDirection()).EndLine();
     if (isWOfRiver)
         out.Line("\tisWOfRiver");
     if (startingPlot)
@@ -240,11 +269,11 @@ void TMapGrid::Write(TTextWriter& out) const {
     if (!improvementType.empty())
         (out << "\tImprovementType=" << improvementType).EndLine();
     if (!featureType.empty())
-        (out << "\tFeatureType=" << featureType << ", FeatureVariety=" << featureVariety).EndLine();
+        (out << "\tFeatureType=" << featureType << ", FeatureVariety=" << FeatureVariety()).EndLine();
     if (!routeType.empty())
         (out << "\tRouteType=" << routeType).EndLine();
     (out << "\tTerrainType=" << terrainType).EndLine();
-    (out << "\tPlotType=" << plotType).EndLine();
+    (out << "\tPlotType=" << PlotType()).EndLine();
     units.Write(out);
     if (city)
         city->Write(out);
@@ -258,10 +287,10 @@ void TMapGrid::Write(TTextWriter& out) const {
 }
 
 const StringList& TMapGrid::GetEditorLines() {
-    StringList& rows = editorLines.Get();
+    StringList& rows = RareParts().editorLines;
     rows.clear();
-    rows.push_back("Landmark=" + landmark);
-    rows.push_back("ScriptData=" + scriptData);
+    rows.push_back("Landmark=" + Landmark());
+    rows.push_back("ScriptData=" + ScriptData());
     rows.push_back("RiverNSDirection=" + IntToText(riverNSDirection));
     rows.push_back(std::string("isNOfRiver=") + BoolToFlagText(isNOfRiver));
     rows.push_back("RiverWEDirection=" + IntToText(riverWEDirection));
@@ -281,7 +310,7 @@ const StringList& TMapGrid::GetEditorLines() {
 }
 
 void TMapGrid::ApplyEditorLines(const StringList& rows) {
-    StringList& remaining = editorLines.Get();
+    StringList& remaining = RareParts().editorLines;
     remaining.clear();
     for (const std::string& row : rows) {
         // The units and city rows are summaries; their own editor changes them.
@@ -451,6 +480,11 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
             pendingX = ValueToInt(match.Value(PlotKeys, KeyX, scratch), -1);
         if (match.Has(KeyY))
             pendingY = ValueToInt(match.Value(PlotKeys, KeyY, scratch), -1);
+        // The plot is read at the block's end; its memory is fetched while the lines in between are parsed.
+        if (match.found & ((1u << KeyX) | (1u << KeyY)))
+            if (const TMapGrid* plot = GetPlot(pendingX, pendingY))
+                for (std::size_t offset = 0; offset < sizeof(TMapGrid); offset += 64)
+                    __builtin_prefetch(reinterpret_cast<const char*>(plot) + offset, 1);
     }
     trailing.clear();
     if (!fromFile)

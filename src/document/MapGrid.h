@@ -5,6 +5,7 @@
 #include "UnitType.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,8 +40,8 @@ public:
     // A line of a plot block, cut into items and matched against the plot's keys once.
     struct TParsedLine {
         explicit TParsedLine(std::string_view line);
-        // Parses another line here. Most lines of a map's plots repeat those of the plot before: a
-        // line equal to the one parsed here keeps that parse and only moves its views.
+        // Parses another line here. Most lines of a map's plots repeat those of the plot before but
+        // for their numbers: a line of the same shape as the one parsed here keeps that parse.
         void Assign(std::string_view line);
         TLineItems items;
         TKeyTable::TMatch match;
@@ -65,8 +66,8 @@ public:
 
     int X() const { return x; }
     int Y() const { return y; }
-    const std::string& Landmark() const { return landmark; }
-    const std::string& ScriptData() const { return scriptData; }
+    const std::string& Landmark() const;
+    const std::string& ScriptData() const;
     int RiverNSDirection() const { return riverNSDirection; }
     bool IsNOfRiver() const { return isNOfRiver; }
     int RiverWEDirection() const { return riverWEDirection; }
@@ -84,36 +85,53 @@ public:
 
     void SetX(int value) { x = value; }
     void SetY(int value) { y = value; }
-    void SetLandmark(std::string_view value) { AssignUpperCase(landmark, value); }
-    void SetScriptData(std::string_view value) { AssignUpperCase(scriptData, value); }
-    void SetRiverNSDirection(int value) { riverNSDirection = (value == 0 || value == 2) ? value : -1; }
+    void SetLandmark(std::string_view value);
+    void SetScriptData(std::string_view value);
+    void SetRiverNSDirection(int value) {
+        riverNSDirection = static_cast<std::int8_t>((value == 0 || value == 2) ? value : -1);
+    }
     void SetIsNOfRiver(bool value) { isNOfRiver = value; }
-    void SetRiverWEDirection(int value) { riverWEDirection = (value == 1 || value == 3) ? value : -1; }
+    void SetRiverWEDirection(int value) {
+        riverWEDirection = static_cast<std::int8_t>((value == 1 || value == 3) ? value : -1);
+    }
     void SetIsWOfRiver(bool value) { isWOfRiver = value; }
     void SetStartingPlot(bool value) { startingPlot = value; }
     void SetBonusType(std::string_view value) { AssignUpperCase(bonusType, value); }
     void SetImprovementType(std::string_view value) { AssignUpperCase(improvementType, value); }
     void SetFeatureType(std::string_view value) { AssignUpperCase(featureType, value); }
-    void SetFeatureVariety(int value) { featureVariety = (value >= 0 && value <= 2) ? value : 0; }
+    void SetFeatureVariety(int value) {
+        featureVariety = static_cast<std::int8_t>((value >= 0 && value <= 2) ? value : 0);
+    }
     void SetRouteType(std::string_view value) { AssignUpperCase(routeType, value); }
     void SetTerrainType(std::string_view value) { AssignUpperCase(terrainType, value); }
-    void SetPlotType(int value) { plotType = (value >= 0 && value <= 3) ? value : -1; }
+    void SetPlotType(int value) {
+        plotType = static_cast<std::int8_t>((value >= 0 && value <= 3) ? value : -1);
+    }
     void SetTeamReveal(int team, bool value) { SetFlagSafe(teamReveal, team, value); }
 
 private:
     // Reads the keys in `keyMask`; a line with any plot key is the plot's own and is not kept.
     void ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile, std::uint32_t keyMask);
 
+    // What few plots have, made on first use: a large map holds tens of thousands of plots, and
+    // loading one touches each plot's memory three times (made, read, and freed by the next load).
+    struct TRareParts {
+        std::string landmark, scriptData;
+        StringList sectionLines, editorLines;
+    };
+    TRareParts& RareParts();
+
     int x = -1, y = -1;
-    int riverNSDirection = -1, riverWEDirection = -1, featureVariety = 0, plotType = 3;
+    // Each of these holds a handful of values (see their setters).
+    std::int8_t riverNSDirection = -1, riverWEDirection = -1, featureVariety = 0, plotType = 3;
     bool isNOfRiver = false, isWOfRiver = false, startingPlot = false;
     FlagSet teamReveal{};
-    std::string landmark, scriptData, bonusType, improvementType, featureType, routeType;
+    std::string bonusType, improvementType, featureType, routeType;
     std::string terrainType = "TERRAIN_OCEAN";
     TUnitTypes units;
     std::unique_ptr<TCityType> city;
     TKeptLines kept;
-    TScratchList sectionLines, editorLines;
+    std::unique_ptr<TRareParts> rare;
 };
 
 // The rectangle of plots, Width columns of Height plots. Owned by the document.

@@ -145,3 +145,27 @@ TEST(LineCodec, MarkersCountAnywhereButInsideAValue) {
     EXPECT_EQ(TLineItems("ScriptData=a<b, BeginPlot").Markers(), 0u);
     EXPECT_EQ(TLineItems("BeginPlot, x=1").Markers(), unsigned(BeginPlotMarker));
 }
+
+TEST(LineCodec, LinesOfTheSameShapeDifferOnlyInDigits) {
+    EXPECT_TRUE(SameShape("\tx=12,y=34", "\tx=12,y=35"));
+    EXPECT_TRUE(SameShape("\tTeamReveal=1,6,11,16,", "\tTeamReveal=2,7,12,17,"));
+    EXPECT_TRUE(SameShape("", ""));
+    EXPECT_FALSE(SameShape("\tx=9,y=0", "\tx=10,y=0"));
+    EXPECT_FALSE(SameShape("\tx=1", "\ty=1"));
+    EXPECT_FALSE(SameShape("a1", "11"));
+    EXPECT_FALSE(SameShape("\tTerrainType=TERRAIN_GRASS", "\tTerrainType=TERRAIN_COAST"));
+    // The eight-byte steps and the rest after them.
+    EXPECT_FALSE(SameShape("ABCDEFGH1", "ABCDEFGHx"));
+    EXPECT_FALSE(SameShape("ABCDEFG1", "ABCDEFGx"));
+
+    // Such lines cut into the same items: the match of one, moved to the other, reads its values.
+    const TLineItems first("x=12, y=3"), second("x=45, y=6");
+    const std::string_view keys[] = {"x=", "y="};
+    const TKeyTable table(keys, 2);
+    TKeyTable::TMatch match;
+    table.Match(first, match);
+    match.MoveTo(second.Line());
+    std::string scratch;
+    EXPECT_EQ(match.Value(table, 0, scratch), "45");
+    EXPECT_EQ(match.Value(table, 1, scratch), "6");
+}

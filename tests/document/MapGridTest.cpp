@@ -138,6 +138,39 @@ TEST(MapGrids, BlocksLandOnTheirOwnCoordinates) {
     EXPECT_EQ(grids.GetPlot(-1, 0), nullptr);
 }
 
+// Plots of a map repeat each other's lines, often but for their numbers: each plot still reads its
+// own values, whether a line repeats, differs in digits, or differs in length or letters.
+TEST(MapGrids, PlotsWithSimilarLinesReadTheirOwnValues) {
+    TMapGrids grids;
+    grids.SetWidth(12);
+    grids.SetHeight(1);
+    grids.LoadFromStrings(
+        Lines("BeginPlot\n\tx=0,y=0\n\tLandmark=Sea Landmark=1\n\tTerrainType=TERRAIN_COAST\n"
+              "\tPlotType=3\n\tTeamReveal=1,6,\nEndPlot\n"
+              "BeginPlot\n\tx=1,y=0\n\tLandmark=Sea Landmark=2\n\tTerrainType=TERRAIN_GRASS\n"
+              "\tPlotType=2\n\tTeamReveal=2,7,\nEndPlot\n"
+              "BeginPlot\n\tx=10,y=0\n\tFeatureType=FEATURE_FOREST, FeatureVariety=1\n"
+              "\tTerrainType=TERRAIN_GRASS\n\tPlotType=1\nEndPlot\n"
+              "BeginPlot\n\tx=11,y=0\n\tFeatureType=FEATURE_FOREST, FeatureVariety=2\n"
+              "\tTerrainType=TERRAIN_GRASS\n\tPlotType=1\n\tisNOfRiver\nEndPlot"));
+    const TMapGrid& coast = *grids.GetPlot(0, 0);
+    const TMapGrid& grass = *grids.GetPlot(1, 0);
+    EXPECT_EQ(coast.Landmark(), "SEA 1");
+    EXPECT_EQ(grass.Landmark(), "SEA 2");
+    EXPECT_EQ(coast.TerrainType(), "TERRAIN_COAST");
+    EXPECT_EQ(grass.TerrainType(), "TERRAIN_GRASS");
+    EXPECT_EQ(coast.PlotType(), 3);
+    EXPECT_EQ(grass.PlotType(), 2);
+    EXPECT_EQ(FlagsToCommaText(coast.TeamReveal()), "1,6,");
+    EXPECT_EQ(FlagsToCommaText(grass.TeamReveal()), "2,7,");
+    EXPECT_EQ(grids.GetPlot(10, 0)->FeatureVariety(), 1);
+    EXPECT_EQ(grids.GetPlot(11, 0)->FeatureVariety(), 2);
+    EXPECT_FALSE(grids.GetPlot(10, 0)->IsNOfRiver());
+    EXPECT_TRUE(grids.GetPlot(11, 0)->IsNOfRiver());
+    EXPECT_EQ(grids.GetPlot(11, 0)->X(), 11);
+    EXPECT_EQ(grids.GetPlot(2, 0)->TerrainType(), "TERRAIN_OCEAN");
+}
+
 TEST(MapGrids, ResizingKeepsPlotsAndRefusesNegativeSizes) {
     TMapGrids grids;
     grids.GetPlot(0, 0)->SetTerrainType("TERRAIN_GRASS");
