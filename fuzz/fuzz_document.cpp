@@ -5,6 +5,7 @@
 #include "FileText.h"
 #include "LineCodec.h"
 #include "Map.h"
+#include "MapGrid.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -80,10 +82,45 @@ void MakeAsSaved(TMap& map) {
         }
 }
 
+// The plot reader parses a line into the slot of a line it parsed before, keeping that parse when
+// the two differ only in digits: the result must be the line's own parse, whatever came before.
+void CheckReusedParse(std::string_view before, std::string_view line) {
+    TMapGrid::TParsedLine reused(before);
+    reused.Assign(line);
+    const TMapGrid::TParsedLine fresh(line);
+    const TLineItems &a = reused.items, &b = fresh.items;
+    bool same = a.Line().data() == line.data() && a.Count() == b.Count() && a.Markers() == b.Markers();
+    for (std::size_t i = 0; same && i < a.Count(); ++i)
+        same = a.Item(i).data() == b.Item(i).data() && a.Item(i).size() == b.Item(i).size();
+    const TKeyTable::TMatch &m = reused.match, &n = fresh.match;
+    same = same && m.line.data() == line.data() && m.found == n.found && m.keyInValue == n.keyInValue;
+    for (std::uint32_t rest = n.found; same && rest; rest &= rest - 1) {
+        const int k = __builtin_ctz(rest);
+        same = m.rests[k].offset == n.rests[k].offset && m.rests[k].size == n.rests[k].size;
+    }
+    if (!same)
+        Fail("a reused parse differs from the line's own", std::string(before) + "\n" + std::string(line));
+}
+
+void CheckReusedParses(const std::vector<std::string_view>& lines) {
+    const std::size_t count = std::min<std::size_t>(lines.size(), 256);
+    std::vector<std::string> digitsChanged(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        digitsChanged[i] = std::string(lines[i]);
+        for (char& c : digitsChanged[i])
+            if (IsDigit(c))
+                c = static_cast<char>('0' + (c - '0' + 7) % 10);
+        CheckReusedParse(lines[i], digitsChanged[i]);
+        if (i > 0)
+            CheckReusedParse(lines[i - 1], lines[i]);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CheckReusedParses(SplitLines(text));
 
     TMap first(FuzzMaxPlots);
     try {
