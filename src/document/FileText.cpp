@@ -169,54 +169,82 @@ TFileOps TFileOps::System() {
         return ::rename(from.c_str(), to.c_str());
     };
     ops.unlink = [](const std::string& path) { return ::unlink(path.c_str()); };
+    ops.startWriteback = [](int fd, std::size_t offset, std::size_t size) {
+#if defined(__linux__)
+        ::sync_file_range(fd, static_cast<off_t>(offset), static_cast<off_t>(size), SYNC_FILE_RANGE_WRITE);
+#else
+        (void)fd, (void)offset, (void)size;
+#endif
+    };
     return ops;
 }
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes, const TFileOps& ops) {
-    const std::string target = ResolveTarget(path);
+TAtomicFile::TAtomicFile(const std::string& path, TFileOps fileOps)
+    : ops(std::move(fileOps)), target(ResolveTarget(path)) {
     struct stat info {};
     if (::stat(target.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         Fail("Cannot save over the folder", target, EISDIR);
-
-    const std::string folder = FolderOf(target);
-    std::string temporary = folder + "/." + NameOf(target) + ".XXXXXX";
-    const int fd = ops.createTemp(temporary);
+    folder = FolderOf(target);
+    temporary = folder + "/." + NameOf(target) + ".XXXXXX";
+    fd = ops.createTemp(temporary);
     if (fd < 0)
         Fail("Cannot create a file in", folder, errno);
+}
 
-    int error = 0;
-    const char* stage = nullptr;
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const long done = ops.write(fd, bytes.data() + written, bytes.size() - written);
-        if (done < 0 && errno == EINTR)
+TAtomicFile::~TAtomicFile() {
+    if (finished)
+        return;
+    if (fd >= 0)
+        ops.close(fd);
+    ops.unlink(temporary);
+}
+
+void TAtomicFile::Abandon(const char* stage, int error) {
+    if (fd >= 0)
+        ops.close(fd);
+    fd = -1;
+    ops.unlink(temporary);
+    finished = true;
+    Fail(stage, target, error);
+}
+
+void TAtomicFile::Append(std::string_view bytes) {
+    if (fd < 0)
+        throw OperationAborted("The file \"" + target + "\" is no longer open for writing");
+    const std::size_t start = written;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const long count = ops.write(fd, bytes.data() + done, bytes.size() - done);
+        if (count < 0 && errno == EINTR)
             continue;
-        if (done <= 0) {
-            error = done < 0 ? errno : ENOSPC;
-            stage = "Cannot write";
-            break;
-        }
-        written += static_cast<std::size_t>(done);
+        if (count <= 0)
+            Abandon("Cannot write", count < 0 ? errno : ENOSPC);
+        done += static_cast<std::size_t>(count);
     }
-    if (!stage && ::fchmod(fd, NewFileMode(target)) != 0) {
-        error = errno;
-        stage = "Cannot set the permissions of";
-    }
-    if (!stage && ops.sync(fd) != 0) {
-        error = errno;
-        stage = "Cannot flush";
-    }
-    if (ops.close(fd) != 0 && !stage) {
-        error = errno;
-        stage = "Cannot close";
-    }
-    if (!stage && ops.rename(temporary, target) != 0) {
-        error = errno;
-        stage = "Cannot replace";
-    }
-    if (stage) {
-        ops.unlink(temporary);
-        Fail(stage, target, error);
-    }
+    written += done;
+    if (ops.startWriteback && done > 0)
+        ops.startWriteback(fd, start, done);
+}
+
+void TAtomicFile::Commit() {
+    if (fd < 0)
+        throw OperationAborted("The file \"" + target + "\" is no longer open for writing");
+    if (::fchmod(fd, NewFileMode(target)) != 0)
+        Abandon("Cannot set the permissions of", errno);
+    if (ops.sync(fd) != 0)
+        Abandon("Cannot flush", errno);
+    const int closed = ops.close(fd);
+    fd = -1;
+    if (closed != 0)
+        Abandon("Cannot close", errno);
+    if (ops.rename(temporary, target) != 0)
+        Abandon("Cannot replace", errno);
+    finished = true;
     SyncFolder(folder);
+}
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes, const TFileOps& ops) {
+    TAtomicFile file(path, ops);
+    file.Append(bytes);
+    file.Commit();
 }

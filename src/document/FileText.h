@@ -22,12 +22,40 @@ struct TFileOps {
     std::function<int(int fd)> close;
     std::function<int(const std::string& from, const std::string& to)> rename;
     std::function<int(const std::string& path)> unlink;
+    // Starts writing a range of the file to disk without waiting for it (sync_file_range), so
+    // that the flush at the end has less left to wait for; a hint, whose failure is ignored.
+    std::function<void(int fd, std::size_t offset, std::size_t size)> startWriteback;
 
     static TFileOps System();
 };
 
-// Writes the bytes to a temporary file in the target's folder, flushes it to disk and renames it
-// over the target (through a symbolic link to the file it names). On any failure the temporary is
-// removed, the target is untouched, and OperationAborted is raised.
+// A file written whole or not at all. The bytes go to a temporary file in the target's folder
+// (through a symbolic link, the folder of the file it names); Commit flushes it to disk and renames
+// it over the target. Every failure raises OperationAborted; a file not committed removes its
+// temporary and leaves the target untouched.
+class TAtomicFile {
+public:
+    explicit TAtomicFile(const std::string& path, TFileOps ops = TFileOps::System());
+    ~TAtomicFile();
+    TAtomicFile(const TAtomicFile&) = delete;
+    TAtomicFile& operator=(const TAtomicFile&) = delete;
+
+    // Writes the bytes after those written before, and starts them on their way to the disk: a
+    // large map is on disk by the time its last bytes are made.
+    void Append(std::string_view bytes);
+    void Commit();
+
+private:
+    [[noreturn]] void Abandon(const char* stage, int error);
+
+    TFileOps ops;
+    std::string target, folder, temporary;
+    int fd = -1;
+    std::size_t written = 0;
+    // Committed, or abandoned after a failure: nothing is left for the destructor to remove.
+    bool finished = false;
+};
+
+// The bytes, whole, through a TAtomicFile.
 void WriteFileAtomically(const std::string& path, std::string_view bytes,
                          const TFileOps& ops = TFileOps::System());

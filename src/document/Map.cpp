@@ -14,6 +14,7 @@ constexpr std::string_view PlotInfoMarker = "### Plot Info ###";
 const std::string FailOpen = "Fail to open file!";
 const std::string FailSave = "Fail to save file!";
 const std::string StructureError = "Map file structure error!";
+constexpr std::size_t SaveChunkSize = 256 * 1024;
 
 // The first line of each section marker; a line counts for the first marker it holds. -1 where absent.
 // The plot part begins at the "### Plot Info ###" line the editor writes after the map section, or
@@ -194,7 +195,13 @@ std::string TMap::SaveToBytes() {
 
 void TMap::SaveToFile(const std::string& fileName) {
     try {
-        WriteFileAtomically(fileName, SaveToBytes());
+        // Written as it is made, a chunk at a time: the disk works while the rest is made, and a
+        // large map needs no second copy of its file in memory.
+        TAtomicFile file(fileName);
+        TTextWriter out([&file](std::string_view bytes) { file.Append(bytes); }, SaveChunkSize);
+        Write(out);
+        out.Drain();
+        file.Commit();
     } catch (const OperationAborted&) {
         errorText = FailSave;
         throw;

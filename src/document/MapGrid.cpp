@@ -1,6 +1,7 @@
 #include "MapGrid.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -101,7 +102,9 @@ TCityType& TMapGrid::GetOrCreateCity() {
 }
 
 bool TMapGrid::HasTeamReveal() const {
-    return std::any_of(teamReveal.begin(), teamReveal.end(), [](bool revealed) { return revealed; });
+    // Asked of every plot on every save: the whole set at once.
+    static constexpr FlagSet none{};
+    return std::memcmp(teamReveal.data(), none.data(), sizeof none) != 0;
 }
 
 void TMapGrid::LoadFromStrings(const StringList& lines) {

@@ -18,12 +18,32 @@ TTextWriter::TTextWriter(std::string& bytes) : buffer(&bytes) {
     cursor = buffer->data() + written;
 }
 
+TTextWriter::TTextWriter(TDrain drainTo, std::size_t chunkSize)
+    : drain(std::move(drainTo)), buffer(&current) {
+    current.resize(chunkSize < 256 ? 256 : chunkSize);
+    start = cursor = current.data();
+    limit = start + current.size();
+}
+
 TTextWriter::~TTextWriter() {
-    if (!lines)
+    if (!lines && !drain)
         buffer->resize(static_cast<std::size_t>(cursor - buffer->data()));
 }
 
+void TTextWriter::Drain() {
+    if (!drain)
+        return;
+    if (cursor > start)
+        drain(std::string_view(start, static_cast<std::size_t>(cursor - start)));
+    cursor = start;
+}
+
 void TTextWriter::Grow(std::size_t needed) {
+    if (drain) {
+        Drain();
+        if (static_cast<std::size_t>(limit - cursor) >= needed)
+            return;
+    }
     const std::size_t used = static_cast<std::size_t>(cursor - start);
     std::size_t size = buffer->capacity() < 256 ? 256 : buffer->capacity();
     while (size - used < needed)
@@ -34,7 +54,7 @@ void TTextWriter::Grow(std::size_t needed) {
     limit = start + size;
 }
 
-TTextWriter& TTextWriter::operator<<(int value) {
+TTextWriter& TTextWriter::PutNumber(int value) {
     if (limit - cursor < 16)
         Grow(16);
     cursor = std::to_chars(cursor, limit, value).ptr;
@@ -47,13 +67,9 @@ void TTextWriter::Flags(const FlagSet& flags) {
             *this << static_cast<int>(i) << ',';
 }
 
-void TTextWriter::EndLine() {
-    if (lines) {
-        lines->emplace_back(start, static_cast<std::size_t>(cursor - start));
-        cursor = start;
-    } else {
-        *this << "\r\n";
-    }
+void TTextWriter::EndListLine() {
+    lines->emplace_back(start, static_cast<std::size_t>(cursor - start));
+    cursor = start;
 }
 
 const StringList& TKeptLines::Lines() const {

@@ -7,6 +7,7 @@
 #include "LineCodec.h"
 
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -43,11 +44,15 @@ std::vector<std::string_view> ViewLines(const StringList& lines);
 // Builds lines piece by piece, either into a string list (one entry a line) or straight into the
 // bytes of a file (CR LF after every line), so that saving a large map makes no string per line.
 // Pieces are copied into a buffer that grows by doubling; the byte buffer is cut to what was
-// written when the writer ends.
+// written when the writer ends. A writer with a drain instead hands its bytes on whenever its
+// buffer of `chunkSize` bytes fills, and on Drain.
 class TTextWriter {
 public:
+    using TDrain = std::function<void(std::string_view bytes)>;
+
     explicit TTextWriter(StringList& lines);
     explicit TTextWriter(std::string& bytes);
+    TTextWriter(TDrain drain, std::size_t chunkSize);
     ~TTextWriter();
     TTextWriter(const TTextWriter&) = delete;
     TTextWriter& operator=(const TTextWriter&) = delete;
@@ -65,10 +70,24 @@ public:
         Put(&c, 1);
         return *this;
     }
-    TTextWriter& operator<<(int value);
+    TTextWriter& operator<<(int value) {
+        // Most numbers of a map are single digits.
+        if (value >= 0 && value < 10 && cursor < limit) {
+            *cursor++ = static_cast<char>('0' + value);
+            return *this;
+        }
+        return PutNumber(value);
+    }
     // The indices of the set's true entries, each followed by a comma.
     void Flags(const FlagSet& flags);
-    void EndLine();
+    void EndLine() {
+        if (lines)
+            EndListLine();
+        else
+            Put("\r\n", 2);
+    }
+    // Hands what the buffer holds to the drain. Raises what the drain raises.
+    void Drain();
     void Line(std::string_view whole) {
         *this << whole;
         EndLine();
@@ -82,8 +101,11 @@ private:
         cursor += size;
     }
     void Grow(std::size_t needed);
+    TTextWriter& PutNumber(int value);
+    void EndListLine();
 
     StringList* lines = nullptr;
+    TDrain drain;
     std::string current;
     std::string* buffer;
     char* start = nullptr;

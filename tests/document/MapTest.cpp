@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -352,4 +353,74 @@ TEST(Map, EveryStageOfAnAtomicWriteCanFailSafely) {
     }
     WriteFileAtomically(path, bytes);
     EXPECT_EQ(ReadText(path), bytes);
+}
+
+TEST(Map, ALargeMapIsSavedChunkByChunkAsItsBytes) {
+    TempFolder folder;
+    const std::string path = folder.File("large.Civ4WorldBuilderSave");
+    TMap map;
+    map.LoadFromStrings(Lines(SmallMap));
+    map.MapData().SetGridWidth(120);
+    map.MapData().SetGridHeight(80);
+    map.Grids().SetWidth(120);
+    map.Grids().SetHeight(80);
+    for (int x = 0; x < 120; ++x)
+        map.Grids().GetPlot(x, x % 80)->SetTeamReveal(x % 18, true);
+    // A piece longer than a chunk passes whole.
+    map.Grids().GetPlot(3, 3)->SetLandmark(std::string(300000, 'L'));
+    const std::string bytes = map.SaveToBytes();
+    ASSERT_GT(bytes.size(), 900000u); // more than three chunks of the writer
+    map.SaveToFile(path);
+    EXPECT_EQ(ReadText(path), bytes);
+    EXPECT_EQ(FilesIn(folder.path), 1u);
+}
+
+TEST(Map, AnAtomicFileWrittenInPiecesFailsOrCommitsWhole) {
+    TempFolder folder;
+    const std::string path = folder.File("map.Civ4WorldBuilderSave");
+    const std::string old = "the previous map";
+    const TFileOps real = TFileOps::System();
+
+    // A write that fails after the first piece: the old file stays, the temporary goes.
+    WriteText(path, old);
+    TFileOps failing = TFileOps::System();
+    failing.write = [real, calls = 0](int fd, const char* data, std::size_t size) mutable -> long {
+        if (++calls == 1)
+            return real.write(fd, data, size);
+        errno = ENOSPC;
+        return -1;
+    };
+    {
+        TAtomicFile file(path, failing);
+        file.Append("first piece, ");
+        EXPECT_THROW(file.Append("second piece"), OperationAborted);
+        EXPECT_THROW(file.Commit(), OperationAborted);
+    }
+    EXPECT_EQ(ReadText(path), old);
+    EXPECT_EQ(FilesIn(folder.path), 1u);
+
+    // A file given up before its commit (the save raised on the way) removes its temporary.
+    {
+        TAtomicFile file(path);
+        file.Append("half a map");
+        EXPECT_EQ(FilesIn(folder.path), 2u);
+    }
+    EXPECT_EQ(ReadText(path), old);
+    EXPECT_EQ(FilesIn(folder.path), 1u);
+
+    // Each piece is started on its way to the disk where it lies in the file.
+    std::vector<std::pair<std::size_t, std::size_t>> ranges;
+    TFileOps watched = TFileOps::System();
+    watched.startWriteback = [&ranges](int, std::size_t offset, std::size_t size) {
+        ranges.emplace_back(offset, size);
+    };
+    {
+        TAtomicFile file(path, watched);
+        file.Append("abc");
+        file.Append("");
+        file.Append("defgh");
+        file.Commit();
+    }
+    EXPECT_EQ(ReadText(path), "abcdefgh");
+    EXPECT_EQ(ranges, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}, {3, 5}}));
 }
