@@ -149,7 +149,9 @@ void TMapGrid::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFi
     std::unique_ptr<TParsedLine> own;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
-        if (!parsed)
+        if (!parsed && own)
+            own->Assign(line);
+        else if (!parsed)
             own = std::make_unique<TParsedLine>(line);
         const TParsedLine& current = parsed ? parsed[i] : *own;
         const TLineItems& items = current.items;
