@@ -3,6 +3,7 @@
 #include "FileText.h"
 
 #include <array>
+#include <new>
 
 namespace {
 
@@ -76,34 +77,50 @@ void TMap::Clear() {
 }
 
 void TMap::LoadFromFile(const std::string& fileName) {
-    std::string bytes;
     try {
-        bytes = ReadFileBytes(fileName);
-    } catch (const OperationAborted&) {
-        errorText = FailOpen;
-        throw;
-    }
-    try {
-        LoadFromLines(SplitLines(bytes));
-    } catch (const OperationAborted&) {
-        if (errorText.empty())
+        std::string bytes;
+        try {
+            bytes = ReadFileBytes(fileName);
+        } catch (const OperationAborted&) {
             errorText = FailOpen;
-        throw;
+            throw;
+        }
+        try {
+            LoadFromLines(SplitLines(bytes));
+        } catch (const OperationAborted&) {
+            if (errorText.empty())
+                errorText = FailOpen;
+            throw;
+        }
+    } catch (const std::bad_alloc&) {
+        FailOutOfMemory();
     }
 }
 
 void TMap::LoadFromStrings(const StringList& source) {
-    lines = source;
-    const auto views = ViewLines(lines);
     try {
-        LoadFromLines(views);
-    } catch (const OperationAborted&) {
+        lines = source;
+        const auto views = ViewLines(lines);
+        try {
+            LoadFromLines(views);
+        } catch (const OperationAborted&) {
+            lines.clear();
+            if (errorText.empty())
+                errorText = FailOpen;
+            throw;
+        }
         lines.clear();
-        if (errorText.empty())
-            errorText = FailOpen;
-        throw;
+    } catch (const std::bad_alloc&) {
+        FailOutOfMemory();
     }
-    lines.clear();
+}
+
+void TMap::FailOutOfMemory() {
+    // What a half-made load holds goes first, so that the document's own clearing finds memory.
+    lines = StringList();
+    Clear();
+    errorText = FailOpen;
+    throw OperationAborted("Not enough memory to open the map");
 }
 
 void TMap::CheckGridSize() {

@@ -56,6 +56,9 @@ private:
     void LoadFromLines(const std::vector<std::string_view>& lines);
     void Write(TTextWriter& out);
     void CheckGridSize();
+    // A load that runs out of memory (a hostile file of millions of items) fails like any other,
+    // with the document cleared.
+    [[noreturn]] void FailOutOfMemory();
 
     std::string errorText;
     TGameData game;
