@@ -419,9 +419,9 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
     bool anyBlock = false;
     std::string scratch;
     // The open block's lines, parsed once: the plot reads them from here. The slots serve block after
-    // block, so that a line equal to its slot's line of the block before keeps that parse. A block
-    // longer than the cache (a hostile file's) is parsed again by its plot instead, so memory stays
-    // bounded.
+    // block, so that a line of the same shape as its slot's line of the block before keeps that
+    // parse (see TParsedLine::Assign). A block longer than the cache (a hostile file's) is parsed
+    // again by its plot instead, so memory stays bounded.
     constexpr std::size_t MaxCachedLines = 4096;
     std::vector<TMapGrid::TParsedLine> block;
     std::size_t used = 0;
