@@ -226,10 +226,14 @@ void TCityType::Write(TTextWriter& out) const {
             (out << "\t\tHolyCityReligionType=" << religion).EndLine();
         }
     }
+    // What is left of a holy-city value that held a religion's name and more is written as a reload
+    // reads it: a line's last item loses its trailing blanks, and a value left blank is no value.
     std::size_t start = 0;
     while (start < holyText.size()) {
         const std::size_t end = holyText.find('\n', start);
-        const std::string_view entry = std::string_view(holyText).substr(start, end - start);
+        std::string_view entry = std::string_view(holyText).substr(start, end - start);
+        while (!entry.empty() && IsBlank(entry.back()))
+            entry.remove_suffix(1);
         if (!entry.empty())
             (out << "\t\tHolyCityReligionType=" << entry).EndLine();
         start = end + 1;

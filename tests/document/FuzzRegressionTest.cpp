@@ -233,6 +233,32 @@ TEST(FuzzRegression, AValueHoldingEndPlayerDoesNotCutThePlayerOnTheNextLoad) {
     ExpectSaveReadsBack(FuzzInput("leader-type-holding-end-player.Civ4WorldBuilderSave"));
 }
 
+// "HolyCityReligionType=\x01RELIGION_BUDDHISM" in a city with that religion: the religion's name is
+// written as the holy city's, and the rest, a control character, came back as an empty value.
+TEST(FuzzRegression, WhatIsLeftOfAHolyCityValueIsWrittenAsAReloadReadsIt) {
+    TMap first(65536);
+    ASSERT_NO_FATAL_FAILURE(
+        LoadAccepted(first, FuzzInput("holy-city-religion-holding-its-religion.Civ4WorldBuilderSave")));
+    const StringList saved = first.SaveToStrings();
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), "\t\tHolyCityReligionType=RELIGION_BUDDHISM"), 1);
+    EXPECT_EQ(
+        std::count_if(saved.begin(), saved.end(),
+                      [](const std::string& line) { return line.find("HolyCity") != std::string::npos; }),
+        1);
+    ExpectSaveReadsBack(FuzzInput("holy-city-religion-holding-its-religion.Civ4WorldBuilderSave"));
+
+    // A leftover with text keeps it, but not its trailing blanks, which a reload would not see.
+    TMap second(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(
+        second,
+        "BeginGame\nEndGame\nBeginMap\ngrid width=1\ngrid height=1\nEndMap\nBeginPlot\nx=0,y=0\n"
+        "TerrainType=TERRAIN_GRASS\nPlotType=2\nBeginCity\nCityOwner=0\nReligionType=RELIGION_JUDAISM\n"
+        "HolyCityReligionType=OLD \x02RELIGION_JUDAISM\nEndCity\nEndPlot\n"));
+    const StringList lines = second.SaveToStrings();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "\t\tHolyCityReligionType=OLD"), lines.end());
+    ExpectSaveReadsBack(second.SaveToBytes());
+}
+
 TEST(FuzzRegression, ACivicReadWithALeadingBlankSettlesAfterOneApplyOfTheSheet) {
     // First byte: the record kind and "read the rows as a block first", as the fuzz target reads it.
     const std::string input = FuzzInput("player-civic-with-leading-blank.rows");
