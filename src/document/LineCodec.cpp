@@ -89,6 +89,22 @@ std::string DeleteAllText(std::string_view text, std::string_view part) {
     return result;
 }
 
+std::string ValueWithoutKey(std::string_view rest, std::string_view key) {
+    // Kept as a stack: whenever its top spells the key, the key goes. One pass, however the
+    // occurrences nest ("ModModPath=Path=" holds "ModPath=" twice).
+    std::string value;
+    value.reserve(rest.size());
+    for (char c : rest) {
+        value.push_back(c);
+        if (!key.empty() && UpperChar(c) == UpperChar(key.back()) && value.size() >= key.size() &&
+            SameText(std::string_view(value).substr(value.size() - key.size()), key))
+            value.resize(value.size() - key.size());
+    }
+    while (!value.empty() && IsBlank(value.back()))
+        value.pop_back();
+    return value;
+}
+
 std::string IntToText(int value) {
     char buffer[16];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -393,7 +409,7 @@ std::string_view KeyItemValue(std::string_view item, std::string_view key, std::
     const std::string_view rest = item.substr(key.size());
     if (!KeyRecurs(rest, key))
         return rest;
-    scratch = DeleteAllText(rest, key);
+    scratch = ValueWithoutKey(rest, key);
     return scratch;
 }
 

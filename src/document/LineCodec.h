@@ -146,6 +146,10 @@ inline std::string_view TrimBlanks(std::string_view text) {
     return text.substr(begin, end - begin);
 }
 std::string DeleteAllText(std::string_view text, std::string_view part);
+// The value of an item that holds its key again after the key: every occurrence of the key deleted,
+// those the deleting brings together as well, and the blanks left at its end, so that the value
+// reads back as itself when written after its key (a line's last item loses its trailing blanks).
+std::string ValueWithoutKey(std::string_view rest, std::string_view key);
 std::string IntToText(int value);
 
 // Block markers count anywhere in a line but inside the value of an item: "CityName=Legendcity"
@@ -283,7 +287,7 @@ inline std::string_view TKeyTable::TMatch::Value(const TKeyTable& table, std::si
     const std::string_view rest(line.data() + rests[key].offset, rests[key].size);
     if (!((keyInValue >> key) & 1u))
         return rest;
-    scratch = DeleteAllText(rest, table.Key(key));
+    scratch = ValueWithoutKey(rest, table.Key(key));
     return scratch;
 }
 

@@ -259,6 +259,24 @@ TEST(FuzzRegression, WhatIsLeftOfAHolyCityValueIsWrittenAsAReloadReadsIt) {
     ExpectSaveReadsBack(second.SaveToBytes());
 }
 
+// "ModPath=\tModPath=" on the game's line: deleting the key from the value left a tab, written
+// back at the end of the line, where a reload no longer sees it.
+TEST(FuzzRegression, AValueThatHoldsItsKeyReadsBackAsItself) {
+    const std::string input = FuzzInput("value-ending-in-its-key-after-a-blank.Civ4WorldBuilderSave");
+    TMap map(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(map, input));
+    EXPECT_EQ(map.Game().ModPath(), "");
+    ExpectSaveReadsBack(input);
+    const std::string nested = "BeginGame\n\tModPath=MaxTurn#\tModPath=\nEndGame\nBeginMap\ngrid width=1\n"
+                               "grid height=1\nEndMap\nBeginPlot\nLandmark=LandLandmark=mark=Cape\nx=0,y=0\n"
+                               "TerrainType=TERRAIN_GRASS\nPlotType=2\nEndPlot\n";
+    TMap second(65536);
+    ASSERT_NO_FATAL_FAILURE(LoadAccepted(second, nested));
+    EXPECT_EQ(second.Game().ModPath(), "MAXTURN#");
+    EXPECT_EQ(second.Grids().GetPlot(0, 0)->Landmark(), "CAPE");
+    ExpectSaveReadsBack(nested);
+}
+
 TEST(FuzzRegression, ACivicReadWithALeadingBlankSettlesAfterOneApplyOfTheSheet) {
     // First byte: the record kind and "read the rows as a block first", as the fuzz target reads it.
     const std::string input = FuzzInput("player-civic-with-leading-blank.rows");

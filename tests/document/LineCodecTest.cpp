@@ -30,6 +30,12 @@ TEST(LineCodec, ValuesEndAtCommaAndAngleBracket) {
 TEST(LineCodec, EveryOccurrenceOfTheKeyIsDeletedFromTheValue) {
     EXPECT_EQ(ReadKeyValue("Description=A Description=B", "Description="), "A B");
     EXPECT_EQ(ReadKeyValue("Era= ERA_X", "Era="), " ERA_X");
+    // The value reads back as itself when written after its key: occurrences the deleting brings
+    // together go too, and so do the blanks it leaves at the end.
+    EXPECT_EQ(ReadKeyValue("ModPath=ModModPath=Path=X", "ModPath="), "X");
+    EXPECT_EQ(ReadKeyValue("ModPath=A\tmodpath=", "ModPath="), "A");
+    EXPECT_EQ(ReadKeyValue("ModPath=\tModPath=", "ModPath="), "");
+    EXPECT_EQ(ReadKeyValue("ModPath=A ModPath= B", "ModPath="), "A  B");
 }
 
 TEST(LineCodec, AnEmptyKeyReadsTheFirstItemsValue) {
