@@ -231,9 +231,8 @@ void TCityType::Write(TTextWriter& out) const {
     std::size_t start = 0;
     while (start < holyText.size()) {
         const std::size_t end = holyText.find('\n', start);
-        std::string_view entry = std::string_view(holyText).substr(start, end - start);
-        while (!entry.empty() && IsBlank(entry.back()))
-            entry.remove_suffix(1);
+        const std::string_view entry =
+            TrimTrailingBlanks(std::string_view(holyText).substr(start, end - start));
         if (!entry.empty())
             (out << "\t\tHolyCityReligionType=" << entry).EndLine();
         start = end + 1;

@@ -29,7 +29,7 @@ std::string UpperCase(std::string_view text) {
 
 void AssignUpperCase(std::string& target, std::string_view value) {
     // Files hold their values in upper case already: equal bytes are the common case.
-    if (SameBytes(target, value))
+    if (target == value)
         return;
     bool same = target.size() == value.size();
     for (std::size_t i = 0; same && i < value.size(); ++i)
@@ -100,8 +100,7 @@ std::string ValueWithoutKey(std::string_view rest, std::string_view key) {
             SameText(std::string_view(value).substr(value.size() - key.size()), key))
             value.resize(value.size() - key.size());
     }
-    while (!value.empty() && IsBlank(value.back()))
-        value.pop_back();
+    value.resize(TrimTrailingBlanks(value).size());
     return value;
 }
 

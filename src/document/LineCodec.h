@@ -85,27 +85,6 @@ inline bool SameText(std::string_view a, std::string_view b) {
 inline bool StartsWithText(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
 }
-// Byte equality, eight bytes at a time and without a library call: lines are short.
-inline bool SameBytes(std::string_view a, std::string_view b) {
-    const std::size_t size = a.size();
-    if (size != b.size())
-        return false;
-    if (size < 8) {
-        for (std::size_t i = 0; i < size; ++i)
-            if (a[i] != b[i])
-                return false;
-        return true;
-    }
-    auto word = [](const char* at) {
-        std::uint64_t value;
-        std::memcpy(&value, at, sizeof value);
-        return value;
-    };
-    for (std::size_t i = 0; i + 8 <= size; i += 8)
-        if (word(a.data() + i) != word(b.data() + i))
-            return false;
-    return word(a.data() + size - 8) == word(b.data() + size - 8);
-}
 inline bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -136,6 +115,12 @@ bool ContainsText(std::string_view text, std::string_view part);
 std::size_t FindText(std::string_view text, std::string_view part, std::size_t from = 0);
 inline bool IsBlank(char c) {
     return static_cast<unsigned char>(c) <= 32;
+}
+// What a reader sees of a value at a line's end: the line's last item loses its trailing blanks.
+inline std::string_view TrimTrailingBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 inline std::string_view TrimBlanks(std::string_view text) {
     std::size_t begin = 0, end = text.size();

@@ -118,7 +118,7 @@ TMapGrid::TParsedLine::TParsedLine(std::string_view line) : items(line) {
 
 void TMapGrid::TParsedLine::Assign(std::string_view line) {
     const std::string_view before = items.Line();
-    if (PlotKeys.KeysHoldDigits() ? SameBytes(line, before) : SameShape(line, before)) {
+    if (PlotKeys.KeysHoldDigits() ? line == before : SameShape(line, before)) {
         match.MoveTo(line);
         items.MoveTo(line);
         return;
