@@ -254,6 +254,13 @@ bool TMapDataReader::IsCatalogueKey(std::string_view key) {
     return false;
 }
 
+int TMapDataReader::KeyTableKind(std::string_view key) {
+    for (const TKeyRow& row : KeyTable)
+        if (SameText(row.key, key))
+            return row.kind;
+    return KindPlainText;
+}
+
 StringList TMapDataReader::CatalogueKeys() {
     StringList keys;
     keys.reserve(KeyTable.size());

@@ -74,6 +74,9 @@ public:
 
     // Whether the key is one of the key table's, whether or not the table is built.
     static bool IsCatalogueKey(std::string_view key);
+    // The row style the key has once the table is built (ignoring case); KindPlainText for a key not
+    // in the table. For a sheet that offers the game folder when a row's list is first asked for.
+    static int KeyTableKind(std::string_view key);
     // The key table's keys in their order.
     static StringList CatalogueKeys();
 

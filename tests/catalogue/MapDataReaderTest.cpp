@@ -194,4 +194,7 @@ TEST(MapDataReader, CatalogueKeysAreKnownWithoutATable) {
     EXPECT_TRUE(TMapDataReader::IsCatalogueKey("terraintype"));
     EXPECT_TRUE(TMapDataReader::IsCatalogueKey("CIVICOPTION_LEGAL"));
     EXPECT_FALSE(TMapDataReader::IsCatalogueKey("Level"));
+    EXPECT_EQ(TMapDataReader::KeyTableKind("tech"), KindSeveralValues);
+    EXPECT_EQ(TMapDataReader::KeyTableKind("TerrainType"), KindOneValue);
+    EXPECT_EQ(TMapDataReader::KeyTableKind("Level"), KindPlainText);
 }
