@@ -6,7 +6,7 @@ SAMPLE_MAP ?= samples/maps/Archipelago.Civ4WorldBuilderSave
 SAMPLE_GAME ?= samples/game
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libjpeg-dev zlib1g-dev libgtest-dev libbenchmark-dev \
-           xvfb xauth clang-14 libclang-rt-14-dev
+           xvfb xauth clang-14 libclang-rt-14-dev fonts-liberation2
 
 .PHONY: all deps configure build run test test-asan bench clean
 
@@ -29,7 +29,7 @@ build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	$(BUILD)/tessel --game-dir $(SAMPLE_GAME) --check $(SAMPLE_MAP)
+	$(BUILD)/tessel --game-dir $(SAMPLE_GAME) $(SAMPLE_MAP)
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)

@@ -1,22 +1,49 @@
 // The entry of `tessel`: the command line, the headless commands, or the editor's windows.
 
 #include "CommandLine.h"
+#include "EditorWindows.h"
+#include "Tessel_Main.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 
-#include <cstdio>
+namespace {
 
-int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+void SetNames() {
+    QCoreApplication::setOrganizationName("Tessel");
     QCoreApplication::setApplicationName("tessel");
     QCoreApplication::setApplicationVersion(TESSEL_VERSION);
+}
 
-    TCommandLine commandLine;
-    if (!commandLine.Parse(QCoreApplication::arguments()))
-        return commandLine.ExitCode();
-    if (commandLine.IsHeadless())
-        return commandLine.RunHeadless();
-    std::fprintf(stderr,
-                 "tessel: the editor's windows are not part of this build yet; use --check or --resave.\n");
-    return 2;
+// Runs the editor: its windows, and the map named on the command line opened as "Open" would.
+int RunEditor(int argc, char* argv[], const QString& gameDir, const QStringList& files) {
+    QApplication app(argc, argv);
+    SetNames();
+    TEditorWindows windows(gameDir);
+    windows.Main().show();
+    if (!files.isEmpty())
+        windows.Main().OpenFileAsking(QFileInfo(files.constFirst()).absoluteFilePath());
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QString gameDir;
+    QStringList files;
+    {
+        // The command line is read before any window system is asked for, so that the headless
+        // commands run where there is no display.
+        QCoreApplication app(argc, argv);
+        SetNames();
+        TCommandLine commandLine;
+        if (!commandLine.Parse(QCoreApplication::arguments()))
+            return commandLine.ExitCode();
+        if (commandLine.IsHeadless())
+            return commandLine.RunHeadless();
+        gameDir = commandLine.GameDir();
+        files = commandLine.Files();
+    }
+    return RunEditor(argc, argv, gameDir, files);
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+// A change the windows make to the document: which records it touches, what it is called, and how
+// it is made. Every change goes through the main window's ChangeDocument, the one way into the
+// document, so that each can be recorded, undone and redone in one place.
+
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+class TMap;
+
+struct TChangeScope {
+    enum class TKind { Game, Team, Player, World, Plots, Document };
+    TKind kind = TKind::Document;
+    int index = -1; // the team or player slot
+    QRect plots;    // the plots touched, in map coordinates (x, y)
+
+    static TChangeScope Game() { return {TKind::Game, -1, {}}; }
+    static TChangeScope Team(int slot) { return {TKind::Team, slot, {}}; }
+    static TChangeScope Player(int slot) { return {TKind::Player, slot, {}}; }
+    static TChangeScope World() { return {TKind::World, -1, {}}; }
+    static TChangeScope Plot(int x, int y) { return {TKind::Plots, -1, QRect(x, y, 1, 1)}; }
+    static TChangeScope WholeDocument() { return {TKind::Document, -1, {}}; }
+};
+
+struct TDocumentChange {
+    QString text; // what the change is called, such as "TerrainType at (12, 40)"
+    TChangeScope scope;
+    // Makes the change; raises OperationAborted when the document refuses it.
+    std::function<void(TMap&)> apply;
+};

@@ -1,0 +1,177 @@
+// The main window's property sheet: rows written into the section of the tab they belong to, pick
+// lists, the multi-value picker, and the one way into the document.
+
+#include "Tessel_Main.h"
+
+#include "BusyCursor.h"
+#include "Dialogs.h"
+#include "MapContents.h"
+#include "MapReader.h"
+#include "PickProtocol.h"
+#include "PropertySheet.h"
+#include "SheetText.h"
+#include "Tessel_MultiValues.h"
+#include "Tessel_UnitsCity.h"
+
+#include <QListWidget>
+
+namespace {
+
+// Runs `work` between Busy and Idle, whatever way it ends.
+template <typename Work> auto WhileBusy(TBusyCursor& cursor, Work&& work) {
+    struct TIdleOnExit {
+        TBusyCursor& cursor;
+        ~TIdleOnExit() { cursor.Idle(); }
+    } idle{cursor};
+    cursor.Busy();
+    return work();
+}
+
+} // namespace
+
+bool TMainForm::VLEValidate(int /*row*/, const QString& key, const QString& value) {
+    if (updating)
+        return true;
+    const std::optional<std::string> line = ToWindows1252(key + '=' + value);
+    if (!line) {
+        ShowError(QString("\"%1\" cannot be written into a map: the character \"%2\" has no place in its "
+                          "code page (Windows-1252). The value of %3 was not changed.")
+                      .arg(value, FirstUnencodable(value), key));
+        return false;
+    }
+    TDocumentChange change;
+    change.text = key;
+    const int team = teamIndex, player = playerIndex;
+    StringList rows{*line};
+    switch (sheetTab) {
+    case TabRule:
+        change.scope = TChangeScope::Game();
+        change.apply = [rows](TMap& document) { document.Game().ApplyEditorLines(rows); };
+        break;
+    case TabTeam:
+        change.scope = TChangeScope::Team(team);
+        change.text += QString(" of team %1").arg(team);
+        change.apply = [rows, team](TMap& document) {
+            document.Teams().GetTeam(team)->ApplyEditorLines(rows);
+        };
+        break;
+    case TabPlayer:
+        change.scope = TChangeScope::Player(player);
+        change.text += QString(" of player %1").arg(player);
+        change.apply = [rows, player](TMap& document) {
+            document.Players().GetPlayer(player)->ApplyEditorLines(rows);
+        };
+        break;
+    case TabWorld:
+        change.scope = TChangeScope::World();
+        change.apply = [rows](TMap& document) { document.MapData().ApplyEditorLines(rows); };
+        break;
+    default: {
+        const TMapGrid* plot = GetPlotAt(gridCol, gridRow);
+        if (plot == nullptr)
+            return true;
+        const int x = plot->X(), y = plot->Y();
+        change.scope = TChangeScope::Plot(x, y);
+        change.text += QString(" at (%1, %2)").arg(x).arg(y);
+        change.apply = [rows, x, y](TMap& document) {
+            document.Grids().GetPlot(x, y)->ApplyEditorLines(rows);
+        };
+        break;
+    }
+    }
+    return WhileBusy(*busyCursor, [&] { return ChangeDocument(change); });
+}
+
+bool TMainForm::ChangeDocument(const TDocumentChange& change) {
+    try {
+        change.apply(*map);
+    } catch (const OperationAborted&) {
+        return false;
+    }
+    if (change.scope.kind == TChangeScope::TKind::Plots) {
+        const QRect& plots = change.scope.plots;
+        const int height = map->Grids().Height();
+        for (int y = plots.top(); y <= plots.bottom(); ++y)
+            for (int x = plots.left(); x <= plots.right(); ++x)
+                RebuildMiniMap(x, height - 1 - y);
+    }
+    return true;
+}
+
+bool TMainForm::CommitCurrentRow() {
+    return vle->ValidateCurrentRow();
+}
+
+void TMainForm::VLEStringsChange() {
+    if (!updating)
+        modified = true;
+}
+
+QStringList TMainForm::VLEGetPickList(const QString& key) {
+    AskForGameFolder();
+    StringList values;
+    WhileBusy(*busyCursor, [&] {
+        try {
+            catalogue->GetValueList(key.toStdString(), values);
+        } catch (const OperationAborted&) {
+            values.clear();
+        }
+    });
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(values.size()));
+    for (const std::string& value : values)
+        list.append(FromWindows1252(value));
+    return list;
+}
+
+void TMainForm::VLEEditButtonClick(int row) {
+    const QString key = vle->Key(row);
+    TMapGrid* plot = GetPlotAt(gridCol, gridRow);
+    const bool units = key.compare("Units", Qt::CaseInsensitive) == 0;
+    if (units || key.compare("City", Qt::CaseInsensitive) == 0) {
+        if (plot == nullptr || UCForm == nullptr)
+            return;
+        UCForm->SetPlot(plot, units);
+        UCForm->exec();
+        for (const std::string& line : plot->GetEditorLines()) {
+            const QString text = FromWindows1252(line);
+            if (text.startsWith(key + '=', Qt::CaseInsensitive))
+                vle->SetValue(row, text.mid(key.size() + 1));
+        }
+        return;
+    }
+    AskForGameFolder();
+    const bool listed = WhileBusy(*busyCursor, [&] {
+        StringList values;
+        try {
+            catalogue->GetValueList(key.toStdString(), values);
+        } catch (const OperationAborted&) {
+            return false;
+        }
+        FillPickList(*MVForm->LBMultiValues(), values);
+        MarkPickedValues(vle->Value(row));
+        return true;
+    });
+    if (!listed || MVForm->exec() == TMVForm::ResultCancel)
+        return;
+    WhileBusy(*busyCursor, [&] {
+        vle->SetValue(row, CollectPickedValues());
+        CommitCurrentRow();
+    });
+}
+
+bool TMainForm::IsTeamPickList() const {
+    return ::IsTeamPickList(*MVForm->LBMultiValues(), *catalogue);
+}
+
+bool TMainForm::IsPlayerPickList() const {
+    return ::IsPlayerPickList(*MVForm->LBMultiValues(), *catalogue);
+}
+
+void TMainForm::MarkPickedValues(const QString& text) {
+    ::MarkPickedValues(*MVForm->LBMultiValues(), text, *catalogue);
+}
+
+QString TMainForm::CollectPickedValues() const {
+    return ::CollectPickedValues(*MVForm->LBMultiValues(), *catalogue);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+// The about box.
+
+#include <QDialog>
+
+class TAboutForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutForm(QWidget* parent = nullptr);
+};
+
+extern TAboutForm* AboutForm;

@@ -1,0 +1,8 @@
+#include "Tessel_DockForm.h"
+
+TDockForm* DockForm = nullptr;
+
+TDockForm::TDockForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("DockForm");
+    setWindowTitle("Map");
+}

@@ -1,0 +1,464 @@
+#include "Tessel_Main.h"
+
+#include "BusyCursor.h"
+#include "Dialogs.h"
+#include "ImageList.h"
+#include "MapContents.h"
+#include "MapReader.h"
+#include "MapUtils.h"
+#include "PropertySheet.h"
+#include "SheetText.h"
+#include "Tessel_DockForm.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+constexpr const char* Title = "QuarraMapEditor V2";
+
+// The fonts the windows were laid out with, or the nearest ones a Linux desktop has; pixel sizes
+// stay as laid out.
+void InstallFontSubstitutes() {
+    QFont::insertSubstitutions("MS Shell Dlg 2", {"Tahoma", "Liberation Sans", "Arimo", "DejaVu Sans"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
+    QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"});
+}
+
+QFont PixelFont(const char* family, int pixels) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+struct TImageListSpec {
+    const char* name;
+    int size;
+    bool masked;
+};
+
+constexpr TImageListSpec ImageLists[] = {{"ImageListProgram", 24, true},     {"ImageListTabs", 24, true},
+                                         {"ImageListToolBar", 16, true},     {"ImageListBonus", 55, true},
+                                         {"ImageListTerrain", 55, true},     {"ImageListUnitCity", 55, true},
+                                         {"ImageListRiverRoute", 32, false}, {"ImageListYesNo", 16, true}};
+
+QIcon IconOf(const TImageList& list, int index) {
+    return QIcon(QPixmap::fromImage(list.Image(index)));
+}
+
+} // namespace
+
+TMainForm::TMainForm(const QString& gameDir, QWidget* parent) : QMainWindow(parent) {
+    FormCreate(gameDir);
+}
+
+TMainForm::~TMainForm() {
+    // The sheet's editor may still close while the children go: nothing is written any more.
+    vle->SetHooks({});
+}
+
+void TMainForm::FormCreate(const QString& gameDir) {
+    setObjectName("MainForm");
+    InstallFontSubstitutes();
+    setFont(PixelFont("MS Shell Dlg 2", 13));
+    resize(870, 640);
+    dialogs = std::make_unique<TQtDialogs>();
+
+    utils = std::make_unique<TMapUtils>();
+    utils->ApplyXPLook(this);
+    CreateImageLists();
+    utils->LoadImageLists(this);
+
+    map = std::make_unique<TMap>();
+    map->SetOnProgress([this](TMap&, int position, int total) { ShowLoadProgress(position, total); });
+    catalogue = std::make_unique<TMapDataReader>();
+    busyCursor = new TBusyCursor(this);
+    miniMapBitmap = QImage();
+    setWindowTitle(Title);
+
+    CreateProgramToolBar();
+    CreateStatusBar();
+    CreateTabsAndPanels();
+
+    FindGameFolder(gameDir);
+    tbGridSize->setToolTip(QString::number(tbGridSize->value()));
+    blinkOn = modified = updating = false;
+    setAcceptDrops(true);
+}
+
+void TMainForm::CreateImageLists() {
+    for (const TImageListSpec& spec : ImageLists) {
+        auto* list = new TImageList(spec.size, spec.size, this);
+        list->setObjectName(spec.name);
+        list->SetMasked(spec.masked);
+    }
+}
+
+const TImageList& TMainForm::ImageList(const char* name) const {
+    return *findChild<TImageList*>(name, Qt::FindDirectChildrenOnly);
+}
+
+QAction* TMainForm::AddProgramButton(const QString& caption, const QString& hint, int image) {
+    QAction* action = toolBarProgMain->addAction(IconOf(ImageList("ImageListProgram"), image), caption);
+    action->setToolTip(hint);
+    QWidget* button = toolBarProgMain->widgetForAction(action);
+    button->setFixedSize(61, 47);
+    button->setAccessibleName(caption.trimmed());
+    button->setAccessibleDescription(hint);
+    return action;
+}
+
+void TMainForm::CreateProgramToolBar() {
+    toolBarProgMain = new QToolBar(this);
+    toolBarProgMain->setObjectName("ToolBarProgMain");
+    toolBarProgMain->setAccessibleName("Program tool bar");
+    toolBarProgMain->setOrientation(Qt::Vertical);
+    toolBarProgMain->setMovable(false);
+    toolBarProgMain->setFloatable(false);
+    toolBarProgMain->setIconSize(QSize(24, 24));
+    toolBarProgMain->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolBarProgMain->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Qt::LeftToolBarArea, toolBarProgMain);
+
+    btnProgNew = AddProgramButton("New", "Create a new map", 0);
+    btnProgOpen = AddProgramButton("Open", "Open a map", 3);
+    btnProgSave = AddProgramButton("Save", "Save current map", 2);
+    btnProgSaveAs = AddProgramButton(" Save as ", "Save as a new map", 1);
+    btnProgAbout = AddProgramButton("About", "About this program", 4);
+    btnProgExit = AddProgramButton("Exit", "Exit to windows", 5);
+    btnProgNew->setShortcut(QKeySequence::New);
+    btnProgOpen->setShortcut(QKeySequence::Open);
+    btnProgSave->setShortcut(QKeySequence::Save);
+    btnProgSaveAs->setShortcut(QKeySequence::SaveAs);
+    btnProgExit->setShortcut(QKeySequence::Quit);
+    connect(btnProgNew, &QAction::triggered, this, &TMainForm::BtnProgNewClick);
+    connect(btnProgOpen, &QAction::triggered, this, &TMainForm::BtnProgOpenClick);
+    connect(btnProgSave, &QAction::triggered, this, [this] { BtnProgSaveClick(); });
+    connect(btnProgSaveAs, &QAction::triggered, this, [this] { BtnProgSaveAsClick(); });
+    connect(btnProgAbout, &QAction::triggered, this, &TMainForm::BtnProgAboutClick);
+    connect(btnProgExit, &QAction::triggered, this, &TMainForm::BtnProgExitClick);
+}
+
+void TMainForm::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("StatusBar");
+    bar->setFixedHeight(24);
+    const int widths[3] = {200, 200, 50};
+    const char* names[3] = {"Status", "Map size", "Grid cell"};
+    for (int i = 0; i < 3; ++i) {
+        statusPanels[i] = new QLabel(bar);
+        statusPanels[i]->setAccessibleName(names[i]);
+        statusPanels[i]->setFrameShape(QFrame::Panel);
+        statusPanels[i]->setFrameShadow(QFrame::Sunken);
+        if (i < 2)
+            statusPanels[i]->setFixedWidth(widths[i]);
+        else
+            statusPanels[i]->setMinimumWidth(widths[i]);
+        bar->addWidget(statusPanels[i], i < 2 ? 0 : 1);
+    }
+}
+
+void TMainForm::CreateTabsAndPanels() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    tcMain = new QTabBar(central);
+    tcMain->setObjectName("TCMain");
+    tcMain->setAccessibleName("Sections");
+    tcMain->setFont(PixelFont("Times New Roman", 20));
+    tcMain->setIconSize(QSize(24, 24));
+    tcMain->setExpanding(false);
+    tcMain->setDrawBase(true);
+    const char* captions[] = {"Rule", "Team", "Player", "World", "Map"};
+    for (int i = 0; i < 5; ++i)
+        tcMain->addTab(IconOf(ImageList("ImageListTabs"), i), captions[i]);
+    connect(tcMain, &QTabBar::currentChanged, this, &TMainForm::TabChanged);
+    layout->addWidget(tcMain);
+
+    splitter = new QSplitter(Qt::Vertical, central);
+    splitter->setObjectName("Splitter");
+    splitter->setHandleWidth(4);
+    splitter->setChildrenCollapsible(false);
+
+    panelDock = new QWidget(splitter);
+    panelDock->setObjectName("PanelDock");
+    auto* dockLayout = new QVBoxLayout(panelDock);
+    dockLayout->setContentsMargins(0, 0, 0, 0);
+    CreateMapPanel();
+    dockLayout->addWidget(panelMapGrids);
+
+    panelVLE = new QWidget(splitter);
+    panelVLE->setObjectName("PanelVLE");
+    auto* vleLayout = new QHBoxLayout(panelVLE);
+    vleLayout->setContentsMargins(0, 0, 0, 0);
+    vleLayout->setSpacing(0);
+    rgTeamPlayer = new QGroupBox(panelVLE);
+    rgTeamPlayer->setObjectName("RGTeamPlayer");
+    rgTeamPlayer->setFixedWidth(100);
+    auto* radioLayout = new QVBoxLayout(rgTeamPlayer);
+    radioLayout->setContentsMargins(4, 2, 2, 2);
+    radioLayout->setSpacing(0);
+    rgTeamPlayerButtons = new QButtonGroup(rgTeamPlayer);
+    for (int i = 0; i < MaxTeams; ++i) {
+        auto* radio = new QRadioButton(rgTeamPlayer);
+        radioLayout->addWidget(radio);
+        rgTeamPlayerButtons->addButton(radio, i);
+    }
+    radioLayout->addStretch(1);
+    connect(rgTeamPlayerButtons, &QButtonGroup::idClicked, this, &TMainForm::RGTeamPlayerClick);
+    vle = new TPropertySheet(panelVLE);
+    vle->setColumnWidth(0, 187);
+    TPropertySheet::THooks hooks;
+    hooks.validate = [this](int row, const QString& key, const QString& value) {
+        return VLEValidate(row, key, value);
+    };
+    hooks.getPickList = [this](const QString& key) { return VLEGetPickList(key); };
+    hooks.editButtonClick = [this](int row) { VLEEditButtonClick(row); };
+    hooks.stringsChange = [this] { VLEStringsChange(); };
+    vle->SetHooks(std::move(hooks));
+    vleLayout->addWidget(rgTeamPlayer);
+    vleLayout->addWidget(vle, 1);
+
+    splitter->addWidget(panelDock);
+    splitter->addWidget(panelVLE);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({360, 200});
+    layout->addWidget(splitter, 1);
+    setCentralWidget(central);
+}
+
+void TMainForm::CreateMapPanel() {
+    panelMapGrids = new QWidget(panelDock);
+    panelMapGrids->setObjectName("PanelMapGrids");
+    auto* layout = new QVBoxLayout(panelMapGrids);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    tbMap = new QToolBar(panelMapGrids);
+    tbMap->setObjectName("TBMap");
+    tbMap->setAccessibleName("Map tool bar");
+    tbMap->setIconSize(QSize(16, 16));
+    tbMap->setMovable(false);
+    const TImageList& images = ImageList("ImageListToolBar");
+    auto addButton = [&](const QString& hint, int image, bool toggle) {
+        QAction* action = tbMap->addAction(IconOf(images, image), hint);
+        action->setToolTip(hint);
+        action->setCheckable(toggle);
+        QWidget* button = tbMap->widgetForAction(action);
+        button->setFixedSize(24, 24);
+        button->setAccessibleName(hint);
+        return action;
+    };
+    QAction* zoomOut = addButton("Zoom out", 0, false);
+    tbGridSize = new QSlider(Qt::Horizontal, tbMap);
+    tbGridSize->setObjectName("TBGridSize");
+    tbGridSize->setAccessibleName("Zoom");
+    tbGridSize->setFixedWidth(150);
+    tbGridSize->setRange(8, 128);
+    tbGridSize->setSingleStep(4);
+    tbGridSize->setPageStep(4);
+    tbGridSize->setTickInterval(4);
+    tbGridSize->setTickPosition(QSlider::NoTicks);
+    tbGridSize->setValue(32);
+    tbMap->addWidget(tbGridSize);
+    QAction* zoomIn = addButton("Zoom in", 1, false);
+    tbMap->addSeparator();
+    addButton("Build a new map", 2, false)->setObjectName("BtnEmptyMap");
+    addButton("Display options", 17, true)->setObjectName("BtnOptions");
+    addButton("Graphic mode", 4, true)->setObjectName("BtnGraphicMode");
+    QAction* gridLines = addButton("Grid Lines", 3, true);
+    gridLines->setObjectName("BtnShowGridLine");
+    gridLines->setChecked(true);
+    tbMap->addSeparator();
+    addButton("Mini map", 15, true)->setObjectName("BtnShowMiniMap");
+    addButton("Show map in another window", 16, true)->setObjectName("BtnDock");
+    connect(zoomOut, &QAction::triggered, this, &TMainForm::BtnZoomOutClick);
+    connect(zoomIn, &QAction::triggered, this, &TMainForm::BtnZoomInClick);
+    connect(tbGridSize, &QSlider::valueChanged, this, &TMainForm::TBGridSizeChange);
+    layout->addWidget(tbMap);
+
+    auto* gridArea = new QWidget(panelMapGrids);
+    gridArea->setObjectName("DrawGrid");
+    gridArea->setAccessibleName("Map grid");
+    layout->addWidget(gridArea, 1);
+}
+
+void TMainForm::TBGridSizeChange(int value) {
+    // The track bar moves in steps of 4 from 8.
+    const int snapped = 8 + (value - 8 + 2) / 4 * 4;
+    if (snapped != value) {
+        tbGridSize->setValue(snapped);
+        return;
+    }
+    tbGridSize->setToolTip(QString::number(value));
+}
+
+void TMainForm::BtnZoomOutClick() {
+    tbGridSize->setValue(tbGridSize->value() - tbGridSize->tickInterval());
+}
+
+void TMainForm::BtnZoomInClick() {
+    tbGridSize->setValue(tbGridSize->value() + tbGridSize->tickInterval());
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown) {
+        shown = true;
+        RefreshSheet();
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    if (DockForm != nullptr)
+        DockForm->close();
+    event->accept();
+}
+
+void TMainForm::TabChanged(int index) {
+    if (index == sheetTab)
+        return;
+    // The row being edited goes into the section of the tab being left; a refused row keeps the tab.
+    if (!CommitCurrentRow()) {
+        const QSignalBlocker blocker(tcMain);
+        tcMain->setCurrentIndex(sheetTab);
+        return;
+    }
+    TCMainChange();
+}
+
+void TMainForm::TCMainChange() {
+    RefreshSheet();
+}
+
+void TMainForm::RGTeamPlayerClick(int index) {
+    const int tab = tcMain->currentIndex();
+    if (updating || (tab != TabTeam && tab != TabPlayer))
+        return;
+    if (!CommitCurrentRow()) {
+        const int shownIndex = tab == TabTeam ? teamIndex : playerIndex;
+        if (QAbstractButton* button = rgTeamPlayerButtons->button(shownIndex))
+            button->setChecked(true);
+        return;
+    }
+    if (tab == TabTeam)
+        teamIndex = index;
+    else
+        playerIndex = index;
+    RefreshSheet();
+}
+
+const StringList& TMainForm::SectionRows() const {
+    static const StringList none;
+    switch (sheetTab) {
+    case TabRule:
+        return map->Game().GetEditorLines();
+    case TabTeam:
+        return map->Teams().GetTeam(teamIndex)->GetEditorLines();
+    case TabPlayer:
+        return map->Players().GetPlayer(playerIndex)->GetEditorLines();
+    case TabWorld:
+        return map->MapData().GetEditorLines();
+    default:
+        if (TMapGrid* plot = GetPlotAt(gridCol, gridRow))
+            return plot->GetEditorLines();
+        return none;
+    }
+}
+
+void TMainForm::SetSheetRows(const StringList& rows) {
+    std::vector<int> kinds;
+    if (catalogue->EntryCount() > 0) {
+        kinds = catalogue->ApplyEditStyles(rows);
+    } else {
+        // Without a game folder the rows keep their styles, so that opening a list can offer one.
+        for (const std::string& row : rows)
+            kinds.push_back(TMapDataReader::KeyTableKind(std::string_view(row).substr(0, row.find('='))));
+    }
+    vle->SetRows(rows, kinds);
+}
+
+void TMainForm::RefreshSheet() {
+    if (updating)
+        return;
+    busyCursor->Busy();
+    updating = true;
+    const int tab = tcMain->currentIndex();
+    sheetTab = tab;
+    const bool teamOrPlayer = tab == TabTeam || tab == TabPlayer;
+    if (tab != TabMap && DockForm != nullptr && DockForm->isVisible())
+        DockForm->close();
+    rgTeamPlayer->setVisible(teamOrPlayer);
+    if (teamOrPlayer) {
+        const bool team = tab == TabTeam;
+        rgTeamPlayer->setTitle(team ? " Team " : " Player ");
+        const StringList& names = team ? catalogue->GetTeamNames() : catalogue->GetPlayerNames();
+        for (int i = 0; i < MaxTeams; ++i) {
+            QAbstractButton* button = rgTeamPlayerButtons->button(i);
+            button->setText(FromWindows1252(names[static_cast<std::size_t>(i)]));
+            button->setAccessibleName(button->text());
+        }
+        rgTeamPlayerButtons->button(team ? teamIndex : playerIndex)->setChecked(true);
+    }
+    const bool mapTab = tab == TabMap;
+    panelDock->setVisible(mapTab && (DockForm == nullptr || !DockForm->isVisible()));
+    SetSheetRows(SectionRows());
+    updating = false;
+    UpdateStatusBar(-1, -1);
+    busyCursor->Idle();
+}
+
+void TMainForm::UpdateStatusBar(int col, int row) {
+    statusPanels[0]->setText("Ready...");
+    statusPanels[1]->setText(
+        QString("Size = (%1 x %2)").arg(map->Grids().Width()).arg(map->Grids().Height()));
+    statusPanels[2]->setText(QString("(%1, %2)").arg(col < 0 ? gridCol : col).arg(row < 0 ? gridRow : row));
+}
+
+TMapGrid* TMainForm::GetPlotAt(int col, int row) const {
+    const TMapGrids& grids = map->Grids();
+    if (col < 0 || row < 0 || col >= grids.Width() || row >= grids.Height())
+        return nullptr;
+    return map->Grids().GetPlot(col, grids.Height() - 1 - row);
+}
+
+void TMainForm::ResetGridSize() {
+    gridColCount = map->Grids().Width();
+    gridRowCount = map->Grids().Height();
+    gridCol = gridRow = 0;
+}
+
+void TMainForm::RebuildMiniMap(int col, int row) {
+    // The picture comes with the map grid's painting.
+    (void)col;
+    (void)row;
+}
+
+bool TMainForm::FormCloseQuery() {
+    return ConfirmSaveChanges();
+}
+
+void TMainForm::BtnProgExitClick() {
+    close();
+}

@@ -1,0 +1,190 @@
+#pragma once
+
+// The main window: the hub that owns the one document, the one catalogue, the busy cursor and the
+// image lists for the whole run, with its program tool bar, status bar, five tabs and the property
+// sheet of the selected tab. It wires the sheet, the picker and the map's widgets together; what
+// they do lives in their own classes. The other windows reach it through MainForm.
+
+#include "DocumentChange.h"
+#include "LineCodec.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QAction;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QSlider;
+class QSplitter;
+class QTabBar;
+class QToolBar;
+class QWidget;
+class TBusyCursor;
+class TDialogs;
+class TImageList;
+class TMap;
+class TMapDataReader;
+class TMapGrid;
+class TMapUtils;
+class TPropertySheet;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    enum TTab { TabRule, TabTeam, TabPlayer, TabWorld, TabMap };
+
+    // gameDir: the game folder named on the command line; empty to search for it.
+    explicit TMainForm(const QString& gameDir = QString(), QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Message boxes and file dialogs; tests put answers of their own in.
+    void SetDialogs(std::unique_ptr<TDialogs> dialogs);
+    TDialogs& Dialogs() const { return *dialogs; }
+
+    // The program tool bar.
+    void BtnProgNewClick();
+    void BtnProgOpenClick();
+    bool BtnProgSaveClick();
+    bool BtnProgSaveAsClick();
+    void BtnProgAboutClick();
+    void BtnProgExitClick();
+    // Opens a map as "Open" does once its file is chosen: the current map stays when the load fails.
+    bool OpenFile(const QString& path);
+    // "Open" without the file dialog: asks to save a modified map first.
+    bool OpenFileAsking(const QString& path);
+
+    // The tabs, the team and player selector, the sheet's rows and the status bar.
+    void TCMainChange();
+    void RGTeamPlayerClick(int index);
+    void RefreshSheet();
+    void UpdateStatusBar(int col, int row);
+    void ShowLoadProgress(int position, int total);
+    bool ConfirmSaveChanges();
+    bool FormCloseQuery();
+    void FindGameFolder(const QString& commandLineDir);
+
+    // Editing the sheet's rows.
+    bool VLEValidate(int row, const QString& key, const QString& value);
+    QStringList VLEGetPickList(const QString& key);
+    void VLEEditButtonClick(int row);
+    void VLEStringsChange();
+    bool CommitCurrentRow();
+    bool IsTeamPickList() const;
+    bool IsPlayerPickList() const;
+    void MarkPickedValues(const QString& text);
+    QString CollectPickedValues() const;
+
+    // The one way into the document: false when the document refused the change.
+    bool ChangeDocument(const TDocumentChange& change);
+
+    // The plot under grid column col and row row (row 0 is the map's largest y), or null.
+    TMapGrid* GetPlotAt(int col, int row) const;
+    int GridCol() const { return gridCol; }
+    int GridRow() const { return gridRow; }
+    int GridColCount() const { return gridColCount; }
+    int GridRowCount() const { return gridRowCount; }
+    // Takes the plot grid's size and puts the current cell at its top-left corner.
+    void ResetGridSize();
+    void RebuildMiniMap(int col, int row);
+    const QImage& MiniMapBitmap() const { return miniMapBitmap; }
+
+    TMap& Map() const { return *map; }
+    TMapDataReader& Catalogue() const { return *catalogue; }
+    TBusyCursor& BusyCursor() const { return *busyCursor; }
+    const TMapUtils& Utils() const { return *utils; }
+    const QString& FileName() const { return fileName; }
+    bool Modified() const { return modified; }
+    void SetModified(bool value) { modified = value; }
+    bool Updating() const { return updating; }
+    int TeamIndex() const { return teamIndex; }
+    int PlayerIndex() const { return playerIndex; }
+    const QString& InstallDir() const { return installDir; }
+    const QString& PublicMapsDir() const { return publicMapsDir; }
+    static QStringList FileFilters();
+    // The name a map is saved under: the map extension is added unless the name ends in it or in an
+    // expansion's extension.
+    static QString WithMapExtension(const QString& path);
+
+    TPropertySheet* VLE() const { return vle; }
+    QTabBar* TCMain() const { return tcMain; }
+    QGroupBox* RGTeamPlayer() const { return rgTeamPlayer; }
+    QWidget* PanelDock() const { return panelDock; }
+    QWidget* PanelMapGrids() const { return panelMapGrids; }
+    QSplitter* Splitter() const { return splitter; }
+    QLabel* StatusPanel(int index) const { return statusPanels[index]; }
+    QToolBar* ToolBarProgMain() const { return toolBarProgMain; }
+    QToolBar* TBMap() const { return tbMap; }
+    QSlider* TBGridSize() const { return tbGridSize; }
+    const TImageList& ImageList(const char* name) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void FormCreate(const QString& gameDir);
+    void CreateImageLists();
+    void CreateProgramToolBar();
+    void CreateStatusBar();
+    void CreateTabsAndPanels();
+    void CreateMapPanel();
+    QAction* AddProgramButton(const QString& caption, const QString& hint, int image);
+    void TabChanged(int index);
+    // The rows of the sheet's section, as the document gives them.
+    const StringList& SectionRows() const;
+    void SetSheetRows(const StringList& rows);
+    void SetGameFolder(const QString& dir, bool remember);
+    // Offers a folder dialog the first time a list is asked for in a run without a game folder.
+    void AskForGameFolder();
+    bool SaveMapTo(const QString& path);
+    void ShowError(const QString& text);
+    void TBGridSizeChange(int value);
+    void BtnZoomOutClick();
+    void BtnZoomInClick();
+
+    std::unique_ptr<TDialogs> dialogs;
+    std::unique_ptr<TMap> map;
+    std::unique_ptr<TMapDataReader> catalogue;
+    std::unique_ptr<TMapUtils> utils;
+    TBusyCursor* busyCursor = nullptr;
+    QImage miniMapBitmap;
+
+    QString fileName;
+    QString installDir, publicMapsDir;
+    QString openFolder, saveFolder, saveFileName;
+    int teamIndex = 0, playerIndex = 0;
+    bool blinkOn = false, modified = false, updating = false;
+    bool gameFolderAsked = false;
+    bool shown = false;
+    // The tab, team, player and plot whose rows the sheet shows: a row is written back there.
+    int sheetTab = TabRule;
+    int gridCol = 0, gridRow = 0, gridColCount = 1, gridRowCount = 1;
+
+    QToolBar* toolBarProgMain = nullptr;
+    QAction* btnProgNew = nullptr;
+    QAction* btnProgOpen = nullptr;
+    QAction* btnProgSave = nullptr;
+    QAction* btnProgSaveAs = nullptr;
+    QAction* btnProgAbout = nullptr;
+    QAction* btnProgExit = nullptr;
+    QLabel* statusPanels[3] = {};
+    QTabBar* tcMain = nullptr;
+    QWidget* panelDock = nullptr;
+    QWidget* panelMapGrids = nullptr;
+    QSplitter* splitter = nullptr;
+    QWidget* panelVLE = nullptr;
+    QGroupBox* rgTeamPlayer = nullptr;
+    QButtonGroup* rgTeamPlayerButtons = nullptr;
+    TPropertySheet* vle = nullptr;
+    QToolBar* tbMap = nullptr;
+    QSlider* tbGridSize = nullptr;
+};
+
+extern TMainForm* MainForm;

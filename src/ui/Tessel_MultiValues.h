@@ -1,0 +1,51 @@
+#pragma once
+
+// The multi-value picker: a modal list of all legal values of a key in which the user selects any
+// number. The caller fills the list, marks the row's values, shows the window and, unless it was
+// cancelled, reads the selection back (PickProtocol.h). Created once at start and reused.
+
+#include <QDialog>
+
+class QListWidget;
+class QToolBar;
+class QToolButton;
+class TImageList;
+
+class TMVForm : public QDialog {
+    Q_OBJECT
+public:
+    // How the window was left, as the callers test it: applied, closed by its close box, cancelled.
+    static constexpr int ResultApply = 1;
+    static constexpr int ResultClosed = 2;
+    static constexpr int ResultCancel = 3;
+
+    TMVForm(const TImageList& toolBarImages, QWidget* parent = nullptr);
+
+    QListWidget* LBMultiValues() const { return lbMultiValues; }
+
+    void BtnSelectAllClick();
+    void BtnSelectNoneClick();
+    void BtnExitClick();
+    void BtnCancelClick();
+
+    QToolButton* BtnSelectAll() const { return btnSelectAll; }
+    QToolButton* BtnSelectNone() const { return btnSelectNone; }
+    QToolButton* BtnExit() const { return btnExit; }
+    QToolButton* BtnCancel() const { return btnCancel; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    QToolButton* AddButton(QToolBar* bar, const TImageList& images, int image, const QString& hint);
+
+    QListWidget* lbMultiValues;
+    QToolButton* btnSelectAll;
+    QToolButton* btnSelectNone;
+    QToolButton* btnExit;
+    QToolButton* btnCancel;
+};
+
+extern TMVForm* MVForm;
