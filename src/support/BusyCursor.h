@@ -32,3 +32,13 @@ private:
     // Override entries this object pushed and has not popped yet.
     int ownEntries = 0;
 };
+
+// Runs `work` between Busy and Idle, whatever way it ends, and returns what it returns.
+template <typename Work> auto WhileBusy(TBusyCursor& cursor, Work&& work) {
+    struct TIdleOnExit {
+        TBusyCursor& cursor;
+        ~TIdleOnExit() { cursor.Idle(); }
+    } idle{cursor};
+    cursor.Busy();
+    return work();
+}

@@ -15,30 +15,12 @@
 
 #include <QListWidget>
 
-namespace {
-
-// Runs `work` between Busy and Idle, whatever way it ends.
-template <typename Work> auto WhileBusy(TBusyCursor& cursor, Work&& work) {
-    struct TIdleOnExit {
-        TBusyCursor& cursor;
-        ~TIdleOnExit() { cursor.Idle(); }
-    } idle{cursor};
-    cursor.Busy();
-    return work();
-}
-
-} // namespace
-
 bool TMainForm::VLEValidate(int /*row*/, const QString& key, const QString& value) {
     if (updating)
         return true;
-    const std::optional<std::string> line = ToWindows1252(key + '=' + value);
-    if (!line) {
-        ShowError(QString("\"%1\" cannot be written into a map: the character \"%2\" has no place in its "
-                          "code page (Windows-1252). The value of %3 was not changed.")
-                      .arg(value, FirstUnencodable(value), key));
+    const std::optional<std::string> line = EditorLine(key, value);
+    if (!line)
         return false;
-    }
     TDocumentChange change;
     change.text = key;
     const int team = teamIndex, player = playerIndex;
@@ -133,6 +115,9 @@ void TMainForm::VLEEditButtonClick(int row) {
             return;
         UCForm->SetPlot(plot, units);
         UCForm->exec();
+        plot = GetPlotAt(gridCol, gridRow);
+        if (plot == nullptr)
+            return;
         for (const std::string& line : plot->GetEditorLines()) {
             const QString text = FromWindows1252(line);
             if (text.startsWith(key + '=', Qt::CaseInsensitive))
@@ -140,6 +125,25 @@ void TMainForm::VLEEditButtonClick(int row) {
         }
         return;
     }
+    const std::optional<QString> picked = PickValues(key, vle->Value(row));
+    if (!picked)
+        return;
+    WhileBusy(*busyCursor, [&] {
+        vle->SetValue(row, *picked);
+        CommitCurrentRow();
+    });
+}
+
+std::optional<std::string> TMainForm::EditorLine(const QString& key, const QString& value) {
+    std::optional<std::string> line = ToWindows1252(key + '=' + value);
+    if (!line)
+        ShowError(QString("\"%1\" cannot be written into a map: the character \"%2\" has no place in its "
+                          "code page (Windows-1252). The value of %3 was not changed.")
+                      .arg(value, FirstUnencodable(value), key));
+    return line;
+}
+
+std::optional<QString> TMainForm::PickValues(const QString& key, const QString& current) {
     AskForGameFolder();
     const bool listed = WhileBusy(*busyCursor, [&] {
         StringList values;
@@ -149,15 +153,12 @@ void TMainForm::VLEEditButtonClick(int row) {
             return false;
         }
         FillPickList(*MVForm->LBMultiValues(), values);
-        MarkPickedValues(vle->Value(row));
+        MarkPickedValues(current);
         return true;
     });
     if (!listed || MVForm->exec() == TMVForm::ResultCancel)
-        return;
-    WhileBusy(*busyCursor, [&] {
-        vle->SetValue(row, CollectPickedValues());
-        CommitCurrentRow();
-    });
+        return std::nullopt;
+    return WhileBusy(*busyCursor, [&] { return CollectPickedValues(); });
 }
 
 bool TMainForm::IsTeamPickList() const {

@@ -320,6 +320,25 @@ void TPropertySheet::SetValue(int row, const QString& value) {
         hooks.stringsChange();
 }
 
+void TPropertySheet::ShowValues(const StringList& lines) {
+    for (std::size_t i = 0; i < lines.size() && i < model->rows.size(); ++i) {
+        const QString text = FromWindows1252(lines[i]);
+        const qsizetype equals = text.indexOf('=');
+        TSheetRow& row = model->rows[i];
+        if (equals < 0 || text.left(equals).compare(row.key, Qt::CaseInsensitive) != 0)
+            continue;
+        const QString value = text.mid(equals + 1);
+        if (value == row.value)
+            continue;
+        row.value = value;
+        row.edited = false;
+        const QModelIndex index = model->index(static_cast<int>(i), 1);
+        emit model->dataChanged(index, index);
+        if (openEditor && currentIndex() == index)
+            delegate->setEditorData(openEditor, index);
+    }
+}
+
 int TPropertySheet::CurrentRow() const {
     return currentIndex().isValid() ? currentIndex().row() : -1;
 }

@@ -51,6 +51,10 @@ public:
     int FindRow(const QString& key) const;
     // Sets a row's text as if the user had typed it.
     void SetValue(int row, const QString& value);
+    // Shows the record's rows again after a write changed more than the row written: each row
+    // whose value differs takes the record's value, without counting as an edit. Keys, styles and
+    // the cursor stay.
+    void ShowValues(const StringList& lines);
 
     int CurrentRow() const;
     void SetCurrentRow(int row);
@@ -80,3 +84,16 @@ private:
     THooks hooks;
     bool restoring = false;
 };
+
+// The hooks of a window whose handlers carry the sheet events' names: VLEValidate, VLEGetPickList,
+// VLEEditButtonClick and VLEStringsChange.
+template <typename TWindow> TPropertySheet::THooks SheetHandlersOf(TWindow* window) {
+    TPropertySheet::THooks hooks;
+    hooks.validate = [window](int row, const QString& key, const QString& value) {
+        return window->VLEValidate(row, key, value);
+    };
+    hooks.getPickList = [window](const QString& key) { return window->VLEGetPickList(key); };
+    hooks.editButtonClick = [window](int row) { window->VLEEditButtonClick(row); };
+    hooks.stringsChange = [window] { window->VLEStringsChange(); };
+    return hooks;
+}

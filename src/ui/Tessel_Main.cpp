@@ -223,15 +223,7 @@ void TMainForm::CreateTabsAndPanels() {
     radioLayout->addStretch(1);
     connect(rgTeamPlayerButtons, &QButtonGroup::idClicked, this, &TMainForm::RGTeamPlayerClick);
     vle = new TPropertySheet(panelVLE);
-    vle->setColumnWidth(0, 187);
-    TPropertySheet::THooks hooks;
-    hooks.validate = [this](int row, const QString& key, const QString& value) {
-        return VLEValidate(row, key, value);
-    };
-    hooks.getPickList = [this](const QString& key) { return VLEGetPickList(key); };
-    hooks.editButtonClick = [this](int row) { VLEEditButtonClick(row); };
-    hooks.stringsChange = [this] { VLEStringsChange(); };
-    vle->SetHooks(std::move(hooks));
+    vle->SetHooks(SheetHandlersOf(this));
     vleLayout->addWidget(rgTeamPlayer);
     vleLayout->addWidget(vle, 1);
 
@@ -387,7 +379,7 @@ const StringList& TMainForm::SectionRows() const {
     }
 }
 
-void TMainForm::SetSheetRows(const StringList& rows) {
+void TMainForm::FillSheet(TPropertySheet& sheet, const StringList& rows) const {
     std::vector<int> kinds;
     if (catalogue->EntryCount() > 0) {
         kinds = catalogue->ApplyEditStyles(rows);
@@ -396,7 +388,7 @@ void TMainForm::SetSheetRows(const StringList& rows) {
         for (const std::string& row : rows)
             kinds.push_back(TMapDataReader::KeyTableKind(std::string_view(row).substr(0, row.find('='))));
     }
-    vle->SetRows(rows, kinds);
+    sheet.SetRows(rows, kinds);
 }
 
 void TMainForm::RefreshSheet() {
@@ -423,7 +415,7 @@ void TMainForm::RefreshSheet() {
     }
     const bool mapTab = tab == TabMap;
     panelDock->setVisible(mapTab && (DockForm == nullptr || !DockForm->isVisible()));
-    SetSheetRows(SectionRows());
+    FillSheet(*vle, SectionRows());
     updating = false;
     UpdateStatusBar(-1, -1);
     busyCursor->Idle();

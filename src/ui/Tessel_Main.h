@@ -14,6 +14,8 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 class QAction;
 class QButtonGroup;
@@ -78,6 +80,15 @@ public:
     bool IsPlayerPickList() const;
     void MarkPickedValues(const QString& text);
     QString CollectPickedValues() const;
+    // What every property sheet of the editor shares with this window's own.
+    // The rows with their edit styles; without a game folder each keeps the style its key has.
+    void FillSheet(TPropertySheet& sheet, const StringList& rows) const;
+    // The row as the document's bytes, or nothing after a message naming the character that the
+    // map's code page cannot hold.
+    std::optional<std::string> EditorLine(const QString& key, const QString& value);
+    // Shows the picker on the key's legal values with the comma text's values marked: the values
+    // chosen, or nothing when the picker was cancelled or the values could not be listed.
+    std::optional<QString> PickValues(const QString& key, const QString& current);
 
     // The one way into the document: false when the document refused the change.
     bool ChangeDocument(const TDocumentChange& change);
@@ -139,7 +150,6 @@ private:
     void TabChanged(int index);
     // The rows of the sheet's section, as the document gives them.
     const StringList& SectionRows() const;
-    void SetSheetRows(const StringList& rows);
     void SetGameFolder(const QString& dir, bool remember);
     // Offers a folder dialog the first time a list is asked for in a run without a game folder.
     void AskForGameFolder();

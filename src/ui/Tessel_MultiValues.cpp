@@ -1,11 +1,10 @@
 #include "Tessel_MultiValues.h"
 
-#include "ImageList.h"
+#include "ToolBarButton.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QPixmap>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -22,11 +21,11 @@ TMVForm::TMVForm(const TImageList& toolBarImages, QWidget* parent) : QDialog(par
     bar->setObjectName("TBMain");
     bar->setIconSize(QSize(16, 16));
     bar->setMovable(false);
-    btnSelectAll = AddButton(bar, toolBarImages, 6, "Select all");
-    btnSelectNone = AddButton(bar, toolBarImages, 7, "Clear selection");
+    btnSelectAll = AddToolBarButton(*bar, toolBarImages, 6, "Select all");
+    btnSelectNone = AddToolBarButton(*bar, toolBarImages, 7, "Clear selection");
     bar->addSeparator();
-    btnExit = AddButton(bar, toolBarImages, 12, "Apply and exit");
-    btnCancel = AddButton(bar, toolBarImages, 13, "Cancel");
+    btnExit = AddToolBarButton(*bar, toolBarImages, 12, "Apply and exit");
+    btnCancel = AddToolBarButton(*bar, toolBarImages, 13, "Cancel");
     connect(btnSelectAll, &QToolButton::clicked, this, &TMVForm::BtnSelectAllClick);
     connect(btnSelectNone, &QToolButton::clicked, this, &TMVForm::BtnSelectNoneClick);
     connect(btnExit, &QToolButton::clicked, this, &TMVForm::BtnExitClick);
@@ -46,17 +45,6 @@ TMVForm::TMVForm(const TImageList& toolBarImages, QWidget* parent) : QDialog(par
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(lbMultiValues);
-}
-
-QToolButton* TMVForm::AddButton(QToolBar* bar, const TImageList& images, int image, const QString& hint) {
-    auto* button = new QToolButton(bar);
-    button->setIcon(QPixmap::fromImage(images.Image(image)));
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    button->setAutoRaise(true);
-    button->setFixedSize(24, 24);
-    bar->addWidget(button);
-    return button;
 }
 
 void TMVForm::BtnSelectAllClick() {

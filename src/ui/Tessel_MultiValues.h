@@ -7,7 +7,6 @@
 #include <QDialog>
 
 class QListWidget;
-class QToolBar;
 class QToolButton;
 class TImageList;
 
@@ -39,8 +38,6 @@ protected:
     void reject() override;
 
 private:
-    QToolButton* AddButton(QToolBar* bar, const TImageList& images, int image, const QString& hint);
-
     QListWidget* lbMultiValues;
     QToolButton* btnSelectAll;
     QToolButton* btnSelectNone;

@@ -51,11 +51,12 @@ protected:
     TPropertySheet& Sheet() const { return *MainForm->VLE(); }
 
     // Puts the sheet's cursor on the row of the key and returns its editor's text field.
-    QLineEdit* EditRow(const QString& key) {
-        const int row = Sheet().FindRow(key);
+    QLineEdit* EditRow(const QString& key) { return EditRow(Sheet(), key); }
+    static QLineEdit* EditRow(TPropertySheet& sheet, const QString& key) {
+        const int row = sheet.FindRow(key);
         EXPECT_GE(row, 0) << key.toStdString();
-        Sheet().SetCurrentRow(row);
-        QWidget* editor = Sheet().OpenEditor();
+        sheet.SetCurrentRow(row);
+        QWidget* editor = sheet.OpenEditor();
         if (editor == nullptr)
             return nullptr;
         if (auto* combo = qobject_cast<QComboBox*>(editor))
@@ -66,8 +67,9 @@ protected:
     }
 
     // Types over the row's value as a user does, without leaving the row.
-    void TypeInto(const QString& key, const QString& text) {
-        QLineEdit* line = EditRow(key);
+    void TypeInto(const QString& key, const QString& text) { TypeInto(Sheet(), key, text); }
+    static void TypeInto(TPropertySheet& sheet, const QString& key, const QString& text) {
+        QLineEdit* line = EditRow(sheet, key);
         ASSERT_NE(line, nullptr) << key.toStdString();
         line->selectAll();
         // Key by key, with the characters QTest's key table does not hold.
