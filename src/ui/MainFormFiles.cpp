@@ -9,6 +9,7 @@
 #include "MapReader.h"
 #include "PropertySheet.h"
 #include "Tessel_About.h"
+#include "Tessel_NewMap.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,9 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QSettings>
+#include <QSpinBox>
+
+#include <new>
 
 namespace {
 
@@ -183,6 +187,40 @@ void TMainForm::BtnProgNewClick() {
     RebuildMiniMap(-1, -1);
     RefreshSheet();
     modified = false;
+}
+
+void TMainForm::BtnEmptyMapClick() {
+    if (NewMapForm == nullptr || NewMapForm->exec() != QDialog::Accepted)
+        return;
+    const int width = NewMapForm->NumWidth()->value();
+    const int height = NewMapForm->NumHeight()->value();
+    TDocumentChange change;
+    change.text = "Build a new map";
+    change.scope = TChangeScope::WholeDocument();
+    change.apply = [width, height](TMap& document) {
+        // The grid is built apart and taken over whole: one too large for the memory at hand
+        // leaves the map as it was.
+        TMapGrids grids;
+        try {
+            grids.SetWidth(width);
+            grids.SetHeight(height);
+        } catch (const std::bad_alloc&) {
+            throw OperationAborted("Not enough memory for the grid");
+        }
+        document.Grids() = std::move(grids);
+        document.MapData().SetGridWidth(width);
+        document.MapData().SetGridHeight(height);
+    };
+    if (!WhileBusy(*busyCursor, [&] { return ChangeDocument(change); })) {
+        ShowError(QString("There is not enough memory for a map of %1 x %2 plots. The map was not changed.")
+                      .arg(width)
+                      .arg(height));
+        return;
+    }
+    ResetGridSize();
+    RebuildMiniMap(-1, -1);
+    RefreshSheet();
+    modified = true;
 }
 
 void TMainForm::BtnProgAboutClick() {

@@ -272,7 +272,8 @@ void TMainForm::CreateMapPanel() {
     tbMap->addWidget(tbGridSize);
     QAction* zoomIn = addButton("Zoom in", 1, false);
     tbMap->addSeparator();
-    addButton("Build a new map", 2, false)->setObjectName("BtnEmptyMap");
+    QAction* emptyMap = addButton("Build a new map", 2, false);
+    emptyMap->setObjectName("BtnEmptyMap");
     addButton("Display options", 17, true)->setObjectName("BtnOptions");
     addButton("Graphic mode", 4, true)->setObjectName("BtnGraphicMode");
     QAction* gridLines = addButton("Grid Lines", 3, true);
@@ -283,6 +284,7 @@ void TMainForm::CreateMapPanel() {
     addButton("Show map in another window", 16, true)->setObjectName("BtnDock");
     connect(zoomOut, &QAction::triggered, this, &TMainForm::BtnZoomOutClick);
     connect(zoomIn, &QAction::triggered, this, &TMainForm::BtnZoomInClick);
+    connect(emptyMap, &QAction::triggered, this, &TMainForm::BtnEmptyMapClick);
     connect(tbGridSize, &QSlider::valueChanged, this, &TMainForm::TBGridSizeChange);
     layout->addWidget(tbMap);
 

@@ -55,6 +55,8 @@ public:
     bool BtnProgSaveAsClick();
     void BtnProgAboutClick();
     void BtnProgExitClick();
+    // The map tool bar's "Build a new map": an empty grid of the size the user gives.
+    void BtnEmptyMapClick();
     // Opens a map as "Open" does once its file is chosen: the current map stays when the load fails.
     bool OpenFile(const QString& path);
     // "Open" without the file dialog: asks to save a modified map first.
