@@ -17,7 +17,7 @@ TEditorWindows::TEditorWindows(const QString& gameDir) {
     UCForm = new TUCForm(MainForm);
     MiniMapForm = new TMiniMapForm(MainForm);
     NewMapForm = new TNewMapForm(MainForm);
-    AboutForm = new TAboutForm(MainForm);
+    AboutForm = new TAboutForm(MainForm->Utils(), MainForm);
     DockForm = new TDockForm(MainForm);
     MVForm = new TMVForm(MainForm->ImageList("ImageListToolBar"), MainForm);
 }
