@@ -44,7 +44,9 @@ QWidget* TAboutForm::AddPage(const char* name, const char* picture, const QStrin
                              int index) {
     auto* page = new QWidget(pcMain);
     page->setObjectName(name);
+    page->setAccessibleName(QString("Page %1 of %2").arg(index + 1).arg(PageCount));
     auto* panel = new QFrame(page);
+    panel->setAccessibleName(pictureName);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(0, 0, 367, 169);
     auto* image = new TAboutPicture(panel);
@@ -68,6 +70,7 @@ void TAboutForm::FormCreate(const TMapUtils& utils) {
     pcMain = new QStackedWidget(this);
     pcMain->setObjectName("PCMain");
     pcMain->setGeometry(0, 0, 367, 169);
+    pcMain->setAccessibleName("Pages");
 
     QWidget* first = AddPage("TabSheet1", "ProgramIcon", "Program picture", 112, 0);
     auto addLabel = [first](const char* name, const QString& text, int top, int height) {
@@ -82,8 +85,8 @@ void TAboutForm::FormCreate(const TMapUtils& utils) {
     bold.setBold(true);
     productName->setFont(bold);
     version = addLabel("Version", QString(), 64, 20);
-    addLabel("Notice", "Free to use, with no warranty.", 104, 20);
-    addLabel("Contact", "Ideas and faults: Tessel's issue list.", 128, 20);
+    addLabel("Notice", "Free to use, without warranty.", 104, 20)->setWordWrap(false);
+    addLabel("Contact", "Contact: the Tessel project", 128, 20)->setWordWrap(false);
 
     const struct {
         const char* page;

@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QListWidget>
+#include <QSizeGrip>
 #include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
@@ -74,6 +75,10 @@ void TUCForm::FormCreate() {
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({121, 446});
+    splitter->setAccessibleName("Records and values");
+    splitter->handle(1)->setAccessibleName("Divider between list and values");
+    if (auto* grip = findChild<QSizeGrip*>())
+        grip->setAccessibleName("Resize");
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
