@@ -207,6 +207,8 @@ TEST_F(MainFormTest, DropDownsListTheGamesValues) {
 class GameFolderTest : public EditorFixture {
 protected:
     void SetUp() override {
+        // Settings of this test's own: the tests run side by side and each remembers a folder.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
         QSettings().remove("gameFolder");
         // No game folder anywhere: an empty home holds no Wine prefix or Steam library.
         qputenv("HOME", home.path().toLocal8Bit());
