@@ -198,6 +198,18 @@ TEST_F(MainFormTest, EnterInThePickerApplies) {
     EXPECT_EQ(MainForm->Map().Game().Options(), (StringList{"GAMEOPTION_NO_BARBARIANS"}));
 }
 
+TEST_F(MainFormTest, LoadProgressIsShownEvery500LinesAndOnTheLast500) {
+    QLabel* panel = MainForm->StatusPanel(0);
+    for (const int line : {499, 501, 734}) {
+        MainForm->ShowLoadProgress(line, 1234);
+        EXPECT_EQ(panel->text(), "Ready...") << line;
+    }
+    MainForm->ShowLoadProgress(500, 1234);
+    EXPECT_EQ(panel->text(), "Analysing (500 / 1234)");
+    MainForm->ShowLoadProgress(735, 1234);
+    EXPECT_EQ(panel->text(), "Analysing (735 / 1234)");
+}
+
 TEST_F(MainFormTest, DropDownsListTheGamesValues) {
     const QStringList eras = MainForm->VLEGetPickList("Era");
     EXPECT_TRUE(eras.contains("ERA_ANCIENT"));
