@@ -22,6 +22,7 @@ int RunEditor(int argc, char* argv[], const QString& gameDir, const QStringList&
     SetNames();
     TEditorWindows windows(gameDir);
     windows.Main().show();
+    windows.Main().OfferRecovery();
     if (!files.isEmpty())
         windows.Main().OpenFileAsking(QFileInfo(files.constFirst()).absoluteFilePath());
     return app.exec();

@@ -123,7 +123,8 @@ bool TMainForm::OpenFile(const QString& path) {
     ResetGridSize();
     RebuildMiniMap(-1, -1);
     RefreshSheet();
-    modified = false;
+    SetModified(false);
+    AddRecentMap(fileName);
     busyCursor->Idle();
     return true;
 }
@@ -142,7 +143,7 @@ bool TMainForm::SaveMapTo(const QString& path) {
         return false;
     }
     dialogs->ShowMessage(this, "File saved!");
-    modified = false;
+    SetModified(false);
     return true;
 }
 
@@ -165,7 +166,10 @@ bool TMainForm::BtnProgSaveAsClick() {
     saveFileName = fileName;
     saveFolder = QFileInfo(fileName).absolutePath();
     setWindowTitle(QString(Title) + " - " + QFileInfo(fileName).fileName());
-    return SaveMapTo(fileName);
+    if (!SaveMapTo(fileName))
+        return false;
+    AddRecentMap(fileName);
+    return true;
 }
 
 void TMainForm::BtnProgNewClick() {
@@ -182,7 +186,7 @@ void TMainForm::BtnProgNewClick() {
     teamIndex = playerIndex = 0;
     RebuildMiniMap(-1, -1);
     RefreshSheet();
-    modified = false;
+    SetModified(false);
 }
 
 void TMainForm::BtnProgAboutClick() {
