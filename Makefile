@@ -6,7 +6,7 @@ SAMPLE_MAP ?= samples/maps/Archipelago.Civ4WorldBuilderSave
 SAMPLE_GAME ?= samples/game
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libjpeg-dev zlib1g-dev libgtest-dev libbenchmark-dev \
-           xvfb xauth clang-14 libclang-rt-14-dev fonts-liberation2
+           xvfb xauth clang-14 libclang-rt-14-dev fonts-liberation2 libpugixml-dev
 
 .PHONY: all deps configure build run test test-asan bench clean
 
