@@ -28,5 +28,6 @@ private:
     QCommandLineOption checkOption;
     QCommandLineOption resaveOption;
     QCommandLineOption valuesOption;
+    QCommandLineOption validateOption;
     int exitCode = 0;
 };
