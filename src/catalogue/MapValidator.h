@@ -102,6 +102,7 @@ public:
 
     // Every finding in the map's order: game, teams, players, map, then plot by plot (x, then y),
     // each plot followed by its units and its city. An absent value ("" or "NONE") is no finding.
+    // Without rules (see HasRules) every value present counts as unknown.
     std::vector<TMapFinding> Check(const TMap& map, TValidationCounts* counts = nullptr) const;
 
     // Whether the game defines the value for the key (ignoring letter case); false for an
