@@ -9,6 +9,7 @@ samples=$3
 realdata=$4
 work=$(mktemp -d) || exit 2
 trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/command_case.sh"
 
 # A map of 2 x 1 plots; $1 holds the lines of the plot at (1, 0).
 small_map() {
@@ -113,13 +114,7 @@ no_file)
     exit 2 ;;
 esac
 
-"$tessel" "$@" >"$work/out" 2>"$work/err"
-status=$?
-if [ "$status" -ne "$status_wanted" ]; then
-    echo "expected exit $status_wanted, got $status" >&2
-    cat "$work/out" "$work/err" >&2
-    exit 1
-fi
+run_tessel "$tessel" "$status_wanted" "$@"
 if [ "$status_wanted" -ne 2 ]; then
     if ! cmp -s "$work/out" "$work/expected" || [ -s "$work/err" ]; then
         echo "expected exactly:" >&2
@@ -131,14 +126,4 @@ if [ "$status_wanted" -ne 2 ]; then
     cat "$work/out"
     exit 0
 fi
-if [ -s "$work/out" ]; then
-    echo "expected nothing on stdout, got:" >&2
-    cat "$work/out" >&2
-    exit 1
-fi
-if ! grep -F -q -- "$expected" "$work/err"; then
-    echo "expected stderr to name '$expected', got:" >&2
-    cat "$work/err" >&2
-    exit 1
-fi
-cat "$work/err"
+expect_failure_naming "$expected"
