@@ -29,5 +29,6 @@ private:
     QCommandLineOption resaveOption;
     QCommandLineOption valuesOption;
     QCommandLineOption balanceOption;
+    QCommandLineOption validateOption;
     int exitCode = 0;
 };
