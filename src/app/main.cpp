@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "EditorWindows.h"
+#include "MapUtils.h"
 #include "Tessel_Main.h"
 
 #include <QApplication>
@@ -20,6 +21,9 @@ void SetNames() {
 int RunEditor(int argc, char* argv[], const QString& gameDir, const QStringList& files) {
     QApplication app(argc, argv);
     SetNames();
+    // The desktop matches the windows to the installed entry, and every window carries the icon.
+    QGuiApplication::setDesktopFileName("tessel");
+    QApplication::setWindowIcon(TMapUtils().WindowIcon());
     TEditorWindows windows(gameDir);
     windows.Main().show();
     windows.Main().OfferRecovery();
