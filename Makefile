@@ -5,10 +5,13 @@ CMAKE_FLAGS ?=
 SAMPLE_MAP ?= samples/maps/Archipelago.Civ4WorldBuilderSave
 SAMPLE_GAME ?= samples/game
 
-PACKAGES = cmake g++ make pkg-config qt6-base-dev libjpeg-dev zlib1g-dev libgtest-dev libbenchmark-dev \
-           xvfb xauth clang-14 libclang-rt-14-dev fonts-liberation2
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test test-asan bench clean
+PACKAGES = cmake g++ make pkg-config qt6-base-dev libjpeg-dev zlib1g-dev libgtest-dev libbenchmark-dev \
+           xvfb xauth clang-14 libclang-rt-14-dev fonts-liberation2 libpugixml-dev desktop-file-utils \
+           shared-mime-info dpkg-dev file
+
+.PHONY: all deps configure build run test test-asan bench install package clean
 
 all: build
 
@@ -33,6 +36,18 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# The program, its desktop entry, map file type and icons below PREFIX (default /usr/local).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package, tessel_<version>_amd64.deb, from a Release build of the program alone; its
+# dependencies come from the libraries the program links.
+package: deps
+	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DTESSEL_BUILD_TESTS=OFF -DTESSEL_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-package -j$(JOBS) --target tessel
+	cd $(BUILD)-package && cpack -G DEB
+	@ls $(BUILD)-package/*.deb
 
 # Every test again in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
@@ -62,4 +77,4 @@ fuzz-smoke: fuzz-build
 	fuzz/run.sh $(BUILD)-fuzz 60
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-package

@@ -1,5 +1,8 @@
 #include "CommandLine.h"
 
+#include "BalanceCommand.h"
+#include "ValidateCommand.h"
+
 #include "MapContents.h"
 #include "MapReader.h"
 
@@ -26,7 +29,10 @@ TCommandLine::TCommandLine()
       checkOption("check", "Load FILE and print a summary of what it holds."),
       resaveOption("resave", "Load IN and save it to OUT in the editor's layout."),
       valuesOption("values", "Print the legal values of KEY (a map key such as TerrainType), one per line.",
-                   "KEY") {
+                   "KEY"),
+      balanceOption("balance", "Load FILE and print what the city radius of each start holds and yields."),
+      validateOption("validate", "Check FILE against the game's rules: print every value the game does not "
+                                 "define and every team or player number that names no slot.") {
     parser.setApplicationDescription("Tessel, a map editor for Civilization IV WorldBuilder saves.");
     parser.addHelpOption();
     parser.addVersionOption();
@@ -34,6 +40,8 @@ TCommandLine::TCommandLine()
     parser.addOption(checkOption);
     parser.addOption(resaveOption);
     parser.addOption(valuesOption);
+    parser.addOption(balanceOption);
+    parser.addOption(validateOption);
     parser.addPositionalArgument("FILE",
                                  "The map to open (.Civ4WorldBuilderSave, .CivWarlordsWBSave, "
                                  ".CivBeyondSwordWBSave).",
@@ -58,10 +66,12 @@ bool TCommandLine::Parse(const QStringList& arguments) {
         return false;
     }
     const int files = static_cast<int>(Files().size());
-    if ((parser.isSet(checkOption) && files != 1) || (parser.isSet(resaveOption) && files != 2) ||
-        (parser.isSet(valuesOption) && files != 0) || (!IsHeadless() && files > 1)) {
+    if ((parser.isSet(checkOption) && files != 1) || (parser.isSet(validateOption) && files != 1) ||
+        (parser.isSet(resaveOption) && files != 2) || (parser.isSet(valuesOption) && files != 0) ||
+        (parser.isSet(balanceOption) && files != 1) || (!IsHeadless() && files > 1)) {
         PrintError(
             "Usage: tessel --check FILE | tessel --resave IN OUT | tessel --values KEY [--game-dir DIR] | "
+            "tessel --validate FILE [--game-dir DIR] | tessel --balance FILE [--game-dir DIR] | "
             "tessel [--game-dir DIR] [FILE]");
         exitCode = 2;
         return false;
@@ -70,12 +80,19 @@ bool TCommandLine::Parse(const QStringList& arguments) {
 }
 
 bool TCommandLine::IsHeadless() const {
-    return parser.isSet(checkOption) || parser.isSet(resaveOption) || parser.isSet(valuesOption);
+    return parser.isSet(checkOption) || parser.isSet(resaveOption) || parser.isSet(valuesOption) ||
+           parser.isSet(balanceOption) || parser.isSet(validateOption);
 }
 
 int TCommandLine::RunHeadless() {
     if (parser.isSet(valuesOption))
         return Values(parser.value(valuesOption));
+    if (parser.isSet(balanceOption))
+        return RunBalance(Files().at(0),
+                          parser.isSet(gameDirOption) ? std::optional(GameDir()) : std::nullopt);
+    if (parser.isSet(validateOption))
+        return ValidateCommand(Files().at(0), parser.isSet(gameDirOption) ? std::optional<QString>(GameDir())
+                                                                          : std::nullopt);
     if (parser.isSet(checkOption))
         return Check(Files().at(0));
     return Resave(Files().at(0), Files().at(1));

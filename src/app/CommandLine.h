@@ -28,5 +28,7 @@ private:
     QCommandLineOption checkOption;
     QCommandLineOption resaveOption;
     QCommandLineOption valuesOption;
+    QCommandLineOption balanceOption;
+    QCommandLineOption validateOption;
     int exitCode = 0;
 };

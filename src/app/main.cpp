@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "EditorWindows.h"
+#include "MapUtils.h"
 #include "Tessel_Main.h"
 
 #include <QApplication>
@@ -20,8 +21,12 @@ void SetNames() {
 int RunEditor(int argc, char* argv[], const QString& gameDir, const QStringList& files) {
     QApplication app(argc, argv);
     SetNames();
+    // The desktop matches the windows to the installed entry, and every window carries the icon.
+    QGuiApplication::setDesktopFileName("tessel");
+    QApplication::setWindowIcon(TMapUtils().WindowIcon());
     TEditorWindows windows(gameDir);
     windows.Main().show();
+    windows.Main().OfferRecovery();
     if (!files.isEmpty())
         windows.Main().OpenFileAsking(QFileInfo(files.constFirst()).absoluteFilePath());
     return app.exec();

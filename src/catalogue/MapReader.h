@@ -1,10 +1,11 @@
 #pragma once
 
 // The game rules catalogue: the XML information file scanner, the value catalogue with its key
-// table, and the search for the game's folder.
+// table, the check of a map against the game's rules, and the search for the game's folder.
 
 #include "CodePage.h"
 #include "GameFolder.h"
 #include "GamePath.h"
 #include "MapDataReader.h"
+#include "MapValidator.h"
 #include "MapXMLReader.h"

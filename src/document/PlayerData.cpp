@@ -67,6 +67,7 @@ void TPlayerData::Clear() {
     team = -1;
     whiteFlag = false;
     kept.Clear();
+    ignoredNumbers.clear();
 }
 
 void TPlayerData::LoadFromStrings(const StringList& lines) {
@@ -75,9 +76,16 @@ void TPlayerData::LoadFromStrings(const StringList& lines) {
 }
 
 void TPlayerData::Read(TLineSpan lines, bool fromFile) {
-    if (fromFile)
+    if (fromFile) {
         kept.Clear();
+        ignoredNumbers.clear();
+    }
     int pendingAttitude = -1;
+    // A number that names no slot is passed over; the file's own are listed for a check of the map.
+    auto ignore = [&](std::size_t key, std::string_view value) {
+        if (fromFile && !value.empty())
+            ignoredNumbers.push_back(std::string(Keys[key]).append(value));
+    };
     std::string scratch;
     TKeyTable::TMatch match;
     for (std::string_view line : lines) {
@@ -90,6 +98,8 @@ void TPlayerData::Read(TLineSpan lines, bool fromFile) {
                 const int v = ValueToInt(value, team);
                 if (IsValidTeamIndex(v))
                     team = v;
+                else
+                    ignore(k, value);
                 break;
             }
             case KeyLeaderType:
@@ -147,6 +157,8 @@ void TPlayerData::Read(TLineSpan lines, bool fromFile) {
                 break; // read together with its civic option
             case KeyAttitudePlayer:
                 pendingAttitude = ValueToInt(value, -1);
+                if (!IsValidPlayerIndex(pendingAttitude))
+                    ignore(k, value);
                 break;
             case KeyAttitudeExtra:
                 // An index beyond the player slots drops the pair instead of failing the load.

@@ -85,6 +85,9 @@ public:
     const StringList& CityList() const { return cityList; }
     const std::string& Handicap() const { return handicap; }
     const StringList& KeptLines() const { return kept.Lines(); }
+    // The file's team and attitude numbers that name no slot ("Team=25", "AttitudePlayer=40"), as
+    // "key=value" items in file order: reading passes over them, and a check of the map names them.
+    const StringList& IgnoredNumbers() const { return ignoredNumbers; }
 
 private:
     std::string artStyle;
@@ -98,6 +101,7 @@ private:
     std::string stateReligion;
     int team = -1;
     bool whiteFlag = false;
+    StringList ignoredNumbers;
     TKeptLines kept;
     TScratchList sectionLines, editorLines;
 };

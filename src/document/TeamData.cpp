@@ -31,6 +31,7 @@ void TTeamData::Clear() {
     ClearFlags(permanentWarPeace);
     revealMap = false;
     kept.Clear();
+    ignoredRelations.clear();
 }
 
 void TTeamData::SetSlotIndex(int index) {
@@ -61,8 +62,10 @@ void TTeamData::LoadFromStrings(const StringList& lines) {
 }
 
 void TTeamData::Read(TLineSpan lines, bool fromFile) {
-    if (fromFile)
+    if (fromFile) {
         kept.Clear();
+        ignoredRelations.clear();
+    }
     std::string scratch;
     TKeyTable::TMatch match;
     for (std::string_view line : lines) {
@@ -80,9 +83,14 @@ void TTeamData::Read(TLineSpan lines, bool fromFile) {
             case KeyReveal:
                 revealMap = value == "1";
                 break;
-            default:
-                SetFlagSafe(RelationSet(k), ValueToInt(value, -1), true);
+            default: {
+                const int other = ValueToInt(value, -1);
+                if (IsValidTeamIndex(other))
+                    SetFlagSafe(RelationSet(k), other, true);
+                else if (fromFile && !value.empty())
+                    ignoredRelations.push_back(std::string(Keys[k]).append(value));
                 break;
+            }
             }
         });
         if (fromFile && !known)

@@ -46,6 +46,9 @@ public:
     const StringList& ProjectTypes() const { return projectTypes; }
     bool RevealMap() const { return revealMap; }
     const StringList& KeptLines() const { return kept.Lines(); }
+    // The file's relations to a number that is no team slot ("AtWar=25"), as "key=value" items in
+    // file order: reading passes over them, and a check of the map names them.
+    const StringList& IgnoredRelations() const { return ignoredRelations; }
 
 private:
     FlagSet& RelationSet(std::size_t key);
@@ -56,6 +59,7 @@ private:
     StringList projectTypes;
     bool revealMap = false;
     StringList techs;
+    StringList ignoredRelations;
     TKeptLines kept;
     TScratchList sectionLines, editorLines;
 };

@@ -41,3 +41,15 @@ bool TMapUtils::LoadJpegResource(const QString& name, QLabel* image) const {
         image->setPixmap(QPixmap::fromImage(picture));
     return true;
 }
+
+QIcon TMapUtils::WindowIcon() const {
+    QIcon icon;
+    for (const char* name : {"TESSELICON32", "TESSELICON256"}) {
+        const std::optional<QByteArray> stored = FindProgramResource(name);
+        QPixmap picture;
+        if (!stored || !picture.loadFromData(*stored, "PNG"))
+            throw TResourceError(name, stored ? "not a PNG picture" : "no such resource");
+        icon.addPixmap(picture);
+    }
+    return icon;
+}

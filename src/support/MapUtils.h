@@ -1,8 +1,9 @@
 #pragma once
 
 // Small services of the main window, which owns the one instance: the program's version text, the
-// look adjustments of old Windows versions, and the two resource loaders of the windows.
+// look adjustments of old Windows versions, the two resource loaders of the windows and their icon.
 
+#include <QIcon>
 #include <QString>
 
 #include <string_view>
@@ -30,6 +31,10 @@ public:
     // Shows the JPEG picture stored under the name in the label. Any failure (missing resource, bad
     // JPEG) raises OperationAborted and leaves the label as it was. Returns true.
     bool LoadJpegResource(const QString& name, QLabel* image) const;
+    // The program's icon for the windows, at every size the program carries (TESSELICON32 and
+    // TESSELICON256); the desktop takes the other sizes from the installed icon theme. Raises
+    // TResourceError naming a size that is missing or not a picture.
+    QIcon WindowIcon() const;
 
 private:
     QString fileVersion;

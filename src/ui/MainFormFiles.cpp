@@ -127,7 +127,8 @@ bool TMainForm::OpenFile(const QString& path) {
     ResetGridSize();
     RebuildMiniMap(-1, -1);
     RefreshSheet();
-    modified = false;
+    SetModified(false);
+    AddRecentMap(fileName);
     busyCursor->Idle();
     return true;
 }
@@ -146,7 +147,7 @@ bool TMainForm::SaveMapTo(const QString& path) {
         return false;
     }
     dialogs->ShowMessage(this, "File saved!");
-    modified = false;
+    SetModified(false);
     return true;
 }
 
@@ -169,7 +170,10 @@ bool TMainForm::BtnProgSaveAsClick() {
     saveFileName = fileName;
     saveFolder = QFileInfo(fileName).absolutePath();
     setWindowTitle(QString(Title) + " - " + QFileInfo(fileName).fileName());
-    return SaveMapTo(fileName);
+    if (!SaveMapTo(fileName))
+        return false;
+    AddRecentMap(fileName);
+    return true;
 }
 
 void TMainForm::BtnProgNewClick() {
@@ -186,7 +190,7 @@ void TMainForm::BtnProgNewClick() {
     teamIndex = playerIndex = 0;
     RebuildMiniMap(-1, -1);
     RefreshSheet();
-    modified = false;
+    SetModified(false);
 }
 
 void TMainForm::BtnEmptyMapClick() {
@@ -220,7 +224,7 @@ void TMainForm::BtnEmptyMapClick() {
     ResetGridSize();
     RebuildMiniMap(-1, -1);
     RefreshSheet();
-    modified = true;
+    SetModified(true);
 }
 
 void TMainForm::BtnProgAboutClick() {

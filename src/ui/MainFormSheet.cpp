@@ -86,7 +86,7 @@ bool TMainForm::CommitCurrentRow() {
 
 void TMainForm::VLEStringsChange() {
     if (!updating)
-        modified = true;
+        SetModified(true);
 }
 
 QStringList TMainForm::VLEGetPickList(const QString& key) {

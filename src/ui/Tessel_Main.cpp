@@ -7,6 +7,7 @@
 #include "MapReader.h"
 #include "MapUtils.h"
 #include "PropertySheet.h"
+#include "Recovery.h"
 #include "SheetText.h"
 #include "Tessel_DockForm.h"
 
@@ -16,11 +17,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -87,6 +90,10 @@ void TMainForm::FormCreate(const QString& gameDir) {
     map->SetOnProgress([this](TMap&, int position, int total) { ShowLoadProgress(position, total); });
     catalogue = std::make_unique<TMapDataReader>();
     busyCursor = new TBusyCursor(this);
+    recovery = std::make_unique<TRecovery>();
+    recoveryTimer = new QTimer(this);
+    recoveryTimer->setInterval(2 * 60 * 1000);
+    connect(recoveryTimer, &QTimer::timeout, this, &TMainForm::WriteRecovery);
     miniMapBitmap = QImage();
     setWindowTitle(Title);
 
@@ -98,6 +105,7 @@ void TMainForm::FormCreate(const QString& gameDir) {
     tbGridSize->setToolTip(QString::number(tbGridSize->value()));
     blinkOn = modified = updating = false;
     setAcceptDrops(true);
+    RestoreSettings();
 }
 
 void TMainForm::CreateImageLists() {
@@ -140,6 +148,12 @@ void TMainForm::CreateProgramToolBar() {
     btnProgSaveAs = AddProgramButton(" Save as ", "Save as a new map", 1);
     btnProgAbout = AddProgramButton("About", "About this program", 4);
     btnProgExit = AddProgramButton("Exit", "Exit to windows", 5);
+    recentMenu = new QMenu(this);
+    recentMenu->setObjectName("RecentMaps");
+    recentMenu->setTitle("Recent maps");
+    btnProgOpen->setMenu(recentMenu);
+    if (auto* openButton = qobject_cast<QToolButton*>(toolBarProgMain->widgetForAction(btnProgOpen)))
+        openButton->setPopupMode(QToolButton::MenuButtonPopup);
     btnProgNew->setShortcut(QKeySequence::New);
     btnProgOpen->setShortcut(QKeySequence::Open);
     btnProgSave->setShortcut(QKeySequence::Save);
@@ -327,6 +341,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     if (DockForm != nullptr)
         DockForm->close();
+    SaveSettings();
+    recovery->Remove();
     event->accept();
 }
 

@@ -34,6 +34,9 @@ class TMapDataReader;
 class TMapGrid;
 class TMapUtils;
 class TPropertySheet;
+class TRecovery;
+class QMenu;
+class QTimer;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -92,6 +95,17 @@ public:
     // chosen, or nothing when the picker was cancelled or the values could not be listed.
     std::optional<QString> PickValues(const QString& key, const QString& current);
 
+    // Settings kept between runs, the recent maps on the "Open" button, and crash recovery.
+    void SaveSettings() const;
+    void RestoreSettings();
+    const QStringList& RecentMaps() const { return recentMaps; }
+    void OpenRecentMap(const QString& path);
+    // Offers to restore each map an editor that did not end cleanly left behind.
+    void OfferRecovery();
+    void WriteRecovery();
+    void SetRecoveryInterval(int milliseconds);
+    TRecovery& Recovery() const { return *recovery; }
+
     // The one way into the document: false when the document refused the change.
     bool ChangeDocument(const TDocumentChange& change);
 
@@ -112,7 +126,8 @@ public:
     const TMapUtils& Utils() const { return *utils; }
     const QString& FileName() const { return fileName; }
     bool Modified() const { return modified; }
-    void SetModified(bool value) { modified = value; }
+    // Unsaved changes also start the writing of a recovery copy; none left removes it.
+    void SetModified(bool value);
     bool Updating() const { return updating; }
     int TeamIndex() const { return teamIndex; }
     int PlayerIndex() const { return playerIndex; }
@@ -156,6 +171,8 @@ private:
     // Offers a folder dialog the first time a list is asked for in a run without a game folder.
     void AskForGameFolder();
     bool SaveMapTo(const QString& path);
+    void AddRecentMap(const QString& path);
+    void FillRecentMenu();
     void ShowError(const QString& text);
     void TBGridSizeChange(int value);
     void BtnZoomOutClick();
@@ -165,6 +182,10 @@ private:
     std::unique_ptr<TMap> map;
     std::unique_ptr<TMapDataReader> catalogue;
     std::unique_ptr<TMapUtils> utils;
+    std::unique_ptr<TRecovery> recovery;
+    QTimer* recoveryTimer = nullptr;
+    QMenu* recentMenu = nullptr;
+    QStringList recentMaps;
     TBusyCursor* busyCursor = nullptr;
     QImage miniMapBitmap;
 

@@ -7,6 +7,7 @@ case_name=$2
 sample_game=$3
 work=$(mktemp -d) || exit 2
 trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/command_checks.sh"
 
 status_wanted=1
 case $case_name in
@@ -40,13 +41,7 @@ no_game_found)
     exit 2 ;;
 esac
 
-"$tessel" "$@" >"$work/out" 2>"$work/err"
-status=$?
-if [ "$status" -ne "$status_wanted" ]; then
-    echo "expected exit $status_wanted, got $status" >&2
-    cat "$work/out" "$work/err" >&2
-    exit 1
-fi
+run_expecting_status "$status_wanted" "$@"
 if [ "$status_wanted" -eq 0 ]; then
     # The expected lines must appear together and in this order.
     if ! grep -x -F -f "$work/expected" "$work/out" | cmp -s - "$work/expected"; then
@@ -58,14 +53,4 @@ if [ "$status_wanted" -eq 0 ]; then
     fi
     exit 0
 fi
-if [ -s "$work/out" ]; then
-    echo "expected nothing on stdout, got:" >&2
-    cat "$work/out" >&2
-    exit 1
-fi
-if ! grep -F -q -- "$expected" "$work/err"; then
-    echo "expected stderr to name '$expected', got:" >&2
-    cat "$work/err" >&2
-    exit 1
-fi
-cat "$work/err"
+expect_named_failure "$expected"

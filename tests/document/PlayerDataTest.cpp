@@ -66,6 +66,19 @@ TEST(PlayerData, AttitudeIndicesBeyondTheSlotsAreIgnored) {
     EXPECT_THROW(player.LoadFromStrings(Lines("StartingGold=rich")), OperationAborted);
 }
 
+TEST(PlayerData, TeamAndAttitudeNumbersOfNoSlotAreListed) {
+    TPlayerData player;
+    player.LoadFromStrings(Lines("Team=25\nTeam=\nAttitudePlayer=40, AttitudeExtra=3\nAttitudePlayer=2\n"
+                                 "AttitudeExtra=1\nTeam=4"));
+    EXPECT_EQ(player.IgnoredNumbers(), (StringList{"Team=25", "AttitudePlayer=40"}));
+    EXPECT_EQ(player.Team(), 4);
+    EXPECT_EQ(player.AttitudeExtras()[2], "1");
+    player.ApplyEditorLines({"Team=30"});
+    EXPECT_EQ(player.IgnoredNumbers().size(), 2u);
+    player.Clear();
+    EXPECT_TRUE(player.IgnoredNumbers().empty());
+}
+
 TEST(PlayerData, EditorRows) {
     TPlayerData player;
     const StringList& rows = player.GetEditorLines();

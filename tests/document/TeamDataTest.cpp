@@ -61,6 +61,21 @@ TEST(TeamData, RelationsAreSetsOfTeamIndices) {
     EXPECT_THROW(team.LoadFromStrings(Lines("AtWar=abc")), OperationAborted);
 }
 
+TEST(TeamData, RelationsToNoTeamSlotAreListedButNotWritten) {
+    TTeamData team;
+    team.SetSlotIndex(0);
+    team.LoadFromStrings(Lines("AtWar=25\nAtWar=\nContactWithTeam=-1, OpenBordersWithTeam=3\nAtWar=2"));
+    EXPECT_EQ(team.IgnoredRelations(), (StringList{"AtWar=25", "ContactWithTeam=-1"}));
+    EXPECT_EQ(FlagsToCommaText(team.AtWar()), "2,");
+    EXPECT_EQ(team.SaveToStrings(), Lines("BeginTeam\n\tContactWithTeam=0\n\tAtWar=2\n"
+                                          "\tOpenBordersWithTeam=3\n\tRevealMap=0\nEndTeam"));
+    // An editor row is no file: it lists nothing, and the next file's list replaces the last.
+    team.ApplyEditorLines({"AtWar=30"});
+    EXPECT_EQ(team.IgnoredRelations(), (StringList{"AtWar=25", "ContactWithTeam=-1"}));
+    team.LoadFromStrings(Lines("AtWar=1"));
+    EXPECT_TRUE(team.IgnoredRelations().empty());
+}
+
 TEST(TeamData, ASlotNotInUseWritesNothingButShowsItsRows) {
     TTeamData team;
     EXPECT_TRUE(team.SaveToStrings().empty());

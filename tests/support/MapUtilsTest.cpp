@@ -160,3 +160,12 @@ TEST(JpegImage, DecodedPictureKeepsItsColours) {
     EXPECT_GT(corner.blue(), corner.green() + 40);
     EXPECT_GT(corner.red(), corner.green() + 20);
 }
+
+TEST(MapUtils, WindowIconHoldsTheProgramsIconAtBothSizes) {
+    const QIcon icon = TMapUtils().WindowIcon();
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{32, 32}, {256, 256}}));
+    // Drawn on a transparent square: the corners are clear, the middle is not.
+    const QImage small = icon.pixmap(32, 32).toImage();
+    EXPECT_EQ(qAlpha(small.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(small.pixel(16, 18)), 255);
+}

@@ -3,6 +3,7 @@
 
 #include "EditorFixture.h"
 
+#include "BusyCursor.h"
 #include "MapContents.h"
 
 #include <QDir>
@@ -150,6 +151,8 @@ TEST_F(MainFormFilesTest, AFailedOpenLeavesTheMapItsNameAndTheSheetAsTheyWere) {
     MainForm->BtnProgOpenClick();
     EXPECT_EQ(dialogs->messages.last(), "Fail to open file!");
     EXPECT_EQ(MainForm->FileName(), copy);
+
+    EXPECT_EQ(MainForm->BusyCursor().Count(), 0);
 
     // A later Save still writes the map that is shown, to its own file.
     EXPECT_TRUE(MainForm->BtnProgSaveClick());

@@ -198,6 +198,18 @@ TEST_F(MainFormTest, EnterInThePickerApplies) {
     EXPECT_EQ(MainForm->Map().Game().Options(), (StringList{"GAMEOPTION_NO_BARBARIANS"}));
 }
 
+TEST_F(MainFormTest, LoadProgressIsShownEvery500LinesAndOnTheLast500) {
+    QLabel* panel = MainForm->StatusPanel(0);
+    for (const int line : {499, 501, 734}) {
+        MainForm->ShowLoadProgress(line, 1234);
+        EXPECT_EQ(panel->text(), "Ready...") << line;
+    }
+    MainForm->ShowLoadProgress(500, 1234);
+    EXPECT_EQ(panel->text(), "Analysing (500 / 1234)");
+    MainForm->ShowLoadProgress(735, 1234);
+    EXPECT_EQ(panel->text(), "Analysing (735 / 1234)");
+}
+
 TEST_F(MainFormTest, DropDownsListTheGamesValues) {
     const QStringList eras = MainForm->VLEGetPickList("Era");
     EXPECT_TRUE(eras.contains("ERA_ANCIENT"));
@@ -207,8 +219,6 @@ TEST_F(MainFormTest, DropDownsListTheGamesValues) {
 class GameFolderTest : public EditorFixture {
 protected:
     void SetUp() override {
-        // Settings of this test's own: the tests run side by side and each remembers a folder.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
         QSettings().remove("gameFolder");
         // No game folder anywhere: an empty home holds no Wine prefix or Steam library.
         qputenv("HOME", home.path().toLocal8Bit());

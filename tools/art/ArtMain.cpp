@@ -10,6 +10,7 @@
 #include "BmpFile.h"
 #include "PackedData.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -85,6 +86,19 @@ void WritePicture(const QDir& folder, const char* name, int width, int height) {
     Write(folder, QString::fromLatin1(name) + ".jpg", JpegOf(picture, 90));
 }
 
+// The desktop's icon sizes; the installed icon theme and the windows take them from here.
+void WriteAppIcons(const QDir& folder) {
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QImage icon = DrawAppIcon(size);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (icon.width() != size || icon.height() != size || !icon.save(&buffer, "PNG"))
+            throw std::runtime_error("the icon of " + std::to_string(size) + " pixels came out wrong");
+        Write(folder, QString("TESSELICON%1.png").arg(size), bytes);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -115,6 +129,7 @@ int main(int argc, char** argv) {
         WritePicture(folder, "IMAGETALK", 120, 128);
         WritePicture(folder, "IMAGEWHATISIT", 120, 128);
         WritePicture(folder, "IMAGEV2", 128, 128);
+        WriteAppIcons(folder);
     } catch (const std::exception& error) {
         std::cerr << "tessel_art: " << error.what() << "\n";
         return 1;

@@ -1,4 +1,4 @@
-// tessel_contact_sheet: renders every image list and about picture the program carries into one PNG,
+// tessel_contact_sheet: renders every image list, about picture and icon the program carries into one PNG,
 // to look at them as the windows will show them.
 //
 //   cmake --build build-support -j2 --target tessel_contact_sheet
@@ -11,6 +11,7 @@
 #include "CSFEngine.h"
 #include "ImageList.h"
 #include "JpegImage.h"
+#include "MapUtils.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -211,6 +212,11 @@ int main(int argc, char** argv) {
             pictures.emplace_back(QString::fromLatin1(name), DecodeJpeg(*stored));
         }
         sheet.Pictures(pictures);
+        sheet.Title("The windows' icon: TESSELICON32, and TESSELICON256 at half its size");
+        const QIcon icon = TMapUtils().WindowIcon();
+        sheet.Pictures({{"TESSELICON32", icon.pixmap(32, 32).toImage()},
+                        {"TESSELICON256", icon.pixmap(256, 256).toImage().scaled(
+                                              128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation)}});
         sheet.Title("ABOUTINFO");
         QStringList aboutLines;
         engine.LoadInto(QStringLiteral("ABOUTINFO"), aboutLines);

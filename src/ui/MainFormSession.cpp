@@ -1,0 +1,110 @@
+// What the main window keeps between runs (window geometry, folders, the recent maps) and what it
+// keeps safe during one: the recovery copy of a map with unsaved changes.
+
+#include "Tessel_Main.h"
+
+#include "Dialogs.h"
+#include "Recovery.h"
+
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+#include <QSplitter>
+#include <QTimer>
+
+namespace {
+
+constexpr int MaxRecentMaps = 10;
+constexpr int RecoveryInterval = 2 * 60 * 1000;
+
+} // namespace
+
+void TMainForm::SetModified(bool value) {
+    modified = value;
+    if (!modified) {
+        recoveryTimer->stop();
+        recovery->Remove();
+    } else if (!recoveryTimer->isActive()) {
+        recoveryTimer->start();
+    }
+}
+
+void TMainForm::SetRecoveryInterval(int milliseconds) {
+    recoveryTimer->setInterval(milliseconds);
+}
+
+void TMainForm::WriteRecovery() {
+    if (modified)
+        recovery->Write(*map, fileName);
+}
+
+void TMainForm::OfferRecovery() {
+    for (const TRecovery::TOrphan& orphan : TRecovery::Orphans()) {
+        const QString name = orphan.originalName.isEmpty() ? QString("an unnamed map")
+                                                           : QFileInfo(orphan.originalName).fileName();
+        const TDialogs::TAnswer answer = dialogs->AskYesNoCancel(
+            "Recovery", QString("Tessel closed without saving %1. Restore the changes?").arg(name));
+        if (answer == TDialogs::TAnswer::Cancel)
+            continue; // asked again at the next start
+        if (answer == TDialogs::TAnswer::No) {
+            TRecovery::Discard(orphan);
+            continue;
+        }
+        if (!ConfirmSaveChanges() || !OpenFile(orphan.mapFile))
+            continue;
+        recovery->Adopt(orphan);
+        fileName = orphan.originalName;
+        setWindowTitle(fileName.isEmpty() ? QString("QuarraMapEditor V2")
+                                          : "QuarraMapEditor V2 - " + QFileInfo(fileName).fileName());
+        saveFileName = fileName;
+        SetModified(true);
+    }
+}
+
+void TMainForm::SaveSettings() const {
+    QSettings settings;
+    settings.setValue("window/geometry", saveGeometry());
+    settings.setValue("window/splitter", splitter->saveState());
+    settings.setValue("folders/open", openFolder);
+    settings.setValue("folders/save", saveFolder);
+    settings.setValue("recentMaps", recentMaps);
+}
+
+void TMainForm::RestoreSettings() {
+    QSettings settings;
+    restoreGeometry(settings.value("window/geometry").toByteArray());
+    splitter->restoreState(settings.value("window/splitter").toByteArray());
+    openFolder = settings.value("folders/open", openFolder).toString();
+    saveFolder = settings.value("folders/save", saveFolder).toString();
+    recentMaps = settings.value("recentMaps").toStringList().mid(0, MaxRecentMaps);
+    FillRecentMenu();
+}
+
+void TMainForm::AddRecentMap(const QString& path) {
+    recentMaps.removeAll(path);
+    recentMaps.prepend(path);
+    while (recentMaps.size() > MaxRecentMaps)
+        recentMaps.removeLast();
+    QSettings().setValue("recentMaps", recentMaps);
+    FillRecentMenu();
+}
+
+void TMainForm::FillRecentMenu() {
+    recentMenu->clear();
+    for (const QString& path : recentMaps)
+        recentMenu->addAction(QFileInfo(path).fileName(), this, [this, path] { OpenRecentMap(path); })
+            ->setToolTip(path);
+    recentMenu->setEnabled(!recentMaps.isEmpty());
+}
+
+void TMainForm::OpenRecentMap(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        recentMaps.removeAll(path);
+        QSettings().setValue("recentMaps", recentMaps);
+        FillRecentMenu();
+        ShowError(
+            QString("The map \"%1\" no longer exists; it is taken off the list of recent maps.").arg(path));
+        return;
+    }
+    OpenFileAsking(path);
+}

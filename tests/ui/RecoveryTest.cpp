@@ -1,0 +1,98 @@
+// A map with unsaved changes survives the editor being killed: the next start offers it back.
+
+#include "EditorFixture.h"
+
+#include "MapContents.h"
+#include "Recovery.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <csignal>
+
+namespace {
+
+using TAnswer = TDialogs::TAnswer;
+
+class RecoveryTest : public EditorFixture {
+protected:
+    void SetUp() override {
+        QDir(TRecovery::Folder()).removeRecursively();
+        EditorFixture::SetUp();
+        copy = folder.filePath("Archipelago.Civ4WorldBuilderSave");
+        ASSERT_TRUE(QFile::copy(SampleMap(), copy));
+    }
+    void TearDown() override {
+        EditorFixture::TearDown();
+        QDir(TRecovery::Folder()).removeRecursively();
+    }
+    // Starts an editor that changes the copy and waits; returns once its recovery copy exists.
+    void StartVictim() {
+        victim.setProgram(TESSEL_RECOVERY_VICTIM);
+        victim.setArguments({copy, SampleGame()});
+        victim.start();
+        ASSERT_TRUE(victim.waitForStarted(10000));
+        ASSERT_TRUE(victim.waitForReadyRead(20000));
+        ASSERT_EQ(victim.readAllStandardOutput().trimmed(), "ready");
+    }
+    void KillVictim() {
+        ::kill(static_cast<pid_t>(victim.processId()), SIGKILL);
+        victim.waitForFinished(10000);
+    }
+
+    QTemporaryDir folder;
+    QString copy;
+    QProcess victim;
+};
+
+TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedAndRestoredAsAModifiedMap) {
+    StartVictim();
+    EXPECT_TRUE(TRecovery::Orphans().empty()); // its editor still runs
+    KillVictim();
+    ASSERT_EQ(TRecovery::Orphans().size(), 1u);
+
+    dialogs->answers = {TAnswer::Yes};
+    MainForm->OfferRecovery();
+    ASSERT_EQ(dialogs->questions.size(), 1);
+    EXPECT_EQ(
+        dialogs->questions[0],
+        "Recovery: Tessel closed without saving Archipelago.Civ4WorldBuilderSave. Restore the changes?");
+    EXPECT_EQ(MainForm->FileName(), copy);
+    EXPECT_EQ(MainForm->windowTitle(), "QuarraMapEditor V2 - Archipelago.Civ4WorldBuilderSave");
+    EXPECT_TRUE(MainForm->Modified());
+    EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 123);
+
+    // The map's own file was never touched; saving writes it and removes the recovery copy.
+    QFile original(copy);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(original.readAll().contains("MaxTurns=123"));
+    EXPECT_TRUE(MainForm->BtnProgSaveClick());
+    EXPECT_TRUE(QDir(TRecovery::Folder()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(RecoveryTest, DecliningRemovesTheCopyAndCancelAsksAgainNextTime) {
+    StartVictim();
+    KillVictim();
+    dialogs->answers = {TAnswer::Cancel};
+    MainForm->OfferRecovery();
+    EXPECT_EQ(TRecovery::Orphans().size(), 1u);
+    dialogs->answers = {TAnswer::No};
+    MainForm->OfferRecovery();
+    EXPECT_TRUE(TRecovery::Orphans().empty());
+    EXPECT_FALSE(MainForm->Modified());
+}
+
+TEST_F(RecoveryTest, ACleanExitLeavesNoCopy) {
+    ASSERT_TRUE(MainForm->OpenFile(copy));
+    MainForm->SetRecoveryInterval(1);
+    TypeInto("MaxTurns", "5");
+    MainForm->WriteRecovery();
+    EXPECT_TRUE(MainForm->Recovery().HasFile());
+    dialogs->answers = {TAnswer::No};
+    EXPECT_TRUE(MainForm->close());
+    EXPECT_TRUE(QDir(TRecovery::Folder()).entryList(QDir::Files).isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,44 @@
+// An editor that changes a map, writes its recovery copy, says "ready" and waits to be killed: the
+// crash the recovery test recovers from.
+
+#include "EditorWindows.h"
+#include "PropertySheet.h"
+#include "Recovery.h"
+#include "Tessel_Main.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName("Tessel");
+    QCoreApplication::setApplicationName("tessel-tests");
+    if (argc < 3)
+        return 2;
+    TEditorWindows windows(QString::fromLocal8Bit(argv[2]));
+    windows.Main().show();
+    if (!windows.Main().OpenFile(QString::fromLocal8Bit(argv[1])))
+        return 1;
+    TPropertySheet& sheet = *windows.Main().VLE();
+    const int row = sheet.FindRow("MaxTurns");
+    sheet.SetCurrentRow(row);
+    sheet.SetValue(row, "123");
+    windows.Main().CommitCurrentRow();
+    windows.Main().SetRecoveryInterval(20);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (windows.Main().Recovery().HasFile()) {
+            std::printf("ready\n");
+            std::fflush(stdout);
+            poll.stop();
+        }
+    });
+    poll.start(20);
+    return application.exec();
+}
