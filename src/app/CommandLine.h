@@ -22,11 +22,16 @@ private:
     int Check(const QString& file);
     int Resave(const QString& in, const QString& out);
     int Values(const QString& key);
+    int Render(const QString& in, const QString& out);
 
     QCommandLineParser parser;
     QCommandLineOption gameDirOption;
     QCommandLineOption checkOption;
     QCommandLineOption resaveOption;
     QCommandLineOption valuesOption;
+    QCommandLineOption renderOption;
+    QCommandLineOption zoomOption;
+    QCommandLineOption graphicOption;
+    QCommandLineOption gridOption;
     int exitCode = 0;
 };
