@@ -6,12 +6,19 @@
 #include <algorithm>
 
 QRgb TMiniMapBitmap::ColourOf(const std::string& terrainType) {
-    if (!hasLast || terrainType != lastTerrain) {
-        lastTerrain = terrainType;
-        lastColour = TerrainColor(terrainType).rgb();
-        hasLast = true;
+    if (lastColour && lastColour->terrain == terrainType)
+        return lastColour->colour;
+    auto found = std::find_if(colours.begin(), colours.end(),
+                              [&](const TTerrainColour& known) { return known.terrain == terrainType; });
+    if (found == colours.end()) {
+        // A map holds a handful of terrains; a hostile one with thousands only makes this slower.
+        if (colours.size() >= MaxKnownTerrains)
+            colours.clear();
+        colours.push_back({terrainType, TerrainColor(terrainType).rgb()});
+        found = colours.end() - 1;
     }
-    return lastColour;
+    lastColour = &*found;
+    return found->colour;
 }
 
 void TMiniMapBitmap::FillBlock(int col, int row, QRgb colour) {
@@ -39,10 +46,27 @@ void TMiniMapBitmap::RebuildMiniMap(const TMapGrids& plots, int col, int row, in
         image = width > 0 && height > 0 ? QImage(width, height, QImage::Format_RGB32) : QImage();
     if (image.isNull())
         return;
-    image.fill(Qt::black);
-    // Column by column, as the plots lie in memory; each block is painted once whatever the order.
     const int cols = std::min(colCount, plots.Width()), rows = std::min(rowCount, plots.Height());
-    for (int c = 0; c < cols; ++c)
-        for (int r = 0; r < rows; ++r)
-            FillBlock(c, r, ColourOf(GetPlotAt(plots, c, r)->TerrainType()));
+    if (cols < colCount || rows < rowCount)
+        image.fill(Qt::black);
+    // In bands of columns: each column's plots lie together in memory and a band's blocks fill
+    // whole stretches of the picture's rows, so neither the plots nor the picture are read or
+    // written a page at a time.
+    constexpr int BandColumns = 16, PrefetchRows = 4;
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image.bits());
+    const std::size_t stride = static_cast<std::size_t>(image.bytesPerLine()) / sizeof(QRgb);
+    for (int bandStart = 0; bandStart < cols; bandStart += BandColumns) {
+        const int bandEnd = std::min(bandStart + BandColumns, cols);
+        for (int r = 0; r < rows; ++r) {
+            QRgb* block = pixels + static_cast<std::size_t>(r * CellPixels) * stride +
+                          static_cast<std::size_t>(bandStart * CellPixels);
+            for (int c = bandStart; c < bandEnd; ++c, block += CellPixels) {
+                if (r + PrefetchRows < rows)
+                    __builtin_prefetch(GetPlotAt(plots, c, r + PrefetchRows));
+                const QRgb colour = ColourOf(GetPlotAt(plots, c, r)->TerrainType());
+                for (int y = 0; y < CellPixels; ++y)
+                    std::fill(block + y * stride, block + y * stride + CellPixels, colour);
+            }
+        }
+    }
 }

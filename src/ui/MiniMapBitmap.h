@@ -8,12 +8,17 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TMapGrids;
 
 class TMiniMapBitmap {
 public:
     static constexpr int CellPixels = 3;
+
+    TMiniMapBitmap() = default;
+    TMiniMapBitmap(const TMiniMapBitmap&) = delete;
+    TMiniMapBitmap& operator=(const TMiniMapBitmap&) = delete;
 
     const QImage& Image() const { return image; }
     int Width() const { return image.width(); }
@@ -30,9 +35,15 @@ private:
     void FillBlock(int col, int row, QRgb colour);
     QRgb ColourOf(const std::string& terrainType);
 
+    struct TTerrainColour {
+        std::string terrain;
+        QRgb colour;
+    };
+    static constexpr std::size_t MaxKnownTerrains = 64;
+
     QImage image;
-    // The colour of the last terrain asked: neighbouring plots mostly share their terrain.
-    std::string lastTerrain;
-    QRgb lastColour = 0;
-    bool hasLast = false;
+    // The colours of the terrains met so far, and the last one asked: neighbouring plots mostly
+    // share their terrain.
+    std::vector<TTerrainColour> colours;
+    const TTerrainColour* lastColour = nullptr;
 };

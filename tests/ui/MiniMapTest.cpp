@@ -82,6 +82,23 @@ TEST(MiniMapBitmap, PaintingOneCellChangesOnlyItsBlock) {
     bitmap.PaintMiniMapCell(map.Grids(), -1, 0);
 }
 
+TEST(MiniMapBitmap, ManyDifferentTerrainsKeepTheirColours) {
+    TMap map;
+    MakeGrassMap(map, 20, 10);
+    for (int x = 0; x < 20; ++x)
+        for (int y = 0; y < 10; ++y)
+            map.Grids().GetPlot(x, y)->SetTerrainType((x % 2 ? "TERRAIN_OCEAN_" : "TERRAIN_DESERT_") +
+                                                      std::to_string(x * 10 + y));
+    TMiniMapBitmap bitmap;
+    for (int pass = 0; pass < 2; ++pass) {
+        bitmap.RebuildMiniMap(map.Grids(), -1, -1, 20, 10);
+        for (int x = 0; x < 20; ++x)
+            for (int row = 0; row < 10; ++row)
+                EXPECT_EQ(bitmap.Image().pixel(3 * x + 1, 3 * row + 1), x % 2 ? Blue : Yellow)
+                    << x << "," << row;
+    }
+}
+
 TEST_F(MiniMapTest, DragStopsAtTheLeftEdgeWithItsWidth) {
     form.ShowViewRect({10, 10, 40, 30});
     form.MiniMapImageMouseDown(Qt::LeftButton, 20, 20);
