@@ -1,5 +1,6 @@
 #include "Tessel_MiniMap.h"
 
+#include "MapGridView.h"
 #include "MiniMapBitmap.h"
 
 #include <QMouseEvent>
@@ -168,4 +169,27 @@ void TMiniMapForm::showEvent(QShowEvent* event) {
 void TMiniMapForm::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     emit Closed();
+}
+
+TViewRect MiniMapViewRect(int leftCol, int topRow, int visibleCols, int visibleRows, int pictureWidth,
+                          int pictureHeight) {
+    constexpr int side = TMiniMapBitmap::CellPixels;
+    return {std::max(side * leftCol, 0), std::max(side * topRow, 0),
+            std::min(side * (leftCol + visibleCols) - 1, pictureWidth),
+            std::min(side * (topRow + visibleRows) - 1, pictureHeight)};
+}
+
+bool SyncGridWithMiniMap(TMapGridView& grid, TMiniMapForm* miniMap, int leftCol, int topRow, bool force) {
+    if (!miniMap || !miniMap->isVisible())
+        return force;
+    const bool changed = force || leftCol != grid.LeftCol() || topRow != grid.TopRow();
+    if (leftCol != grid.LeftCol() || topRow != grid.TopRow())
+        grid.SetTopLeft(leftCol, topRow);
+    if (changed) {
+        // The grid stops at the end of its scroll range: the frame shows where it stopped.
+        const TMiniMapBitmap& bitmap = miniMap->MapBitmap();
+        miniMap->ShowViewRect(MiniMapViewRect(grid.LeftCol(), grid.TopRow(), grid.VisibleColCount(),
+                                              grid.VisibleRowCount(), bitmap.Width(), bitmap.Height()));
+    }
+    return changed;
 }

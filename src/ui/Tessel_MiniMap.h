@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class TMapGridView;
 class TMiniMapBitmap;
 class TMiniMapImage;
 
@@ -56,6 +57,7 @@ public:
     int DragY() const { return dragY; }
 
     QWidget* MiniMapImage() const;
+    const TMiniMapBitmap& MapBitmap() const { return mapBitmap; }
 
 signals:
     void Closed();
@@ -72,6 +74,17 @@ private:
     TViewRect viewRect, drawnRect;
     bool dragged = false, inView = false, scrolling = false;
 };
+
+// The frame of the grid's visible part in a picture of the given size: three pixels a plot, never
+// beyond the picture.
+TViewRect MiniMapViewRect(int leftCol, int topRow, int visibleCols, int visibleRows, int pictureWidth,
+                          int pictureHeight);
+
+// What the main window's SyncMiniMapView does: with the mini-map hidden (or absent) only returns
+// force. Otherwise scrolls the grid so that (leftCol, topRow) is its top left cell; when either
+// differed from the grid's, or with force, hands the mini-map the frame of what the grid now shows.
+// Returns whether it did.
+bool SyncGridWithMiniMap(TMapGridView& grid, TMiniMapForm* miniMap, int leftCol, int topRow, bool force);
 
 // The program's one mini-map window, set by whoever creates it.
 extern TMiniMapForm* MiniMapForm;

@@ -2,9 +2,11 @@
 #include "Tessel_MiniMap.h"
 
 #include "MapGrid.h"
+#include "MapGridView.h"
 #include "PlotPainter.h"
 #include "TestPictures.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -230,4 +232,56 @@ TEST_F(MiniMapTest, MouseOverTheImageDragsTheFrame) {
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back().col, 20);
     EXPECT_EQ(form.ViewRect().left, 59);
+}
+
+TEST(MiniMapViewRect, FrameCoversTheVisibleCellsAndStaysInThePicture) {
+    EXPECT_EQ(MiniMapViewRect(10, 5, 11, 8, 180, 60), (TViewRect{30, 15, 62, 38}));
+    EXPECT_EQ(MiniMapViewRect(0, 0, 70, 30, 180, 60), (TViewRect{0, 0, 180, 60}));
+    EXPECT_EQ(MiniMapViewRect(-2, -1, 5, 5, 180, 60), (TViewRect{0, 0, 8, 11}));
+}
+
+TEST(MiniMapSync, HiddenMiniMapLeavesTheGridAndAnswersForce) {
+    TTestPictures pictures;
+    TMap map;
+    MakeGrassMap(map, 60, 20);
+    TMapGridView grid(pictures.Lists());
+    grid.SetPlots(&map.Grids());
+    grid.SetGridSize(60, 20);
+    grid.resize(170, 85);
+    grid.show();
+    TMiniMapBitmap bitmap;
+    bitmap.RebuildMiniMap(map.Grids(), -1, -1, 60, 20);
+    TMiniMapForm form(bitmap);
+    EXPECT_TRUE(SyncGridWithMiniMap(grid, &form, 5, 3, true));
+    EXPECT_FALSE(SyncGridWithMiniMap(grid, nullptr, 5, 3, false));
+    EXPECT_EQ(grid.LeftCol(), 0);
+}
+
+TEST(MiniMapSync, GridScrollsAndTheFrameShowsWhereItStopped) {
+    TTestPictures pictures;
+    TMap map;
+    MakeGrassMap(map, 60, 20);
+    TMapGridView grid(pictures.Lists());
+    grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid.SetPlots(&map.Grids());
+    grid.SetGridSize(60, 20);
+    grid.SetZoom(16);
+    grid.resize(170, 85); // 10 x 5 whole cells of 17 pixels
+    grid.show();
+    QApplication::processEvents();
+    TMiniMapBitmap bitmap;
+    bitmap.RebuildMiniMap(map.Grids(), -1, -1, 60, 20);
+    TMiniMapForm form(bitmap);
+    form.show();
+
+    EXPECT_TRUE(SyncGridWithMiniMap(grid, &form, 20, 4, false));
+    EXPECT_EQ(grid.LeftCol(), 20);
+    EXPECT_EQ(grid.TopRow(), 4);
+    EXPECT_EQ(form.ViewRect(), (TViewRect{60, 12, 89, 26}));
+    EXPECT_FALSE(SyncGridWithMiniMap(grid, &form, 20, 4, false));
+    EXPECT_TRUE(SyncGridWithMiniMap(grid, &form, 58, 19, false));
+    EXPECT_EQ(grid.LeftCol(), 50);
+    EXPECT_EQ(grid.TopRow(), 15);
+    EXPECT_EQ(form.ViewRect(), (TViewRect{150, 45, 179, 59}));
 }
