@@ -61,8 +61,10 @@ void TMiniMapBitmap::RebuildMiniMap(const TMapGrids& plots, int col, int row, in
             QRgb* block = pixels + static_cast<std::size_t>(r * CellPixels) * stride +
                           static_cast<std::size_t>(bandStart * CellPixels);
             for (int c = bandStart; c < bandEnd; ++c, block += CellPixels) {
+                // Reading the plots is what costs: the terrain of a plot a few rows on is fetched
+                // while this one is painted.
                 if (r + PrefetchRows < rows)
-                    __builtin_prefetch(GetPlotAt(plots, c, r + PrefetchRows));
+                    __builtin_prefetch(&GetPlotAt(plots, c, r + PrefetchRows)->TerrainType());
                 const QRgb colour = ColourOf(GetPlotAt(plots, c, r)->TerrainType());
                 for (int y = 0; y < CellPixels; ++y)
                     std::fill(block + y * stride, block + y * stride + CellPixels, colour);
