@@ -28,6 +28,8 @@ TMapGridView::TMapGridView(TPlotImageLists images, QWidget* parent)
     viewport()->setAutoFillBackground(false);
     horizontalScrollBar()->setSingleStep(1);
     verticalScrollBar()->setSingleStep(1);
+    horizontalScrollBar()->setAccessibleName("Map grid columns");
+    verticalScrollBar()->setAccessibleName("Map grid rows");
     UpdateScrollBars();
 }
 

@@ -297,3 +297,8 @@ TEST_F(MapGridViewTest, BlinkingMarkerFramesTheCurrentCell) {
     view.SetBlinkOn(true);
     EXPECT_EQ(Shown().pixel(cell.topLeft()), Lime);
 }
+
+TEST_F(MapGridViewTest, GridIsNamedForScreenReaders) {
+    EXPECT_EQ(view.accessibleName(), "Map grid");
+    EXPECT_FALSE(view.horizontalScrollBar()->accessibleName().isEmpty());
+}
