@@ -22,6 +22,7 @@ private:
     int Check(const QString& file);
     int Resave(const QString& in, const QString& out);
     int Values(const QString& key);
+    int Render(const QString& in, const QString& out);
 
     QCommandLineParser parser;
     QCommandLineOption gameDirOption;
@@ -30,5 +31,9 @@ private:
     QCommandLineOption valuesOption;
     QCommandLineOption balanceOption;
     QCommandLineOption validateOption;
+    QCommandLineOption renderOption;
+    QCommandLineOption zoomOption;
+    QCommandLineOption graphicOption;
+    QCommandLineOption gridOption;
     int exitCode = 0;
 };
