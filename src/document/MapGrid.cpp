@@ -394,6 +394,34 @@ void TMapGrids::SetHeight(int newHeight) {
     height = newHeight;
 }
 
+void TMapGrids::MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrapX, bool wrapY) {
+    if (newWidth < 0 || newHeight < 0)
+        throw OperationAborted("Negative map size " + IntToText(newWidth) + " x " + IntToText(newHeight));
+    // The old place of the plot that lands on `to`, or -1 where none does. Wrapping needs the axis
+    // to keep its size, so that every plot lands on one place.
+    auto source = [](long long to, long long shift, int size, int oldSize, bool wrap) {
+        long long from = to - shift;
+        if (wrap && size == oldSize && size > 0)
+            from = ((from % size) + size) % size;
+        return from >= 0 && from < oldSize ? static_cast<int>(from) : -1;
+    };
+    std::vector<TMapGrid> moved;
+    moved.reserve(static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight));
+    for (int x = 0; x < newWidth; ++x) {
+        const int fromX = source(x, dx, newWidth, width, wrapX);
+        for (int y = 0; y < newHeight; ++y) {
+            const int fromY = fromX < 0 ? -1 : source(y, dy, newHeight, height, wrapY);
+            TMapGrid& plot =
+                fromY < 0 ? moved.emplace_back() : moved.emplace_back(std::move(plots[Index(fromX, fromY)]));
+            plot.SetX(x);
+            plot.SetY(y);
+        }
+    }
+    plots = std::move(moved);
+    width = newWidth;
+    height = newHeight;
+}
+
 TMapGrid* TMapGrids::GetPlot(int x, int y) {
     if (x < 0 || y < 0 || x >= width || y >= height)
         return nullptr;
