@@ -34,6 +34,7 @@ TCommandLine::TCommandLine()
     parser.addOption(checkOption);
     parser.addOption(resaveOption);
     parser.addOption(valuesOption);
+    reshape.AddOptions(parser);
     parser.addPositionalArgument("FILE",
                                  "The map to open (.Civ4WorldBuilderSave, .CivWarlordsWBSave, "
                                  ".CivBeyondSwordWBSave).",
@@ -41,7 +42,13 @@ TCommandLine::TCommandLine()
 }
 
 bool TCommandLine::Parse(const QStringList& arguments) {
-    if (!parser.parse(arguments)) {
+    QStringList options = arguments;
+    if (const QString problem = reshape.TakeNumbers(options); !problem.isEmpty()) {
+        PrintError(problem);
+        exitCode = 1;
+        return false;
+    }
+    if (!parser.parse(options)) {
         PrintError(parser.errorText());
         exitCode = 2;
         return false;
@@ -57,6 +64,11 @@ bool TCommandLine::Parse(const QStringList& arguments) {
         exitCode = 0;
         return false;
     }
+    if (const QString misuse = reshape.Misuse(parser); !misuse.isEmpty()) {
+        PrintError(misuse);
+        exitCode = 2;
+        return false;
+    }
     const int files = static_cast<int>(Files().size());
     if ((parser.isSet(checkOption) && files != 1) || (parser.isSet(resaveOption) && files != 2) ||
         (parser.isSet(valuesOption) && files != 0) || (!IsHeadless() && files > 1)) {
@@ -70,7 +82,8 @@ bool TCommandLine::Parse(const QStringList& arguments) {
 }
 
 bool TCommandLine::IsHeadless() const {
-    return parser.isSet(checkOption) || parser.isSet(resaveOption) || parser.isSet(valuesOption);
+    return parser.isSet(checkOption) || parser.isSet(resaveOption) || parser.isSet(valuesOption) ||
+           reshape.IsSet(parser);
 }
 
 int TCommandLine::RunHeadless() {
@@ -78,6 +91,8 @@ int TCommandLine::RunHeadless() {
         return Values(parser.value(valuesOption));
     if (parser.isSet(checkOption))
         return Check(Files().at(0));
+    if (reshape.IsSet(parser))
+        return reshape.Run(parser, Files().at(0), Files().at(1));
     return Resave(Files().at(0), Files().at(1));
 }
 

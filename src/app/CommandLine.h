@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReshapeCommands.h"
+
 #include <QCommandLineParser>
 #include <QString>
 
@@ -28,5 +30,6 @@ private:
     QCommandLineOption checkOption;
     QCommandLineOption resaveOption;
     QCommandLineOption valuesOption;
+    TReshapeCommands reshape;
     int exitCode = 0;
 };
