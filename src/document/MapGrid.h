@@ -164,6 +164,12 @@ public:
     void MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrapX, bool wrapY);
 
 private:
+    // Moves every plot by (dx, dy) around a grid that keeps its size.
+    void RotatePlots(int dx, int dy);
+    // Keeps the plots of the rectangle from (left, bottom), of the new size.
+    void KeepRectangle(int left, int bottom, int newWidth, int newHeight);
+    // Sets every plot's X and Y to its place.
+    void NumberPlots();
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(x) * static_cast<std::size_t>(height) + static_cast<std::size_t>(y);
     }

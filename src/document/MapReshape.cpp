@@ -30,6 +30,12 @@ public:
         return Moved;
     }
     void Move(TMap& map) const { map.Grids().MovePlots(newWidth, newHeight, dx, dy, wrapX, wrapY); }
+    // Whether a plot of the old map can land outside the new one.
+    bool CanLeave() const {
+        const bool leavesX = !wrapX && (dx < 0 || static_cast<long long>(oldWidth) + dx > newWidth);
+        const bool leavesY = !wrapY && (dy < 0 || static_cast<long long>(oldHeight) + dy > newHeight);
+        return leavesX || leavesY;
+    }
     int NewWidth() const { return newWidth; }
     int NewHeight() const { return newHeight; }
 
@@ -146,7 +152,7 @@ TPlan MakePlan(const TMap& map, const TPlaceMap& place) {
         plan.starts.emplace_back(x, y);
     }
     const TMapGrids& grids = map.Grids();
-    for (int x = 0; x < grids.Width(); ++x)
+    for (int x = 0; x < grids.Width() && place.CanLeave(); ++x)
         for (int y = 0; y < grids.Height(); ++y) {
             int movedX = x, movedY = y;
             if (place.Apply(movedX, movedY) != TPlaceMap::Left)
