@@ -306,6 +306,10 @@ TReshapeResult ExtendMap(TMap& map, int left, int right, int bottom, int top, st
     CarryOut(map, place, plan);
     const std::string terrain = UpperCase(fillTerrain);
     const int plotType = PlotTypeOfTerrain(terrain);
+    // New plots are made as ocean already.
+    const TMapGrid blank;
+    if (terrain == blank.TerrainType() && plotType == blank.PlotType())
+        return plan.result;
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y) {
             const bool isNew = x < left || x >= left + oldWidth || y < bottom || y >= bottom + oldHeight;
