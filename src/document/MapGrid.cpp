@@ -456,6 +456,8 @@ void TMapGrids::NumberPlots() {
 }
 
 void TMapGrids::RotatePlots(int dx, int dy) {
+    if (plots.empty())
+        return;
     // In place: a new grid of a large map costs more in fresh memory than the moves themselves.
     const auto shiftX = static_cast<std::size_t>(((static_cast<long long>(dx) % width) + width) % width);
     const auto shiftY = static_cast<std::size_t>(((static_cast<long long>(dy) % height) + height) % height);

@@ -406,3 +406,36 @@ TEST(MapReshapeRealMaps, ExtendedAndCroppedBackTheyAreAsBeforeButForTheRiversOnT
         EXPECT_EQ(map.SaveToBytes(), expected.SaveToBytes());
     }
 }
+
+TEST(MapGrid, MovedPlotsOfAGridWithoutPlotsAreNewDefaultOnes) {
+    TMapGrids grids;
+    grids.SetWidth(0);
+    grids.SetHeight(3);
+    grids.MovePlots(0, 3, 0, 0, true, true);
+    grids.MovePlots(0, 3, 1, 1, true, true);
+    EXPECT_EQ(grids.Width(), 0);
+    grids.MovePlots(2, 3, 1, 0, true, false);
+    ASSERT_EQ(grids.Width(), 2);
+    for (int x = 0; x < 2; ++x)
+        for (int y = 0; y < 3; ++y) {
+            EXPECT_EQ(grids.GetPlot(x, y)->X(), x);
+            EXPECT_EQ(grids.GetPlot(x, y)->Y(), y);
+            EXPECT_EQ(grids.GetPlot(x, y)->TerrainType(), "TERRAIN_OCEAN");
+        }
+    EXPECT_THROW(grids.MovePlots(-1, 3, 0, 0, false, false), OperationAborted);
+    EXPECT_EQ(grids.Width(), 2);
+}
+
+TEST(MapGrid, PlotsMovedAcrossAWrapThatChangesSizeLeaveInsteadOfWrapping) {
+    TMapGrids grids;
+    grids.SetWidth(3);
+    for (int x = 0; x < 3; ++x)
+        grids.GetPlot(x, 0)->SetLandmark("P" + std::to_string(x));
+    // Wrapping keeps its meaning only on an axis that keeps its size.
+    grids.MovePlots(2, 1, 1, 0, true, false);
+    EXPECT_EQ(grids.GetPlot(0, 0)->Landmark(), "");
+    EXPECT_EQ(grids.GetPlot(1, 0)->Landmark(), "P0");
+    grids.MovePlots(2, 1, 1, 0, true, false);
+    EXPECT_EQ(grids.GetPlot(0, 0)->Landmark(), "P0");
+    EXPECT_EQ(grids.GetPlot(1, 0)->Landmark(), "");
+}
