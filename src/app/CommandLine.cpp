@@ -53,6 +53,7 @@ TCommandLine::TCommandLine()
     parser.addOption(zoomOption);
     parser.addOption(graphicOption);
     parser.addOption(gridOption);
+    reshape.AddOptions(parser);
     parser.addPositionalArgument("FILE",
                                  "The map to open (.Civ4WorldBuilderSave, .CivWarlordsWBSave, "
                                  ".CivBeyondSwordWBSave).",
@@ -60,7 +61,13 @@ TCommandLine::TCommandLine()
 }
 
 bool TCommandLine::Parse(const QStringList& arguments) {
-    if (!parser.parse(arguments)) {
+    QStringList options = arguments;
+    if (const QString problem = reshape.TakeNumbers(options); !problem.isEmpty()) {
+        PrintError(problem);
+        exitCode = 1;
+        return false;
+    }
+    if (!parser.parse(options)) {
         PrintError(parser.errorText());
         exitCode = 2;
         return false;
@@ -76,6 +83,11 @@ bool TCommandLine::Parse(const QStringList& arguments) {
         exitCode = 0;
         return false;
     }
+    if (const QString misuse = reshape.Misuse(parser); !misuse.isEmpty()) {
+        PrintError(misuse);
+        exitCode = 2;
+        return false;
+    }
     const int files = static_cast<int>(Files().size());
     if ((parser.isSet(checkOption) && files != 1) || (parser.isSet(validateOption) && files != 1) ||
         (parser.isSet(resaveOption) && files != 2) || (parser.isSet(renderOption) && files != 2) ||
@@ -84,7 +96,10 @@ bool TCommandLine::Parse(const QStringList& arguments) {
         PrintError(
             "Usage: tessel --check FILE | tessel --resave IN OUT | tessel --values KEY [--game-dir DIR] | "
             "tessel --validate FILE [--game-dir DIR] | tessel --balance FILE [--game-dir DIR] | "
-            "tessel --render FILE OUT.png [--zoom Z] [--graphic] [--grid] | tessel [--game-dir DIR] [FILE]");
+            "tessel --render FILE OUT.png [--zoom Z] [--graphic] [--grid] | tessel --crop X1 Y1 X2 Y2 IN OUT "
+            "| "
+            "tessel --extend L R B T [--fill TERRAIN] IN OUT | tessel --shift DX DY IN OUT | "
+            "tessel [--game-dir DIR] [FILE]");
         exitCode = 2;
         return false;
     }
@@ -93,7 +108,8 @@ bool TCommandLine::Parse(const QStringList& arguments) {
 
 bool TCommandLine::IsHeadless() const {
     return parser.isSet(checkOption) || parser.isSet(resaveOption) || parser.isSet(valuesOption) ||
-           parser.isSet(balanceOption) || parser.isSet(validateOption) || parser.isSet(renderOption);
+           parser.isSet(balanceOption) || parser.isSet(validateOption) || parser.isSet(renderOption) ||
+           reshape.IsSet(parser);
 }
 
 int TCommandLine::RunHeadless() {
@@ -109,6 +125,8 @@ int TCommandLine::RunHeadless() {
         return Check(Files().at(0));
     if (parser.isSet(renderOption))
         return Render(Files().at(0), Files().at(1));
+    if (reshape.IsSet(parser))
+        return reshape.Run(parser, Files().at(0), Files().at(1));
     return Resave(Files().at(0), Files().at(1));
 }
 

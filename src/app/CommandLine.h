@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReshapeCommands.h"
+
 #include <QCommandLineParser>
 #include <QString>
 
@@ -35,5 +37,6 @@ private:
     QCommandLineOption zoomOption;
     QCommandLineOption graphicOption;
     QCommandLineOption gridOption;
+    TReshapeCommands reshape;
     int exitCode = 0;
 };
