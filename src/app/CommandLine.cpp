@@ -5,6 +5,7 @@
 
 #include "MapContents.h"
 #include "MapReader.h"
+#include "RenderCommand.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -32,7 +33,13 @@ TCommandLine::TCommandLine()
                    "KEY"),
       balanceOption("balance", "Load FILE and print what the city radius of each start holds and yields."),
       validateOption("validate", "Check FILE against the game's rules: print every value the game does not "
-                                 "define and every team or player number that names no slot.") {
+                                 "define and every team or player number that names no slot."),
+
+      renderOption("render", "Paint the map of FILE into the PNG picture OUT, every display option on."),
+      zoomOption("zoom", "The side of a plot in the --render picture, 8 to 128 pixels (8 unless given).",
+                 "Z"),
+      graphicOption("graphic", "Paint the --render picture with the map's pictures, not its colours."),
+      gridOption("grid", "Draw the grid's lines in the --render picture.") {
     parser.setApplicationDescription("Tessel, a map editor for Civilization IV WorldBuilder saves.");
     parser.addHelpOption();
     parser.addVersionOption();
@@ -42,6 +49,11 @@ TCommandLine::TCommandLine()
     parser.addOption(valuesOption);
     parser.addOption(balanceOption);
     parser.addOption(validateOption);
+    parser.addOption(renderOption);
+    parser.addOption(zoomOption);
+    parser.addOption(graphicOption);
+    parser.addOption(gridOption);
+    reshape.AddOptions(parser);
     parser.addPositionalArgument("FILE",
                                  "The map to open (.Civ4WorldBuilderSave, .CivWarlordsWBSave, "
                                  ".CivBeyondSwordWBSave).",
@@ -49,7 +61,13 @@ TCommandLine::TCommandLine()
 }
 
 bool TCommandLine::Parse(const QStringList& arguments) {
-    if (!parser.parse(arguments)) {
+    QStringList options = arguments;
+    if (const QString problem = reshape.TakeNumbers(options); !problem.isEmpty()) {
+        PrintError(problem);
+        exitCode = 1;
+        return false;
+    }
+    if (!parser.parse(options)) {
         PrintError(parser.errorText());
         exitCode = 2;
         return false;
@@ -65,13 +83,22 @@ bool TCommandLine::Parse(const QStringList& arguments) {
         exitCode = 0;
         return false;
     }
+    if (const QString misuse = reshape.Misuse(parser); !misuse.isEmpty()) {
+        PrintError(misuse);
+        exitCode = 2;
+        return false;
+    }
     const int files = static_cast<int>(Files().size());
     if ((parser.isSet(checkOption) && files != 1) || (parser.isSet(validateOption) && files != 1) ||
-        (parser.isSet(resaveOption) && files != 2) || (parser.isSet(valuesOption) && files != 0) ||
-        (parser.isSet(balanceOption) && files != 1) || (!IsHeadless() && files > 1)) {
+        (parser.isSet(resaveOption) && files != 2) || (parser.isSet(renderOption) && files != 2) ||
+        (parser.isSet(valuesOption) && files != 0) || (parser.isSet(balanceOption) && files != 1) ||
+        (!IsHeadless() && files > 1)) {
         PrintError(
             "Usage: tessel --check FILE | tessel --resave IN OUT | tessel --values KEY [--game-dir DIR] | "
             "tessel --validate FILE [--game-dir DIR] | tessel --balance FILE [--game-dir DIR] | "
+            "tessel --render FILE OUT.png [--zoom Z] [--graphic] [--grid] | tessel --crop X1 Y1 X2 Y2 IN OUT "
+            "| "
+            "tessel --extend L R B T [--fill TERRAIN] IN OUT | tessel --shift DX DY IN OUT | "
             "tessel [--game-dir DIR] [FILE]");
         exitCode = 2;
         return false;
@@ -81,7 +108,8 @@ bool TCommandLine::Parse(const QStringList& arguments) {
 
 bool TCommandLine::IsHeadless() const {
     return parser.isSet(checkOption) || parser.isSet(resaveOption) || parser.isSet(valuesOption) ||
-           parser.isSet(balanceOption) || parser.isSet(validateOption);
+           parser.isSet(balanceOption) || parser.isSet(validateOption) || parser.isSet(renderOption) ||
+           reshape.IsSet(parser);
 }
 
 int TCommandLine::RunHeadless() {
@@ -95,6 +123,10 @@ int TCommandLine::RunHeadless() {
                                                                           : std::nullopt);
     if (parser.isSet(checkOption))
         return Check(Files().at(0));
+    if (parser.isSet(renderOption))
+        return Render(Files().at(0), Files().at(1));
+    if (reshape.IsSet(parser))
+        return reshape.Run(parser, Files().at(0), Files().at(1));
     return Resave(Files().at(0), Files().at(1));
 }
 
@@ -107,20 +139,26 @@ void ReportFailure(const TMap& map, const std::string& reason) {
         PrintError("tessel: " + QString::fromLocal8Bit(reason.c_str()));
 }
 
-} // namespace
-
-int TCommandLine::Check(const QString& file) {
-    TMap map;
+// Loads the file for a command that reads it; says why on stderr when it does not load.
+bool LoadForCommand(TMap& map, const QString& file) {
     std::string reason;
     try {
         map.LoadFromFile(LocalPath(file));
     } catch (const OperationAborted& abort) {
         reason = abort.what();
     }
-    if (!map.ErrorText().empty()) {
-        ReportFailure(map, reason);
+    if (map.ErrorText().empty())
+        return true;
+    ReportFailure(map, reason);
+    return false;
+}
+
+} // namespace
+
+int TCommandLine::Check(const QString& file) {
+    TMap map;
+    if (!LoadForCommand(map, file))
         return 1;
-    }
     std::printf("%s\n", TMapSummary::Of(map).ToText().c_str());
     return 0;
 }
@@ -139,6 +177,28 @@ int TCommandLine::Resave(const QString& in, const QString& out) {
         return 1;
     }
     return 0;
+}
+
+int TCommandLine::Render(const QString& in, const QString& out) {
+    TRenderRequest request;
+    request.out = out;
+    request.graphic = parser.isSet(graphicOption);
+    request.gridLines = parser.isSet(gridOption);
+    if (parser.isSet(zoomOption)) {
+        bool isNumber = false;
+        request.zoom = parser.value(zoomOption).toInt(&isNumber);
+        if (!isNumber || request.zoom < MinRenderZoom || request.zoom > MaxRenderZoom) {
+            PrintError(QString("The zoom \"%1\" is not a whole number from %2 to %3.")
+                           .arg(parser.value(zoomOption))
+                           .arg(MinRenderZoom)
+                           .arg(MaxRenderZoom));
+            return 2;
+        }
+    }
+    TMap map;
+    if (!LoadForCommand(map, in))
+        return 1;
+    return RenderMap(map, request);
 }
 
 int TCommandLine::Values(const QString& key) {

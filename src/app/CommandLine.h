@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReshapeCommands.h"
+
 #include <QCommandLineParser>
 #include <QString>
 
@@ -22,6 +24,7 @@ private:
     int Check(const QString& file);
     int Resave(const QString& in, const QString& out);
     int Values(const QString& key);
+    int Render(const QString& in, const QString& out);
 
     QCommandLineParser parser;
     QCommandLineOption gameDirOption;
@@ -30,5 +33,10 @@ private:
     QCommandLineOption valuesOption;
     QCommandLineOption balanceOption;
     QCommandLineOption validateOption;
+    QCommandLineOption renderOption;
+    QCommandLineOption zoomOption;
+    QCommandLineOption graphicOption;
+    QCommandLineOption gridOption;
+    TReshapeCommands reshape;
     int exitCode = 0;
 };

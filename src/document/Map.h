@@ -39,6 +39,8 @@ public:
     std::string SaveToBytes();
 
     const std::string& ErrorText() const { return errorText; }
+    // The most plots this document opens (MaxGridPlots unless made smaller).
+    long long MaxPlots() const { return maxPlots; }
     TGameData& Game() { return game; }
     TTeamDatas& Teams() { return teams; }
     TPlayerDatas& Players() { return players; }

@@ -10,6 +10,7 @@
 #include "Map.h"
 #include "MapData.h"
 #include "MapGrid.h"
+#include "MapReshape.h"
 #include "MapSummary.h"
 #include "PlayerData.h"
 #include "RecordText.h"

@@ -19,6 +19,12 @@ void TMapData::Clear() {
     kept.Clear();
 }
 
+void TMapData::SetKeptLines(const StringList& lines) {
+    kept.Clear();
+    for (const std::string& line : lines)
+        kept.Offer(line);
+}
+
 void TMapData::LoadFromStrings(const StringList& lines) {
     const auto views = ViewLines(lines);
     Read(TLineSpan(views), true);

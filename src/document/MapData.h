@@ -36,6 +36,8 @@ public:
     const std::string& SeaLevel() const { return seaLevel; }
     int NumPlotsWritten() const { return numPlotsWritten; }
     const StringList& KeptLines() const { return kept.Lines(); }
+    // Replaces the lines kept without being understood ("num signs written=" and the like).
+    void SetKeptLines(const StringList& lines);
 
     void SetGridWidth(int value) { gridWidth = value; }
     void SetGridHeight(int value) { gridHeight = value; }

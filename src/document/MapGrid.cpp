@@ -394,6 +394,85 @@ void TMapGrids::SetHeight(int newHeight) {
     height = newHeight;
 }
 
+void TMapGrids::MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrapX, bool wrapY) {
+    if (newWidth < 0 || newHeight < 0)
+        throw OperationAborted("Negative map size " + IntToText(newWidth) + " x " + IntToText(newHeight));
+    // Wrapping needs the axis to keep its size, so that every plot lands on one place.
+    wrapX = wrapX && newWidth == width && width > 0;
+    wrapY = wrapY && newHeight == height && height > 0;
+    if ((wrapX || dx == 0) && (wrapY || dy == 0) && newWidth == width && newHeight == height) {
+        RotatePlots(dx, dy);
+        return;
+    }
+    // A rectangle of the grid: each plot moves to an earlier place (or stays), so in place.
+    if (!wrapX && !wrapY && dx <= 0 && dy <= 0 && static_cast<long long>(newWidth) - dx <= width &&
+        static_cast<long long>(newHeight) - dy <= height) {
+        KeepRectangle(-dx, -dy, newWidth, newHeight);
+        return;
+    }
+    // The old place of the plot that lands on `to`, or -1 where none does.
+    auto source = [](long long to, long long shift, int size, int oldSize, bool wrap) {
+        long long from = to - shift;
+        if (wrap)
+            from = ((from % size) + size) % size;
+        return from >= 0 && from < oldSize ? static_cast<int>(from) : -1;
+    };
+    std::vector<TMapGrid> moved;
+    moved.reserve(static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight));
+    for (int x = 0; x < newWidth; ++x) {
+        const int fromX = source(x, dx, newWidth, width, wrapX);
+        for (int y = 0; y < newHeight; ++y) {
+            const int fromY = fromX < 0 ? -1 : source(y, dy, newHeight, height, wrapY);
+            TMapGrid& plot =
+                fromY < 0 ? moved.emplace_back() : moved.emplace_back(std::move(plots[Index(fromX, fromY)]));
+            plot.SetX(x);
+            plot.SetY(y);
+        }
+    }
+    plots = std::move(moved);
+    width = newWidth;
+    height = newHeight;
+}
+
+void TMapGrids::KeepRectangle(int left, int bottom, int newWidth, int newHeight) {
+    auto to = plots.begin();
+    for (int x = 0; x < newWidth; ++x) {
+        const auto column = plots.begin() + static_cast<std::ptrdiff_t>(Index(left + x, bottom));
+        // A plot moved onto itself would lose what it owns.
+        to = column == to ? to + newHeight : std::move(column, column + newHeight, to);
+    }
+    plots.erase(to, plots.end());
+    width = newWidth;
+    height = newHeight;
+    NumberPlots();
+}
+
+void TMapGrids::NumberPlots() {
+    const auto columnSize = static_cast<std::size_t>(height);
+    for (std::size_t i = 0; i < plots.size(); ++i) {
+        plots[i].SetX(static_cast<int>(i / columnSize));
+        plots[i].SetY(static_cast<int>(i % columnSize));
+    }
+}
+
+void TMapGrids::RotatePlots(int dx, int dy) {
+    if (plots.empty())
+        return;
+    // In place: a new grid of a large map costs more in fresh memory than the moves themselves.
+    const auto shiftX = static_cast<std::size_t>(((static_cast<long long>(dx) % width) + width) % width);
+    const auto shiftY = static_cast<std::size_t>(((static_cast<long long>(dy) % height) + height) % height);
+    const auto columnSize = static_cast<std::size_t>(height);
+    if (shiftX != 0)
+        std::rotate(plots.begin(), plots.end() - static_cast<std::ptrdiff_t>(shiftX * columnSize),
+                    plots.end());
+    if (shiftY != 0)
+        for (auto column = plots.begin(); column != plots.end();
+             column += static_cast<std::ptrdiff_t>(columnSize))
+            std::rotate(column, column + static_cast<std::ptrdiff_t>(columnSize - shiftY),
+                        column + static_cast<std::ptrdiff_t>(columnSize));
+    NumberPlots();
+}
+
 TMapGrid* TMapGrids::GetPlot(int x, int y) {
     if (x < 0 || y < 0 || x >= width || y >= height)
         return nullptr;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // One plot of the map: terrain, relief, feature, bonus, improvement, route, rivers, start mark,
@@ -155,8 +156,20 @@ public:
     void Write(TTextWriter& out) const;
     // The text after the last plot block (the sign section), kept as it was read.
     const StringList& TrailingLines() const { return trailing; }
+    void SetTrailingLines(StringList text) { trailing = std::move(text); }
+    // Makes the grid `newWidth` x `newHeight` and moves the plot at (x, y), with all it holds, to
+    // (x + dx, y + dy); on an axis that wraps and keeps its size the new place is taken modulo that size.
+    // Plots that land outside are freed; places no plot lands on get new default plots. Every plot's X and Y
+    // follow its place. Negative sizes are refused with OperationAborted and change nothing.
+    void MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrapX, bool wrapY);
 
 private:
+    // Moves every plot by (dx, dy) around a grid that keeps its size.
+    void RotatePlots(int dx, int dy);
+    // Keeps the plots of the rectangle from (left, bottom), of the new size.
+    void KeepRectangle(int left, int bottom, int newWidth, int newHeight);
+    // Sets every plot's X and Y to its place.
+    void NumberPlots();
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(x) * static_cast<std::size_t>(height) + static_cast<std::size_t>(y);
     }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // One player slot ("BeginPlayer" ... "EndPlayer"): team, leader and civilization texts, flag,
@@ -77,6 +78,8 @@ public:
     int StartingGold() const { return startingGold; }
     int StartingX() const { return startingX; }
     int StartingY() const { return startingY; }
+    void SetStartingX(int value) { startingX = value; }
+    void SetStartingY(int value) { startingY = value; }
     const std::string& StateReligion() const { return stateReligion; }
     const std::string& StartingEra() const { return startingEra; }
     // The civic chosen for option i of CivicOptions.
@@ -121,6 +124,7 @@ public:
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
     const StringList& ExtraBlocks() const { return extraBlocks; }
+    void SetExtraBlocks(StringList blocks) { extraBlocks = std::move(blocks); }
 
 private:
     int loadedCount = 0;

@@ -13,13 +13,15 @@
 TEditorWindows::TEditorWindows(const QString& gameDir) {
     mainForm = std::make_unique<TMainForm>(gameDir);
     MainForm = mainForm.get();
-    OptionsForm = new TOptionsForm(MainForm);
+    OptionsForm = new TOptionsForm(MainForm->ImageList("ImageListToolBar"),
+                                   MainForm->ImageList("ImageListYesNo"), MainForm);
     UCForm = new TUCForm(MainForm);
-    MiniMapForm = new TMiniMapForm(MainForm);
+    MiniMapForm = new TMiniMapForm(MainForm->MiniMapBitmap(), MainForm);
     NewMapForm = new TNewMapForm(MainForm);
     AboutForm = new TAboutForm(MainForm->Utils(), MainForm);
     DockForm = new TDockForm(MainForm);
     MVForm = new TMVForm(MainForm->ImageList("ImageListToolBar"), MainForm);
+    MainForm->WindowsCreated();
 }
 
 TEditorWindows::~TEditorWindows() {

@@ -6,6 +6,7 @@
 #include "BusyCursor.h"
 #include "Dialogs.h"
 #include "MapContents.h"
+#include "MapGridView.h"
 #include "MapReader.h"
 #include "PickProtocol.h"
 #include "PropertySheet.h"
@@ -49,7 +50,7 @@ bool TMainForm::VLEValidate(int /*row*/, const QString& key, const QString& valu
         change.apply = [rows](TMap& document) { document.MapData().ApplyEditorLines(rows); };
         break;
     default: {
-        const TMapGrid* plot = GetPlotAt(gridCol, gridRow);
+        const TMapGrid* plot = GetPlotAt(GridCol(), GridRow());
         if (plot == nullptr)
             return true;
         const int x = plot->X(), y = plot->Y();
@@ -71,11 +72,16 @@ bool TMainForm::ChangeDocument(const TDocumentChange& change) {
         return false;
     }
     if (change.scope.kind == TChangeScope::TKind::Plots) {
+        // The changed plots show at once, on the grid and on the mini-map.
         const QRect& plots = change.scope.plots;
         const int height = map->Grids().Height();
-        for (int y = plots.top(); y <= plots.bottom(); ++y)
-            for (int x = plots.left(); x <= plots.right(); ++x)
-                RebuildMiniMap(x, height - 1 - y);
+        for (int y = plots.top(); y <= plots.bottom(); ++y) {
+            for (int x = plots.left(); x <= plots.right(); ++x) {
+                PaintMiniMapCell(x, height - 1 - y);
+                drawGrid->RepaintCell(x, height - 1 - y);
+            }
+        }
+        SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
     }
     return true;
 }
@@ -108,14 +114,14 @@ QStringList TMainForm::VLEGetPickList(const QString& key) {
 
 void TMainForm::VLEEditButtonClick(int row) {
     const QString key = vle->Key(row);
-    TMapGrid* plot = GetPlotAt(gridCol, gridRow);
+    TMapGrid* plot = GetPlotAt(GridCol(), GridRow());
     const bool units = key.compare("Units", Qt::CaseInsensitive) == 0;
     if (units || key.compare("City", Qt::CaseInsensitive) == 0) {
         if (plot == nullptr || UCForm == nullptr)
             return;
         UCForm->SetPlot(plot, units);
         UCForm->exec();
-        plot = GetPlotAt(gridCol, gridRow);
+        plot = GetPlotAt(GridCol(), GridRow());
         if (plot == nullptr)
             return;
         for (const std::string& line : plot->GetEditorLines()) {

@@ -4,8 +4,10 @@
 #include "Dialogs.h"
 #include "ImageList.h"
 #include "MapContents.h"
+#include "MapGridView.h"
 #include "MapReader.h"
 #include "MapUtils.h"
+#include "MiniMapBitmap.h"
 #include "PropertySheet.h"
 #include "Recovery.h"
 #include "SheetText.h"
@@ -94,7 +96,7 @@ void TMainForm::FormCreate(const QString& gameDir) {
     recoveryTimer = new QTimer(this);
     recoveryTimer->setInterval(2 * 60 * 1000);
     connect(recoveryTimer, &QTimer::timeout, this, &TMainForm::WriteRecovery);
-    miniMapBitmap = QImage();
+    miniMapBitmap = std::make_unique<TMiniMapBitmap>();
     setWindowTitle(Title);
 
     CreateProgramToolBar();
@@ -104,6 +106,7 @@ void TMainForm::FormCreate(const QString& gameDir) {
     FindGameFolder(gameDir);
     tbGridSize->setToolTip(QString::number(tbGridSize->value()));
     blinkOn = modified = updating = false;
+    RebuildMiniMap(-1, -1);
     setAcceptDrops(true);
     RestoreSettings();
 }
@@ -250,82 +253,6 @@ void TMainForm::CreateTabsAndPanels() {
     setCentralWidget(central);
 }
 
-void TMainForm::CreateMapPanel() {
-    panelMapGrids = new QWidget(panelDock);
-    panelMapGrids->setObjectName("PanelMapGrids");
-    auto* layout = new QVBoxLayout(panelMapGrids);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    tbMap = new QToolBar(panelMapGrids);
-    tbMap->setObjectName("TBMap");
-    tbMap->setAccessibleName("Map tool bar");
-    tbMap->setIconSize(QSize(16, 16));
-    tbMap->setMovable(false);
-    const TImageList& images = ImageList("ImageListToolBar");
-    auto addButton = [&](const QString& hint, int image, bool toggle) {
-        QAction* action = tbMap->addAction(IconOf(images, image), hint);
-        action->setToolTip(hint);
-        action->setCheckable(toggle);
-        QWidget* button = tbMap->widgetForAction(action);
-        button->setFixedSize(24, 24);
-        button->setAccessibleName(hint);
-        return action;
-    };
-    QAction* zoomOut = addButton("Zoom out", 0, false);
-    tbGridSize = new QSlider(Qt::Horizontal, tbMap);
-    tbGridSize->setObjectName("TBGridSize");
-    tbGridSize->setAccessibleName("Zoom");
-    tbGridSize->setFixedWidth(150);
-    tbGridSize->setRange(8, 128);
-    tbGridSize->setSingleStep(4);
-    tbGridSize->setPageStep(4);
-    tbGridSize->setTickInterval(4);
-    tbGridSize->setTickPosition(QSlider::NoTicks);
-    tbGridSize->setValue(32);
-    tbMap->addWidget(tbGridSize);
-    QAction* zoomIn = addButton("Zoom in", 1, false);
-    tbMap->addSeparator();
-    QAction* emptyMap = addButton("Build a new map", 2, false);
-    emptyMap->setObjectName("BtnEmptyMap");
-    addButton("Display options", 17, true)->setObjectName("BtnOptions");
-    addButton("Graphic mode", 4, true)->setObjectName("BtnGraphicMode");
-    QAction* gridLines = addButton("Grid Lines", 3, true);
-    gridLines->setObjectName("BtnShowGridLine");
-    gridLines->setChecked(true);
-    tbMap->addSeparator();
-    addButton("Mini map", 15, true)->setObjectName("BtnShowMiniMap");
-    addButton("Show map in another window", 16, true)->setObjectName("BtnDock");
-    connect(zoomOut, &QAction::triggered, this, &TMainForm::BtnZoomOutClick);
-    connect(zoomIn, &QAction::triggered, this, &TMainForm::BtnZoomInClick);
-    connect(emptyMap, &QAction::triggered, this, &TMainForm::BtnEmptyMapClick);
-    connect(tbGridSize, &QSlider::valueChanged, this, &TMainForm::TBGridSizeChange);
-    layout->addWidget(tbMap);
-
-    auto* gridArea = new QWidget(panelMapGrids);
-    gridArea->setObjectName("DrawGrid");
-    gridArea->setAccessibleName("Map grid");
-    layout->addWidget(gridArea, 1);
-}
-
-void TMainForm::TBGridSizeChange(int value) {
-    // The track bar moves in steps of 4 from 8.
-    const int snapped = 8 + (value - 8 + 2) / 4 * 4;
-    if (snapped != value) {
-        tbGridSize->setValue(snapped);
-        return;
-    }
-    tbGridSize->setToolTip(QString::number(value));
-}
-
-void TMainForm::BtnZoomOutClick() {
-    tbGridSize->setValue(tbGridSize->value() - tbGridSize->tickInterval());
-}
-
-void TMainForm::BtnZoomInClick() {
-    tbGridSize->setValue(tbGridSize->value() + tbGridSize->tickInterval());
-}
-
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shown) {
@@ -391,7 +318,7 @@ const StringList& TMainForm::SectionRows() const {
     case TabWorld:
         return map->MapData().GetEditorLines();
     default:
-        if (TMapGrid* plot = GetPlotAt(gridCol, gridRow))
+        if (TMapGrid* plot = GetPlotAt(GridCol(), GridRow()))
             return plot->GetEditorLines();
         return none;
     }
@@ -433,7 +360,13 @@ void TMainForm::RefreshSheet() {
     }
     const bool mapTab = tab == TabMap;
     panelDock->setVisible(mapTab && (DockForm == nullptr || !DockForm->isVisible()));
+    if (mapTab)
+        drawGrid->viewport()->update();
     FillSheet(*vle, SectionRows());
+    if (mapTab)
+        cellRectTimer->start();
+    else
+        cellRectTimer->stop();
     updating = false;
     UpdateStatusBar(-1, -1);
     busyCursor->Idle();
@@ -443,26 +376,8 @@ void TMainForm::UpdateStatusBar(int col, int row) {
     statusPanels[0]->setText("Ready...");
     statusPanels[1]->setText(
         QString("Size = (%1 x %2)").arg(map->Grids().Width()).arg(map->Grids().Height()));
-    statusPanels[2]->setText(QString("(%1, %2)").arg(col < 0 ? gridCol : col).arg(row < 0 ? gridRow : row));
-}
-
-TMapGrid* TMainForm::GetPlotAt(int col, int row) const {
-    const TMapGrids& grids = map->Grids();
-    if (col < 0 || row < 0 || col >= grids.Width() || row >= grids.Height())
-        return nullptr;
-    return map->Grids().GetPlot(col, grids.Height() - 1 - row);
-}
-
-void TMainForm::ResetGridSize() {
-    gridColCount = map->Grids().Width();
-    gridRowCount = map->Grids().Height();
-    gridCol = gridRow = 0;
-}
-
-void TMainForm::RebuildMiniMap(int col, int row) {
-    // The picture comes with the map grid's painting.
-    (void)col;
-    (void)row;
+    statusPanels[2]->setText(
+        QString("(%1, %2)").arg(col < 0 ? GridCol() : col).arg(row < 0 ? GridRow() : row));
 }
 
 bool TMainForm::FormCloseQuery() {

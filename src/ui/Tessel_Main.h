@@ -8,7 +8,6 @@
 #include "DocumentChange.h"
 #include "LineCodec.h"
 
-#include <QImage>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -32,6 +31,8 @@ class TImageList;
 class TMap;
 class TMapDataReader;
 class TMapGrid;
+class TMapGridView;
+class TMiniMapBitmap;
 class TMapUtils;
 class TPropertySheet;
 class TRecovery;
@@ -109,16 +110,31 @@ public:
     // The one way into the document: false when the document refused the change.
     bool ChangeDocument(const TDocumentChange& change);
 
+    // The map of the "Map" tab.
     // The plot under grid column col and row row (row 0 is the map's largest y), or null.
     TMapGrid* GetPlotAt(int col, int row) const;
-    int GridCol() const { return gridCol; }
-    int GridRow() const { return gridRow; }
-    int GridColCount() const { return gridColCount; }
-    int GridRowCount() const { return gridRowCount; }
+    int GridCol() const;
+    int GridRow() const;
     // Takes the plot grid's size and puts the current cell at its top-left corner.
     void ResetGridSize();
+    bool DrawGridSelectCell(int col, int row);
+    void DrawGridTopLeftChanged();
+    void PanelMapGridsResize();
+    void TBGridSizeChange(int value);
+    void BtnZoomOutClick();
+    void BtnZoomInClick();
+    void BtnShowGridLineClick(bool down);
+    void BtnGraphicModeClick(bool down);
+    void BtnShowMiniMapClick(bool down);
+    void BtnDockClick(bool down);
+    void BtnOptionsClick(bool down);
+    void CellRectTimerTimer();
+    void PaintMiniMapCell(int col, int row);
     void RebuildMiniMap(int col, int row);
-    const QImage& MiniMapBitmap() const { return miniMapBitmap; }
+    bool SyncMiniMapView(int leftCol, int topRow, bool force);
+    const TMiniMapBitmap& MiniMapBitmap() const { return *miniMapBitmap; }
+    // Ties the windows made after this one to it: their buttons, the options the grid paints with.
+    void WindowsCreated();
 
     TMap& Map() const { return *map; }
     TMapDataReader& Catalogue() const { return *catalogue; }
@@ -148,6 +164,9 @@ public:
     QToolBar* ToolBarProgMain() const { return toolBarProgMain; }
     QToolBar* TBMap() const { return tbMap; }
     QSlider* TBGridSize() const { return tbGridSize; }
+    TMapGridView* DrawGrid() const { return drawGrid; }
+    QAction* MapButton(const char* name) const;
+    QTimer* CellRectTimer() const { return cellRectTimer; }
     const TImageList& ImageList(const char* name) const;
 
 protected:
@@ -174,9 +193,9 @@ private:
     void AddRecentMap(const QString& path);
     void FillRecentMenu();
     void ShowError(const QString& text);
-    void TBGridSizeChange(int value);
-    void BtnZoomOutClick();
-    void BtnZoomInClick();
+    QAction* AddMapButton(const QString& hint, int image, bool toggle, const char* name);
+    // Sets a toggle button without running its handler.
+    void SetButtonDown(const char* name, bool down);
 
     std::unique_ptr<TDialogs> dialogs;
     std::unique_ptr<TMap> map;
@@ -187,7 +206,7 @@ private:
     QMenu* recentMenu = nullptr;
     QStringList recentMaps;
     TBusyCursor* busyCursor = nullptr;
-    QImage miniMapBitmap;
+    std::unique_ptr<TMiniMapBitmap> miniMapBitmap;
 
     QString fileName;
     QString installDir, publicMapsDir;
@@ -198,7 +217,6 @@ private:
     bool shown = false;
     // The tab, team, player and plot whose rows the sheet shows: a row is written back there.
     int sheetTab = TabRule;
-    int gridCol = 0, gridRow = 0, gridColCount = 1, gridRowCount = 1;
 
     QToolBar* toolBarProgMain = nullptr;
     QAction* btnProgNew = nullptr;
@@ -218,6 +236,8 @@ private:
     TPropertySheet* vle = nullptr;
     QToolBar* tbMap = nullptr;
     QSlider* tbGridSize = nullptr;
+    TMapGridView* drawGrid = nullptr;
+    QTimer* cellRectTimer = nullptr;
 };
 
 extern TMainForm* MainForm;

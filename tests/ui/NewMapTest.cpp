@@ -4,6 +4,8 @@
 #include "EditorFixture.h"
 
 #include "MapContents.h"
+#include "MapGridView.h"
+#include "MiniMapBitmap.h"
 #include "Tessel_NewMap.h"
 
 #include <QAction>
@@ -61,7 +63,8 @@ TEST_F(NewMapTest, NewOnAModifiedMapAnsweredCancelKeepsItAndNoDiscardsIt) {
     EXPECT_EQ(MainForm->Map().Grids().Width(), 1);
     EXPECT_EQ(MainForm->Map().Grids().Height(), 1);
     EXPECT_EQ(MainForm->Map().MapData().GridWidth(), 1);
-    EXPECT_EQ(MainForm->GridColCount(), 1);
+    EXPECT_EQ(MainForm->DrawGrid()->ColCount(), 1);
+    EXPECT_EQ(MainForm->MiniMapBitmap().Image().size(), QSize(3, 3)); // the mini-map shows the one plot
     EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 0);
     EXPECT_EQ(MainForm->windowTitle(), "QuarraMapEditor V2");
     EXPECT_TRUE(MainForm->FileName().isEmpty());
@@ -84,8 +87,9 @@ TEST_F(NewMapTest, BuildingASixteenBySixteenMapGivesEmptyPlotsAndMarksItModified
     EXPECT_EQ(grids.GetPlot(15, 15)->Y(), 15);
     EXPECT_EQ(grids.GetPlot(7, 3)->TerrainType(), "TERRAIN_OCEAN");
     EXPECT_EQ(UnitsAndCities(), 0);
-    EXPECT_EQ(MainForm->GridColCount(), 16);
-    EXPECT_EQ(MainForm->GridRowCount(), 16);
+    EXPECT_EQ(MainForm->DrawGrid()->ColCount(), 16);
+    EXPECT_EQ(MainForm->DrawGrid()->RowCount(), 16);
+    EXPECT_EQ(MainForm->MiniMapBitmap().Image().size(), QSize(48, 48));
     EXPECT_EQ(MainForm->StatusPanel(1)->text(), "Size = (16 x 16)");
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("Units")), "[ 0 Units ]");
     EXPECT_TRUE(MainForm->Modified());

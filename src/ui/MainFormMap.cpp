@@ -1,0 +1,255 @@
+// The main window's map: the grid of the "Map" tab with its tool bar, zoom and blinking current
+// cell, the mini-map picture, and the display options, mini-map and detached windows it shows.
+
+#include "Tessel_Main.h"
+
+#include "BusyCursor.h"
+#include "ImageList.h"
+#include "MapContents.h"
+#include "MapGridView.h"
+#include "MiniMapBitmap.h"
+#include "PropertySheet.h"
+#include "Tessel_DockForm.h"
+#include "Tessel_MiniMap.h"
+#include "Tessel_Options.h"
+
+#include <QAction>
+#include <QSlider>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+QAction* TMainForm::AddMapButton(const QString& hint, int image, bool toggle, const char* name) {
+    QAction* action =
+        tbMap->addAction(QIcon(QPixmap::fromImage(ImageList("ImageListToolBar").Image(image))), hint);
+    action->setObjectName(name);
+    action->setToolTip(hint);
+    action->setCheckable(toggle);
+    QWidget* button = tbMap->widgetForAction(action);
+    button->setFixedSize(24, 24);
+    button->setAccessibleName(hint);
+    return action;
+}
+
+QAction* TMainForm::MapButton(const char* name) const {
+    return tbMap->findChild<QAction*>(name);
+}
+
+void TMainForm::SetButtonDown(const char* name, bool down) {
+    QAction* action = MapButton(name);
+    const QSignalBlocker blocker(action);
+    action->setChecked(down);
+}
+
+void TMainForm::CreateMapPanel() {
+    panelMapGrids = new QWidget(panelDock);
+    panelMapGrids->setObjectName("PanelMapGrids");
+    auto* layout = new QVBoxLayout(panelMapGrids);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    tbMap = new QToolBar(panelMapGrids);
+    tbMap->setObjectName("TBMap");
+    tbMap->setAccessibleName("Map tool bar");
+    tbMap->setIconSize(QSize(16, 16));
+    tbMap->setMovable(false);
+    QAction* zoomOut = AddMapButton("Zoom out", 0, false, "BtnZoomOut");
+    tbGridSize = new QSlider(Qt::Horizontal, tbMap);
+    tbGridSize->setObjectName("TBGridSize");
+    tbGridSize->setAccessibleName("Zoom");
+    tbGridSize->setFixedWidth(150);
+    tbGridSize->setRange(TMapGridView::MinZoom, TMapGridView::MaxZoom);
+    tbGridSize->setSingleStep(TMapGridView::ZoomStep);
+    tbGridSize->setPageStep(TMapGridView::ZoomStep);
+    tbGridSize->setTickInterval(TMapGridView::ZoomStep);
+    tbGridSize->setTickPosition(QSlider::NoTicks);
+    tbGridSize->setValue(32);
+    tbMap->addWidget(tbGridSize);
+    QAction* zoomIn = AddMapButton("Zoom in", 1, false, "BtnZoomIn");
+    tbMap->addSeparator();
+    QAction* emptyMap = AddMapButton("Build a new map", 2, false, "BtnEmptyMap");
+    QAction* options = AddMapButton("Display options", 17, true, "BtnOptions");
+    QAction* graphic = AddMapButton("Graphic mode", 4, true, "BtnGraphicMode");
+    QAction* gridLines = AddMapButton("Grid Lines", 3, true, "BtnShowGridLine");
+    gridLines->setChecked(true);
+    tbMap->addSeparator();
+    QAction* miniMap = AddMapButton("Mini map", 15, true, "BtnShowMiniMap");
+    QAction* dock = AddMapButton("Show map in another window", 16, true, "BtnDock");
+    connect(zoomOut, &QAction::triggered, this, &TMainForm::BtnZoomOutClick);
+    connect(zoomIn, &QAction::triggered, this, &TMainForm::BtnZoomInClick);
+    connect(emptyMap, &QAction::triggered, this, &TMainForm::BtnEmptyMapClick);
+    connect(tbGridSize, &QSlider::valueChanged, this, &TMainForm::TBGridSizeChange);
+    connect(options, &QAction::toggled, this, &TMainForm::BtnOptionsClick);
+    connect(graphic, &QAction::toggled, this, &TMainForm::BtnGraphicModeClick);
+    connect(gridLines, &QAction::toggled, this, &TMainForm::BtnShowGridLineClick);
+    connect(miniMap, &QAction::toggled, this, &TMainForm::BtnShowMiniMapClick);
+    connect(dock, &QAction::toggled, this, &TMainForm::BtnDockClick);
+    layout->addWidget(tbMap);
+
+    drawGrid =
+        new TMapGridView(TPlotImageLists{ImageList("ImageListTerrain"), ImageList("ImageListBonus"),
+                                         ImageList("ImageListUnitCity"), ImageList("ImageListRiverRoute")},
+                         panelMapGrids);
+    drawGrid->setObjectName("DrawGrid");
+    drawGrid->SetZoom(tbGridSize->value());
+    drawGrid->SetGridLines(true);
+    drawGrid->SetPlots(&map->Grids());
+    drawGrid->SetGridSize(map->Grids().Width(), map->Grids().Height());
+    drawGrid->SetSelectCellHandler([this](int col, int row) { return DrawGridSelectCell(col, row); });
+    connect(drawGrid, &TMapGridView::TopLeftChanged, this, &TMainForm::DrawGridTopLeftChanged);
+    connect(drawGrid, &TMapGridView::ViewportResized, this, &TMainForm::PanelMapGridsResize);
+    connect(drawGrid, &TMapGridView::ZoomChanged, tbGridSize, &QSlider::setValue);
+    layout->addWidget(drawGrid, 1);
+
+    cellRectTimer = new QTimer(this);
+    cellRectTimer->setObjectName("CellRectTimer");
+    cellRectTimer->setInterval(750);
+    connect(cellRectTimer, &QTimer::timeout, this, &TMainForm::CellRectTimerTimer);
+}
+
+void TMainForm::WindowsCreated() {
+    drawGrid->Painter().SetOptions(&OptionsForm->Options());
+    connect(OptionsForm, &TOptionsForm::RepaintRequested, this, [this] {
+        if (panelMapGrids->isVisible())
+            drawGrid->viewport()->update();
+    });
+    connect(OptionsForm, &TOptionsForm::Closed, this, [this] { SetButtonDown("BtnOptions", false); });
+
+    TMiniMapHost host;
+    host.syncMiniMapView = [this](int leftCol, int topRow, bool force) {
+        return SyncMiniMapView(leftCol, topRow, force);
+    };
+    host.colCount = [this] { return drawGrid->ColCount(); };
+    host.rowCount = [this] { return drawGrid->RowCount(); };
+    host.leftCol = [this] { return drawGrid->LeftCol(); };
+    host.topRow = [this] { return drawGrid->TopRow(); };
+    MiniMapForm->SetHost(std::move(host));
+    connect(MiniMapForm, &TMiniMapForm::Closed, this, [this] { SetButtonDown("BtnShowMiniMap", false); });
+
+    DockForm->SetPanel(panelMapGrids);
+    connect(DockForm, &TDockForm::Shown, this, [this] {
+        SetButtonDown("BtnDock", true);
+        panelDock->hide();
+    });
+    connect(DockForm, &TDockForm::Closed, this, [this] {
+        SetButtonDown("BtnDock", false);
+        panelDock->setVisible(tcMain->currentIndex() == TabMap);
+    });
+}
+
+TMapGrid* TMainForm::GetPlotAt(int col, int row) const {
+    const TMapGrids& grids = map->Grids();
+    if (col < 0 || row < 0 || col >= grids.Width() || row >= grids.Height())
+        return nullptr;
+    return map->Grids().GetPlot(col, grids.Height() - 1 - row);
+}
+
+int TMainForm::GridCol() const {
+    return drawGrid->Col();
+}
+
+int TMainForm::GridRow() const {
+    return drawGrid->Row();
+}
+
+void TMainForm::ResetGridSize() {
+    drawGrid->SetPlots(&map->Grids());
+    drawGrid->SetGridSize(map->Grids().Width(), map->Grids().Height());
+    drawGrid->SetCurrentCell(0, 0);
+    drawGrid->SetTopLeft(0, 0);
+}
+
+bool TMainForm::DrawGridSelectCell(int col, int row) {
+    busyCursor->Busy();
+    // The row being edited goes into the plot being left; a refused row keeps the cell.
+    if (!CommitCurrentRow()) {
+        busyCursor->Idle();
+        return false;
+    }
+    updating = true;
+    TMapGrid* plot = GetPlotAt(col, row);
+    FillSheet(*vle, plot != nullptr ? plot->GetEditorLines() : StringList());
+    updating = false;
+    UpdateStatusBar(col, row);
+    busyCursor->Idle();
+    return true;
+}
+
+void TMainForm::DrawGridTopLeftChanged() {
+    SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
+}
+
+void TMainForm::PanelMapGridsResize() {
+    SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
+}
+
+void TMainForm::TBGridSizeChange(int value) {
+    // The track bar moves in steps of 4 from 8.
+    const int snapped = TMapGridView::MinZoom + (value - TMapGridView::MinZoom + TMapGridView::ZoomStep / 2) /
+                                                    TMapGridView::ZoomStep * TMapGridView::ZoomStep;
+    if (snapped != value) {
+        tbGridSize->setValue(snapped);
+        return;
+    }
+    if (drawGrid->Zoom() != value)
+        drawGrid->SetZoom(value);
+    SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
+    tbGridSize->setToolTip(QString::number(value));
+}
+
+void TMainForm::BtnZoomOutClick() {
+    tbGridSize->setValue(tbGridSize->value() - tbGridSize->tickInterval());
+}
+
+void TMainForm::BtnZoomInClick() {
+    tbGridSize->setValue(tbGridSize->value() + tbGridSize->tickInterval());
+}
+
+void TMainForm::BtnShowGridLineClick(bool down) {
+    drawGrid->SetGridLines(down);
+}
+
+void TMainForm::BtnGraphicModeClick(bool down) {
+    drawGrid->SetGraphicMode(down);
+}
+
+void TMainForm::BtnShowMiniMapClick(bool down) {
+    if (down)
+        MiniMapForm->show();
+    else
+        MiniMapForm->close();
+}
+
+void TMainForm::BtnDockClick(bool down) {
+    if (down)
+        DockForm->show();
+    else
+        DockForm->close();
+}
+
+void TMainForm::BtnOptionsClick(bool down) {
+    if (down)
+        OptionsForm->show();
+    else
+        OptionsForm->close();
+}
+
+void TMainForm::CellRectTimerTimer() {
+    if (!panelMapGrids->isVisible())
+        return;
+    blinkOn = !blinkOn;
+    drawGrid->SetBlinkOn(blinkOn);
+}
+
+void TMainForm::PaintMiniMapCell(int col, int row) {
+    miniMapBitmap->PaintMiniMapCell(map->Grids(), col, row);
+}
+
+void TMainForm::RebuildMiniMap(int col, int row) {
+    miniMapBitmap->RebuildMiniMap(map->Grids(), col, row, drawGrid->ColCount(), drawGrid->RowCount());
+    SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
+}
+
+bool TMainForm::SyncMiniMapView(int leftCol, int topRow, bool force) {
+    return SyncGridWithMiniMap(*drawGrid, MiniMapForm, leftCol, topRow, force);
+}
