@@ -15,7 +15,7 @@ TEST(CityType, AHolyCityReligionFollowsItsReligionLine) {
                                "\t\tHolyCityReligionType=RELIGION_C\n\t\tHolyCityReligionType=RELIGION_B"));
     const StringList& lines = city.SaveToStrings();
     EXPECT_EQ(lines,
-              Lines("\tBeginCity\n\t\tCityOwner=0\n\t\tCityName=Noname\n\t\tCityPopulation=1\n"
+              Lines("\tBeginCity\n\t\tCityOwner=0\n"
                     "\t\tReligionType=RELIGION_A\n\t\tReligionType=RELIGION_B\n"
                     "\t\tHolyCityReligionType=RELIGION_B\n\t\tHolyCityReligionType=RELIGION_C\n\tEndCity"));
     EXPECT_EQ(city.HolyCityReligionTypes(), (StringList{"RELIGION_C", "RELIGION_B"}));
@@ -25,9 +25,8 @@ TEST(CityType, OnlyTheCurrentProductionKindIsWritten) {
     TCityType city;
     city.LoadFromStrings(Lines("CityOwner=1\nProductionUnit=unit_x\nProductionBuilding=building_y"));
     EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Building);
-    const StringList& lines = city.SaveToStrings();
-    EXPECT_EQ(lines[4], "\t\tProductionBuilding=BUILDING_Y");
-    EXPECT_EQ(lines.size(), 6u);
+    EXPECT_EQ(city.SaveToStrings(),
+              Lines("\tBeginCity\n\t\tCityOwner=1\n\t\tProductionBuilding=BUILDING_Y\n\tEndCity"));
 
     city.ApplyEditorLines({"ProductionUnit=UNIT_X"});
     EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Building);
@@ -35,7 +34,7 @@ TEST(CityType, OnlyTheCurrentProductionKindIsWritten) {
     EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Unit);
 }
 
-TEST(CityType, CultureIsReadPerPlayerSlot) {
+TEST(CityType, CultureIsReadPerPlayerSlotAndWrittenAsTheFileWroteIt) {
     TCityType city;
     city.LoadFromStrings(Lines("\t\tCityOwner=2\n\t\tPlayer3Culture=250\n\t\tPlayer5Culture=9\n"
                                "\t\tPlayer5Culture=0\n\t\tPlayer20Culture=5\n\t\tCityCulture=40"));
@@ -43,9 +42,15 @@ TEST(CityType, CultureIsReadPerPlayerSlot) {
     EXPECT_EQ(city.GetCulture(5), -1);
     EXPECT_EQ(city.GetCulture(2), 40);
     EXPECT_EQ(city.GetCulture(18), -1);
+    // The owner's culture keeps its "CityCulture=" line, and a culture of 0 keeps its line too.
+    EXPECT_EQ(city.SaveToStrings(),
+              Lines("\tBeginCity\n\t\tCityOwner=2\n\t\tCityCulture=40\n\t\tPlayer3Culture=250\n"
+                    "\t\tPlayer5Culture=0\n\t\tPlayer20Culture=5\n\tEndCity"));
+
+    // Owned by another player, the culture read as the owner's is written under its slot.
+    city.ApplyEditorLines({"CityOwner=4"});
     const StringList& lines = city.SaveToStrings();
-    EXPECT_EQ(lines[4], "\t\tPlayer2Culture=40");
-    EXPECT_EQ(lines[5], "\t\tPlayer3Culture=250");
+    EXPECT_EQ(lines[2], "\t\tPlayer2Culture=40");
 }
 
 TEST(CityType, ANegativeOwnerResetsTheCityAndStopsReading) {

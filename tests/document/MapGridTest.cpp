@@ -20,7 +20,7 @@ TEST(MapGrid, AFullPlotWritesItsLinesInOrder) {
     EXPECT_EQ(
         plot.SaveToStrings(),
         Lines(
-            "BeginPlot\n\tx=3,y=7\n\tLandmark=OLD INVICTUS\n\tScriptData=S\n\tRiverNSDirection=2\n"
+            "BeginPlot\n\tx=3,y=7\n\tLandmark=Old Invictus\n\tScriptData=s\n\tRiverNSDirection=2\n"
             "\tisNOfRiver\n\tRiverWEDirection=3\n\tisWOfRiver\n\tStartingPlot\n\tBonusType=BONUS_WHEAT\n"
             "\tImprovementType=IMPROVEMENT_FARM\n\tFeatureType=FEATURE_FOREST, FeatureVariety=2\n"
             "\tRouteType=ROUTE_ROAD\n\tTerrainType=TERRAIN_GRASS\n\tPlotType=1\n\tTeamReveal=0,2,\nEndPlot"));
@@ -155,8 +155,8 @@ TEST(MapGrids, PlotsWithSimilarLinesReadTheirOwnValues) {
               "\tTerrainType=TERRAIN_GRASS\n\tPlotType=1\n\tisNOfRiver\nEndPlot"));
     const TMapGrid& coast = *grids.GetPlot(0, 0);
     const TMapGrid& grass = *grids.GetPlot(1, 0);
-    EXPECT_EQ(coast.Landmark(), "SEA 1");
-    EXPECT_EQ(grass.Landmark(), "SEA 2");
+    EXPECT_EQ(coast.Landmark(), "Sea 1");
+    EXPECT_EQ(grass.Landmark(), "Sea 2");
     EXPECT_EQ(coast.TerrainType(), "TERRAIN_COAST");
     EXPECT_EQ(grass.TerrainType(), "TERRAIN_GRASS");
     EXPECT_EQ(coast.PlotType(), 3);

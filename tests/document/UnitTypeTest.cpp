@@ -22,7 +22,7 @@ TEST(UnitType, PromotionsAreWrittenBetweenLevelAndAILines) {
         unit.SaveToStrings(),
         Lines("\tBeginUnit\n\t\tUnitType=UNIT_WARRIOR, UnitOwner=2\n\t\tLevel=3, Experience=7\n"
               "\t\tPromotionType=PROMOTION_COMBAT1\n\t\tPromotionType=PROMOTION_COMBAT1\n\t\tUnitAIType=\n"
-              "\t\tScriptData=ABC\n\tEndUnit"));
+              "\t\tScriptData=abc\n\tEndUnit"));
 }
 
 TEST(UnitType, AnEmptyLevelReadsAsZero) {
