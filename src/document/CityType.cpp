@@ -99,9 +99,7 @@ bool TCityType::IsSet(std::string_view key) const {
 }
 
 int TCityType::UnsetFieldCount() const {
-    if (!presence.FromFile())
-        return 0;
-    return presence.CountAbsent(OptionalFields) + (productionKind == TProductionKind::None ? 1 : 0);
+    return presence.CountAbsent((1u << KeyName) | (1u << KeyPopulation));
 }
 
 std::string TCityType::CultureKey(int slot) {

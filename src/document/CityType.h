@@ -51,8 +51,8 @@ public:
     // Whether the field of `key` (such as "CityName=") holds a value of its own and is written; a list
     // key is set when the list has entries, a production key when the city makes that kind.
     bool IsSet(std::string_view key) const;
-    // How many of the fields a file may leave out it left unset (name, population, production,
-    // script data); 0 for a city not read from a file.
+    // How many of the fields that a record made here always writes the file left unset: the game
+    // chooses what they hold. 0 for a record not read from a file.
     int UnsetFieldCount() const;
 
     // An owner that is not a player slot resets the whole city and leaves the owner at -1.

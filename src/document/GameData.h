@@ -50,7 +50,8 @@ public:
     // Whether the field of `key` (such as "Era=") holds a value of its own and is written; a list
     // key is set when the list has entries.
     bool IsSet(std::string_view key) const;
-    // How many single fields the file left unset; 0 for a section not read from a file.
+    // How many of the fields that a record made here always writes the file left unset: the game
+    // chooses what they hold. 0 for a record not read from a file.
     int UnsetFieldCount() const;
 
 private:

@@ -43,7 +43,8 @@ public:
     const StringList& KeptLines() const { return kept.Lines(); }
     // Whether the field of `key` (such as "top latitude=") holds a value of its own and is written.
     bool IsSet(std::string_view key) const;
-    // How many of the fields the file may leave out it left unset; 0 for a section not read from a file.
+    // How many of the fields that a record made here always writes the file left unset: the game
+    // chooses what they hold. 0 for a record not read from a file.
     int UnsetFieldCount() const;
 
     void SetGridWidth(int value) { gridWidth = value; }

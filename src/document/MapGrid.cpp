@@ -130,7 +130,7 @@ bool TMapGrid::IsSet(std::string_view key) const {
 }
 
 int TMapGrid::UnsetFieldCount() const {
-    return presence.CountAbsent(OptionalFields);
+    return presence.CountAbsent((1u << KeyTerrain) | (1u << KeyPlotType));
 }
 
 const std::string& TMapGrid::Landmark() const {

@@ -49,7 +49,7 @@ bool TUnitType::IsSet(std::string_view key) const {
 }
 
 int TUnitType::UnsetFieldCount() const {
-    return presence.CountAbsent(OptionalFields);
+    return presence.CountAbsent(OptionalFields & ~(1u << KeyScriptData));
 }
 
 void TUnitType::SetUnitType(std::string_view value) {

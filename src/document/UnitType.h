@@ -42,7 +42,8 @@ public:
     // Whether the field of `key` (such as "UnitAIType=") holds a value of its own and is written; the
     // promotion key is set when the unit has promotions.
     bool IsSet(std::string_view key) const;
-    // How many of the fields a file may leave out it left unset; 0 for a unit not read from a file.
+    // How many of the fields that a record made here always writes the file left unset: the game
+    // chooses what they hold. 0 for a record not read from a file.
     int UnsetFieldCount() const;
 
     void SetUnitType(std::string_view value);

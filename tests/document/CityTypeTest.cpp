@@ -119,3 +119,27 @@ TEST(CityType, UnknownLinesStayWithTheCity) {
     const StringList& lines = city.SaveToStrings();
     EXPECT_EQ(lines[lines.size() - 2], "\t\tFreeSpecialistType=SPECIALIST_X");
 }
+
+TEST(CityType, ACityFromAFileWritesWhatTheFileSet) {
+    TCityType city;
+    city.LoadFromStrings(Lines("\tBeginCity\n\t\tCityOwner=3\n\t\tScriptData=Capital\n\tEndCity"));
+    EXPECT_EQ(city.CityName(), "Noname");
+    EXPECT_EQ(city.UnsetFieldCount(), 2);
+    EXPECT_EQ(city.SaveToStrings(), Lines("\tBeginCity\n\t\tCityOwner=3\n\t\tScriptData=Capital\n\tEndCity"));
+    const StringList& rows = city.GetEditorLines();
+    EXPECT_EQ(rows[1], "CityName=");
+    EXPECT_EQ(rows[2], "CityPopulation=");
+    EXPECT_EQ(rows[10], "ScriptData=Capital");
+
+    city.ApplyEditorLines({"CityPopulation=1", "ProductionUnit=UNIT_WARRIOR"});
+    city.ApplyEditorLines({"ScriptData="});
+    city.SetCityName("Roma");
+    EXPECT_EQ(city.SaveToStrings(),
+              Lines("\tBeginCity\n\t\tCityOwner=3\n\t\tCityName=Roma\n\t\tCityPopulation=1\n"
+                    "\t\tProductionUnit=UNIT_WARRIOR\n\tEndCity"));
+    // An empty row for what the city makes leaves it making nothing.
+    city.ApplyEditorLines({"ProductionUnit="});
+    EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::None);
+    EXPECT_TRUE(city.IsSet("CityName="));
+    EXPECT_FALSE(city.IsSet("ProductionUnit="));
+}

@@ -97,3 +97,18 @@ TEST(GameData, UnknownLinesInsideTheBlockAreKeptAndWrittenBeforeTheEnd) {
     game.Clear();
     EXPECT_TRUE(game.KeptLines().empty());
 }
+
+TEST(GameData, AnEmptyEditorRowMakesAFieldAbsentAgain) {
+    TGameData game;
+    game.LoadFromStrings(Lines("BeginGame\n\tGameTurn=12\n\tSpeed=GAMESPEED_QUICK\nEndGame"));
+    game.ApplyEditorLines({"GameTurn="});
+    game.ApplyEditorLines({"Era=ERA_ANCIENT"});
+    EXPECT_EQ(game.GameTurn(), 0);
+    EXPECT_FALSE(game.IsSet("gameturn="));
+    EXPECT_TRUE(game.IsSet("Era="));
+    EXPECT_EQ(game.SaveToStrings(), Lines("BeginGame\n\tEra=ERA_ANCIENT\n\tSpeed=GAMESPEED_QUICK\nEndGame"));
+    EXPECT_EQ(game.UnsetFieldCount(), 8);
+    // A malformed number sets nothing.
+    EXPECT_THROW(game.ApplyEditorLines({"MaxTurns=many"}), OperationAborted);
+    EXPECT_FALSE(game.IsSet("MaxTurns="));
+}

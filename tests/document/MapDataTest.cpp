@@ -65,3 +65,17 @@ TEST(MapData, UnknownLinesOfTheBlockAreKept) {
     EXPECT_EQ(map.SaveToStrings(), Lines("BeginMap\n\tgrid width=1\n\tgrid height=1\n\tnum plots written=1\n"
                                          "\tnum signs written=0\n\tRandomize Resources=false\nEndMap"));
 }
+
+TEST(MapData, EditorRowsSetFieldsEvenToTheDefaultAndEmptyRowsMakeThemAbsent) {
+    TMapData map;
+    map.LoadFromStrings(Lines("BeginMap\n\tgrid width=4\n\tgrid height=3\n\tclimate=CLIMATE_ARID\nEndMap"));
+    EXPECT_EQ(map.GetEditorLines(), (StringList{"world size=", "climate=CLIMATE_ARID", "sealevel="}));
+    map.ApplyEditorLines({"sealevel=SEALEVEL_LOW"});
+    map.ApplyEditorLines({"climate="});
+    map.SetWrapY(0);
+    EXPECT_EQ(map.Climate(), "CLIMATE_TEMPERATE");
+    EXPECT_EQ(map.GetEditorLines(), (StringList{"world size=", "climate=", "sealevel=SEALEVEL_LOW"}));
+    EXPECT_EQ(map.SaveToStrings(), Lines("BeginMap\n\tgrid width=4\n\tgrid height=3\n\twrap Y=0\n"
+                                         "\tsealevel=SEALEVEL_LOW\n\tnum plots written=12\nEndMap"));
+    EXPECT_EQ(map.UnsetFieldCount(), 5);
+}

@@ -202,3 +202,38 @@ TEST(MapGrids, TextAfterTheLastPlotIsKeptWhole) {
     grids.LoadFromStrings(Lines("BeginPlot\n\tx=0,y=0\nEndPlot\n   \n"));
     EXPECT_TRUE(grids.TrailingLines().empty());
 }
+
+TEST(MapGrid, APlotFromAFileWritesWhatTheFileSetEmptyValuesIncluded) {
+    TMapGrid plot;
+    plot.LoadFromStrings(Lines("BeginPlot\n\tx=0,y=0\n\tScriptData=Scenario\n\tBonusType=\n"
+                               "\tFeatureType=FEATURE_ICE\n\tPlotType=3\nEndPlot"));
+    EXPECT_EQ(plot.TerrainType(), "TERRAIN_OCEAN");
+    EXPECT_FALSE(plot.IsSet("TerrainType="));
+    EXPECT_TRUE(plot.IsSet("bonustype="));
+    EXPECT_EQ(plot.UnsetFieldCount(), 1);
+    EXPECT_EQ(plot.SaveToStrings(), Lines("BeginPlot\n\tx=0,y=0\n\tScriptData=Scenario\n\tBonusType=\n"
+                                          "\tFeatureType=FEATURE_ICE\n\tPlotType=3\nEndPlot"));
+    const StringList& rows = plot.GetEditorLines();
+    EXPECT_EQ(rows[2], "RiverNSDirection=");
+    EXPECT_EQ(rows[10], "FeatureVariety=");
+    EXPECT_EQ(rows[12], "TerrainType=");
+
+    plot.SetFeatureVariety(1);
+    plot.ApplyEditorLines({"ScriptData=", "TerrainType=TERRAIN_OCEAN", "RiverNSDirection=-1"});
+    EXPECT_EQ(plot.SaveToStrings(),
+              Lines("BeginPlot\n\tx=0,y=0\n\tRiverNSDirection=-1\n\tBonusType=\n"
+                    "\tFeatureType=FEATURE_ICE, "
+                    "FeatureVariety=1\n\tTerrainType=TERRAIN_OCEAN\n\tPlotType=3\nEndPlot"));
+    plot.ApplyEditorLines({"FeatureType="});
+    EXPECT_EQ(plot.SaveToStrings()[4], "\tFeatureVariety=1");
+}
+
+TEST(MapGrid, AnEmptyOrZeroFlagRowClearsTheFlag) {
+    TMapGrid plot;
+    plot.ApplyEditorLines({"StartingPlot=1", "isWOfRiver=1"});
+    EXPECT_TRUE(plot.StartingPlot());
+    plot.ApplyEditorLines({"StartingPlot="});
+    EXPECT_FALSE(plot.StartingPlot());
+    plot.ApplyEditorLines({"isWOfRiver"});
+    EXPECT_TRUE(plot.IsWOfRiver());
+}

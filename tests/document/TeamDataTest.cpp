@@ -98,3 +98,23 @@ TEST(TeamData, UnknownLinesAreKeptOncePerLoad) {
     const StringList& lines = team.SaveToStrings();
     EXPECT_EQ(lines[lines.size() - 3], "\tTeamID=0");
 }
+
+TEST(TeamData, ATeamFromAFileWritesItsRevealStateAndOwnContactOnlyAsListed) {
+    TTeamDatas teams;
+    teams.LoadFromStrings(Lines("BeginTeam\n\tContactWithTeam=1\nEndTeam\n"
+                                "BeginTeam\n\tContactWithTeam=1\n\tRevealMap=0\nEndTeam"));
+    TTeamData& first = *teams.GetTeam(0);
+    EXPECT_EQ(FlagsToCommaText(first.ContactWithTeam()), "0,1,");
+    EXPECT_FALSE(first.IsSet("RevealMap="));
+    EXPECT_TRUE(first.IsSet("ContactWithTeam="));
+    EXPECT_EQ(first.GetEditorLines().back(), "RevealMap=");
+    EXPECT_EQ(first.SaveToStrings(), Lines("BeginTeam\n\tContactWithTeam=1\nEndTeam"));
+    EXPECT_EQ(teams.GetTeam(1)->SaveToStrings(),
+              Lines("BeginTeam\n\tContactWithTeam=1\n\tRevealMap=0\nEndTeam"));
+
+    first.ApplyEditorLines({"RevealMap=0"});
+    EXPECT_EQ(first.SaveToStrings(), Lines("BeginTeam\n\tContactWithTeam=1\n\tRevealMap=0\nEndTeam"));
+    first.ApplyEditorLines({"ContactWithTeam=0,1,"});
+    first.ApplyEditorLines({"RevealMap="});
+    EXPECT_EQ(first.SaveToStrings(), Lines("BeginTeam\n\tContactWithTeam=0\n\tContactWithTeam=1\nEndTeam"));
+}
