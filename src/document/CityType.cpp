@@ -221,6 +221,9 @@ void TCityType::Read(TLineSpan lines, bool fromFile) {
                 cityOwner = owner;
             else
                 SetCityOwner(owner);
+            // A file's city without an owner is read back with its defaults only, as a city made here.
+            if (fromFile && cityOwner < 0)
+                Clear();
             if (cityOwner < 0 || (!fromFile && !IsValidPlayerIndex(cityOwner)))
                 return;
         }

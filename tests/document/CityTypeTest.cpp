@@ -62,6 +62,10 @@ TEST(CityType, ANegativeOwnerResetsTheCityAndStopsReading) {
     TCityType written;
     written.LoadFromStrings(written.SaveToStrings());
     EXPECT_EQ(written.CityOwner(), -1);
+    // Read back, a city without an owner holds its defaults and writes them as a new city does.
+    TCityType unowned;
+    unowned.LoadFromStrings(Lines("CityName=Rome\nCityOwner=-1"));
+    EXPECT_EQ(unowned.SaveToStrings(), TCityType().SaveToStrings());
 
     TCityType edited;
     edited.LoadFromStrings(Lines("CityOwner=1\nCityName=Athens\nCityPopulation=5\nBuildingType=B"));
