@@ -184,8 +184,9 @@ void TPlayerData::Read(TLineSpan lines, bool fromFile) {
             }
             switch (k) {
             case KeyTeam: {
+                // An editor row can only set the team: an empty one changes nothing.
                 const int v = ValueToInt(value, team);
-                if (!IsValidTeamIndex(v))
+                if (!IsValidTeamIndex(v) || (!fromFile && value.empty()))
                     return;
                 team = v;
                 break;

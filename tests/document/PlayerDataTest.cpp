@@ -155,6 +155,12 @@ TEST(PlayerDatas, APlayerWithoutATeamLinePairsWithItsOwnTeam) {
     // Written back, the block still names no team, and the game pairs the player as before.
     EXPECT_EQ(players.GetPlayer(0)->SaveToStrings(), Lines("BeginPlayer\n\tLeaderType=LEADER_A\nEndPlayer"));
     EXPECT_FALSE(players.GetPlayer(0)->IsSet("Team="));
+    EXPECT_EQ(players.GetPlayer(0)->GetEditorLines()[0], "Team=");
+    // The sheet's empty team row, applied, changes nothing; a team row sets the team.
+    players.GetPlayer(0)->ApplyEditorLines({"Team="});
+    EXPECT_FALSE(players.GetPlayer(0)->IsSet("Team="));
+    players.GetPlayer(0)->ApplyEditorLines({"Team=0"});
+    EXPECT_EQ(players.GetPlayer(0)->SaveToStrings()[1], "\tTeam=0");
 }
 
 TEST(PlayerDatas, BlocksBeyondTheEighteenthAreKept) {
