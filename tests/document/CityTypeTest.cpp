@@ -32,6 +32,11 @@ TEST(CityType, OnlyTheCurrentProductionKindIsWritten) {
     EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Building);
     city.ApplyEditorLines({"ProductionUnit=UNIT_Z"});
     EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Unit);
+
+    // A file's production line names what the city makes even when its text is empty.
+    TCityType idle;
+    idle.LoadFromStrings(Lines("CityOwner=1\nProductionUnit="));
+    EXPECT_EQ(idle.SaveToStrings(), Lines("\tBeginCity\n\t\tCityOwner=1\n\t\tProductionUnit=\n\tEndCity"));
 }
 
 TEST(CityType, CultureIsReadPerPlayerSlotAndWrittenAsTheFileWroteIt) {
