@@ -3,8 +3,9 @@
 // Applying rows either raises OperationAborted or leaves a record whose own rows can be applied
 // again. One such round may still change a value, as the sheet trims what a file line keeps
 // (a civic read from "Civic= X" keeps its blank; the sheet's "CIVICOPTION_LABOR= X" row does not),
-// but after it the rows and the saved block must stay as they are: an unchanged sheet applied
-// twice changes nothing.
+// and it sets the fields the sheet shows with a value and makes absent those it shows empty (a
+// file's "StateReligion=" among them); but after it the rows and the saved block must stay as they
+// are: an unchanged sheet applied twice changes nothing.
 
 #include "CityType.h"
 #include "FileText.h"

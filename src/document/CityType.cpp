@@ -33,12 +33,15 @@ int CultureSlot(std::string_view line) {
     return ValueToInt(TrimBlanks(std::string_view(rest).substr(0, at)), -1);
 }
 
+// The fields a file may leave out; the production is absent while the city makes nothing.
+constexpr std::uint32_t OptionalFields = (1u << KeyName) | (1u << KeyPopulation) | (1u << KeyScriptData);
+
 } // namespace
 
 void TCityType::Clear() {
     cityOwner = -1;
-    cityName = "Noname";
-    cityPopulation = 1;
+    for (std::size_t k : {KeyName, KeyPopulation, KeyScriptData})
+        MakeAbsent(k);
     productionKind = TProductionKind::None;
     productionUnit.clear();
     productionBuilding.clear();
@@ -47,10 +50,56 @@ void TCityType::Clear() {
     buildingTypes.clear();
     religionTypes.clear();
     holyCityReligionTypes.clear();
-    scriptData.clear();
     for (std::string& entry : culture)
         entry.clear();
     kept.Clear();
+    presence.Reset();
+    cityCultureSlot = -1;
+}
+
+void TCityType::MakeAbsent(std::size_t key) {
+    switch (key) {
+    case KeyName:
+        cityName = "Noname";
+        break;
+    case KeyPopulation:
+        cityPopulation = 1;
+        break;
+    case KeyScriptData:
+        scriptData.clear();
+        break;
+    }
+    presence.Unmark(key);
+}
+
+bool TCityType::IsSet(std::string_view key) const {
+    if (SameText(key, "CityOwner="))
+        return true;
+    for (std::size_t k : {KeyName, KeyPopulation, KeyScriptData})
+        if (SameText(key, CityKeys[k]))
+            return presence.Has(k);
+    static constexpr std::pair<std::string_view, TProductionKind> productions[] = {
+        {"ProductionUnit=", TProductionKind::Unit},
+        {"ProductionBuilding=", TProductionKind::Building},
+        {"ProductionProject=", TProductionKind::Project},
+        {"ProductionProcess=", TProductionKind::Process}};
+    for (const auto& [productionKey, kind] : productions)
+        if (SameText(key, productionKey))
+            return productionKind == kind;
+    if (SameText(key, "BuildingType="))
+        return !buildingTypes.empty();
+    if (SameText(key, "ReligionType="))
+        return !religionTypes.empty();
+    if (SameText(key, "HolyCityReligionType="))
+        return !holyCityReligionTypes.empty();
+    for (int slot = 0; slot < MaxPlayers; ++slot)
+        if (SameText(key, CultureKey(slot)))
+            return !culture[static_cast<std::size_t>(slot)].empty();
+    return false;
+}
+
+int TCityType::UnsetFieldCount() const {
+    return presence.CountAbsent((1u << KeyName) | (1u << KeyPopulation));
 }
 
 std::string TCityType::CultureKey(int slot) {
@@ -60,7 +109,19 @@ std::string TCityType::CultureKey(int slot) {
 int TCityType::GetCulture(int slot) const {
     if (!IsValidPlayerIndex(slot) || culture[static_cast<std::size_t>(slot)].empty())
         return -1;
-    return ValueToInt(culture[static_cast<std::size_t>(slot)], -1);
+    const int value = ValueToInt(culture[static_cast<std::size_t>(slot)], -1);
+    return value < 1 ? -1 : value;
+}
+
+void TCityType::StoreCulture(int slot, std::string_view value) {
+    const int amount = ValueToInt(value, -1);
+    if (!IsValidPlayerIndex(slot))
+        return;
+    std::string& entry = culture[static_cast<std::size_t>(slot)];
+    if (value.empty())
+        entry.clear();
+    else
+        entry = IntToText(amount);
 }
 
 void TCityType::SetCulture(int slot, int value) {
@@ -87,6 +148,12 @@ void TCityType::SetCityOwner(int value) {
 void TCityType::SetCityName(std::string_view value) {
     if (value != cityName)
         cityName.assign(value);
+    presence.Mark(KeyName);
+}
+
+void TCityType::SetCityPopulation(int value) {
+    cityPopulation = value;
+    presence.Mark(KeyPopulation);
 }
 
 void TCityType::SetProduction(std::string& field, std::string_view value, TProductionKind kind) {
@@ -94,6 +161,19 @@ void TCityType::SetProduction(std::string& field, std::string_view value, TProdu
         return;
     AssignUpperCase(field, value);
     productionKind = kind;
+}
+
+std::string& TCityType::ProductionField(TProductionKind kind) {
+    switch (kind) {
+    case TProductionKind::Building:
+        return productionBuilding;
+    case TProductionKind::Project:
+        return productionProject;
+    case TProductionKind::Process:
+        return productionProcess;
+    default:
+        return productionUnit;
+    }
 }
 
 void TCityType::SetProductionUnit(std::string_view value) {
@@ -109,7 +189,8 @@ void TCityType::SetProductionProcess(std::string_view value) {
     SetProduction(productionProcess, value, TProductionKind::Process);
 }
 void TCityType::SetScriptData(std::string_view value) {
-    AssignUpperCase(scriptData, value);
+    scriptData.assign(value);
+    presence.Mark(KeyScriptData);
 }
 
 void TCityType::LoadFromStrings(const StringList& lines) {
@@ -118,8 +199,10 @@ void TCityType::LoadFromStrings(const StringList& lines) {
 }
 
 void TCityType::Read(TLineSpan lines, bool fromFile) {
-    if (fromFile)
+    if (fromFile) {
         kept.Clear();
+        presence.BeginFileRead();
+    }
     std::string scratch;
     for (std::string_view line : lines) {
         const TLineItems items(line);
@@ -138,43 +221,72 @@ void TCityType::Read(TLineSpan lines, bool fromFile) {
                 cityOwner = owner;
             else
                 SetCityOwner(owner);
+            // A file's city without an owner is read back with its defaults only, as a city made here.
+            if (fromFile && cityOwner < 0)
+                Clear();
             if (cityOwner < 0 || (!fromFile && !IsValidPlayerIndex(cityOwner)))
                 return;
         }
-        if (auto v = value(KeyName))
-            SetCityName(*v);
-        if (auto v = value(KeyPopulation))
-            cityPopulation = ValueToInt(*v, 0);
-        if (auto v = value(KeyUnit))
-            SetProductionUnit(*v);
-        if (auto v = value(KeyBuilding))
-            SetProductionBuilding(*v);
-        if (auto v = value(KeyProject))
-            SetProductionProject(*v);
-        if (auto v = value(KeyProcess))
-            SetProductionProcess(*v);
+        // An empty editor row makes its field absent.
+        auto absent = [&](const std::optional<std::string_view>& v) { return !fromFile && v->empty(); };
+        if (auto v = value(KeyName)) {
+            if (absent(v))
+                MakeAbsent(KeyName);
+            else
+                SetCityName(*v);
+        }
+        if (auto v = value(KeyPopulation)) {
+            if (absent(v))
+                MakeAbsent(KeyPopulation);
+            else
+                SetCityPopulation(ValueToInt(*v, 0));
+        }
+        static constexpr std::pair<CityKey, TProductionKind> productions[] = {
+            {KeyUnit, TProductionKind::Unit},
+            {KeyBuilding, TProductionKind::Building},
+            {KeyProject, TProductionKind::Project},
+            {KeyProcess, TProductionKind::Process}};
+        for (const auto& [key, kind] : productions)
+            if (auto v = value(key)) {
+                std::string& field = ProductionField(kind);
+                if (absent(v)) {
+                    field.clear();
+                    if (productionKind == kind)
+                        productionKind = TProductionKind::None;
+                    continue;
+                }
+                SetProduction(field, *v, kind);
+                // The file names what the city makes, even when the text is the one held.
+                if (fromFile)
+                    productionKind = kind;
+            }
         if (auto v = value(KeyBuildingType))
             buildingTypes.push_back(UpperCase(*v));
         if (auto v = value(KeyHolyCity))
             holyCityReligionTypes.push_back(UpperCase(*v));
         else if (auto religion = value(KeyReligion))
             religionTypes.push_back(UpperCase(*religion));
-        if (auto v = value(KeyScriptData))
-            SetScriptData(*v);
+        if (auto v = value(KeyScriptData)) {
+            if (absent(v))
+                MakeAbsent(KeyScriptData);
+            else
+                SetScriptData(*v);
+        }
         // Culture of a player beyond the 18 slots has no field: a file's line for it is kept as read.
         const bool knownBeforeCulture = known;
         if (auto v = value(KeyCityCulture)) {
-            const int amount = ValueToInt(*v, -1);
-            if (IsValidPlayerIndex(cityOwner))
-                SetCulture(cityOwner, amount);
-            else
+            StoreCulture(cityOwner, *v);
+            if (!IsValidPlayerIndex(cityOwner))
                 known = knownBeforeCulture;
+            else if (fromFile)
+                cityCultureSlot = cityOwner;
         } else if (ContainsText(line, "Culture=")) {
             const int slot = CultureSlot(line);
             if (slot != -1) {
-                const int amount = ValueToInt(ValueAfterEquals(items.FirstItem()), -1);
                 known = known || IsValidPlayerIndex(slot);
-                SetCulture(slot, amount);
+                StoreCulture(slot, ValueAfterEquals(items.FirstItem()));
+                if (fromFile && slot == cityCultureSlot)
+                    cityCultureSlot = -1;
             }
         }
         if (fromFile && !known)
@@ -193,8 +305,10 @@ const StringList& TCityType::SaveToStrings() {
 void TCityType::Write(TTextWriter& out) const {
     out.Line("\tBeginCity");
     (out << "\t\tCityOwner=" << cityOwner).EndLine();
-    (out << "\t\tCityName=" << cityName).EndLine();
-    (out << "\t\tCityPopulation=" << cityPopulation).EndLine();
+    if (presence.Has(KeyName))
+        (out << "\t\tCityName=" << cityName).EndLine();
+    if (presence.Has(KeyPopulation))
+        (out << "\t\tCityPopulation=" << cityPopulation).EndLine();
     switch (productionKind) {
     case TProductionKind::Unit:
         (out << "\t\tProductionUnit=" << productionUnit).EndLine();
@@ -238,11 +352,17 @@ void TCityType::Write(TTextWriter& out) const {
         start = end + 1;
     }
 
-    if (!scriptData.empty())
+    if (presence.Writes(KeyScriptData, !scriptData.empty()))
         (out << "\t\tScriptData=" << scriptData).EndLine();
-    for (int slot = 0; slot < MaxPlayers; ++slot)
-        if (GetCulture(slot) > -1)
-            (out << "\t\t" << CultureKey(slot) << culture[static_cast<std::size_t>(slot)]).EndLine();
+    for (int slot = 0; slot < MaxPlayers; ++slot) {
+        const std::string& entry = culture[static_cast<std::size_t>(slot)];
+        if (presence.FromFile() ? entry.empty() : GetCulture(slot) < 1)
+            continue;
+        if (slot == cityCultureSlot && slot == cityOwner)
+            (out << "\t\tCityCulture=" << entry).EndLine();
+        else
+            (out << "\t\t" << CultureKey(slot) << entry).EndLine();
+    }
     kept.WriteTo(out, "\t\t");
     out.Line("\tEndCity");
 }
@@ -251,8 +371,9 @@ const StringList& TCityType::GetEditorLines() {
     StringList& rows = editorLines.Get();
     rows.clear();
     rows.push_back("CityOwner=" + IntToText(cityOwner));
-    rows.push_back("CityName=" + cityName);
-    rows.push_back("CityPopulation=" + IntToText(cityPopulation));
+    rows.push_back("CityName=" + (presence.Has(KeyName) ? cityName : std::string()));
+    rows.push_back("CityPopulation=" +
+                   (presence.Has(KeyPopulation) ? IntToText(cityPopulation) : std::string()));
     rows.push_back("ProductionUnit=" + productionUnit);
     rows.push_back("ProductionBuilding=" + productionBuilding);
     rows.push_back("ProductionProject=" + productionProject);
@@ -260,7 +381,7 @@ const StringList& TCityType::GetEditorLines() {
     rows.push_back("BuildingType=" + ListToCommaText(buildingTypes));
     rows.push_back("ReligionType=" + ListToCommaText(religionTypes));
     rows.push_back("HolyCityReligionType=" + ListToCommaText(holyCityReligionTypes));
-    rows.push_back("ScriptData=" + scriptData);
+    rows.push_back("ScriptData=" + (presence.Has(KeyScriptData) ? scriptData : std::string()));
     for (int slot = 0; slot < MaxPlayers; ++slot)
         rows.push_back(CultureKey(slot) + culture[static_cast<std::size_t>(slot)]);
     return rows;

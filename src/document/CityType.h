@@ -8,6 +8,14 @@
 
 // The one city a plot may hold ("BeginCity" ... "EndCity" inside the plot block): owner, name,
 // population, production, buildings, religions, holy cities, script data and each player's culture.
+// Its owner is always written. Read from a file, a city writes its name, population and script data
+// only when the file set them (see TFieldPresence), the production the file or the editor named, and
+// each culture line the file held, "0" included; the owner's culture read as "CityCulture=" is
+// written so again while that player owns the city. Editor rows: a row sets its field, even to the
+// default; a row with an empty value makes the name, population, script data or a player's culture
+// absent again (it then holds its default, shows as empty and is not written), and an empty row for
+// the production being made leaves the city making nothing. The script data is free text and keeps
+// its case.
 class TCityType {
 public:
     enum class TProductionKind { None, Unit, Building, Project, Process };
@@ -22,9 +30,9 @@ public:
     const StringList& GetEditorLines();
     void ApplyEditorLines(const StringList& rows);
 
-    // -1 for a slot outside 0 to 17 or without culture.
+    // -1 for a slot outside 0 to 17 or without culture (no entry, or one below 1).
     int GetCulture(int slot) const;
-    // A value below 1 removes the slot's culture; slots outside 0 to 17 are ignored.
+    // A value below 1 removes the slot's culture line; slots outside 0 to 17 are ignored.
     void SetCulture(int slot, int value);
 
     int CityOwner() const { return cityOwner; }
@@ -40,11 +48,17 @@ public:
     const StringList& HolyCityReligionTypes() const { return holyCityReligionTypes; }
     const std::string& ScriptData() const { return scriptData; }
     const StringList& KeptLines() const { return kept.Lines(); }
+    // Whether the field of `key` (such as "CityName=") holds a value of its own and is written; a list
+    // key is set when the list has entries, a production key when the city makes that kind.
+    bool IsSet(std::string_view key) const;
+    // How many of the fields that a record made here always writes the file left unset: the game
+    // chooses what they hold. 0 for a record not read from a file.
+    int UnsetFieldCount() const;
 
     // An owner that is not a player slot resets the whole city and leaves the owner at -1.
     void SetCityOwner(int value);
     void SetCityName(std::string_view value);
-    void SetCityPopulation(int value) { cityPopulation = value; }
+    void SetCityPopulation(int value);
     void SetProductionUnit(std::string_view value);
     void SetProductionBuilding(std::string_view value);
     void SetProductionProject(std::string_view value);
@@ -58,6 +72,10 @@ public:
 
 private:
     void SetProduction(std::string& field, std::string_view value, TProductionKind kind);
+    std::string& ProductionField(TProductionKind kind);
+    void MakeAbsent(std::size_t key);
+    // Stores a culture line's number; an empty value removes the slot's line.
+    void StoreCulture(int slot, std::string_view value);
 
     int cityOwner = -1;
     std::string cityName = "Noname";
@@ -66,7 +84,11 @@ private:
     std::string productionUnit, productionBuilding, productionProject, productionProcess;
     StringList buildingTypes, religionTypes, holyCityReligionTypes;
     std::string scriptData;
+    // Each slot's culture line as read or entered, in decimal; empty for no line.
     std::array<std::string, MaxPlayers> culture;
+    TFieldPresence presence;
+    // The slot whose culture the file wrote as "CityCulture=", the owner's; -1 for none.
+    int cityCultureSlot = -1;
     TKeptLines kept;
     TScratchList sectionLines, editorLines;
 };

@@ -4,22 +4,99 @@ namespace {
 
 const TKeyTable GameKeys(TGameData::Keys);
 
+enum GameKey {
+    KeyEra,
+    KeySpeed,
+    KeyCalendar,
+    KeyOption,
+    KeyMPOption,
+    KeyForceControl,
+    KeyVictory,
+    KeyGameTurn,
+    KeyMaxTurns,
+    KeyMaxCityElimination,
+    KeyTargetScore,
+    KeyStartYear,
+    KeyDescription,
+    KeyModPath
+};
+
+// The single fields: each may be absent. The lists are absent when empty.
+constexpr std::uint32_t SingleFields = (1u << KeyEra) | (1u << KeySpeed) | (1u << KeyCalendar) |
+                                       (1u << KeyGameTurn) | (1u << KeyMaxTurns) |
+                                       (1u << KeyMaxCityElimination) | (1u << KeyTargetScore) |
+                                       (1u << KeyStartYear) | (1u << KeyDescription) | (1u << KeyModPath);
+
 } // namespace
 
 void TGameData::Clear() {
-    calendar = "CALENDAR_DEFAULT";
-    description.clear();
-    era = "ERA_ANCIENT";
+    for (std::size_t k = 0; k < Keys.size(); ++k)
+        if ((SingleFields >> k) & 1u)
+            MakeAbsent(k);
     forceControls.clear();
-    gameTurn = maxCityElimination = maxTurns = 0;
-    modPath.clear();
     mpOptions.clear();
     options.clear();
-    speed = "GAMESPEED_EPIC";
-    startYear = -4000;
-    targetScore = 0;
     victories.clear();
     kept.Clear();
+    presence.Reset();
+}
+
+void TGameData::MakeAbsent(std::size_t key) {
+    switch (key) {
+    case KeyEra:
+        era = "ERA_ANCIENT";
+        break;
+    case KeySpeed:
+        speed = "GAMESPEED_EPIC";
+        break;
+    case KeyCalendar:
+        calendar = "CALENDAR_DEFAULT";
+        break;
+    case KeyGameTurn:
+        gameTurn = 0;
+        break;
+    case KeyMaxTurns:
+        maxTurns = 0;
+        break;
+    case KeyMaxCityElimination:
+        maxCityElimination = 0;
+        break;
+    case KeyTargetScore:
+        targetScore = 0;
+        break;
+    case KeyStartYear:
+        startYear = -4000;
+        break;
+    case KeyDescription:
+        description.clear();
+        break;
+    case KeyModPath:
+        modPath.clear();
+        break;
+    }
+    presence.Unmark(key);
+}
+
+bool TGameData::IsSet(std::string_view key) const {
+    const int k = KeyIndex(Keys, key);
+    switch (k) {
+    case -1:
+        return false;
+    case KeyOption:
+        return !options.empty();
+    case KeyMPOption:
+        return !mpOptions.empty();
+    case KeyForceControl:
+        return !forceControls.empty();
+    case KeyVictory:
+        return !victories.empty();
+    default:
+        return presence.Has(static_cast<std::size_t>(k));
+    }
+}
+
+int TGameData::UnsetFieldCount() const {
+    return presence.CountAbsent(SingleFields);
 }
 
 void TGameData::LoadFromStrings(const StringList& lines) {
@@ -28,8 +105,10 @@ void TGameData::LoadFromStrings(const StringList& lines) {
 }
 
 void TGameData::Read(TLineSpan lines, bool fromFile) {
-    if (fromFile)
+    if (fromFile) {
         kept.Clear();
+        presence.BeginFileRead();
+    }
     TBlockTracker block("BeginGame", "EndGame");
     std::string scratch;
     TKeyTable::TMatch match;
@@ -38,50 +117,55 @@ void TGameData::Read(TLineSpan lines, bool fromFile) {
         GameKeys.Match(items, match);
         const bool known = match.found != 0;
         match.ForEach(GameKeys, scratch, [&](std::size_t k, std::string_view value) {
+            if (!fromFile && value.empty() && ((SingleFields >> k) & 1u)) {
+                MakeAbsent(k);
+                return;
+            }
             switch (k) {
-            case 0:
+            case KeyEra:
                 era = UpperCase(value);
                 break;
-            case 1:
+            case KeySpeed:
                 speed = UpperCase(value);
                 break;
-            case 2:
+            case KeyCalendar:
                 calendar = UpperCase(value);
                 break;
-            case 3:
+            case KeyOption:
                 options.push_back(UpperCase(value));
                 break;
-            case 4:
+            case KeyMPOption:
                 mpOptions.push_back(UpperCase(value));
                 break;
-            case 5:
+            case KeyForceControl:
                 forceControls.push_back(UpperCase(value));
                 break;
-            case 6:
+            case KeyVictory:
                 victories.push_back(UpperCase(value));
                 break;
-            case 7:
+            case KeyGameTurn:
                 gameTurn = ValueToInt(value, gameTurn);
                 break;
-            case 8:
+            case KeyMaxTurns:
                 maxTurns = ValueToInt(value, maxTurns);
                 break;
-            case 9:
+            case KeyMaxCityElimination:
                 maxCityElimination = ValueToInt(value, maxCityElimination);
                 break;
-            case 10:
+            case KeyTargetScore:
                 targetScore = ValueToInt(value, targetScore);
                 break;
-            case 11:
+            case KeyStartYear:
                 startYear = ValueToInt(value, startYear);
                 break;
-            case 12:
-                description = UpperCase(value);
+            case KeyDescription:
+                description.assign(value);
                 break;
-            case 13:
-                modPath = UpperCase(value);
+            case KeyModPath:
+                modPath.assign(value);
                 break;
             }
+            presence.Mark(k);
         });
         const bool marker = block.Step(line);
         if (fromFile && !known && !marker && block.Inside())
@@ -99,9 +183,12 @@ const StringList& TGameData::SaveToStrings() {
 
 void TGameData::Write(TTextWriter& out) const {
     out.Line("BeginGame");
-    (out << "\tEra=" << era).EndLine();
-    (out << "\tSpeed=" << speed).EndLine();
-    (out << "\tCalendar=" << calendar).EndLine();
+    if (presence.Has(KeyEra))
+        (out << "\tEra=" << era).EndLine();
+    if (presence.Has(KeySpeed))
+        (out << "\tSpeed=" << speed).EndLine();
+    if (presence.Has(KeyCalendar))
+        (out << "\tCalendar=" << calendar).EndLine();
     for (const std::string& entry : options)
         (out << "\tOption=" << entry).EndLine();
     for (const std::string& entry : mpOptions)
@@ -110,13 +197,20 @@ void TGameData::Write(TTextWriter& out) const {
         (out << "\tForceControl=" << entry).EndLine();
     for (const std::string& entry : victories)
         (out << "\tVictory=" << entry).EndLine();
-    (out << "\tGameTurn=" << gameTurn).EndLine();
-    (out << "\tMaxTurns=" << maxTurns).EndLine();
-    (out << "\tMaxCityElimination=" << maxCityElimination).EndLine();
-    (out << "\tTargetScore=" << targetScore).EndLine();
-    (out << "\tStartYear=" << startYear).EndLine();
-    (out << "\tDescription=" << description).EndLine();
-    (out << "\tModPath=" << modPath).EndLine();
+    if (presence.Has(KeyGameTurn))
+        (out << "\tGameTurn=" << gameTurn).EndLine();
+    if (presence.Has(KeyMaxTurns))
+        (out << "\tMaxTurns=" << maxTurns).EndLine();
+    if (presence.Has(KeyMaxCityElimination))
+        (out << "\tMaxCityElimination=" << maxCityElimination).EndLine();
+    if (presence.Has(KeyTargetScore))
+        (out << "\tTargetScore=" << targetScore).EndLine();
+    if (presence.Has(KeyStartYear))
+        (out << "\tStartYear=" << startYear).EndLine();
+    if (presence.Has(KeyDescription))
+        (out << "\tDescription=" << description).EndLine();
+    if (presence.Has(KeyModPath))
+        (out << "\tModPath=" << modPath).EndLine();
     kept.WriteTo(out, "\t");
     out.Line("EndGame");
 }
@@ -124,20 +218,23 @@ void TGameData::Write(TTextWriter& out) const {
 const StringList& TGameData::GetEditorLines() {
     StringList& rows = editorLines.Get();
     rows.clear();
-    rows.push_back("Era=" + era);
-    rows.push_back("Speed=" + speed);
-    rows.push_back("Calendar=" + calendar);
+    auto single = [&](std::size_t k, const std::string& value) {
+        rows.push_back(std::string(Keys[k]) + (presence.Has(k) ? value : std::string()));
+    };
+    single(KeyEra, era);
+    single(KeySpeed, speed);
+    single(KeyCalendar, calendar);
     rows.push_back("Option=" + ListToCommaText(options));
     rows.push_back("MPOption=" + ListToCommaText(mpOptions));
     rows.push_back("ForceControl=" + ListToCommaText(forceControls));
     rows.push_back("Victory=" + ListToCommaText(victories));
-    rows.push_back("GameTurn=" + IntToText(gameTurn));
-    rows.push_back("MaxTurns=" + IntToText(maxTurns));
-    rows.push_back("MaxCityElimination=" + IntToText(maxCityElimination));
-    rows.push_back("TargetScore=" + IntToText(targetScore));
-    rows.push_back("StartYear=" + IntToText(startYear));
-    rows.push_back("Description=" + description);
-    rows.push_back("ModPath=" + modPath);
+    single(KeyGameTurn, IntToText(gameTurn));
+    single(KeyMaxTurns, IntToText(maxTurns));
+    single(KeyMaxCityElimination, IntToText(maxCityElimination));
+    single(KeyTargetScore, IntToText(targetScore));
+    single(KeyStartYear, IntToText(startYear));
+    single(KeyDescription, description);
+    single(KeyModPath, modPath);
     return rows;
 }
 

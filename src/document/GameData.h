@@ -8,6 +8,12 @@
 
 // The game section ("BeginGame" ... "EndGame"): era, speed, calendar, options, victories, turn
 // limits, start year, description and mod path. Owned by the document; shown on the "Rule" tab.
+// Read from a file, it writes only the fields the file set (see TFieldPresence). Editor rows: a row
+// sets its field, even to the default; a row with an empty value makes a single field, text or
+// number, absent again (it then holds its default and is not written), and shows as empty. A list
+// row replaces the whole list; an empty one empties it, and an empty list writes no line.
+// Description and mod path are free text and keep their case; the other texts are type names of the
+// game, upper-cased.
 class TGameData {
 public:
     static constexpr std::array<std::string_view, 14> Keys = {
@@ -41,8 +47,16 @@ public:
     const std::string& ModPath() const { return modPath; }
     // Lines of the block that none of the keys reads; written back before "EndGame".
     const StringList& KeptLines() const { return kept.Lines(); }
+    // Whether the field of `key` (such as "Era=") holds a value of its own and is written; a list
+    // key is set when the list has entries.
+    bool IsSet(std::string_view key) const;
+    // How many of the fields that a record made here always writes the file left unset: the game
+    // chooses what they hold. 0 for a record not read from a file.
+    int UnsetFieldCount() const;
 
 private:
+    void MakeAbsent(std::size_t key);
+
     std::string calendar, description, era;
     StringList forceControls;
     int gameTurn = 0, maxCityElimination = 0, maxTurns = 0;
@@ -51,6 +65,7 @@ private:
     std::string speed;
     int startYear = -4000, targetScore = 0;
     StringList victories;
+    TFieldPresence presence;
     TKeptLines kept;
     TScratchList sectionLines, editorLines;
 };

@@ -485,7 +485,7 @@ void CommaTextToList(std::string_view text, StringList& list) {
 namespace {
 
 // Handles every line that carries the key, in order, then removes them all: linear in the list.
-template <typename Handle> void ExtractLines(StringList& lines, std::string_view key, Handle handle) {
+template <typename Handle> bool ExtractLines(StringList& lines, std::string_view key, Handle handle) {
     bool any = false;
     for (const std::string& line : lines)
         if (LineHasKey(line, key)) {
@@ -496,16 +496,18 @@ template <typename Handle> void ExtractLines(StringList& lines, std::string_view
         lines.erase(std::remove_if(lines.begin(), lines.end(),
                                    [&](const std::string& line) { return LineHasKey(line, key); }),
                     lines.end());
+    return any;
 }
 
 } // namespace
 
-void ExtractListValue(StringList& lines, std::string_view key, StringList& list) {
-    ExtractLines(lines, key, [&](const std::string& line) { CommaTextToList(ValueAfterEquals(line), list); });
+bool ExtractListValue(StringList& lines, std::string_view key, StringList& list) {
+    return ExtractLines(lines, key,
+                        [&](const std::string& line) { CommaTextToList(ValueAfterEquals(line), list); });
 }
 
-void ExtractStringValue(StringList& lines, std::string_view key, std::string& value) {
-    ExtractLines(lines, key, [&](const std::string& line) { value = ReadKeyValue(line, ""); });
+bool ExtractStringValue(StringList& lines, std::string_view key, std::string& value) {
+    return ExtractLines(lines, key, [&](const std::string& line) { value = ReadKeyValue(line, ""); });
 }
 
 void FlagsFromCommaText(std::string_view text, FlagSet& flags) {
@@ -520,7 +522,7 @@ void FlagsFromCommaText(std::string_view text, FlagSet& flags) {
     }
 }
 
-void ExtractFlagsValue(StringList& lines, std::string_view key, FlagSet& flags) {
-    ExtractLines(lines, key,
-                 [&](const std::string& line) { FlagsFromCommaText(ValueAfterEquals(line), flags); });
+bool ExtractFlagsValue(StringList& lines, std::string_view key, FlagSet& flags) {
+    return ExtractLines(lines, key,
+                        [&](const std::string& line) { FlagsFromCommaText(ValueAfterEquals(line), flags); });
 }

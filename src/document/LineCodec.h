@@ -56,9 +56,10 @@ void CommaTextToList(std::string_view text, StringList& list);
 // Replaces the set by the indices of a comma list; empty pieces and indices outside the set are ignored.
 void FlagsFromCommaText(std::string_view text, FlagSet& flags);
 
-void ExtractListValue(StringList& lines, std::string_view key, StringList& list);
-void ExtractStringValue(StringList& lines, std::string_view key, std::string& value);
-void ExtractFlagsValue(StringList& lines, std::string_view key, FlagSet& flags);
+// Each returns whether a line carried the key.
+bool ExtractListValue(StringList& lines, std::string_view key, StringList& list);
+bool ExtractStringValue(StringList& lines, std::string_view key, std::string& value);
+bool ExtractFlagsValue(StringList& lines, std::string_view key, FlagSet& flags);
 
 // Text helpers used throughout the document. Only ASCII letters change case.
 // Upper case by table: the readers compare every key of a record this way, line after line.

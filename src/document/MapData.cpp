@@ -4,19 +4,102 @@ namespace {
 
 const TKeyTable MapKeys(TMapData::Keys);
 
+enum MapKey {
+    KeyGridWidth,
+    KeyGridHeight,
+    KeyTopLatitude,
+    KeyBottomLatitude,
+    KeyWrapX,
+    KeyWrapY,
+    KeyWorldSize,
+    KeyClimate,
+    KeySeaLevel,
+    KeyNumPlotsWritten
+};
+
+// The fields a file may leave out; the grid's size and the plot count are always written.
+constexpr std::uint32_t OptionalFields = ((1u << KeyNumPlotsWritten) - 1) & ~((1u << KeyTopLatitude) - 1);
+
 } // namespace
 
 void TMapData::Clear() {
     gridWidth = gridHeight = 1;
-    topLatitude = 90;
-    bottomLatitude = -90;
-    wrapX = 1;
-    wrapY = 0;
-    worldSize = "WORLDSIZE_SMALL";
-    climate = "CLIMATE_TEMPERATE";
-    seaLevel = "SEALEVEL_LOW";
+    for (std::size_t k = KeyTopLatitude; k <= KeySeaLevel; ++k)
+        MakeAbsent(k);
     numPlotsWritten = 1;
     kept.Clear();
+    presence.Reset();
+}
+
+void TMapData::MakeAbsent(std::size_t key) {
+    switch (key) {
+    case KeyTopLatitude:
+        topLatitude = 90;
+        break;
+    case KeyBottomLatitude:
+        bottomLatitude = -90;
+        break;
+    case KeyWrapX:
+        wrapX = 1;
+        break;
+    case KeyWrapY:
+        wrapY = 0;
+        break;
+    case KeyWorldSize:
+        worldSize = "WORLDSIZE_SMALL";
+        break;
+    case KeyClimate:
+        climate = "CLIMATE_TEMPERATE";
+        break;
+    case KeySeaLevel:
+        seaLevel = "SEALEVEL_LOW";
+        break;
+    }
+    presence.Unmark(key);
+}
+
+void TMapData::SetTopLatitude(int value) {
+    topLatitude = value;
+    presence.Mark(KeyTopLatitude);
+}
+
+void TMapData::SetBottomLatitude(int value) {
+    bottomLatitude = value;
+    presence.Mark(KeyBottomLatitude);
+}
+
+void TMapData::SetWrapX(int value) {
+    wrapX = value;
+    presence.Mark(KeyWrapX);
+}
+
+void TMapData::SetWrapY(int value) {
+    wrapY = value;
+    presence.Mark(KeyWrapY);
+}
+
+void TMapData::SetWorldSize(std::string_view value) {
+    AssignUpperCase(worldSize, value);
+    presence.Mark(KeyWorldSize);
+}
+
+void TMapData::SetClimate(std::string_view value) {
+    AssignUpperCase(climate, value);
+    presence.Mark(KeyClimate);
+}
+
+void TMapData::SetSeaLevel(std::string_view value) {
+    AssignUpperCase(seaLevel, value);
+    presence.Mark(KeySeaLevel);
+}
+
+bool TMapData::IsSet(std::string_view key) const {
+    const int k = KeyIndex(Keys, key);
+    return k >= 0 && presence.Has(static_cast<std::size_t>(k));
+}
+
+int TMapData::UnsetFieldCount() const {
+    return presence.CountAbsent(OptionalFields);
 }
 
 void TMapData::SetKeptLines(const StringList& lines) {
@@ -31,8 +114,12 @@ void TMapData::LoadFromStrings(const StringList& lines) {
 }
 
 void TMapData::Read(TLineSpan lines, bool fromFile) {
-    if (fromFile)
+    if (fromFile) {
         kept.Clear();
+        // The grid's size and the plot count are always written, so they count as set.
+        presence.BeginFileRead();
+        presence.MarkAll(~OptionalFields);
+    }
     TBlockTracker block("BeginMap", "EndMap");
     std::string scratch;
     TKeyTable::TMatch match;
@@ -41,35 +128,39 @@ void TMapData::Read(TLineSpan lines, bool fromFile) {
         MapKeys.Match(items, match);
         const bool known = match.found != 0;
         match.ForEach(MapKeys, scratch, [&](std::size_t k, std::string_view value) {
+            if (!fromFile && value.empty() && ((OptionalFields >> k) & 1u)) {
+                MakeAbsent(k);
+                return;
+            }
             switch (k) {
-            case 0:
+            case KeyGridWidth:
                 gridWidth = ValueToInt(value, 1);
                 break;
-            case 1:
+            case KeyGridHeight:
                 gridHeight = ValueToInt(value, 1);
                 break;
-            case 2:
-                topLatitude = ValueToInt(value, 90);
+            case KeyTopLatitude:
+                SetTopLatitude(ValueToInt(value, 90));
                 break;
-            case 3:
-                bottomLatitude = ValueToInt(value, -90);
+            case KeyBottomLatitude:
+                SetBottomLatitude(ValueToInt(value, -90));
                 break;
-            case 4:
-                wrapX = ValueToInt(value, 1);
+            case KeyWrapX:
+                SetWrapX(ValueToInt(value, 1));
                 break;
-            case 5:
-                wrapY = ValueToInt(value, 0);
+            case KeyWrapY:
+                SetWrapY(ValueToInt(value, 0));
                 break;
-            case 6:
+            case KeyWorldSize:
                 SetWorldSize(value);
                 break;
-            case 7:
+            case KeyClimate:
                 SetClimate(value);
                 break;
-            case 8:
+            case KeySeaLevel:
                 SetSeaLevel(value);
                 break;
-            case 9:
+            case KeyNumPlotsWritten:
                 numPlotsWritten = ValueToInt(value, -1);
                 break;
             }
@@ -93,13 +184,20 @@ void TMapData::Write(TTextWriter& out) {
     out.Line("BeginMap");
     (out << "\tgrid width=" << gridWidth).EndLine();
     (out << "\tgrid height=" << gridHeight).EndLine();
-    (out << "\ttop latitude=" << topLatitude).EndLine();
-    (out << "\tbottom latitude=" << bottomLatitude).EndLine();
-    (out << "\twrap X=" << wrapX).EndLine();
-    (out << "\twrap Y=" << wrapY).EndLine();
-    (out << "\tworld size=" << worldSize).EndLine();
-    (out << "\tclimate=" << climate).EndLine();
-    (out << "\tsealevel=" << seaLevel).EndLine();
+    if (presence.Has(KeyTopLatitude))
+        (out << "\ttop latitude=" << topLatitude).EndLine();
+    if (presence.Has(KeyBottomLatitude))
+        (out << "\tbottom latitude=" << bottomLatitude).EndLine();
+    if (presence.Has(KeyWrapX))
+        (out << "\twrap X=" << wrapX).EndLine();
+    if (presence.Has(KeyWrapY))
+        (out << "\twrap Y=" << wrapY).EndLine();
+    if (presence.Has(KeyWorldSize))
+        (out << "\tworld size=" << worldSize).EndLine();
+    if (presence.Has(KeyClimate))
+        (out << "\tclimate=" << climate).EndLine();
+    if (presence.Has(KeySeaLevel))
+        (out << "\tsealevel=" << seaLevel).EndLine();
     (out << "\tnum plots written=" << numPlotsWritten).EndLine();
     kept.WriteTo(out, "\t");
     out.Line("EndMap");
@@ -108,9 +206,10 @@ void TMapData::Write(TTextWriter& out) {
 const StringList& TMapData::GetEditorLines() {
     StringList& rows = editorLines.Get();
     rows.clear();
-    rows.push_back("world size=" + worldSize);
-    rows.push_back("climate=" + climate);
-    rows.push_back("sealevel=" + seaLevel);
+    for (const auto& [k, value] : {std::pair<MapKey, const std::string*>{KeyWorldSize, &worldSize},
+                                   {KeyClimate, &climate},
+                                   {KeySeaLevel, &seaLevel}})
+        rows.push_back(std::string(Keys[k]) + (presence.Has(k) ? *value : std::string()));
     return rows;
 }
 

@@ -8,6 +8,11 @@
 
 // The map section ("BeginMap" ... "EndMap"): the world's size in plots, latitudes, wrapping and
 // the world size, climate and sea level types. Owned by the document; edited on the "World" tab.
+// The grid's size and the plot count are always written. Read from a file, the section writes the
+// other fields only when the file set them (see TFieldPresence): without latitude lines the game's
+// latitudes stay 0. Editor rows: a row sets its field, even to the default; a row with an empty
+// value makes one of those fields absent again (it then holds its default, shows as empty and is
+// not written). A setter marks its field set.
 class TMapData {
 public:
     static constexpr std::array<std::string_view, 10> Keys = {
@@ -38,22 +43,30 @@ public:
     const StringList& KeptLines() const { return kept.Lines(); }
     // Replaces the lines kept without being understood ("num signs written=" and the like).
     void SetKeptLines(const StringList& lines);
+    // Whether the field of `key` (such as "top latitude=") holds a value of its own and is written.
+    bool IsSet(std::string_view key) const;
+    // How many of the fields that a record made here always writes the file left unset: the game
+    // chooses what they hold. 0 for a record not read from a file.
+    int UnsetFieldCount() const;
 
     void SetGridWidth(int value) { gridWidth = value; }
     void SetGridHeight(int value) { gridHeight = value; }
-    void SetTopLatitude(int value) { topLatitude = value; }
-    void SetBottomLatitude(int value) { bottomLatitude = value; }
-    void SetWrapX(int value) { wrapX = value; }
-    void SetWrapY(int value) { wrapY = value; }
-    void SetWorldSize(std::string_view value) { worldSize = UpperCase(value); }
-    void SetClimate(std::string_view value) { climate = UpperCase(value); }
-    void SetSeaLevel(std::string_view value) { seaLevel = UpperCase(value); }
+    void SetTopLatitude(int value);
+    void SetBottomLatitude(int value);
+    void SetWrapX(int value);
+    void SetWrapY(int value);
+    void SetWorldSize(std::string_view value);
+    void SetClimate(std::string_view value);
+    void SetSeaLevel(std::string_view value);
     void SetNumPlotsWritten(int value) { numPlotsWritten = value; }
 
 private:
+    void MakeAbsent(std::size_t key);
+
     int gridWidth = 1, gridHeight = 1, topLatitude = 90, bottomLatitude = -90, wrapX = 1, wrapY = 0;
     std::string worldSize, climate, seaLevel;
     int numPlotsWritten = 1;
+    TFieldPresence presence;
     TKeptLines kept;
     TScratchList sectionLines, editorLines;
 };

@@ -48,27 +48,89 @@ const std::string& NoText() {
     return empty;
 }
 
+// The fields a file may leave out. The coordinates are always written, and the three flags are
+// written when set whatever set them.
+constexpr std::uint32_t OptionalFields = (1u << KeyLandmark) | (1u << KeyScriptData) | (1u << KeyRiverNS) |
+                                         (1u << KeyRiverWE) | (1u << KeyBonus) | (1u << KeyImprovement) |
+                                         (1u << KeyFeature) | (1u << KeyFeatureVariety) | (1u << KeyRoute) |
+                                         (1u << KeyTerrain) | (1u << KeyPlotType) | (1u << KeyTeamReveal);
+
 } // namespace
 
 void TMapGrid::Clear() {
     x = y = -1;
-    riverNSDirection = riverWEDirection = -1;
-    featureVariety = 0;
-    plotType = 3;
+    for (std::size_t k = 0; k < PlotKeyNames.size(); ++k)
+        if ((OptionalFields >> k) & 1u)
+            MakeAbsent(k);
     isNOfRiver = isWOfRiver = startingPlot = false;
-    ClearFlags(teamReveal);
-    if (rare) {
-        rare->landmark.clear();
-        rare->scriptData.clear();
-    }
-    bonusType.clear();
-    improvementType.clear();
-    featureType.clear();
-    routeType.clear();
-    terrainType = "TERRAIN_OCEAN";
     units.Clear();
     city.reset();
     kept.Clear();
+    presence.Reset();
+}
+
+void TMapGrid::MakeAbsent(std::size_t key) {
+    switch (key) {
+    case KeyLandmark:
+        if (rare)
+            rare->landmark.clear();
+        break;
+    case KeyScriptData:
+        if (rare)
+            rare->scriptData.clear();
+        break;
+    case KeyRiverNS:
+        riverNSDirection = -1;
+        break;
+    case KeyRiverWE:
+        riverWEDirection = -1;
+        break;
+    case KeyBonus:
+        bonusType.clear();
+        break;
+    case KeyImprovement:
+        improvementType.clear();
+        break;
+    case KeyFeature:
+        featureType.clear();
+        break;
+    case KeyFeatureVariety:
+        featureVariety = 0;
+        break;
+    case KeyRoute:
+        routeType.clear();
+        break;
+    case KeyTerrain:
+        terrainType = "TERRAIN_OCEAN";
+        break;
+    case KeyPlotType:
+        plotType = 3;
+        break;
+    case KeyTeamReveal:
+        ClearFlags(teamReveal);
+        break;
+    }
+    presence.Unmark(key);
+}
+
+bool TMapGrid::IsSet(std::string_view key) const {
+    const int k = KeyIndex(PlotKeyNames, key);
+    switch (k) {
+    case -1:
+        return false;
+    case KeyNOfRiver:
+        return isNOfRiver;
+    case KeyWOfRiver:
+        return isWOfRiver;
+    case KeyStartingPlot:
+        return startingPlot;
+    default:
+        return presence.Has(static_cast<std::size_t>(k));
+    }
+}
+
+int TMapGrid::UnsetFieldCount() const {
+    return presence.CountAbsent((1u << KeyTerrain) | (1u << KeyPlotType));
 }
 
 const std::string& TMapGrid::Landmark() const {
@@ -81,12 +143,64 @@ const std::string& TMapGrid::ScriptData() const {
 
 void TMapGrid::SetLandmark(std::string_view value) {
     if (rare || !value.empty())
-        AssignUpperCase(RareParts().landmark, value);
+        RareParts().landmark.assign(value);
+    presence.Mark(KeyLandmark);
 }
 
 void TMapGrid::SetScriptData(std::string_view value) {
     if (rare || !value.empty())
-        AssignUpperCase(RareParts().scriptData, value);
+        RareParts().scriptData.assign(value);
+    presence.Mark(KeyScriptData);
+}
+
+void TMapGrid::SetRiverNSDirection(int value) {
+    riverNSDirection = static_cast<std::int8_t>((value == 0 || value == 2) ? value : -1);
+    presence.Mark(KeyRiverNS);
+}
+
+void TMapGrid::SetRiverWEDirection(int value) {
+    riverWEDirection = static_cast<std::int8_t>((value == 1 || value == 3) ? value : -1);
+    presence.Mark(KeyRiverWE);
+}
+
+void TMapGrid::SetBonusType(std::string_view value) {
+    AssignUpperCase(bonusType, value);
+    presence.Mark(KeyBonus);
+}
+
+void TMapGrid::SetImprovementType(std::string_view value) {
+    AssignUpperCase(improvementType, value);
+    presence.Mark(KeyImprovement);
+}
+
+void TMapGrid::SetFeatureType(std::string_view value) {
+    AssignUpperCase(featureType, value);
+    presence.Mark(KeyFeature);
+}
+
+void TMapGrid::SetFeatureVariety(int value) {
+    featureVariety = static_cast<std::int8_t>((value >= 0 && value <= 2) ? value : 0);
+    presence.Mark(KeyFeatureVariety);
+}
+
+void TMapGrid::SetRouteType(std::string_view value) {
+    AssignUpperCase(routeType, value);
+    presence.Mark(KeyRoute);
+}
+
+void TMapGrid::SetTerrainType(std::string_view value) {
+    AssignUpperCase(terrainType, value);
+    presence.Mark(KeyTerrain);
+}
+
+void TMapGrid::SetPlotType(int value) {
+    plotType = static_cast<std::int8_t>((value >= 0 && value <= 3) ? value : -1);
+    presence.Mark(KeyPlotType);
+}
+
+void TMapGrid::SetTeamReveal(int team, bool value) {
+    SetFlagSafe(teamReveal, team, value);
+    presence.Mark(KeyTeamReveal);
 }
 
 TMapGrid::TRareParts& TMapGrid::RareParts() {
@@ -139,8 +253,10 @@ void TMapGrid::ReadPlaced(TLineSpan lines, const TParsedLine* parsed, bool fromF
 }
 
 void TMapGrid::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile, std::uint32_t keyMask) {
-    if (fromFile)
+    if (fromFile) {
         kept.Clear();
+        presence.BeginFileRead();
+    }
     bool inUnit = false, inCity = false;
     std::size_t unitStart = 0, cityStart = 0;
     std::string scratch;
@@ -162,6 +278,10 @@ void TMapGrid::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFi
         match.ForEach(
             PlotKeys, scratch,
             [&](std::size_t k, std::string_view value) {
+                if (!fromFile && value.empty() && ((OptionalFields >> k) & 1u)) {
+                    MakeAbsent(k);
+                    return;
+                }
                 switch (k) {
                 case KeyX:
                     x = ValueToInt(value, -1);
@@ -215,6 +335,7 @@ void TMapGrid::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFi
                     FlagsFromCommaText(ValueAfterEquals(line), teamReveal);
                     break;
                 }
+                presence.Mark(k);
             },
             plotKeys & keyMask);
 
@@ -255,34 +376,43 @@ void TMapGrid::Write(TTextWriter& out) const {
         return;
     out.Line("BeginPlot");
     (out << "\tx=" << x << ",y=" << y).EndLine();
-    if (!Landmark().empty())
+    if (presence.Writes(KeyLandmark, !Landmark().empty()))
         (out << "\tLandmark=" << Landmark()).EndLine();
-    if (!ScriptData().empty())
+    if (presence.Writes(KeyScriptData, !ScriptData().empty()))
         (out << "\tScriptData=" << ScriptData()).EndLine();
-    if (riverNSDirection > -1)
+    if (presence.Writes(KeyRiverNS, riverNSDirection > -1))
         (out << "\tRiverNSDirection=" << RiverNSDirection()).EndLine();
     if (isNOfRiver)
         out.Line("\tisNOfRiver");
-    if (riverWEDirection > -1)
+    if (presence.Writes(KeyRiverWE, riverWEDirection > -1))
         (out << "\tRiverWEDirection=" << RiverWEDirection()).EndLine();
     if (isWOfRiver)
         out.Line("\tisWOfRiver");
     if (startingPlot)
         out.Line("\tStartingPlot");
-    if (!bonusType.empty())
+    if (presence.Writes(KeyBonus, !bonusType.empty()))
         (out << "\tBonusType=" << bonusType).EndLine();
-    if (!improvementType.empty())
+    if (presence.Writes(KeyImprovement, !improvementType.empty()))
         (out << "\tImprovementType=" << improvementType).EndLine();
-    if (!featureType.empty())
+    // A plot not read from a file writes its variety with its feature only.
+    const bool writesFeature = presence.Writes(KeyFeature, !featureType.empty());
+    const bool writesVariety = presence.Writes(KeyFeatureVariety, !featureType.empty());
+    if (writesFeature && writesVariety)
         (out << "\tFeatureType=" << featureType << ", FeatureVariety=" << FeatureVariety()).EndLine();
-    if (!routeType.empty())
+    else if (writesFeature)
+        (out << "\tFeatureType=" << featureType).EndLine();
+    else if (writesVariety)
+        (out << "\tFeatureVariety=" << FeatureVariety()).EndLine();
+    if (presence.Writes(KeyRoute, !routeType.empty()))
         (out << "\tRouteType=" << routeType).EndLine();
-    (out << "\tTerrainType=" << terrainType).EndLine();
-    (out << "\tPlotType=" << PlotType()).EndLine();
+    if (presence.Has(KeyTerrain))
+        (out << "\tTerrainType=" << terrainType).EndLine();
+    if (presence.Has(KeyPlotType))
+        (out << "\tPlotType=" << PlotType()).EndLine();
     units.Write(out);
     if (city)
         city->Write(out);
-    if (HasTeamReveal()) {
+    if (presence.Writes(KeyTeamReveal, HasTeamReveal())) {
         out << "\tTeamReveal=";
         out.Flags(teamReveal);
         out.EndLine();
@@ -294,23 +424,26 @@ void TMapGrid::Write(TTextWriter& out) const {
 const StringList& TMapGrid::GetEditorLines() {
     StringList& rows = RareParts().editorLines;
     rows.clear();
-    rows.push_back("Landmark=" + Landmark());
-    rows.push_back("ScriptData=" + ScriptData());
-    rows.push_back("RiverNSDirection=" + IntToText(riverNSDirection));
+    auto single = [&](std::size_t k, const std::string& value) {
+        rows.push_back(std::string(PlotKeyNames[k]) + (presence.Has(k) ? value : std::string()));
+    };
+    single(KeyLandmark, Landmark());
+    single(KeyScriptData, ScriptData());
+    single(KeyRiverNS, IntToText(riverNSDirection));
     rows.push_back(std::string("isNOfRiver=") + BoolToFlagText(isNOfRiver));
-    rows.push_back("RiverWEDirection=" + IntToText(riverWEDirection));
+    single(KeyRiverWE, IntToText(riverWEDirection));
     rows.push_back(std::string("isWOfRiver=") + BoolToFlagText(isWOfRiver));
     rows.push_back(std::string("StartingPlot=") + BoolToFlagText(startingPlot));
-    rows.push_back("BonusType=" + bonusType);
-    rows.push_back("ImprovementType=" + improvementType);
-    rows.push_back("FeatureType=" + featureType);
-    rows.push_back("FeatureVariety=" + IntToText(featureVariety));
-    rows.push_back("RouteType=" + routeType);
-    rows.push_back("TerrainType=" + terrainType);
-    rows.push_back("PlotType=" + IntToText(plotType));
+    single(KeyBonus, bonusType);
+    single(KeyImprovement, improvementType);
+    single(KeyFeature, featureType);
+    single(KeyFeatureVariety, IntToText(featureVariety));
+    single(KeyRoute, routeType);
+    single(KeyTerrain, terrainType);
+    single(KeyPlotType, IntToText(plotType));
     rows.push_back("Units=[ " + IntToText(units.Count()) + " Units ]");
     rows.push_back(std::string("City=[ ") + (city ? "1" : "0") + " City ]");
-    rows.push_back("TeamReveal=" + FlagsToCommaText(teamReveal));
+    single(KeyTeamReveal, FlagsToCommaText(teamReveal));
     return rows;
 }
 
@@ -321,8 +454,9 @@ void TMapGrid::ApplyEditorLines(const StringList& rows) {
         // The units and city rows are summaries; their own editor changes them.
         if (LineHasKey(row, "Units") || LineHasKey(row, "City"))
             continue;
-        // The reader can only set the three flags, so a "0" row clears its flag here.
-        if (ValueAfterEquals(row) == "0") {
+        // The reader can only set the three flags, so a "0" or empty row clears its flag here.
+        const std::string_view flagValue = ValueAfterEquals(row);
+        if (flagValue == "0" || (flagValue.empty() && row.find('=') != std::string::npos)) {
             if (LineHasKey(row, "isNOfRiver")) {
                 isNOfRiver = false;
                 continue;

@@ -14,6 +14,13 @@
 
 // One plot of the map: terrain, relief, feature, bonus, improvement, route, rivers, start mark,
 // reveal state, its units and its city. The grid owns every plot; a plot owns its units and city.
+// Its coordinates are always written. Read from a file, a plot writes its other fields only when the
+// file set them (see TFieldPresence), empty values included ("BonusType="); a plot not read from a
+// file writes as it always has (texts only when not empty, rivers only when flowing). Editor rows: a
+// row sets its field, even to the default; a row with an empty value makes a field absent again (it
+// then holds its default, shows as empty and is not written); "0" or an empty value clears one of the
+// three flags, which are written as bare words when set. A setter marks its field set. The landmark
+// and script data are free text and keep their case; the type names are upper-cased.
 class TMapGrid {
 public:
     static constexpr std::array<std::string_view, 16> Keys = {"x=",
@@ -88,31 +95,34 @@ public:
     void SetY(int value) { y = value; }
     void SetLandmark(std::string_view value);
     void SetScriptData(std::string_view value);
-    void SetRiverNSDirection(int value) {
-        riverNSDirection = static_cast<std::int8_t>((value == 0 || value == 2) ? value : -1);
-    }
+    // 0 or 2; any other value is stored as -1 (no river edge).
+    void SetRiverNSDirection(int value);
     void SetIsNOfRiver(bool value) { isNOfRiver = value; }
-    void SetRiverWEDirection(int value) {
-        riverWEDirection = static_cast<std::int8_t>((value == 1 || value == 3) ? value : -1);
-    }
+    // 1 or 3; any other value is stored as -1 (no river edge).
+    void SetRiverWEDirection(int value);
     void SetIsWOfRiver(bool value) { isWOfRiver = value; }
     void SetStartingPlot(bool value) { startingPlot = value; }
-    void SetBonusType(std::string_view value) { AssignUpperCase(bonusType, value); }
-    void SetImprovementType(std::string_view value) { AssignUpperCase(improvementType, value); }
-    void SetFeatureType(std::string_view value) { AssignUpperCase(featureType, value); }
-    void SetFeatureVariety(int value) {
-        featureVariety = static_cast<std::int8_t>((value >= 0 && value <= 2) ? value : 0);
-    }
-    void SetRouteType(std::string_view value) { AssignUpperCase(routeType, value); }
-    void SetTerrainType(std::string_view value) { AssignUpperCase(terrainType, value); }
-    void SetPlotType(int value) {
-        plotType = static_cast<std::int8_t>((value >= 0 && value <= 3) ? value : -1);
-    }
-    void SetTeamReveal(int team, bool value) { SetFlagSafe(teamReveal, team, value); }
+    void SetBonusType(std::string_view value);
+    void SetImprovementType(std::string_view value);
+    void SetFeatureType(std::string_view value);
+    // 0 to 2; any other value is stored as 0.
+    void SetFeatureVariety(int value);
+    void SetRouteType(std::string_view value);
+    void SetTerrainType(std::string_view value);
+    // 0 to 3; any other value is stored as -1, and the plot is then not written.
+    void SetPlotType(int value);
+    void SetTeamReveal(int team, bool value);
+
+    // Whether the field of `key` (such as "BonusType=") holds a value of its own and is written.
+    bool IsSet(std::string_view key) const;
+    // How many of the fields that a record made here always writes the file left unset: the game
+    // chooses what they hold. 0 for a record not read from a file.
+    int UnsetFieldCount() const;
 
 private:
     // Reads the keys in `keyMask`; a line with any plot key is the plot's own and is not kept.
     void ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile, std::uint32_t keyMask);
+    void MakeAbsent(std::size_t key);
 
     // What few plots have, made on first use: a large map holds tens of thousands of plots, and
     // loading one touches each plot's memory three times (made, read, and freed by the next load).
@@ -127,6 +137,7 @@ private:
     std::int8_t riverNSDirection = -1, riverWEDirection = -1, featureVariety = 0, plotType = 3;
     bool isNOfRiver = false, isWOfRiver = false, startingPlot = false;
     FlagSet teamReveal{};
+    TFieldPresence presence;
     std::string bonusType, improvementType, featureType, routeType;
     std::string terrainType = "TERRAIN_OCEAN";
     TUnitTypes units;

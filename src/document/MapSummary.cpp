@@ -9,10 +9,20 @@ TMapSummary TMapSummary::Of(const TMap& map) {
     summary.playersInUse = map.Players().InUseCount();
     summary.keptGame = static_cast<int>(map.Game().KeptLines().size());
     summary.keptMap = static_cast<int>(map.MapData().KeptLines().size());
-    for (int i = 0; i < MaxTeams; ++i)
-        summary.keptTeams += static_cast<int>(map.Teams().GetTeam(i)->KeptLines().size());
-    for (int i = 0; i < MaxPlayers; ++i)
-        summary.keptPlayers += static_cast<int>(map.Players().GetPlayer(i)->KeptLines().size());
+    summary.unsetGame = map.Game().UnsetFieldCount();
+    summary.unsetMap = map.MapData().UnsetFieldCount();
+    for (int i = 0; i < MaxTeams; ++i) {
+        const TTeamData& team = *map.Teams().GetTeam(i);
+        summary.keptTeams += static_cast<int>(team.KeptLines().size());
+        if (team.InUse())
+            summary.unsetTeams += team.UnsetFieldCount();
+    }
+    for (int i = 0; i < MaxPlayers; ++i) {
+        const TPlayerData& player = *map.Players().GetPlayer(i);
+        summary.keptPlayers += static_cast<int>(player.KeptLines().size());
+        if (player.InUse())
+            summary.unsetPlayers += player.UnsetFieldCount();
+    }
     summary.extraTeamLines = static_cast<int>(map.Teams().ExtraBlocks().size());
     summary.extraPlayerLines = static_cast<int>(map.Players().ExtraBlocks().size());
     summary.trailingLines = static_cast<int>(grids.TrailingLines().size());
@@ -23,12 +33,17 @@ TMapSummary TMapSummary::Of(const TMap& map) {
                 continue;
             ++summary.plotsWritten;
             summary.keptPlots += static_cast<int>(plot.KeptLines().size());
+            summary.unsetPlots += plot.UnsetFieldCount();
             summary.units += plot.Units().Count();
-            for (int u = 0; u < plot.Units().Count(); ++u)
-                summary.keptUnits += static_cast<int>(plot.Units().GetUnit(u)->KeptLines().size());
+            for (int u = 0; u < plot.Units().Count(); ++u) {
+                const TUnitType& unit = *plot.Units().GetUnit(u);
+                summary.keptUnits += static_cast<int>(unit.KeptLines().size());
+                summary.unsetUnits += unit.UnsetFieldCount();
+            }
             if (plot.HasCity()) {
                 ++summary.cities;
                 summary.keptCities += static_cast<int>(plot.City()->KeptLines().size());
+                summary.unsetCities += plot.City()->UnsetFieldCount();
             }
         }
     return summary;
@@ -42,5 +57,7 @@ std::string TMapSummary::ToText() const {
            n(keptPlayers) + ", map " + n(keptMap) + ", plots " + n(keptPlots) + ", units " + n(keptUnits) +
            ", cities " + n(keptCities) + ", extra team blocks " + n(extraTeamLines) +
            " lines, extra player blocks " + n(extraPlayerLines) + " lines, after plots " + n(trailingLines) +
-           " lines";
+           " lines; fields left unset: game " + n(unsetGame) + ", teams " + n(unsetTeams) + ", players " +
+           n(unsetPlayers) + ", map " + n(unsetMap) + ", plots " + n(unsetPlots) + ", units " +
+           n(unsetUnits) + ", cities " + n(unsetCities);
 }

@@ -12,6 +12,9 @@ struct TMapSummary {
     int keptGame = 0, keptTeams = 0, keptPlayers = 0, keptMap = 0, keptPlots = 0, keptUnits = 0,
         keptCities = 0;
     int extraTeamLines = 0, extraPlayerLines = 0, trailingLines = 0;
+    // Fields the file left unset, per section: the game chooses what they hold.
+    int unsetGame = 0, unsetTeams = 0, unsetPlayers = 0, unsetMap = 0, unsetPlots = 0, unsetUnits = 0,
+        unsetCities = 0;
 
     static TMapSummary Of(const TMap& map);
     std::string ToText() const;

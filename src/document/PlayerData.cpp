@@ -1,12 +1,10 @@
 #include "PlayerData.h"
 
+#include <algorithm>
+
 namespace {
 
 const TKeyTable PlayerKeys(TPlayerData::Keys);
-
-} // namespace
-
-namespace {
 
 enum PlayerKey {
     KeyTeam,
@@ -41,33 +39,125 @@ constexpr std::array<std::string_view, 5> DefaultCivics = {
 
 constexpr std::string_view DefaultEra = "ERA_ANCIENT";
 
+// The single fields: each may be absent. "Civic=" is read with its civic option; attitudes and the
+// city list are lists.
+constexpr std::uint32_t SingleFields =
+    ((1u << (KeyStartingEra + 1)) - 1) | (((1u << 5) - 1) << KeyFirstCivicOption) | (1u << KeyHandicap);
+
 } // namespace
 
 void TPlayerData::Clear() {
-    artStyle = "NONE";
+    for (std::size_t k = 0; k < Keys.size(); ++k)
+        if ((SingleFields >> k) & 1u)
+            MakeAbsent(k);
     attitudeExtras.assign(MaxPlayers, std::string());
     cityList.clear();
-    civAdjective.clear();
-    civDesc.clear();
-    for (std::size_t i = 0; i < civics.size(); ++i)
-        civics[i] = DefaultCivics[i];
-    civShortDesc.clear();
-    civType = "NONE";
-    color = "NONE";
-    flagDecal.clear();
-    handicap = "HANDICAP_NOBLE";
-    leaderName.clear();
-    leaderType = "NONE";
-    minorNationStatus = false;
-    playableCiv = true;
-    startingEra = DefaultEra;
-    startingGold = 0;
-    startingX = startingY = -1;
-    stateReligion.clear();
-    team = -1;
-    whiteFlag = false;
     kept.Clear();
     ignoredNumbers.clear();
+    presence.Reset();
+}
+
+void TPlayerData::MakeAbsent(std::size_t key) {
+    switch (key) {
+    case KeyTeam:
+        team = -1;
+        break;
+    case KeyLeaderType:
+        leaderType = "NONE";
+        break;
+    case KeyLeaderName:
+        leaderName.clear();
+        break;
+    case KeyCivDesc:
+        civDesc.clear();
+        break;
+    case KeyCivShortDesc:
+        civShortDesc.clear();
+        break;
+    case KeyCivAdjective:
+        civAdjective.clear();
+        break;
+    case KeyFlagDecal:
+        flagDecal.clear();
+        break;
+    case KeyWhiteFlag:
+        whiteFlag = false;
+        break;
+    case KeyCivType:
+        civType = "NONE";
+        break;
+    case KeyColor:
+        color = "NONE";
+        break;
+    case KeyArtStyle:
+        artStyle = "NONE";
+        break;
+    case KeyPlayableCiv:
+        playableCiv = true;
+        break;
+    case KeyMinorNation:
+        minorNationStatus = false;
+        break;
+    case KeyStartingGold:
+        startingGold = 0;
+        break;
+    case KeyStartingX:
+        startingX = -1;
+        break;
+    case KeyStartingY:
+        startingY = -1;
+        break;
+    case KeyStateReligion:
+        stateReligion.clear();
+        break;
+    case KeyStartingEra:
+        startingEra = DefaultEra;
+        break;
+    case KeyHandicap:
+        handicap = "HANDICAP_NOBLE";
+        break;
+    default:
+        if (key >= KeyFirstCivicOption && key <= KeyLastCivicOption)
+            civics[key - KeyFirstCivicOption] = DefaultCivics[key - KeyFirstCivicOption];
+        break;
+    }
+    presence.Unmark(key);
+}
+
+void TPlayerData::SetTeam(int value) {
+    team = value;
+    presence.Mark(KeyTeam);
+}
+
+void TPlayerData::SetStartingX(int value) {
+    startingX = value;
+    presence.Mark(KeyStartingX);
+}
+
+void TPlayerData::SetStartingY(int value) {
+    startingY = value;
+    presence.Mark(KeyStartingY);
+}
+
+bool TPlayerData::IsSet(std::string_view key) const {
+    const int k = KeyIndex(Keys, key);
+    switch (k) {
+    case -1:
+    case KeyCivic:
+        return false;
+    case KeyAttitudePlayer:
+    case KeyAttitudeExtra:
+        return std::any_of(attitudeExtras.begin(), attitudeExtras.end(),
+                           [](const std::string& entry) { return !entry.empty(); });
+    case KeyCityList:
+        return !cityList.empty();
+    default:
+        return presence.Has(static_cast<std::size_t>(k));
+    }
+}
+
+int TPlayerData::UnsetFieldCount() const {
+    return presence.CountAbsent(SingleFields);
 }
 
 void TPlayerData::LoadFromStrings(const StringList& lines) {
@@ -79,6 +169,7 @@ void TPlayerData::Read(TLineSpan lines, bool fromFile) {
     if (fromFile) {
         kept.Clear();
         ignoredNumbers.clear();
+        presence.BeginFileRead();
     }
     int pendingAttitude = -1;
     // A number that names no slot is passed over; the file's own are listed for a check of the map.
@@ -93,13 +184,22 @@ void TPlayerData::Read(TLineSpan lines, bool fromFile) {
         PlayerKeys.Match(items, match);
         const bool known = match.found != 0;
         match.ForEach(PlayerKeys, scratch, [&](std::size_t k, std::string_view value) {
+            const bool civicOption = k >= KeyFirstCivicOption && k <= KeyLastCivicOption;
+            if (!fromFile && value.empty() && !civicOption && k != KeyTeam && ((SingleFields >> k) & 1u)) {
+                MakeAbsent(k);
+                return;
+            }
             switch (k) {
             case KeyTeam: {
+                // An editor row can only set the team: an empty one changes nothing.
                 const int v = ValueToInt(value, team);
-                if (IsValidTeamIndex(v))
-                    team = v;
-                else
+                if (!fromFile && value.empty())
+                    return;
+                if (!IsValidTeamIndex(v)) {
                     ignore(k, value);
+                    return;
+                }
+                team = v;
                 break;
             }
             case KeyLeaderType:
@@ -154,31 +254,37 @@ void TPlayerData::Read(TLineSpan lines, bool fromFile) {
                 AssignUpperCase(startingEra, value);
                 break;
             case KeyCivic:
-                break; // read together with its civic option
+                return; // read together with its civic option
             case KeyAttitudePlayer:
                 pendingAttitude = ValueToInt(value, -1);
                 if (!IsValidPlayerIndex(pendingAttitude))
                     ignore(k, value);
-                break;
+                return;
             case KeyAttitudeExtra:
                 // An index beyond the player slots drops the pair instead of failing the load.
                 if (IsValidPlayerIndex(pendingAttitude))
                     attitudeExtras[static_cast<std::size_t>(pendingAttitude)].assign(value);
                 if (pendingAttitude >= 0)
                     pendingAttitude = -1;
-                break;
+                return;
             case KeyCityList:
                 cityList.emplace_back(value);
-                break;
+                return;
             case KeyHandicap:
                 AssignUpperCase(handicap, value);
                 break;
             default: {
                 std::string civicScratch;
-                AssignUpperCase(civics[k - KeyFirstCivicOption], items.Value("Civic=", civicScratch));
+                const std::string_view civic = items.Value("Civic=", civicScratch);
+                if (!fromFile && civic.empty()) {
+                    MakeAbsent(k);
+                    return;
+                }
+                AssignUpperCase(civics[k - KeyFirstCivicOption], civic);
                 break;
             }
             }
+            presence.Mark(k);
         });
         if (fromFile && !known)
             kept.Offer(line);
@@ -196,41 +302,52 @@ const StringList& TPlayerData::SaveToStrings() {
 void TPlayerData::Write(TTextWriter& out) const {
     if (team < 0)
         return;
-    // An empty player is written short: only the lines whose value differs from the default, so a
-    // value the game wrote for an empty slot is not lost.
+    // A player not read from a file and holding no civilization is written short: only the lines
+    // whose value differs from the default, so a value set for an empty slot is not lost.
     const bool full = !IsEmptyPlayer();
     out.Line("BeginPlayer");
-    (out << "\tTeam=" << team).EndLine();
-    (out << "\tLeaderType=" << leaderType).EndLine();
-    if (full || !leaderName.empty())
+    if (Writes(KeyTeam, true))
+        (out << "\tTeam=" << team).EndLine();
+    if (Writes(KeyLeaderType, true))
+        (out << "\tLeaderType=" << leaderType).EndLine();
+    if (Writes(KeyLeaderName, full || !leaderName.empty()))
         (out << "\tLeaderName=" << leaderName).EndLine();
-    if (full || !civDesc.empty())
+    if (Writes(KeyCivDesc, full || !civDesc.empty()))
         (out << "\tCivDesc=" << civDesc).EndLine();
-    if (full || !civShortDesc.empty())
+    if (Writes(KeyCivShortDesc, full || !civShortDesc.empty()))
         (out << "\tCivShortDesc=" << civShortDesc).EndLine();
-    if (full || !civAdjective.empty())
+    if (Writes(KeyCivAdjective, full || !civAdjective.empty()))
         (out << "\tCivAdjective=" << civAdjective).EndLine();
-    if (full || !flagDecal.empty())
+    if (Writes(KeyFlagDecal, full || !flagDecal.empty()))
         (out << "\tFlagDecal=" << flagDecal).EndLine();
-    if (full || whiteFlag)
+    if (Writes(KeyWhiteFlag, full || whiteFlag))
         (out << "\tWhiteFlag=" << FlagChar(whiteFlag)).EndLine();
-    (out << "\tCivType=" << civType).EndLine();
-    (out << "\tColor=" << color).EndLine();
-    (out << "\tArtStyle=" << artStyle).EndLine();
-    if (full || !playableCiv)
+    if (Writes(KeyCivType, true))
+        (out << "\tCivType=" << civType).EndLine();
+    if (Writes(KeyColor, true))
+        (out << "\tColor=" << color).EndLine();
+    if (Writes(KeyArtStyle, true))
+        (out << "\tArtStyle=" << artStyle).EndLine();
+    if (Writes(KeyPlayableCiv, full || !playableCiv))
         (out << "\tPlayableCiv=" << FlagChar(playableCiv)).EndLine();
-    if (full || minorNationStatus)
+    if (Writes(KeyMinorNation, full || minorNationStatus))
         (out << "\tMinorNationStatus=" << FlagChar(minorNationStatus)).EndLine();
-    if (full || startingGold != 0)
+    if (Writes(KeyStartingGold, full || startingGold != 0))
         (out << "\tStartingGold=" << startingGold).EndLine();
-    if (full || startingX != -1 || startingY != -1)
+    const bool start = full || startingX != -1 || startingY != -1;
+    const bool writesX = Writes(KeyStartingX, start), writesY = Writes(KeyStartingY, start);
+    if (writesX && writesY)
         (out << "\tStartingX=" << startingX << ", StartingY=" << startingY).EndLine();
-    if (full || !stateReligion.empty())
+    else if (writesX)
+        (out << "\tStartingX=" << startingX).EndLine();
+    else if (writesY)
+        (out << "\tStartingY=" << startingY).EndLine();
+    if (Writes(KeyStateReligion, full || !stateReligion.empty()))
         (out << "\tStateReligion=" << stateReligion).EndLine();
-    if (full || startingEra != DefaultEra)
+    if (Writes(KeyStartingEra, full || startingEra != DefaultEra))
         (out << "\tStartingEra=" << startingEra).EndLine();
     for (std::size_t i = 0; i < civics.size(); ++i)
-        if (full || civics[i] != DefaultCivics[i])
+        if (Writes(KeyFirstCivicOption + i, full || civics[i] != DefaultCivics[i]))
             (out << "\tCivicOption=" << CivicOptions[i] << ", Civic=" << civics[i]).EndLine();
     for (std::size_t i = 0; i < attitudeExtras.size(); ++i)
         if (!attitudeExtras[i].empty())
@@ -238,7 +355,8 @@ void TPlayerData::Write(TTextWriter& out) const {
                 .EndLine();
     for (const std::string& city : cityList)
         (out << "\tCityList=" << city).EndLine();
-    (out << "\tHandicap=" << handicap).EndLine();
+    if (Writes(KeyHandicap, true))
+        (out << "\tHandicap=" << handicap).EndLine();
     kept.WriteTo(out, "\t");
     out.Line("EndPlayer");
 }
@@ -246,39 +364,51 @@ void TPlayerData::Write(TTextWriter& out) const {
 const StringList& TPlayerData::GetEditorLines() {
     StringList& rows = editorLines.Get();
     rows.clear();
-    rows.push_back("Team=" + IntToText(team));
-    rows.push_back("LeaderType=" + leaderType);
-    rows.push_back("LeaderName=" + leaderName);
-    rows.push_back("CivDesc=" + civDesc);
-    rows.push_back("CivShortDesc=" + civShortDesc);
-    rows.push_back("CivAdjective=" + civAdjective);
-    rows.push_back("FlagDecal=" + flagDecal);
-    rows.push_back(std::string("WhiteFlag=") + BoolToFlagText(whiteFlag));
-    rows.push_back("CivType=" + civType);
-    rows.push_back("Color=" + color);
-    rows.push_back("ArtStyle=" + artStyle);
-    rows.push_back(std::string("PlayableCiv=") + BoolToFlagText(playableCiv));
-    rows.push_back(std::string("MinorNationStatus=") + BoolToFlagText(minorNationStatus));
-    rows.push_back("StartingGold=" + IntToText(startingGold));
-    rows.push_back("StartingX=" + IntToText(startingX));
-    rows.push_back("StartingY=" + IntToText(startingY));
-    rows.push_back("StateReligion=" + stateReligion);
-    rows.push_back("StartingEra=" + startingEra);
+    auto single = [&](std::string_view key, std::size_t k, const std::string& value) {
+        rows.push_back(std::string(key) + (presence.Has(k) ? value : std::string()));
+    };
+    auto flag = [&](std::size_t k, bool value) { single(Keys[k], k, BoolToFlagText(value)); };
+    single(Keys[KeyTeam], KeyTeam, IntToText(team));
+    const std::pair<PlayerKey, const std::string*> texts[] = {
+        {KeyLeaderType, &leaderType},     {KeyLeaderName, &leaderName},     {KeyCivDesc, &civDesc},
+        {KeyCivShortDesc, &civShortDesc}, {KeyCivAdjective, &civAdjective}, {KeyFlagDecal, &flagDecal}};
+    for (const auto& [k, text] : texts)
+        single(Keys[k], k, *text);
+    flag(KeyWhiteFlag, whiteFlag);
+    single(Keys[KeyCivType], KeyCivType, civType);
+    single(Keys[KeyColor], KeyColor, color);
+    single(Keys[KeyArtStyle], KeyArtStyle, artStyle);
+    flag(KeyPlayableCiv, playableCiv);
+    flag(KeyMinorNation, minorNationStatus);
+    single(Keys[KeyStartingGold], KeyStartingGold, IntToText(startingGold));
+    single(Keys[KeyStartingX], KeyStartingX, IntToText(startingX));
+    single(Keys[KeyStartingY], KeyStartingY, IntToText(startingY));
+    single(Keys[KeyStateReligion], KeyStateReligion, stateReligion);
+    single(Keys[KeyStartingEra], KeyStartingEra, startingEra);
     for (std::size_t i = 0; i < civics.size(); ++i)
-        rows.push_back(std::string(CivicOptions[i]) + "=" + civics[i]);
+        single(std::string(CivicOptions[i]) + "=", KeyFirstCivicOption + i, civics[i]);
     for (int i = 0; i < MaxPlayers; ++i)
         rows.push_back("Player" + IntToText(i) +
                        ", AttitudeExtra=" + attitudeExtras[static_cast<std::size_t>(i)]);
     rows.push_back("CityList=" + ListToCommaText(cityList));
-    rows.push_back("Handicap=" + handicap);
+    single(Keys[KeyHandicap], KeyHandicap, handicap);
     return rows;
 }
 
 void TPlayerData::ApplyEditorLines(const StringList& rows) {
     StringList& remaining = editorLines.Get();
     remaining = rows;
-    for (std::size_t i = 0; i < civics.size(); ++i)
-        ExtractStringValue(remaining, CivicOptions[i], civics[i]);
+    for (std::size_t i = 0; i < civics.size(); ++i) {
+        std::string civic;
+        if (!ExtractStringValue(remaining, CivicOptions[i], civic))
+            continue;
+        if (civic.empty()) {
+            MakeAbsent(KeyFirstCivicOption + i);
+        } else {
+            civics[i] = std::move(civic);
+            presence.Mark(KeyFirstCivicOption + i);
+        }
+    }
     ExtractListValue(remaining, "CityList=", cityList);
 
     std::size_t kept = 0;
@@ -340,9 +470,10 @@ void TPlayerDatas::Read(TLineSpan source, bool fromFile) {
                 const int slot = loadedCount++;
                 TPlayerData& player = *items[static_cast<std::size_t>(slot)];
                 player.Read(block, fromFile);
-                // The game pairs player k with team k when the block names no team.
+                // The game pairs player k with team k when the block names no team; the block still
+                // names none when written back.
                 if (!player.InUse())
-                    player.SetTeam(slot);
+                    player.team = slot;
             } else if (fromFile) {
                 KeepWholeBlock(extraBlocks, block, "BeginPlayer", "EndPlayer");
             } else {

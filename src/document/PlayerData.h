@@ -12,6 +12,12 @@
 // One player slot ("BeginPlayer" ... "EndPlayer"): team, leader and civilization texts, flag,
 // colour, start, gold, era, religion, civics, attitudes, city names and handicap.
 // Owned by TPlayerDatas.
+// Read from a file, it writes only the fields the file set (see TFieldPresence): no "StartingEra="
+// starts the player in the game's era, no civic line gives the civilization's own starting civic,
+// no "Team=" plays for the slot's own team. Editor rows: a row sets its field, even to the default;
+// a row with an empty value makes a field absent again (it then holds its default, shows as empty
+// and is not written), but for "Team=", which an editor row can only set. An attitude row with an
+// empty value removes that attitude; a city list row replaces the list. A setter marks its field set.
 class TPlayerData {
 public:
     static constexpr std::array<std::string_view, 28> Keys = {"Team=",
@@ -62,7 +68,7 @@ public:
     bool IsEmptyPlayer() const { return leaderType == "NONE"; }
     bool InUse() const { return team >= 0; }
     int Team() const { return team; }
-    void SetTeam(int value) { team = value; }
+    void SetTeam(int value);
     const std::string& LeaderType() const { return leaderType; }
     const std::string& LeaderName() const { return leaderName; }
     const std::string& CivDesc() const { return civDesc; }
@@ -78,8 +84,8 @@ public:
     int StartingGold() const { return startingGold; }
     int StartingX() const { return startingX; }
     int StartingY() const { return startingY; }
-    void SetStartingX(int value) { startingX = value; }
-    void SetStartingY(int value) { startingY = value; }
+    void SetStartingX(int value);
+    void SetStartingY(int value);
     const std::string& StateReligion() const { return stateReligion; }
     const std::string& StartingEra() const { return startingEra; }
     // The civic chosen for option i of CivicOptions.
@@ -91,8 +97,19 @@ public:
     // The file's team and attitude numbers that name no slot ("Team=25", "AttitudePlayer=40"), as
     // "key=value" items in file order: reading passes over them, and a check of the map names them.
     const StringList& IgnoredNumbers() const { return ignoredNumbers; }
+    // Whether the field of `key` (such as "StartingEra=" or "CivicOption=CIVICOPTION_LABOR") holds a
+    // value of its own and is written; a list key is set when the list has entries.
+    bool IsSet(std::string_view key) const;
+    // How many of the fields that a record made here always writes the file left unset: the game
+    // chooses what they hold. 0 for a record not read from a file.
+    int UnsetFieldCount() const;
 
 private:
+    friend class TPlayerDatas;
+    void MakeAbsent(std::size_t key);
+    // Whether a field is written: `fullRule` is the rule of a player not read from a file.
+    bool Writes(std::size_t key, bool fullRule) const { return presence.Writes(key, fullRule); }
+
     std::string artStyle;
     StringList attitudeExtras, cityList;
     std::string civAdjective, civDesc;
@@ -105,6 +122,7 @@ private:
     int team = -1;
     bool whiteFlag = false;
     StringList ignoredNumbers;
+    TFieldPresence presence;
     TKeptLines kept;
     TScratchList sectionLines, editorLines;
 };

@@ -6,6 +6,8 @@
 
 #include "LineCodec.h"
 
+#include <array>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -126,6 +128,52 @@ public:
 private:
     std::unique_ptr<StringList> list;
 };
+
+// Which of a record's fields hold a value of their own, one bit per key of the record's key table
+// (bit k for key k). The game reads a missing line as "not set", which is not the record's default:
+// no "Era=" lets the player choose the era. So a record read from a file writes only the fields the
+// file set and those set since (through an editor row or a setter); the others are absent, hold
+// their default in memory, and are not written. A record not read from a file (a new document, a new
+// unit or city) has every field set and writes as it always has. Four bytes, as a map holds tens of
+// thousands of plots.
+class TFieldPresence {
+public:
+    bool FromFile() const { return (bits & FileBit) != 0; }
+    bool Has(std::size_t key) const { return ((bits >> key) & 1u) != 0; }
+    // Whether a field is written: when set, and, for a record not read from a file, when the rule it
+    // has always been written by (such as "not empty") holds as well.
+    bool Writes(std::size_t key, bool newRecordRule) const {
+        return Has(key) && (FromFile() || newRecordRule);
+    }
+    void Mark(std::size_t key) { bits |= 1u << key; }
+    void MarkAll(std::uint32_t keys) { bits |= keys & ~FileBit; }
+    void Unmark(std::size_t key) { bits &= ~(1u << key); }
+    // A file starts to say what the record holds: every field is absent until a line sets it. A
+    // record that already took a block of the file (a plot named twice) keeps what that block set.
+    void BeginFileRead() {
+        if (!FromFile())
+            bits = FileBit;
+    }
+    // Back to a record not read from a file, every field set.
+    void Reset() { bits = ~FileBit; }
+    // How many of the fields in `keys` a file left unset; 0 for a record not read from a file.
+    int CountAbsent(std::uint32_t keys) const {
+        return FromFile() ? __builtin_popcount(~bits & keys & ~FileBit) : 0;
+    }
+
+    static constexpr std::uint32_t FileBit = 1u << 31;
+
+private:
+    std::uint32_t bits = ~FileBit;
+};
+
+// The index of `key` in a record's key table, ignoring case; -1 when the table lacks it.
+template <std::size_t N> int KeyIndex(const std::array<std::string_view, N>& keys, std::string_view key) {
+    for (std::size_t k = 0; k < N; ++k)
+        if (SameText(keys[k], key))
+            return static_cast<int>(k);
+    return -1;
+}
 
 // The lines of a record's block that carry none of its keys: the game wrote them, so they are kept,
 // trimmed, in file order, and written back just before the block's end marker.

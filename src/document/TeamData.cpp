@@ -1,12 +1,10 @@
 #include "TeamData.h"
 
+#include <algorithm>
+
 namespace {
 
 const TKeyTable TeamKeys(TTeamData::Keys);
-
-} // namespace
-
-namespace {
 
 enum TeamKey {
     KeyTech,
@@ -18,6 +16,8 @@ enum TeamKey {
     KeyProject,
     KeyReveal
 };
+
+constexpr std::uint32_t SingleFields = 1u << KeyReveal;
 
 } // namespace
 
@@ -32,6 +32,8 @@ void TTeamData::Clear() {
     revealMap = false;
     kept.Clear();
     ignoredRelations.clear();
+    presence.Reset();
+    selfContactUnlisted = false;
 }
 
 void TTeamData::SetSlotIndex(int index) {
@@ -42,6 +44,10 @@ void TTeamData::SetSlotIndex(int index) {
 }
 
 FlagSet& TTeamData::RelationSet(std::size_t key) {
+    return const_cast<FlagSet&>(static_cast<const TTeamData*>(this)->RelationSet(key));
+}
+
+const FlagSet& TTeamData::RelationSet(std::size_t key) const {
     switch (key) {
     case KeyContact:
         return contactWithTeam;
@@ -56,6 +62,28 @@ FlagSet& TTeamData::RelationSet(std::size_t key) {
     }
 }
 
+bool TTeamData::IsSet(std::string_view key) const {
+    const int k = KeyIndex(Keys, key);
+    switch (k) {
+    case -1:
+        return false;
+    case KeyTech:
+        return !techs.empty();
+    case KeyProject:
+        return !projectTypes.empty();
+    case KeyReveal:
+        return presence.Has(KeyReveal);
+    default: {
+        const FlagSet& relation = RelationSet(static_cast<std::size_t>(k));
+        return std::any_of(relation.begin(), relation.end(), [](bool entry) { return entry; });
+    }
+    }
+}
+
+int TTeamData::UnsetFieldCount() const {
+    return presence.CountAbsent(SingleFields);
+}
+
 void TTeamData::LoadFromStrings(const StringList& lines) {
     const auto views = ViewLines(lines);
     Read(TLineSpan(views), true);
@@ -65,6 +93,9 @@ void TTeamData::Read(TLineSpan lines, bool fromFile) {
     if (fromFile) {
         kept.Clear();
         ignoredRelations.clear();
+        if (!presence.FromFile())
+            selfContactUnlisted = true;
+        presence.BeginFileRead();
     }
     std::string scratch;
     TKeyTable::TMatch match;
@@ -81,6 +112,11 @@ void TTeamData::Read(TLineSpan lines, bool fromFile) {
                 projectTypes.push_back(UpperCase(value));
                 break;
             case KeyReveal:
+                if (!fromFile && value.empty()) {
+                    revealMap = false;
+                    presence.Unmark(k);
+                    return;
+                }
                 revealMap = value == "1";
                 break;
             default: {
@@ -89,9 +125,12 @@ void TTeamData::Read(TLineSpan lines, bool fromFile) {
                     SetFlagSafe(RelationSet(k), other, true);
                 else if (fromFile && !value.empty())
                     ignoredRelations.push_back(std::string(Keys[k]).append(value));
+                if (k == KeyContact && other == slotIndex)
+                    selfContactUnlisted = false;
                 break;
             }
             }
+            presence.Mark(k);
         });
         if (fromFile && !known)
             kept.Offer(line);
@@ -108,9 +147,9 @@ const StringList& TTeamData::SaveToStrings() {
 
 namespace {
 
-void WriteRelation(TTextWriter& out, std::string_view key, const FlagSet& flags) {
+void WriteRelation(TTextWriter& out, std::string_view key, const FlagSet& flags, int leftOut = -1) {
     for (std::size_t i = 0; i < flags.size(); ++i)
-        if (flags[i])
+        if (flags[i] && static_cast<int>(i) != leftOut)
             (out << '\t' << key << static_cast<int>(i)).EndLine();
 }
 
@@ -122,14 +161,16 @@ void TTeamData::Write(TTextWriter& out) const {
     out.Line("BeginTeam");
     for (const std::string& tech : techs)
         (out << "\tTech=" << tech).EndLine();
-    WriteRelation(out, "ContactWithTeam=", contactWithTeam);
+    WriteRelation(out, "ContactWithTeam=", contactWithTeam,
+                  presence.FromFile() && selfContactUnlisted ? slotIndex : -1);
     WriteRelation(out, "AtWar=", atWar);
     WriteRelation(out, "PermanentWarPeace=", permanentWarPeace);
     WriteRelation(out, "OpenBordersWithTeam=", openBordersWithTeam);
     WriteRelation(out, "DefensivePactWithTeam=", defensivePactWithTeam);
     for (const std::string& project : projectTypes)
         (out << "\tProjectType=" << project).EndLine();
-    (out << "\tRevealMap=" << FlagChar(revealMap)).EndLine();
+    if (presence.Has(KeyReveal))
+        (out << "\tRevealMap=" << FlagChar(revealMap)).EndLine();
     kept.WriteTo(out, "\t");
     out.Line("EndTeam");
 }
@@ -144,7 +185,7 @@ const StringList& TTeamData::GetEditorLines() {
     rows.push_back("OpenBordersWithTeam=" + FlagsToCommaText(openBordersWithTeam));
     rows.push_back("DefensivePactWithTeam=" + FlagsToCommaText(defensivePactWithTeam));
     rows.push_back("ProjectType=" + ListToCommaText(projectTypes));
-    rows.push_back(std::string("RevealMap=") + BoolToFlagText(revealMap));
+    rows.push_back(std::string("RevealMap=") + (presence.Has(KeyReveal) ? BoolToFlagText(revealMap) : ""));
     return rows;
 }
 
@@ -155,7 +196,8 @@ void TTeamData::ApplyEditorLines(const StringList& rows) {
         slotIndex = 0;
     ExtractListValue(remaining, "Tech=", techs);
     for (std::size_t k = KeyContact; k <= KeyDefensivePact; ++k)
-        ExtractFlagsValue(remaining, Keys[k], RelationSet(k));
+        if (ExtractFlagsValue(remaining, Keys[k], RelationSet(k)) && k == KeyContact)
+            selfContactUnlisted = false;
     ExtractListValue(remaining, "ProjectType=", projectTypes);
     const auto views = ViewLines(remaining);
     Read(TLineSpan(views), false);

@@ -10,6 +10,11 @@
 
 // One team slot ("BeginTeam" ... "EndTeam"): technologies, relations to the other teams as
 // team-index sets, projects and whether the map is revealed. Owned by TTeamDatas.
+// Read from a file, it writes only what the file set (see TFieldPresence): "RevealMap=" only when
+// the file or the editor set it, and the team's contact with itself, which every team has, only
+// when the file listed it or the editor set the contacts since. Editor rows: "RevealMap=" with a
+// value sets it, even to "0", and with an empty value makes it absent again; a relation or list row
+// replaces the whole set or list, and an empty one empties it.
 class TTeamData {
 public:
     static constexpr std::array<std::string_view, 8> Keys = {"Tech=",
@@ -49,9 +54,16 @@ public:
     // The file's relations to a number that is no team slot ("AtWar=25"), as "key=value" items in
     // file order: reading passes over them, and a check of the map names them.
     const StringList& IgnoredRelations() const { return ignoredRelations; }
+    // Whether the field of `key` (such as "RevealMap=") holds a value of its own and is written; a
+    // list or relation key is set when it has entries.
+    bool IsSet(std::string_view key) const;
+    // How many of the fields that a record made here always writes the file left unset: the game
+    // chooses what they hold. 0 for a record not read from a file.
+    int UnsetFieldCount() const;
 
 private:
     FlagSet& RelationSet(std::size_t key);
+    const FlagSet& RelationSet(std::size_t key) const;
 
     FlagSet atWar{}, contactWithTeam{}, defensivePactWithTeam{};
     int slotIndex = -1;
@@ -60,6 +72,9 @@ private:
     bool revealMap = false;
     StringList techs;
     StringList ignoredRelations;
+    TFieldPresence presence;
+    // The contact with itself that taking the slot gave the team, which its file did not list.
+    bool selfContactUnlisted = false;
     TKeptLines kept;
     TScratchList sectionLines, editorLines;
 };

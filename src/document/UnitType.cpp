@@ -4,27 +4,72 @@ namespace {
 
 const TKeyTable UnitKeys(TUnitType::Keys);
 
+enum UnitKey { KeyUnitType, KeyUnitOwner, KeyLevel, KeyExperience, KeyPromotion, KeyUnitAI, KeyScriptData };
+
+// The fields a file may leave out; the unit's type and owner are always written.
+constexpr std::uint32_t OptionalFields =
+    (1u << KeyLevel) | (1u << KeyExperience) | (1u << KeyUnitAI) | (1u << KeyScriptData);
+
 } // namespace
 
 void TUnitType::Clear() {
     unitType = "UNIT_SETTLER";
     unitOwner = 0;
-    level = 1;
-    experience = 0;
+    for (std::size_t k = 0; k < Keys.size(); ++k)
+        if ((OptionalFields >> k) & 1u)
+            MakeAbsent(k);
     promotionTypes.clear();
-    unitAIType = "UNITAI_SETTLE";
-    scriptData.clear();
     kept.Clear();
+    presence.Reset();
+}
+
+void TUnitType::MakeAbsent(std::size_t key) {
+    switch (key) {
+    case KeyLevel:
+        level = 1;
+        break;
+    case KeyExperience:
+        experience = 0;
+        break;
+    case KeyUnitAI:
+        unitAIType = "UNITAI_SETTLE";
+        break;
+    case KeyScriptData:
+        scriptData.clear();
+        break;
+    }
+    presence.Unmark(key);
+}
+
+bool TUnitType::IsSet(std::string_view key) const {
+    const int k = KeyIndex(Keys, key);
+    if (k == KeyPromotion)
+        return !promotionTypes.empty();
+    return k >= 0 && presence.Has(static_cast<std::size_t>(k));
+}
+
+int TUnitType::UnsetFieldCount() const {
+    return presence.CountAbsent(OptionalFields & ~(1u << KeyScriptData));
 }
 
 void TUnitType::SetUnitType(std::string_view value) {
     AssignUpperCase(unitType, value);
 }
+void TUnitType::SetLevel(int value) {
+    level = value;
+    presence.Mark(KeyLevel);
+}
+void TUnitType::SetExperience(int value) {
+    experience = value;
+    presence.Mark(KeyExperience);
+}
 void TUnitType::SetUnitAIType(std::string_view value) {
     AssignUpperCase(unitAIType, value);
+    presence.Mark(KeyUnitAI);
 }
 void TUnitType::SetScriptData(std::string_view value) {
-    AssignUpperCase(scriptData, value);
+    scriptData.assign(value);
+    presence.Mark(KeyScriptData);
 }
 
 void TUnitType::LoadFromStrings(const StringList& lines) {
@@ -33,8 +78,10 @@ void TUnitType::LoadFromStrings(const StringList& lines) {
 }
 
 void TUnitType::Read(TLineSpan lines, bool fromFile) {
-    if (fromFile)
+    if (fromFile) {
         kept.Clear();
+        presence.BeginFileRead();
+    }
     std::string scratch;
     TKeyTable::TMatch match;
     for (std::string_view line : lines) {
@@ -42,26 +89,30 @@ void TUnitType::Read(TLineSpan lines, bool fromFile) {
         UnitKeys.Match(items, match);
         const bool known = match.found != 0;
         match.ForEach(UnitKeys, scratch, [&](std::size_t k, std::string_view value) {
+            if (!fromFile && value.empty() && ((OptionalFields >> k) & 1u)) {
+                MakeAbsent(k);
+                return;
+            }
             switch (k) {
-            case 0:
+            case KeyUnitType:
                 SetUnitType(value);
                 break;
-            case 1:
+            case KeyUnitOwner:
                 unitOwner = ValueToInt(value, 0);
                 break;
-            case 2:
-                level = ValueToInt(value, 0);
+            case KeyLevel:
+                SetLevel(ValueToInt(value, 0));
                 break;
-            case 3:
-                experience = ValueToInt(value, 0);
+            case KeyExperience:
+                SetExperience(ValueToInt(value, 0));
                 break;
-            case 4:
+            case KeyPromotion:
                 promotionTypes.push_back(UpperCase(value));
                 break;
-            case 5:
+            case KeyUnitAI:
                 SetUnitAIType(value);
                 break;
-            case 6:
+            case KeyScriptData:
                 SetScriptData(value);
                 break;
             }
@@ -82,11 +133,18 @@ const StringList& TUnitType::SaveToStrings() {
 void TUnitType::Write(TTextWriter& out) const {
     out.Line("\tBeginUnit");
     (out << "\t\tUnitType=" << unitType << ", UnitOwner=" << unitOwner).EndLine();
-    (out << "\t\tLevel=" << level << ", Experience=" << experience).EndLine();
+    const bool writesLevel = presence.Has(KeyLevel), writesExperience = presence.Has(KeyExperience);
+    if (writesLevel && writesExperience)
+        (out << "\t\tLevel=" << level << ", Experience=" << experience).EndLine();
+    else if (writesLevel)
+        (out << "\t\tLevel=" << level).EndLine();
+    else if (writesExperience)
+        (out << "\t\tExperience=" << experience).EndLine();
     for (const std::string& promotion : promotionTypes)
         (out << "\t\tPromotionType=" << promotion).EndLine();
-    (out << "\t\tUnitAIType=" << unitAIType).EndLine();
-    if (!scriptData.empty())
+    if (presence.Has(KeyUnitAI))
+        (out << "\t\tUnitAIType=" << unitAIType).EndLine();
+    if (presence.Writes(KeyScriptData, !scriptData.empty()))
         (out << "\t\tScriptData=" << scriptData).EndLine();
     kept.WriteTo(out, "\t\t");
     out.Line("\tEndUnit");
@@ -99,13 +157,16 @@ std::string TUnitType::DisplayName() const {
 const StringList& TUnitType::GetEditorLines() {
     StringList& rows = editorLines.Get();
     rows.clear();
+    auto single = [&](std::size_t k, const std::string& value) {
+        rows.push_back(std::string(Keys[k]) + (presence.Has(k) ? value : std::string()));
+    };
     rows.push_back("UnitType=" + unitType);
     rows.push_back("UnitOwner=" + IntToText(unitOwner));
-    rows.push_back("Level=" + IntToText(level));
-    rows.push_back("Experience=" + IntToText(experience));
+    single(KeyLevel, IntToText(level));
+    single(KeyExperience, IntToText(experience));
     rows.push_back("PromotionType=" + ListToCommaText(promotionTypes));
-    rows.push_back("UnitAIType=" + unitAIType);
-    rows.push_back("ScriptData=" + scriptData);
+    single(KeyUnitAI, unitAIType);
+    single(KeyScriptData, scriptData);
     return rows;
 }
 

@@ -9,6 +9,11 @@
 #include <vector>
 
 // One unit standing on a plot ("BeginUnit" ... "EndUnit" inside the plot block).
+// Its type and owner are always written. Read from a file, a unit writes its other fields only when
+// the file set them (see TFieldPresence): without "UnitAIType=" the game gives the unit its type's
+// own AI. Editor rows: a row sets its field, even to the default; a row with an empty value makes a
+// field absent again (it then holds its default, shows as empty and is not written); a promotion row
+// replaces the list. A setter marks its field set. The script data is free text and keeps its case.
 class TUnitType {
 public:
     static constexpr std::array<std::string_view, 7> Keys = {
@@ -34,21 +39,30 @@ public:
     const std::string& UnitAIType() const { return unitAIType; }
     const std::string& ScriptData() const { return scriptData; }
     const StringList& KeptLines() const { return kept.Lines(); }
+    // Whether the field of `key` (such as "UnitAIType=") holds a value of its own and is written; the
+    // promotion key is set when the unit has promotions.
+    bool IsSet(std::string_view key) const;
+    // How many of the fields that a record made here always writes the file left unset: the game
+    // chooses what they hold. 0 for a record not read from a file.
+    int UnsetFieldCount() const;
 
     void SetUnitType(std::string_view value);
     void SetUnitOwner(int value) { unitOwner = value; }
-    void SetLevel(int value) { level = value; }
-    void SetExperience(int value) { experience = value; }
+    void SetLevel(int value);
+    void SetExperience(int value);
     void SetPromotionTypes(const StringList& value) { promotionTypes = value; }
     void SetUnitAIType(std::string_view value);
     void SetScriptData(std::string_view value);
 
 private:
+    void MakeAbsent(std::size_t key);
+
     std::string unitType = "UNIT_SETTLER";
     int unitOwner = 0, level = 1, experience = 0;
     StringList promotionTypes;
     std::string unitAIType = "UNITAI_SETTLE";
     std::string scriptData;
+    TFieldPresence presence;
     TKeptLines kept;
     TScratchList sectionLines, editorLines;
 };

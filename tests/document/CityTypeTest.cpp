@@ -15,7 +15,7 @@ TEST(CityType, AHolyCityReligionFollowsItsReligionLine) {
                                "\t\tHolyCityReligionType=RELIGION_C\n\t\tHolyCityReligionType=RELIGION_B"));
     const StringList& lines = city.SaveToStrings();
     EXPECT_EQ(lines,
-              Lines("\tBeginCity\n\t\tCityOwner=0\n\t\tCityName=Noname\n\t\tCityPopulation=1\n"
+              Lines("\tBeginCity\n\t\tCityOwner=0\n"
                     "\t\tReligionType=RELIGION_A\n\t\tReligionType=RELIGION_B\n"
                     "\t\tHolyCityReligionType=RELIGION_B\n\t\tHolyCityReligionType=RELIGION_C\n\tEndCity"));
     EXPECT_EQ(city.HolyCityReligionTypes(), (StringList{"RELIGION_C", "RELIGION_B"}));
@@ -25,17 +25,21 @@ TEST(CityType, OnlyTheCurrentProductionKindIsWritten) {
     TCityType city;
     city.LoadFromStrings(Lines("CityOwner=1\nProductionUnit=unit_x\nProductionBuilding=building_y"));
     EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Building);
-    const StringList& lines = city.SaveToStrings();
-    EXPECT_EQ(lines[4], "\t\tProductionBuilding=BUILDING_Y");
-    EXPECT_EQ(lines.size(), 6u);
+    EXPECT_EQ(city.SaveToStrings(),
+              Lines("\tBeginCity\n\t\tCityOwner=1\n\t\tProductionBuilding=BUILDING_Y\n\tEndCity"));
 
     city.ApplyEditorLines({"ProductionUnit=UNIT_X"});
     EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Building);
     city.ApplyEditorLines({"ProductionUnit=UNIT_Z"});
     EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Unit);
+
+    // A file's production line names what the city makes even when its text is empty.
+    TCityType idle;
+    idle.LoadFromStrings(Lines("CityOwner=1\nProductionUnit="));
+    EXPECT_EQ(idle.SaveToStrings(), Lines("\tBeginCity\n\t\tCityOwner=1\n\t\tProductionUnit=\n\tEndCity"));
 }
 
-TEST(CityType, CultureIsReadPerPlayerSlot) {
+TEST(CityType, CultureIsReadPerPlayerSlotAndWrittenAsTheFileWroteIt) {
     TCityType city;
     city.LoadFromStrings(Lines("\t\tCityOwner=2\n\t\tPlayer3Culture=250\n\t\tPlayer5Culture=9\n"
                                "\t\tPlayer5Culture=0\n\t\tPlayer20Culture=5\n\t\tCityCulture=40"));
@@ -43,9 +47,15 @@ TEST(CityType, CultureIsReadPerPlayerSlot) {
     EXPECT_EQ(city.GetCulture(5), -1);
     EXPECT_EQ(city.GetCulture(2), 40);
     EXPECT_EQ(city.GetCulture(18), -1);
+    // The owner's culture keeps its "CityCulture=" line, and a culture of 0 keeps its line too.
+    EXPECT_EQ(city.SaveToStrings(),
+              Lines("\tBeginCity\n\t\tCityOwner=2\n\t\tCityCulture=40\n\t\tPlayer3Culture=250\n"
+                    "\t\tPlayer5Culture=0\n\t\tPlayer20Culture=5\n\tEndCity"));
+
+    // Owned by another player, the culture read as the owner's is written under its slot.
+    city.ApplyEditorLines({"CityOwner=4"});
     const StringList& lines = city.SaveToStrings();
-    EXPECT_EQ(lines[4], "\t\tPlayer2Culture=40");
-    EXPECT_EQ(lines[5], "\t\tPlayer3Culture=250");
+    EXPECT_EQ(lines[2], "\t\tPlayer2Culture=40");
 }
 
 TEST(CityType, ANegativeOwnerResetsTheCityAndStopsReading) {
@@ -57,6 +67,10 @@ TEST(CityType, ANegativeOwnerResetsTheCityAndStopsReading) {
     TCityType written;
     written.LoadFromStrings(written.SaveToStrings());
     EXPECT_EQ(written.CityOwner(), -1);
+    // Read back, a city without an owner holds its defaults and writes them as a new city does.
+    TCityType unowned;
+    unowned.LoadFromStrings(Lines("CityName=Rome\nCityOwner=-1"));
+    EXPECT_EQ(unowned.SaveToStrings(), TCityType().SaveToStrings());
 
     TCityType edited;
     edited.LoadFromStrings(Lines("CityOwner=1\nCityName=Athens\nCityPopulation=5\nBuildingType=B"));
@@ -113,4 +127,28 @@ TEST(CityType, UnknownLinesStayWithTheCity) {
               (StringList{"CorporationType=CORPORATION_1", "FreeSpecialistType=SPECIALIST_X"}));
     const StringList& lines = city.SaveToStrings();
     EXPECT_EQ(lines[lines.size() - 2], "\t\tFreeSpecialistType=SPECIALIST_X");
+}
+
+TEST(CityType, ACityFromAFileWritesWhatTheFileSet) {
+    TCityType city;
+    city.LoadFromStrings(Lines("\tBeginCity\n\t\tCityOwner=3\n\t\tScriptData=Capital\n\tEndCity"));
+    EXPECT_EQ(city.CityName(), "Noname");
+    EXPECT_EQ(city.UnsetFieldCount(), 2);
+    EXPECT_EQ(city.SaveToStrings(), Lines("\tBeginCity\n\t\tCityOwner=3\n\t\tScriptData=Capital\n\tEndCity"));
+    const StringList& rows = city.GetEditorLines();
+    EXPECT_EQ(rows[1], "CityName=");
+    EXPECT_EQ(rows[2], "CityPopulation=");
+    EXPECT_EQ(rows[10], "ScriptData=Capital");
+
+    city.ApplyEditorLines({"CityPopulation=1", "ProductionUnit=UNIT_WARRIOR"});
+    city.ApplyEditorLines({"ScriptData="});
+    city.SetCityName("Roma");
+    EXPECT_EQ(city.SaveToStrings(),
+              Lines("\tBeginCity\n\t\tCityOwner=3\n\t\tCityName=Roma\n\t\tCityPopulation=1\n"
+                    "\t\tProductionUnit=UNIT_WARRIOR\n\tEndCity"));
+    // An empty row for what the city makes leaves it making nothing.
+    city.ApplyEditorLines({"ProductionUnit="});
+    EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::None);
+    EXPECT_TRUE(city.IsSet("CityName="));
+    EXPECT_FALSE(city.IsSet("ProductionUnit="));
 }

@@ -272,8 +272,8 @@ TEST(FuzzRegression, AValueThatHoldsItsKeyReadsBackAsItself) {
                                "TerrainType=TERRAIN_GRASS\nPlotType=2\nEndPlot\n";
     TMap second(65536);
     ASSERT_NO_FATAL_FAILURE(LoadAccepted(second, nested));
-    EXPECT_EQ(second.Game().ModPath(), "MAXTURN#");
-    EXPECT_EQ(second.Grids().GetPlot(0, 0)->Landmark(), "CAPE");
+    EXPECT_EQ(second.Game().ModPath(), "MaxTurn#");
+    EXPECT_EQ(second.Grids().GetPlot(0, 0)->Landmark(), "Cape");
     ExpectSaveReadsBack(nested);
 }
 

@@ -13,18 +13,21 @@ TEST(GameData, ClearedSectionWritesItsDefaults) {
                     "\tDescription=\n\tModPath=\nEndGame"));
 }
 
-TEST(GameData, TextsAreUpperCasedAndListsKeepFileOrder) {
+TEST(GameData, TypeNamesAreUpperCasedFreeTextKeepsItsCaseAndListsKeepFileOrder) {
     TGameData game;
     game.LoadFromStrings(
         Lines("BeginGame\n\tDescription=My map\n\tModPath=Mods\\Foo\n\tOption=b\n\tOption=A\n"
               "\tOption=b\n\tVictory=\n\tera=era_medieval\nEndGame"));
-    EXPECT_EQ(game.Description(), "MY MAP");
-    EXPECT_EQ(game.ModPath(), "MODS\\FOO");
+    EXPECT_EQ(game.Description(), "My map");
+    EXPECT_EQ(game.ModPath(), "Mods\\Foo");
     EXPECT_EQ(game.Era(), "ERA_MEDIEVAL");
     EXPECT_EQ(game.Options(), (StringList{"B", "A", "B"}));
     EXPECT_EQ(game.Victories(), StringList{""});
-    const StringList& saved = game.SaveToStrings();
-    EXPECT_NE(std::find(saved.begin(), saved.end(), "\tVictory="), saved.end());
+    EXPECT_EQ(game.SaveToStrings(),
+              Lines("BeginGame\n\tEra=ERA_MEDIEVAL\n\tOption=B\n\tOption=A\n\tOption=B\n\tVictory=\n"
+                    "\tDescription=My map\n\tModPath=Mods\\Foo\nEndGame"));
+    game.ApplyEditorLines({"Description=Old Invictus"});
+    EXPECT_EQ(game.Description(), "Old Invictus");
 }
 
 TEST(GameData, IntegersKeepTheirValueWhenEmptyAndRaiseWhenMalformed) {
@@ -43,9 +46,9 @@ TEST(GameData, AnEraLineAfterTheEndMarkerStillCounts) {
     EXPECT_EQ(game.Era(), "ERA_RENAISSANCE");
 }
 
-TEST(GameData, EditorRowsShowListsAsCommaText) {
+TEST(GameData, EditorRowsShowListsAsCommaTextAndWhatTheFileLeftUnsetAsEmpty) {
     TGameData game;
-    game.LoadFromStrings(Lines("Option=A\nOption=B"));
+    game.ApplyEditorLines({"Option=A,B,"});
     const StringList& rows = game.GetEditorLines();
     ASSERT_EQ(rows.size(), 14u);
     EXPECT_EQ(rows[0], "Era=ERA_ANCIENT");
@@ -53,6 +56,14 @@ TEST(GameData, EditorRowsShowListsAsCommaText) {
     EXPECT_EQ(rows[4], "MPOption=");
     EXPECT_EQ(rows[11], "StartYear=-4000");
     EXPECT_EQ(rows[13], "ModPath=");
+
+    TGameData read;
+    read.LoadFromStrings(Lines("BeginGame\n\tSpeed=GAMESPEED_NORMAL\n\tStartYear=-4000\nEndGame"));
+    EXPECT_EQ(read.GetEditorLines(),
+              (StringList{"Era=", "Speed=GAMESPEED_NORMAL", "Calendar=", "Option=", "MPOption=",
+                          "ForceControl=", "Victory=", "GameTurn=", "MaxTurns=", "MaxCityElimination=",
+                          "TargetScore=", "StartYear=-4000", "Description=", "ModPath="}));
+    EXPECT_EQ(read.Era(), "ERA_ANCIENT");
 }
 
 TEST(GameData, EditorRowsReplaceWholeListsAndSetSingleValues) {
@@ -85,4 +96,19 @@ TEST(GameData, UnknownLinesInsideTheBlockAreKeptAndWrittenBeforeTheEnd) {
     EXPECT_EQ(game.KeptLines(), StringList{"Tutorial=0"});
     game.Clear();
     EXPECT_TRUE(game.KeptLines().empty());
+}
+
+TEST(GameData, AnEmptyEditorRowMakesAFieldAbsentAgain) {
+    TGameData game;
+    game.LoadFromStrings(Lines("BeginGame\n\tGameTurn=12\n\tSpeed=GAMESPEED_QUICK\nEndGame"));
+    game.ApplyEditorLines({"GameTurn="});
+    game.ApplyEditorLines({"Era=ERA_ANCIENT"});
+    EXPECT_EQ(game.GameTurn(), 0);
+    EXPECT_FALSE(game.IsSet("gameturn="));
+    EXPECT_TRUE(game.IsSet("Era="));
+    EXPECT_EQ(game.SaveToStrings(), Lines("BeginGame\n\tEra=ERA_ANCIENT\n\tSpeed=GAMESPEED_QUICK\nEndGame"));
+    EXPECT_EQ(game.UnsetFieldCount(), 8);
+    // A malformed number sets nothing.
+    EXPECT_THROW(game.ApplyEditorLines({"MaxTurns=many"}), OperationAborted);
+    EXPECT_FALSE(game.IsSet("MaxTurns="));
 }

@@ -99,7 +99,7 @@ TEST(HostileInput, AFiftyMegabyteLineWithoutABreakIsRefusedOrKept) {
     map.LoadFromStrings(lines);
     EXPECT_EQ(map.ErrorText(), "");
     EXPECT_EQ(map.Game().Description().size(), longValue.size());
-    EXPECT_EQ(map.Game().Description()[0], 'A');
+    EXPECT_EQ(map.Game().Description()[0], 'a');
 }
 
 TEST(HostileInput, AMillionOptionLinesAreReadInFull) {

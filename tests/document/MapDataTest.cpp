@@ -3,13 +3,23 @@
 
 #include <gtest/gtest.h>
 
-TEST(MapData, AnEmptySectionWritesTheTwelveDefaultLines) {
+TEST(MapData, ANewSectionWritesTheTwelveDefaultLines) {
     TMapData map;
-    map.LoadFromStrings(Lines("BeginMap\nEndMap"));
     EXPECT_EQ(map.SaveToStrings(),
               Lines("BeginMap\n\tgrid width=1\n\tgrid height=1\n\ttop latitude=90\n\tbottom latitude=-90\n"
                     "\twrap X=1\n\twrap Y=0\n\tworld size=WORLDSIZE_SMALL\n\tclimate=CLIMATE_TEMPERATE\n"
                     "\tsealevel=SEALEVEL_LOW\n\tnum plots written=1\nEndMap"));
+}
+
+TEST(MapData, AnEmptySectionOfAFileWritesOnlyTheGridSizeAndPlotCount) {
+    TMapData map;
+    map.LoadFromStrings(Lines("BeginMap\nEndMap"));
+    EXPECT_EQ(map.SaveToStrings(),
+              Lines("BeginMap\n\tgrid width=1\n\tgrid height=1\n\tnum plots written=1\nEndMap"));
+    EXPECT_EQ(map.TopLatitude(), 90);
+    EXPECT_FALSE(map.IsSet("top latitude="));
+    EXPECT_TRUE(map.IsSet("GRID WIDTH="));
+    EXPECT_EQ(map.UnsetFieldCount(), 7);
 }
 
 TEST(MapData, EmptyValuesTakeTheReadingDefaults) {
@@ -24,7 +34,7 @@ TEST(MapData, ThePlotCountFollowsTheGridSize) {
     TMapData map;
     map.LoadFromStrings(Lines("grid width=10\ngrid height=8\nnum plots written=99"));
     const StringList& lines = map.SaveToStrings();
-    EXPECT_EQ(lines[10], "\tnum plots written=80");
+    EXPECT_EQ(lines[3], "\tnum plots written=80");
 }
 
 TEST(MapData, KeysIgnoreCaseAndShareLines) {
@@ -52,8 +62,20 @@ TEST(MapData, UnknownLinesOfTheBlockAreKept) {
     TMapData map;
     map.LoadFromStrings(Lines("BeginMap\n\tnum signs written=0\n\tRandomize Resources=false\nEndMap"));
     EXPECT_EQ(map.KeptLines(), (StringList{"num signs written=0", "Randomize Resources=false"}));
-    const StringList& lines = map.SaveToStrings();
-    EXPECT_EQ(lines[11], "\tnum signs written=0");
-    EXPECT_EQ(lines[12], "\tRandomize Resources=false");
-    EXPECT_EQ(lines[13], "EndMap");
+    EXPECT_EQ(map.SaveToStrings(), Lines("BeginMap\n\tgrid width=1\n\tgrid height=1\n\tnum plots written=1\n"
+                                         "\tnum signs written=0\n\tRandomize Resources=false\nEndMap"));
+}
+
+TEST(MapData, EditorRowsSetFieldsEvenToTheDefaultAndEmptyRowsMakeThemAbsent) {
+    TMapData map;
+    map.LoadFromStrings(Lines("BeginMap\n\tgrid width=4\n\tgrid height=3\n\tclimate=CLIMATE_ARID\nEndMap"));
+    EXPECT_EQ(map.GetEditorLines(), (StringList{"world size=", "climate=CLIMATE_ARID", "sealevel="}));
+    map.ApplyEditorLines({"sealevel=SEALEVEL_LOW"});
+    map.ApplyEditorLines({"climate="});
+    map.SetWrapY(0);
+    EXPECT_EQ(map.Climate(), "CLIMATE_TEMPERATE");
+    EXPECT_EQ(map.GetEditorLines(), (StringList{"world size=", "climate=", "sealevel=SEALEVEL_LOW"}));
+    EXPECT_EQ(map.SaveToStrings(), Lines("BeginMap\n\tgrid width=4\n\tgrid height=3\n\twrap Y=0\n"
+                                         "\tsealevel=SEALEVEL_LOW\n\tnum plots written=12\nEndMap"));
+    EXPECT_EQ(map.UnsetFieldCount(), 5);
 }

@@ -20,7 +20,7 @@ TEST(MapGrid, AFullPlotWritesItsLinesInOrder) {
     EXPECT_EQ(
         plot.SaveToStrings(),
         Lines(
-            "BeginPlot\n\tx=3,y=7\n\tLandmark=OLD INVICTUS\n\tScriptData=S\n\tRiverNSDirection=2\n"
+            "BeginPlot\n\tx=3,y=7\n\tLandmark=Old Invictus\n\tScriptData=s\n\tRiverNSDirection=2\n"
             "\tisNOfRiver\n\tRiverWEDirection=3\n\tisWOfRiver\n\tStartingPlot\n\tBonusType=BONUS_WHEAT\n"
             "\tImprovementType=IMPROVEMENT_FARM\n\tFeatureType=FEATURE_FOREST, FeatureVariety=2\n"
             "\tRouteType=ROUTE_ROAD\n\tTerrainType=TERRAIN_GRASS\n\tPlotType=1\n\tTeamReveal=0,2,\nEndPlot"));
@@ -155,8 +155,8 @@ TEST(MapGrids, PlotsWithSimilarLinesReadTheirOwnValues) {
               "\tTerrainType=TERRAIN_GRASS\n\tPlotType=1\n\tisNOfRiver\nEndPlot"));
     const TMapGrid& coast = *grids.GetPlot(0, 0);
     const TMapGrid& grass = *grids.GetPlot(1, 0);
-    EXPECT_EQ(coast.Landmark(), "SEA 1");
-    EXPECT_EQ(grass.Landmark(), "SEA 2");
+    EXPECT_EQ(coast.Landmark(), "Sea 1");
+    EXPECT_EQ(grass.Landmark(), "Sea 2");
     EXPECT_EQ(coast.TerrainType(), "TERRAIN_COAST");
     EXPECT_EQ(grass.TerrainType(), "TERRAIN_GRASS");
     EXPECT_EQ(coast.PlotType(), 3);
@@ -201,4 +201,39 @@ TEST(MapGrids, TextAfterTheLastPlotIsKeptWhole) {
 
     grids.LoadFromStrings(Lines("BeginPlot\n\tx=0,y=0\nEndPlot\n   \n"));
     EXPECT_TRUE(grids.TrailingLines().empty());
+}
+
+TEST(MapGrid, APlotFromAFileWritesWhatTheFileSetEmptyValuesIncluded) {
+    TMapGrid plot;
+    plot.LoadFromStrings(Lines("BeginPlot\n\tx=0,y=0\n\tScriptData=Scenario\n\tBonusType=\n"
+                               "\tFeatureType=FEATURE_ICE\n\tPlotType=3\nEndPlot"));
+    EXPECT_EQ(plot.TerrainType(), "TERRAIN_OCEAN");
+    EXPECT_FALSE(plot.IsSet("TerrainType="));
+    EXPECT_TRUE(plot.IsSet("bonustype="));
+    EXPECT_EQ(plot.UnsetFieldCount(), 1);
+    EXPECT_EQ(plot.SaveToStrings(), Lines("BeginPlot\n\tx=0,y=0\n\tScriptData=Scenario\n\tBonusType=\n"
+                                          "\tFeatureType=FEATURE_ICE\n\tPlotType=3\nEndPlot"));
+    const StringList& rows = plot.GetEditorLines();
+    EXPECT_EQ(rows[2], "RiverNSDirection=");
+    EXPECT_EQ(rows[10], "FeatureVariety=");
+    EXPECT_EQ(rows[12], "TerrainType=");
+
+    plot.SetFeatureVariety(1);
+    plot.ApplyEditorLines({"ScriptData=", "TerrainType=TERRAIN_OCEAN", "RiverNSDirection=-1"});
+    EXPECT_EQ(plot.SaveToStrings(),
+              Lines("BeginPlot\n\tx=0,y=0\n\tRiverNSDirection=-1\n\tBonusType=\n"
+                    "\tFeatureType=FEATURE_ICE, "
+                    "FeatureVariety=1\n\tTerrainType=TERRAIN_OCEAN\n\tPlotType=3\nEndPlot"));
+    plot.ApplyEditorLines({"FeatureType="});
+    EXPECT_EQ(plot.SaveToStrings()[4], "\tFeatureVariety=1");
+}
+
+TEST(MapGrid, AnEmptyOrZeroFlagRowClearsTheFlag) {
+    TMapGrid plot;
+    plot.ApplyEditorLines({"StartingPlot=1", "isWOfRiver=1"});
+    EXPECT_TRUE(plot.StartingPlot());
+    plot.ApplyEditorLines({"StartingPlot="});
+    EXPECT_FALSE(plot.StartingPlot());
+    plot.ApplyEditorLines({"isWOfRiver"});
+    EXPECT_TRUE(plot.IsWOfRiver());
 }

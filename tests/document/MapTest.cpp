@@ -1,5 +1,6 @@
 #include "Map.h"
 #include "FileText.h"
+#include "MapSummary.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,70 @@ TEST(Map, ASmallMapLoadsAndSavesInTheEditorsLayout) {
     for (const std::string& line : map.SaveToStrings())
         joined += line + "\r\n";
     EXPECT_EQ(joined, bytes);
+}
+
+// A map as the game writes it: no era or speed (the player chooses them), a player without a start
+// era or civics, a map without latitudes, a unit without an AI of its own, and free text in mixed case.
+const char* const GameWrittenMap =
+    "Version=11\nBeginGame\n\tDescription=The Next War\n\tModPath=Mods\\Next War\\\nEndGame\n"
+    "BeginPlayer\n\tLeaderType=LEADER_X\n\tCivType=CIVILIZATION_X\n\tTeam=0\nEndPlayer\n"
+    "BeginMap\n\tgrid width=1\n\tgrid height=1\n\twrap X=1\n\tnum plots written=1\nEndMap\n\n"
+    "### Plot Info ###\nBeginPlot\n\tx=0,y=0\n\tScriptData=Scenario\n\tLandmark=Old Invictus\n"
+    "\tTerrainType=TERRAIN_GRASS\n\tPlotType=2\n\tBeginUnit\n\t\tUnitType=UNIT_ARCHER, UnitOwner=0\n"
+    "\t\tLevel=1, Experience=0\n\tEndUnit\n\tBeginCity\n\t\tCityOwner=0\n\t\tCityName=Roma\n"
+    "\t\tScriptData=Capital\n\tEndCity\nEndPlot\n";
+
+TEST(Map, AResaveWritesWhatTheFileSetAndNothingElse) {
+    TMap map;
+    map.LoadFromStrings(Lines(GameWrittenMap));
+    ASSERT_EQ(map.ErrorText(), "");
+    EXPECT_EQ(
+        map.SaveToStrings(),
+        Lines(
+            "Version=11\nBeginGame\n\tDescription=The Next War\n\tModPath=Mods\\Next War\\\nEndGame\n"
+            "BeginPlayer\n\tTeam=0\n\tLeaderType=LEADER_X\n\tCivType=CIVILIZATION_X\nEndPlayer\n"
+            "BeginMap\n\tgrid width=1\n\tgrid height=1\n\twrap X=1\n\tnum plots written=1\nEndMap\n\n"
+            "### Plot Info ###\nBeginPlot\n\tx=0,y=0\n\tLandmark=Old Invictus\n\tScriptData=Scenario\n"
+            "\tTerrainType=TERRAIN_GRASS\n\tPlotType=2\n\tBeginUnit\n\t\tUnitType=UNIT_ARCHER, UnitOwner=0\n"
+            "\t\tLevel=1, Experience=0\n\tEndUnit\n\tBeginCity\n\t\tCityOwner=0\n\t\tCityName=Roma\n"
+            "\t\tScriptData=Capital\n\tEndCity\nEndPlot"));
+
+    const std::string first = map.SaveToBytes();
+    TMap again;
+    again.LoadFromStrings(Lines(first));
+    EXPECT_EQ(again.SaveToBytes(), first);
+
+    const TMapSummary summary = TMapSummary::Of(map);
+    EXPECT_EQ(summary.unsetGame, 8);
+    EXPECT_EQ(summary.unsetPlayers, 21);
+    EXPECT_EQ(summary.unsetMap, 6);
+    EXPECT_EQ(summary.unsetPlots, 0);
+    EXPECT_EQ(summary.unsetUnits, 1);
+    EXPECT_EQ(summary.unsetCities, 1);
+    EXPECT_NE(
+        summary.ToText().find("; fields left unset: game 8, teams 0, players 21, map 6, plots 0, units 1, "
+                              "cities 1"),
+        std::string::npos);
+}
+
+TEST(Map, ANewDocumentWritesItsDefaultsAndEditsSetOrUnsetFields) {
+    TMap map;
+    map.LoadFromStrings(Lines(GameWrittenMap));
+    map.Game().ApplyEditorLines({"Era=ERA_ANCIENT"});
+    map.Game().ApplyEditorLines({"Description="});
+    map.MapData().SetTopLatitude(60);
+    const StringList& saved = map.SaveToStrings();
+    EXPECT_EQ(std::vector<std::string>(saved.begin() + 1, saved.begin() + 5),
+              Lines("BeginGame\n\tEra=ERA_ANCIENT\n\tModPath=Mods\\Next War\\\nEndGame"));
+    EXPECT_NE(std::find(saved.begin(), saved.end(), "\ttop latitude=60"), saved.end());
+    EXPECT_EQ(TMapSummary::Of(map).unsetGame, 8);
+
+    map.Clear();
+    const StringList& fresh = map.SaveToStrings();
+    EXPECT_EQ(fresh[2], "\tEra=ERA_ANCIENT");
+    EXPECT_EQ(fresh[3], "\tSpeed=GAMESPEED_EPIC");
+    EXPECT_NE(std::find(fresh.begin(), fresh.end(), "\ttop latitude=90"), fresh.end());
+    EXPECT_EQ(TMapSummary::Of(map).unsetGame, 0);
 }
 
 TEST(Map, AnyVersionAndAnyLineEndsAreAccepted) {

@@ -24,10 +24,9 @@ TEST(TeamDatas, BlocksFillSlotsInOrderAndEachTeamKnowsItself) {
     }
     EXPECT_FALSE(teams.GetTeam(5)->InUse());
     EXPECT_EQ(teams.GetTeam(18), nullptr);
-    const StringList& lines = teams.SaveToStrings();
-    EXPECT_EQ(lines.size(), 5u * 4u);
-    EXPECT_EQ(lines[1], "\tContactWithTeam=0");
-    EXPECT_EQ(lines[2], "\tRevealMap=0");
+    // The blocks set nothing: written back, they still set nothing.
+    EXPECT_EQ(teams.SaveToStrings(), Lines(TeamBlocks(5)));
+    EXPECT_EQ(teams.GetTeam(0)->UnsetFieldCount(), 1);
 }
 
 TEST(TeamDatas, BlocksBeyondTheEighteenthAreKeptWhole) {
@@ -56,7 +55,9 @@ TEST(TeamData, RelationsAreSetsOfTeamIndices) {
     EXPECT_EQ(FlagsToCommaText(team.AtWar()), "2,");
     EXPECT_EQ(team.Techs(), StringList{"TECH_X"});
     EXPECT_TRUE(team.RevealMap());
-    EXPECT_EQ(team.SaveToStrings(), Lines("BeginTeam\n\tTech=TECH_X\n\tContactWithTeam=0\n\tAtWar=2\n"
+    EXPECT_EQ(FlagsToCommaText(team.ContactWithTeam()), "0,");
+    // The contact with itself that every team has is written only when the file listed it.
+    EXPECT_EQ(team.SaveToStrings(), Lines("BeginTeam\n\tTech=TECH_X\n\tAtWar=2\n"
                                           "\tOpenBordersWithTeam=3\n\tRevealMap=1\nEndTeam"));
     EXPECT_THROW(team.LoadFromStrings(Lines("AtWar=abc")), OperationAborted);
 }
@@ -111,4 +112,24 @@ TEST(TeamData, UnknownLinesAreKeptOncePerLoad) {
     EXPECT_EQ(team.KeptLines(), (StringList{"TeamID=0", "VassalOfTeam=1"}));
     const StringList& lines = team.SaveToStrings();
     EXPECT_EQ(lines[lines.size() - 3], "\tTeamID=0");
+}
+
+TEST(TeamData, ATeamFromAFileWritesItsRevealStateAndOwnContactOnlyAsListed) {
+    TTeamDatas teams;
+    teams.LoadFromStrings(Lines("BeginTeam\n\tContactWithTeam=1\nEndTeam\n"
+                                "BeginTeam\n\tContactWithTeam=1\n\tRevealMap=0\nEndTeam"));
+    TTeamData& first = *teams.GetTeam(0);
+    EXPECT_EQ(FlagsToCommaText(first.ContactWithTeam()), "0,1,");
+    EXPECT_FALSE(first.IsSet("RevealMap="));
+    EXPECT_TRUE(first.IsSet("ContactWithTeam="));
+    EXPECT_EQ(first.GetEditorLines().back(), "RevealMap=");
+    EXPECT_EQ(first.SaveToStrings(), Lines("BeginTeam\n\tContactWithTeam=1\nEndTeam"));
+    EXPECT_EQ(teams.GetTeam(1)->SaveToStrings(),
+              Lines("BeginTeam\n\tContactWithTeam=1\n\tRevealMap=0\nEndTeam"));
+
+    first.ApplyEditorLines({"RevealMap=0"});
+    EXPECT_EQ(first.SaveToStrings(), Lines("BeginTeam\n\tContactWithTeam=1\n\tRevealMap=0\nEndTeam"));
+    first.ApplyEditorLines({"ContactWithTeam=0,1,"});
+    first.ApplyEditorLines({"RevealMap="});
+    EXPECT_EQ(first.SaveToStrings(), Lines("BeginTeam\n\tContactWithTeam=0\n\tContactWithTeam=1\nEndTeam"));
 }

@@ -22,7 +22,7 @@ TEST(UnitType, PromotionsAreWrittenBetweenLevelAndAILines) {
         unit.SaveToStrings(),
         Lines("\tBeginUnit\n\t\tUnitType=UNIT_WARRIOR, UnitOwner=2\n\t\tLevel=3, Experience=7\n"
               "\t\tPromotionType=PROMOTION_COMBAT1\n\t\tPromotionType=PROMOTION_COMBAT1\n\t\tUnitAIType=\n"
-              "\t\tScriptData=ABC\n\tEndUnit"));
+              "\t\tScriptData=abc\n\tEndUnit"));
 }
 
 TEST(UnitType, AnEmptyLevelReadsAsZero) {
@@ -79,4 +79,27 @@ TEST(UnitTypes, AddDeleteAndGetIgnoreBadIndices) {
     EXPECT_EQ(units.SaveToStrings().size(), 5u);
     units.Clear();
     EXPECT_TRUE(units.SaveToStrings().empty());
+}
+
+TEST(UnitType, AUnitFromAFileWritesWhatTheFileSet) {
+    TUnitType unit;
+    unit.LoadFromStrings(Lines("\tBeginUnit\n\t\tUnitType=UNIT_ARCHER, UnitOwner=1\n\t\tLevel=2\n\tEndUnit"));
+    // Without an AI of its own the game gives the archer its type's AI, not a settler's.
+    EXPECT_EQ(unit.UnitAIType(), "UNITAI_SETTLE");
+    EXPECT_FALSE(unit.IsSet("UnitAIType="));
+    EXPECT_EQ(unit.UnsetFieldCount(), 2);
+    EXPECT_EQ(unit.SaveToStrings(),
+              Lines("\tBeginUnit\n\t\tUnitType=UNIT_ARCHER, UnitOwner=1\n\t\tLevel=2\n\tEndUnit"));
+    EXPECT_EQ(unit.GetEditorLines(),
+              (StringList{"UnitType=UNIT_ARCHER", "UnitOwner=1", "Level=2",
+                          "Experience=", "PromotionType=", "UnitAIType=", "ScriptData="}));
+
+    unit.SetExperience(5);
+    EXPECT_EQ(unit.SaveToStrings()[2], "\t\tLevel=2, Experience=5");
+    unit.ApplyEditorLines({"Level="});
+    unit.ApplyEditorLines({"UnitAIType=UNITAI_SETTLE", "ScriptData=Hero"});
+    EXPECT_EQ(unit.Level(), 1);
+    EXPECT_EQ(unit.SaveToStrings(),
+              Lines("\tBeginUnit\n\t\tUnitType=UNIT_ARCHER, UnitOwner=1\n\t\tExperience=5\n"
+                    "\t\tUnitAIType=UNITAI_SETTLE\n\t\tScriptData=Hero\n\tEndUnit"));
 }
