@@ -113,6 +113,16 @@ void TMapGrid::MakeAbsent(std::size_t key) {
     presence.Unmark(key);
 }
 
+void TMapGrid::RemoveEastRiver() {
+    isWOfRiver = false;
+    MakeAbsent(KeyRiverNS);
+}
+
+void TMapGrid::RemoveSouthRiver() {
+    isNOfRiver = false;
+    MakeAbsent(KeyRiverWE);
+}
+
 bool TMapGrid::IsSet(std::string_view key) const {
     const int k = KeyIndex(PlotKeyNames, key);
     switch (k) {

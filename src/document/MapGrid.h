@@ -101,6 +101,10 @@ public:
     // 1 or 3; any other value is stored as -1 (no river edge).
     void SetRiverWEDirection(int value);
     void SetIsWOfRiver(bool value) { isWOfRiver = value; }
+    // Take the river off the plot's east (south) edge: the flag and its direction go, and neither
+    // is written.
+    void RemoveEastRiver();
+    void RemoveSouthRiver();
     void SetStartingPlot(bool value) { startingPlot = value; }
     void SetBonusType(std::string_view value);
     void SetImprovementType(std::string_view value);

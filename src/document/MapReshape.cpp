@@ -176,9 +176,13 @@ void CarryOut(TMap& map, const TPlaceMap& place, TPlan& plan) {
     mapData.SetNumPlotsWritten(
         static_cast<int>(static_cast<long long>(place.NewWidth()) * place.NewHeight()));
     for (int i = 0; i < MaxPlayers; ++i) {
+        // A start the file left to the game stays absent unless it moves.
         TPlayerData& player = *map.Players().GetPlayer(i);
-        player.SetStartingX(plan.starts[static_cast<std::size_t>(i)].first);
-        player.SetStartingY(plan.starts[static_cast<std::size_t>(i)].second);
+        const auto [x, y] = plan.starts[static_cast<std::size_t>(i)];
+        if (player.StartingX() != x)
+            player.SetStartingX(x);
+        if (player.StartingY() != y)
+            player.SetStartingY(y);
     }
 }
 
@@ -203,16 +207,14 @@ void CheckResultSize(const TMap& map, const std::string& action, long long width
 // Takes the river off a plot's east edge; true when there was one.
 bool CutEastRiver(TMapGrid& plot) {
     const bool river = plot.IsWOfRiver() || plot.RiverNSDirection() >= 0;
-    plot.SetIsWOfRiver(false);
-    plot.SetRiverNSDirection(-1);
+    plot.RemoveEastRiver();
     return river;
 }
 
 // Takes the river off a plot's south edge; true when there was one.
 bool CutSouthRiver(TMapGrid& plot) {
     const bool river = plot.IsNOfRiver() || plot.RiverWEDirection() >= 0;
-    plot.SetIsNOfRiver(false);
-    plot.SetRiverWEDirection(-1);
+    plot.RemoveSouthRiver();
     return river;
 }
 

@@ -388,14 +388,12 @@ TEST(MapReshapeRealMaps, ExtendedAndCroppedBackTheyAreAsBeforeButForTheRiversOnT
         for (int y = 0; y < height; ++y) {
             TMapGrid& plot = *expected.Grids().GetPlot(width - 1, y);
             edgeRivers += plot.IsWOfRiver() || plot.RiverNSDirection() >= 0 ? 1 : 0;
-            plot.SetIsWOfRiver(false);
-            plot.SetRiverNSDirection(-1);
+            plot.RemoveEastRiver();
         }
         for (int x = 0; x < width; ++x) {
             TMapGrid& plot = *expected.Grids().GetPlot(x, 0);
             edgeRivers += plot.IsNOfRiver() || plot.RiverWEDirection() >= 0 ? 1 : 0;
-            plot.SetIsNOfRiver(false);
-            plot.SetRiverWEDirection(-1);
+            plot.RemoveSouthRiver();
         }
 
         EXPECT_EQ(CountDropped(ExtendMap(map, 2, 3, 1, 4, "TERRAIN_GRASS")), 0);

@@ -68,8 +68,8 @@ TEST(TeamData, RelationsToNoTeamSlotAreListedButNotWritten) {
     team.LoadFromStrings(Lines("AtWar=25\nAtWar=\nContactWithTeam=-1, OpenBordersWithTeam=3\nAtWar=2"));
     EXPECT_EQ(team.IgnoredRelations(), (StringList{"AtWar=25", "ContactWithTeam=-1"}));
     EXPECT_EQ(FlagsToCommaText(team.AtWar()), "2,");
-    EXPECT_EQ(team.SaveToStrings(), Lines("BeginTeam\n\tContactWithTeam=0\n\tAtWar=2\n"
-                                          "\tOpenBordersWithTeam=3\n\tRevealMap=0\nEndTeam"));
+    // What the file did not set (its own contact, RevealMap) stays unwritten.
+    EXPECT_EQ(team.SaveToStrings(), Lines("BeginTeam\n\tAtWar=2\n\tOpenBordersWithTeam=3\nEndTeam"));
     // An editor row is no file: it lists nothing, and the next file's list replaces the last.
     team.ApplyEditorLines({"AtWar=30"});
     EXPECT_EQ(team.IgnoredRelations(), (StringList{"AtWar=25", "ContactWithTeam=-1"}));
