@@ -76,6 +76,18 @@ void TMap::Clear() {
     grids.Clear();
 }
 
+void TMap::LoadFromBytes(std::string_view bytes) {
+    try {
+        LoadFromLines(SplitLines(bytes));
+    } catch (const OperationAborted&) {
+        if (errorText.empty())
+            errorText = FailOpen;
+        throw;
+    } catch (const std::bad_alloc&) {
+        FailOutOfMemory();
+    }
+}
+
 void TMap::LoadFromFile(const std::string& fileName) {
     try {
         std::string bytes;

@@ -31,6 +31,8 @@ public:
     // Raises OperationAborted on failure, with ErrorText saying why.
     void LoadFromFile(const std::string& fileName);
     void LoadFromStrings(const StringList& source);
+    // Loads the bytes of a map file as LoadFromFile does once the file is read.
+    void LoadFromBytes(std::string_view bytes);
     const StringList& SaveToStrings();
     // Writes a temporary file beside the target and renames it over the target, so a failed save
     // never leaves a half-written map. Raises OperationAborted on failure.

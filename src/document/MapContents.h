@@ -13,6 +13,7 @@
 #include "MapReshape.h"
 #include "MapSummary.h"
 #include "PlayerData.h"
+#include "RecordSnapshot.h"
 #include "RecordText.h"
 #include "TeamData.h"
 #include "UnitType.h"

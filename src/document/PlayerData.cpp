@@ -498,3 +498,15 @@ void TPlayerDatas::Write(TTextWriter& out) const {
     for (const std::string& line : extraBlocks)
         out.Line(line);
 }
+
+void TPlayerDatas::RestoreSlot(int index, TLineSpan block) {
+    if (!IsValidPlayerIndex(index))
+        return;
+    auto player = std::make_unique<TPlayerData>();
+    if (!block.empty()) {
+        player->Read(block, true);
+        if (!player->InUse())
+            player->team = index;
+    }
+    items[static_cast<std::size_t>(index)] = std::move(player);
+}

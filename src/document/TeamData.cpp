@@ -268,3 +268,14 @@ void TTeamDatas::Write(TTextWriter& out) const {
     for (const std::string& line : extraBlocks)
         out.Line(line);
 }
+
+void TTeamDatas::RestoreSlot(int index, TLineSpan block) {
+    if (!IsValidTeamIndex(index))
+        return;
+    auto team = std::make_unique<TTeamData>();
+    if (!block.empty()) {
+        team->SetSlotIndex(index);
+        team->Read(block, true);
+    }
+    items[static_cast<std::size_t>(index)] = std::move(team);
+}

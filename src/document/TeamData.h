@@ -91,6 +91,9 @@ public:
     int InUseCount() const;
     void LoadFromStrings(const StringList& lines);
     void Read(TLineSpan lines, bool fromFile);
+    // Puts slot `index` back as a load of its block leaves it: a fresh slot not in use for an empty
+    // block. How an edit of the slot is undone.
+    void RestoreSlot(int index, TLineSpan block);
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
     const StringList& ExtraBlocks() const { return extraBlocks; }

@@ -10,6 +10,7 @@
 #include "PropertySheet.h"
 #include "Tessel_About.h"
 #include "Tessel_NewMap.h"
+#include <QUndoStack>
 
 #include <QApplication>
 #include <QDir>
@@ -127,6 +128,7 @@ bool TMainForm::OpenFile(const QString& path) {
     ResetGridSize();
     RebuildMiniMap(-1, -1);
     RefreshSheet();
+    ClearHistory();
     SetModified(false);
     AddRecentMap(fileName);
     busyCursor->Idle();
@@ -147,6 +149,7 @@ bool TMainForm::SaveMapTo(const QString& path) {
         return false;
     }
     dialogs->ShowMessage(this, "File saved!");
+    undoStack->setClean();
     SetModified(false);
     return true;
 }
@@ -190,6 +193,7 @@ void TMainForm::BtnProgNewClick() {
     teamIndex = playerIndex = 0;
     RebuildMiniMap(-1, -1);
     RefreshSheet();
+    ClearHistory();
     SetModified(false);
 }
 
@@ -221,9 +225,6 @@ void TMainForm::BtnEmptyMapClick() {
                       .arg(height));
         return;
     }
-    ResetGridSize();
-    RebuildMiniMap(-1, -1);
-    RefreshSheet();
     SetModified(true);
 }
 

@@ -4,6 +4,7 @@
 #include "Tessel_Main.h"
 
 #include "BusyCursor.h"
+#include "HistoryForm.h"
 #include "ImageList.h"
 #include "MapContents.h"
 #include "MapGridView.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QSlider>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -75,6 +77,10 @@ void TMainForm::CreateMapPanel() {
     tbMap->addSeparator();
     QAction* miniMap = AddMapButton("Mini map", 15, true, "BtnShowMiniMap");
     QAction* dock = AddMapButton("Show map in another window", 16, true, "BtnDock");
+    tbMap->addSeparator();
+    QAction* history = AddMapButton("History", 0, true, "BtnHistory");
+    history->setIcon(
+        QIcon::fromTheme("document-open-recent", style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
     connect(zoomOut, &QAction::triggered, this, &TMainForm::BtnZoomOutClick);
     connect(zoomIn, &QAction::triggered, this, &TMainForm::BtnZoomInClick);
     connect(emptyMap, &QAction::triggered, this, &TMainForm::BtnEmptyMapClick);
@@ -84,6 +90,7 @@ void TMainForm::CreateMapPanel() {
     connect(gridLines, &QAction::toggled, this, &TMainForm::BtnShowGridLineClick);
     connect(miniMap, &QAction::toggled, this, &TMainForm::BtnShowMiniMapClick);
     connect(dock, &QAction::toggled, this, &TMainForm::BtnDockClick);
+    connect(history, &QAction::toggled, this, &TMainForm::BtnHistoryClick);
     layout->addWidget(tbMap);
 
     drawGrid =
@@ -225,6 +232,13 @@ void TMainForm::BtnDockClick(bool down) {
         DockForm->show();
     else
         DockForm->close();
+}
+
+void TMainForm::BtnHistoryClick(bool down) {
+    if (down)
+        historyForm->show();
+    else
+        historyForm->close();
 }
 
 void TMainForm::BtnOptionsClick(bool down) {

@@ -65,27 +65,6 @@ bool TMainForm::VLEValidate(int /*row*/, const QString& key, const QString& valu
     return WhileBusy(*busyCursor, [&] { return ChangeDocument(change); });
 }
 
-bool TMainForm::ChangeDocument(const TDocumentChange& change) {
-    try {
-        change.apply(*map);
-    } catch (const OperationAborted&) {
-        return false;
-    }
-    if (change.scope.kind == TChangeScope::TKind::Plots) {
-        // The changed plots show at once, on the grid and on the mini-map.
-        const QRect& plots = change.scope.plots;
-        const int height = map->Grids().Height();
-        for (int y = plots.top(); y <= plots.bottom(); ++y) {
-            for (int x = plots.left(); x <= plots.right(); ++x) {
-                PaintMiniMapCell(x, height - 1 - y);
-                drawGrid->RepaintCell(x, height - 1 - y);
-            }
-        }
-        SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
-    }
-    return true;
-}
-
 bool TMainForm::CommitCurrentRow() {
     return vle->ValidateCurrentRow();
 }

@@ -28,6 +28,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 TMainForm* MainForm = nullptr;
@@ -74,6 +75,7 @@ TMainForm::TMainForm(const QString& gameDir, QWidget* parent) : QMainWindow(pare
 TMainForm::~TMainForm() {
     // The sheet's editor may still close while the children go: nothing is written any more.
     vle->SetHooks({});
+    undoStack->disconnect(this);
 }
 
 void TMainForm::FormCreate(const QString& gameDir) {
@@ -100,6 +102,7 @@ void TMainForm::FormCreate(const QString& gameDir) {
     setWindowTitle(Title);
 
     CreateProgramToolBar();
+    CreateHistory();
     CreateStatusBar();
     CreateTabsAndPanels();
 

@@ -36,6 +36,9 @@ class TMiniMapBitmap;
 class TMapUtils;
 class TPropertySheet;
 class TRecovery;
+class TRecordSnapshot;
+class THistoryForm;
+class QUndoStack;
 class QMenu;
 class QTimer;
 
@@ -107,8 +110,17 @@ public:
     void SetRecoveryInterval(int milliseconds);
     TRecovery& Recovery() const { return *recovery; }
 
-    // The one way into the document: false when the document refused the change.
+    // The one way into the document: false when the document refused the change. A change that
+    // changed something becomes a step of the history.
     bool ChangeDocument(const TDocumentChange& change);
+    void Undo();
+    void Redo();
+    void ClearHistory();
+    QUndoStack& UndoStack() const { return *undoStack; }
+    QAction* BtnUndo() const { return btnUndo; }
+    QAction* BtnRedo() const { return btnRedo; }
+    void BtnHistoryClick(bool down);
+    THistoryForm* HistoryForm() const { return historyForm; }
 
     // The map of the "Map" tab.
     // The plot under grid column col and row row (row 0 is the map's largest y), or null.
@@ -191,6 +203,13 @@ private:
     void AskForGameFolder();
     bool SaveMapTo(const QString& path);
     void AddRecentMap(const QString& path);
+    void CreateHistory();
+    TRecordSnapshot TakeSnapshot(const TChangeScope& scope) const;
+    void RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope);
+    // Shows what a change touched: its plots repainted, or its tab shown when it comes from the
+    // history.
+    void ShowChange(const TChangeScope& scope, bool fromHistory);
+    void ShowTab(int tab);
     void FillRecentMenu();
     void ShowError(const QString& text);
     QAction* AddMapButton(const QString& hint, int image, bool toggle, const char* name);
@@ -238,6 +257,11 @@ private:
     QSlider* tbGridSize = nullptr;
     TMapGridView* drawGrid = nullptr;
     QTimer* cellRectTimer = nullptr;
+    QUndoStack* undoStack = nullptr;
+    QAction* btnUndo = nullptr;
+    QAction* btnRedo = nullptr;
+    THistoryForm* historyForm = nullptr;
+    int stepsAtLastRecovery = 0;
 };
 
 extern TMainForm* MainForm;

@@ -1,0 +1,23 @@
+#include "HistoryForm.h"
+
+#include <QCloseEvent>
+#include <QUndoView>
+#include <QVBoxLayout>
+
+THistoryForm::THistoryForm(QUndoStack& stack, QWidget* parent) : QWidget(parent, Qt::Tool) {
+    setObjectName("HistoryForm");
+    setWindowTitle("History");
+    resize(260, 400);
+    view = new QUndoView(&stack, this);
+    view->setObjectName("HistoryView");
+    view->setAccessibleName("History");
+    view->setEmptyLabel("Map opened");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+}
+
+void THistoryForm::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit Closed();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+// The history of the map's changes: every step since the map was opened, the current one marked;
+// clicking a step goes back or forward to it. A tool window of the main window, shown and closed
+// from the map tool bar.
+
+#include <QWidget>
+
+class QUndoStack;
+class QUndoView;
+
+class THistoryForm : public QWidget {
+    Q_OBJECT
+public:
+    THistoryForm(QUndoStack& stack, QWidget* parent);
+    QUndoView* View() const { return view; }
+
+signals:
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QUndoView* view;
+};
