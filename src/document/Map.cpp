@@ -89,24 +89,16 @@ void TMap::LoadFromBytes(std::string_view bytes) {
 }
 
 void TMap::LoadFromFile(const std::string& fileName) {
+    std::string bytes;
     try {
-        std::string bytes;
-        try {
-            bytes = ReadFileBytes(fileName);
-        } catch (const OperationAborted&) {
-            errorText = FailOpen;
-            throw;
-        }
-        try {
-            LoadFromLines(SplitLines(bytes));
-        } catch (const OperationAborted&) {
-            if (errorText.empty())
-                errorText = FailOpen;
-            throw;
-        }
+        bytes = ReadFileBytes(fileName);
+    } catch (const OperationAborted&) {
+        errorText = FailOpen;
+        throw;
     } catch (const std::bad_alloc&) {
         FailOutOfMemory();
     }
+    LoadFromBytes(bytes);
 }
 
 void TMap::LoadFromStrings(const StringList& source) {
