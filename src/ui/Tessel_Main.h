@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,6 +38,7 @@ class TMapUtils;
 class TPropertySheet;
 class TRecovery;
 class TRecordSnapshot;
+struct TReshapeResult;
 class THistoryForm;
 class QUndoStack;
 class QMenu;
@@ -120,6 +122,10 @@ public:
     QAction* BtnUndo() const { return btnUndo; }
     QAction* BtnRedo() const { return btnRedo; }
     void BtnHistoryClick(bool down);
+    // The map's extent, each one step of the history. The rectangle is in map coordinates.
+    bool CropMapTo(const QRect& plots);
+    void BtnExtendMapClick();
+    void BtnShiftMapClick();
     THistoryForm* HistoryForm() const { return historyForm; }
 
     // The map of the "Map" tab.
@@ -204,6 +210,7 @@ private:
     bool SaveMapTo(const QString& path);
     void AddRecentMap(const QString& path);
     void CreateHistory();
+    bool ReshapeMap(const QString& text, const std::function<TReshapeResult(TMap&)>& reshape);
     TRecordSnapshot TakeSnapshot(const TChangeScope& scope) const;
     void RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope);
     // Shows what a change touched: its plots repainted, or its tab shown when it comes from the
