@@ -35,11 +35,11 @@ QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString BonusText(const TBalanceStart& start) {
+QStringList BonusPairs(const TBalanceStart& start) {
     QStringList pairs;
     for (const auto& [name, count] : start.bonuses)
         pairs.append(Latin1(name) + ':' + QString::number(count));
-    return pairs.join(',');
+    return pairs;
 }
 
 } // namespace
@@ -62,6 +62,7 @@ TBalanceForm::TBalanceForm(TMainForm& form) : QWidget(&form, Qt::Tool), form(for
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(false);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -153,9 +154,13 @@ void TBalanceForm::FillTable() {
         for (std::size_t column = 0; column < BalanceColumnNames.size(); ++column) {
             const auto measured = static_cast<TBalanceColumn>(column);
             const int at = FirstMeasuredColumn + static_cast<int>(column);
-            if (measured == TBalanceColumn::Bonuses)
-                model->setItem(row, at, Cell(BonusText(start), Qt::AlignLeft | Qt::AlignVCenter));
-            else
+            if (measured == TBalanceColumn::Bonuses) {
+                // The whole list in the tooltip, one a line, for a cell too narrow to show it.
+                const QStringList pairs = BonusPairs(start);
+                QStandardItem* item = Cell(pairs.join(','), Qt::AlignLeft | Qt::AlignVCenter);
+                item->setToolTip(pairs.join('\n'));
+                model->setItem(row, at, item);
+            } else
                 model->setItem(row, at, Cell(start.Measure(measured)));
         }
     }
@@ -210,11 +215,12 @@ void TBalanceForm::MarkFurthestFromMean(int column) {
         font.setBold(true);
         item->setFont(font);
         item->setBackground(distance > 0 ? AboveMeanColour : BelowMeanColour);
-        item->setToolTip(QString("The furthest from the mean of %1 (%2): %3 %4 it")
-                             .arg(Latin1(BalanceColumnNames[static_cast<std::size_t>(column)]))
-                             .arg(mean, 0, 'f', 1)
-                             .arg(std::abs(distance), 0, 'f', 1)
-                             .arg(distance > 0 ? "above" : "below"));
+        const QString why = QString("The furthest from the mean of %1 (%2): %3 %4 it")
+                                .arg(Latin1(BalanceColumnNames[static_cast<std::size_t>(column)]))
+                                .arg(mean, 0, 'f', 1)
+                                .arg(std::abs(distance), 0, 'f', 1)
+                                .arg(distance > 0 ? "above" : "below");
+        item->setToolTip(item->toolTip().isEmpty() ? why : why + '\n' + item->toolTip());
     }
 }
 

@@ -56,7 +56,11 @@ QString TStartTool::PlayerName() const {
         return name;
     if (!player->InUse())
         return name + " (not in use)";
-    const std::string& leader = !player->LeaderName().empty() ? player->LeaderName() : player->CivShortDesc();
+    // The leader's type names the player best: a map often gives its name as a text key.
+    const std::string& leader = !player->LeaderType().empty() && !player->IsEmptyPlayer()
+                                    ? player->LeaderType()
+                                : !player->LeaderName().empty() ? player->LeaderName()
+                                                                : player->CivShortDesc();
     return leader.empty() ? name : name + " (" + FromWindows1252(leader) + ")";
 }
 

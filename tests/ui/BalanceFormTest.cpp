@@ -133,6 +133,11 @@ TEST_F(BalanceFormTest, TheCellsFurthestFromTheirColumnsMeanAreMarked) {
     EXPECT_FALSE(Marked(6, TBalanceColumn::Hills));
     EXPECT_NE(Item(0, TBalanceColumn::Food).background(), Item(4, TBalanceColumn::Hills).background());
     EXPECT_TRUE(Item(4, TBalanceColumn::Hills).toolTip().endsWith("below it"));
+    // Six bonuses: the tooltip says why before the list, one a line.
+    EXPECT_TRUE(Marked(2, TBalanceColumn::Bonuses));
+    EXPECT_TRUE(
+        Item(2, TBalanceColumn::Bonuses).toolTip().startsWith("The furthest from the mean of bonuses"));
+    EXPECT_TRUE(Item(2, TBalanceColumn::Bonuses).toolTip().endsWith("\nBONUS_PIG:1\nBONUS_SUGAR:1"));
     EXPECT_EQ(Model().headerData(Column(TBalanceColumn::Food), Qt::Horizontal, Qt::ToolTipRole).toString(),
               "lowest 26, highest 36, spread 10");
 }
