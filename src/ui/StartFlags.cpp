@@ -57,6 +57,7 @@ void DrawStartFlag(QPainter& painter, const QRect& cell, const TStartFlag& flag)
     painter.drawRect(cloth.adjusted(0, 0, -1, -1));
     if (lettered) {
         painter.setFont(font);
+        // Cut to the cloth: a label longer than the cell would leave marks on its neighbours.
         painter.drawText(cloth, Qt::AlignCenter, label);
     }
     painter.restore();

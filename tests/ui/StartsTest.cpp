@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QSlider>
 #include <QTabBar>
 #include <QToolBar>
 #include <QUndoStack>
@@ -80,6 +81,20 @@ TEST_F(StartsTest, PlayersSharingAStartShareOneFlag) {
     ASSERT_EQ(flags.size(), 2u); // (13, 3) keeps its mark
     EXPECT_EQ(flags[0].Label(), "0,1");
     EXPECT_EQ(flags[1].Label(), "-");
+}
+
+TEST_F(StartsTest, ALongLabelStaysInItsCell) {
+    for (int slot = 1; slot <= 4; ++slot)
+        Map().Players().GetPlayer(slot)->ApplyEditorLines(
+            {"Team=" + std::to_string(slot), "StartingX=4", "StartingY=5"});
+    MainForm->TBGridSize()->setValue(LetteredFlagZoom);
+    // The whole view painted at once: the neighbour's cell as a paint of everything shows it.
+    const auto neighbour = [] {
+        return Grid().viewport()->grab().toImage().copy(Grid().CellRect(5, RowOf(5)));
+    };
+    const QImage withFlags = neighbour();
+    OptionsForm->RemoveOption(StartsOption);
+    EXPECT_EQ(neighbour(), withFlags);
 }
 
 TEST_F(StartsTest, TheStartToolMovesTheChosenPlayersStartAsOneStep) {
