@@ -14,6 +14,7 @@
 #include <QStandardItemModel>
 #include <QTabBar>
 #include <QTableView>
+#include <QToolBar>
 #include <QUndoStack>
 
 namespace {
@@ -176,6 +177,10 @@ TEST_F(EditorFixture, TheBalanceWindowSaysWhyWhenTheRulesCannotBeRead) {
     EXPECT_TRUE(form.Message()->text().contains("cannot be read")) << form.Message()->text().toStdString();
     EXPECT_TRUE(form.Message()->text().contains("CIV4YieldInfos.xml"));
     EXPECT_EQ(form.Table()->model()->rowCount(), 0);
+    EXPECT_EQ(MainForm->TBMap()->widgetForAction(MainForm->MapButton("BtnBalance"))->accessibleName(),
+              "Balance");
+    form.close();
+    EXPECT_FALSE(MainForm->MapButton("BtnBalance")->isChecked());
 }
 
 } // namespace
