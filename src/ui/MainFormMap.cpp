@@ -119,6 +119,7 @@ void TMainForm::CreateMapPanel() {
     cellRectTimer->setObjectName("CellRectTimer");
     cellRectTimer->setInterval(750);
     connect(cellRectTimer, &QTimer::timeout, this, &TMainForm::CellRectTimerTimer);
+    CreateStartTools();
 }
 
 void TMainForm::WindowsCreated() {

@@ -40,6 +40,8 @@ class TRecovery;
 class TRecordSnapshot;
 struct TReshapeResult;
 class THistoryForm;
+class TStartTool;
+class TBalanceForm;
 class QUndoStack;
 class QMenu;
 class QTimer;
@@ -184,8 +186,18 @@ public:
     QSlider* TBGridSize() const { return tbGridSize; }
     TMapGridView* DrawGrid() const { return drawGrid; }
     QAction* MapButton(const char* name) const;
+    // The starts on the map: the "Start" tool that places them and the "Balance" window that
+    // compares them.
+    void BtnStartClick(bool down);
+    void BtnBalanceClick(bool down);
+    TStartTool& StartTool() const { return *startTool; }
+    TBalanceForm* BalanceForm() const { return balanceForm; }
     QTimer* CellRectTimer() const { return cellRectTimer; }
     const TImageList& ImageList(const char* name) const;
+
+signals:
+    // The document changed: a step was made, undone or redone, or another map was opened.
+    void DocumentChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -200,6 +212,7 @@ private:
     void CreateStatusBar();
     void CreateTabsAndPanels();
     void CreateMapPanel();
+    void CreateStartTools();
     QAction* AddProgramButton(const QString& caption, const QString& hint, int image);
     void TabChanged(int index);
     // The rows of the sheet's section, as the document gives them.
@@ -269,6 +282,8 @@ private:
     QAction* btnRedo = nullptr;
     THistoryForm* historyForm = nullptr;
     int stepsAtLastRecovery = 0;
+    std::unique_ptr<TStartTool> startTool;
+    TBalanceForm* balanceForm = nullptr;
 };
 
 extern TMainForm* MainForm;
