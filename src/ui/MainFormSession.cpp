@@ -1,14 +1,18 @@
-// What the main window keeps between runs (window geometry, folders, the recent maps) and what it
-// keeps safe during one: the recovery copy of a map with unsaved changes.
+// What the main window keeps between runs (window geometry, the map's view, folders, the recent maps)
+// and what it keeps safe during one: the recovery copy of a map with unsaved changes.
 
 #include "Tessel_Main.h"
 
 #include "Dialogs.h"
+#include "EditorSettings.h"
+#include "MapGridView.h"
 #include "Recovery.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
+#include <QSlider>
 #include <QSplitter>
 #include <QTimer>
 
@@ -68,6 +72,7 @@ void TMainForm::SaveSettings() const {
     settings.setValue("folders/open", openFolder);
     settings.setValue("folders/save", saveFolder);
     settings.setValue("recentMaps", recentMaps);
+    TEditorSettings::SetMapView({drawGrid->Zoom(), drawGrid->GraphicMode(), drawGrid->GridLines()});
 }
 
 void TMainForm::RestoreSettings() {
@@ -78,6 +83,11 @@ void TMainForm::RestoreSettings() {
     saveFolder = settings.value("folders/save", saveFolder).toString();
     recentMaps = settings.value("recentMaps").toStringList().mid(0, MaxRecentMaps);
     FillRecentMenu();
+    // The buttons' handlers set the grid as a click does.
+    const TMapViewSettings view = TEditorSettings::MapView();
+    tbGridSize->setValue(view.zoom);
+    MapButton("BtnGraphicMode")->setChecked(view.graphicMode);
+    MapButton("BtnShowGridLine")->setChecked(view.gridLines);
 }
 
 void TMainForm::AddRecentMap(const QString& path) {
@@ -85,6 +95,13 @@ void TMainForm::AddRecentMap(const QString& path) {
     recentMaps.prepend(path);
     while (recentMaps.size() > MaxRecentMaps)
         recentMaps.removeLast();
+    QSettings().setValue("recentMaps", recentMaps);
+    FillRecentMenu();
+}
+
+void TMainForm::ForgetRecentMap(const QString& path) {
+    if (recentMaps.removeAll(path) == 0)
+        return;
     QSettings().setValue("recentMaps", recentMaps);
     FillRecentMenu();
 }
@@ -99,9 +116,7 @@ void TMainForm::FillRecentMenu() {
 
 void TMainForm::OpenRecentMap(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        recentMaps.removeAll(path);
-        QSettings().setValue("recentMaps", recentMaps);
-        FillRecentMenu();
+        ForgetRecentMap(path);
         ShowError(
             QString("The map \"%1\" no longer exists; it is taken off the list of recent maps.").arg(path));
         return;

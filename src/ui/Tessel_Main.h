@@ -203,6 +203,7 @@ private:
     void AskForGameFolder();
     bool SaveMapTo(const QString& path);
     void AddRecentMap(const QString& path);
+    void ForgetRecentMap(const QString& path);
     void CreateHistory();
     TRecordSnapshot TakeSnapshot(const TChangeScope& scope) const;
     void RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope);
