@@ -61,10 +61,9 @@ bool TMainForm::ChangeDocument(const TDocumentChange& change) {
                                       [this](const TRecordSnapshot& snapshot, const TChangeScope& scope) {
                                           RestoreSnapshot(snapshot, scope);
                                       }));
-    if (undoStack->index() - stepsAtLastRecovery >= StepsBetweenRecoveryCopies) {
-        stepsAtLastRecovery = undoStack->index();
+    // Counted as pushed: steps undone and made again count anew.
+    if (++stepsSinceRecoveryCopy >= StepsBetweenRecoveryCopies)
         WriteRecovery();
-    }
     return true;
 }
 
@@ -148,7 +147,7 @@ void TMainForm::Redo() {
 
 void TMainForm::ClearHistory() {
     undoStack->clear();
-    stepsAtLastRecovery = 0;
+    stepsSinceRecoveryCopy = 0;
 }
 
 void TMainForm::CreateHistory() {

@@ -15,6 +15,7 @@
 #include <QSlider>
 #include <QSplitter>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace {
 
@@ -38,6 +39,7 @@ void TMainForm::SetRecoveryInterval(int milliseconds) {
 }
 
 void TMainForm::WriteRecovery() {
+    stepsSinceRecoveryCopy = 0;
     if (modified)
         recovery->Write(*map, fileName);
 }
@@ -54,13 +56,21 @@ void TMainForm::OfferRecovery() {
             TRecovery::Discard(orphan);
             continue;
         }
+        const QString folderBefore = openFolder;
         if (!ConfirmSaveChanges() || !OpenFile(orphan.mapFile))
             continue;
         recovery->Adopt(orphan);
+        // The copy stands for the map's own file: it is neither a recent map nor a folder to open from.
+        ForgetRecentMap(orphan.mapFile);
         fileName = orphan.originalName;
         setWindowTitle(fileName.isEmpty() ? QString("QuarraMapEditor V2")
                                           : "QuarraMapEditor V2 - " + QFileInfo(fileName).fileName());
         saveFileName = fileName;
+        openFolder = fileName.isEmpty() ? folderBefore : QFileInfo(fileName).absolutePath();
+        if (!fileName.isEmpty())
+            AddRecentMap(fileName);
+        // The restored changes are unsaved whatever is undone afterwards: no step is the saved state.
+        undoStack->resetClean();
         SetModified(true);
     }
 }

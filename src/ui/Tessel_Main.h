@@ -262,7 +262,8 @@ private:
     QAction* btnUndo = nullptr;
     QAction* btnRedo = nullptr;
     THistoryForm* historyForm = nullptr;
-    int stepsAtLastRecovery = 0;
+    // Steps pushed since the last recovery copy.
+    int stepsSinceRecoveryCopy = 0;
 };
 
 extern TMainForm* MainForm;
