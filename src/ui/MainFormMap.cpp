@@ -4,6 +4,7 @@
 #include "Tessel_Main.h"
 
 #include "BusyCursor.h"
+#include "CheckForm.h"
 #include "HistoryForm.h"
 #include "ImageList.h"
 #include "MapContents.h"
@@ -91,6 +92,10 @@ void TMainForm::CreateMapPanel() {
     connect(miniMap, &QAction::toggled, this, &TMainForm::BtnShowMiniMapClick);
     connect(dock, &QAction::toggled, this, &TMainForm::BtnDockClick);
     connect(history, &QAction::toggled, this, &TMainForm::BtnHistoryClick);
+    QAction* check = AddMapButton("Check map", 12, true, "BtnCheckMap");
+    checkForm = new TCheckForm(this);
+    connect(check, &QAction::toggled, this, &TMainForm::BtnCheckMapClick);
+    connect(checkForm, &TCheckForm::Closed, this, [this] { SetButtonDown("BtnCheckMap", false); });
     layout->addWidget(tbMap);
 
     drawGrid =
@@ -239,6 +244,13 @@ void TMainForm::BtnHistoryClick(bool down) {
         historyForm->show();
     else
         historyForm->close();
+}
+
+void TMainForm::BtnCheckMapClick(bool down) {
+    if (down)
+        checkForm->show();
+    else
+        checkForm->close();
 }
 
 void TMainForm::BtnOptionsClick(bool down) {

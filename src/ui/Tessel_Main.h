@@ -26,6 +26,7 @@ class QTabBar;
 class QToolBar;
 class QWidget;
 class TBusyCursor;
+class TCheckForm;
 class TDialogs;
 class TImageList;
 class TMap;
@@ -121,6 +122,9 @@ public:
     QAction* BtnRedo() const { return btnRedo; }
     void BtnHistoryClick(bool down);
     THistoryForm* HistoryForm() const { return historyForm; }
+    // "Check map": the map's values checked against the game's rules, in a window of their own.
+    void BtnCheckMapClick(bool down);
+    TCheckForm* CheckForm() const { return checkForm; }
 
     // The map of the "Map" tab.
     // The plot under grid column col and row row (row 0 is the map's largest y), or null.
@@ -262,6 +266,7 @@ private:
     QAction* btnUndo = nullptr;
     QAction* btnRedo = nullptr;
     THistoryForm* historyForm = nullptr;
+    TCheckForm* checkForm = nullptr;
     // Steps pushed since the last recovery copy.
     int stepsSinceRecoveryCopy = 0;
 };
