@@ -141,14 +141,21 @@ void TCheckForm::BtnCheckAgainClick() {
         const QString failure = LoadRules();
         if (!failure.isEmpty()) {
             findingList->SetFindings({});
-            summary->setText(failure);
+            checkedSummary = failure;
             return;
         }
         TValidationCounts counts;
         findingList->SetFindings(validator.Check(MainForm->Map(), &counts));
-        summary->setText(FromWindows1252(counts.SummaryText()));
+        checkedSummary = FromWindows1252(counts.SummaryText());
     });
-    list->setAccessibleDescription(summary->text());
+    summary->setText(checkedSummary);
+    list->setAccessibleDescription(checkedSummary);
+}
+
+void TCheckForm::MapChanged() {
+    if (!checkedSummary.isEmpty())
+        summary->setText(checkedSummary +
+                         "\nThe map has changed since: \"Check again\" checks it as it is now.");
 }
 
 bool TCheckForm::ShowFinding(int index) {

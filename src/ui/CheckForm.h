@@ -26,6 +26,8 @@ public:
     // Checks the main window's map against its game folder and lists what it found. Without usable
     // game files the list is empty and the summary says why.
     void BtnCheckAgainClick();
+    // The map changed after the check: the summary says the list may be out of date.
+    void MapChanged();
     // Shows the place of the finding in the main window, the sheet's cursor on its row; false when
     // the main window keeps its place (a row being edited that the map refuses) or the place is no
     // longer in the map.
@@ -56,4 +58,5 @@ private:
     QListView* list = nullptr;
     QLabel* summary = nullptr;
     QPushButton* btnCheckAgain = nullptr;
+    QString checkedSummary;
 };

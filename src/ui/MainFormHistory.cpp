@@ -3,6 +3,7 @@
 
 #include "Tessel_Main.h"
 
+#include "CheckForm.h"
 #include "DocumentStep.h"
 #include "HistoryForm.h"
 #include "MapContents.h"
@@ -148,6 +149,9 @@ void TMainForm::Redo() {
 void TMainForm::ClearHistory() {
     undoStack->clear();
     stepsSinceRecoveryCopy = 0;
+    // Another map, or a new one: what was checked before is no longer what is shown.
+    if (checkForm != nullptr)
+        checkForm->MapChanged();
 }
 
 void TMainForm::CreateHistory() {

@@ -20,6 +20,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 QAction* TMainForm::AddMapButton(const QString& hint, int image, bool toggle, const char* name) {
@@ -96,6 +97,7 @@ void TMainForm::CreateMapPanel() {
     checkForm = new TCheckForm(this);
     connect(check, &QAction::toggled, this, &TMainForm::BtnCheckMapClick);
     connect(checkForm, &TCheckForm::Closed, this, [this] { SetButtonDown("BtnCheckMap", false); });
+    connect(undoStack, &QUndoStack::indexChanged, checkForm, &TCheckForm::MapChanged);
     layout->addWidget(tbMap);
 
     drawGrid =

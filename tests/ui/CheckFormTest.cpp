@@ -151,6 +151,7 @@ TEST_F(CheckFormTest, CheckingAgainSeesTheMapAsItIsNow) {
     TypeInto("CivType", "CIVILIZATION_INDIA");
     QTest::mouseClick(Form().BtnCheckAgain(), Qt::LeftButton);
     EXPECT_EQ(MainForm->Map().Players().GetPlayer(1)->CivType(), "CIVILIZATION_INDIA");
+    EXPECT_FALSE(Form().Summary()->text().contains("changed"));
     EXPECT_EQ(Form().Findings().size(), 3u);
     EXPECT_TRUE(Form().Summary()->text().endsWith("3 unknown values, 0 numbers out of range"));
 
@@ -168,7 +169,10 @@ TEST_F(CheckFormTest, CheckingAgainSeesTheMapAsItIsNow) {
 
 TEST_F(CheckFormTest, AFindingWhosePlotIsGoneShowsNothing) {
     MainForm->MapButton("BtnCheckMap")->trigger();
+    const QString summary = Form().Summary()->text();
     MainForm->BtnProgNewClick(); // a map of one plot
+    EXPECT_EQ(Form().Summary()->text(),
+              summary + "\nThe map has changed since: \"Check again\" checks it as it is now.");
     ASSERT_EQ(Form().FindingText(3), "plot (2, 0): FeatureType=FEATURE_FORESTT");
     EXPECT_FALSE(Form().ShowFinding(3));
     EXPECT_EQ(MainForm->DrawGrid()->Col(), 0);
