@@ -98,6 +98,13 @@ void TMainForm::CreateMapPanel() {
     connect(check, &QAction::toggled, this, &TMainForm::BtnCheckMapClick);
     connect(checkForm, &TCheckForm::Closed, this, [this] { SetButtonDown("BtnCheckMap", false); });
     connect(undoStack, &QUndoStack::indexChanged, checkForm, &TCheckForm::MapChanged);
+    tbMap->addSeparator();
+    QAction* extend = AddMapButton("Extend map...", 0, false, "BtnExtendMap");
+    extend->setIcon(QIcon::fromTheme("zoom-fit-best", style()->standardIcon(QStyle::SP_TitleBarMaxButton)));
+    QAction* shift = AddMapButton("Shift map...", 0, false, "BtnShiftMap");
+    shift->setIcon(QIcon::fromTheme("go-next", style()->standardIcon(QStyle::SP_ArrowRight)));
+    connect(extend, &QAction::triggered, this, &TMainForm::BtnExtendMapClick);
+    connect(shift, &QAction::triggered, this, &TMainForm::BtnShiftMapClick);
     layout->addWidget(tbMap);
 
     drawGrid =

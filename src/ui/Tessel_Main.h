@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +39,7 @@ class TMapUtils;
 class TPropertySheet;
 class TRecovery;
 class TRecordSnapshot;
+struct TReshapeResult;
 class THistoryForm;
 class QUndoStack;
 class QMenu;
@@ -121,6 +123,10 @@ public:
     QAction* BtnUndo() const { return btnUndo; }
     QAction* BtnRedo() const { return btnRedo; }
     void BtnHistoryClick(bool down);
+    // The map's extent, each one step of the history. The rectangle is in map coordinates.
+    bool CropMapTo(const QRect& plots);
+    void BtnExtendMapClick();
+    void BtnShiftMapClick();
     THistoryForm* HistoryForm() const { return historyForm; }
     // "Check map": the map's values checked against the game's rules, in a window of their own.
     void BtnCheckMapClick(bool down);
@@ -209,6 +215,7 @@ private:
     void AddRecentMap(const QString& path);
     void ForgetRecentMap(const QString& path);
     void CreateHistory();
+    bool ReshapeMap(const QString& text, const std::function<TReshapeResult(TMap&)>& reshape);
     TRecordSnapshot TakeSnapshot(const TChangeScope& scope) const;
     void RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope);
     // Shows what a change touched: its plots repainted, or its tab shown when it comes from the
