@@ -2,33 +2,15 @@
 // then show again (grid, mini-map, sheet).
 
 #include "BalanceForm.h"
-#include "EditorWindows.h"
-#include "MapContents.h"
+#include "EditorOnMap.h"
 #include "StartTool.h"
-#include "SyntheticMap.h"
-#include "Tessel_Main.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QUndoStack>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// The editor's windows with a synthetic map of the size opened in them.
-struct TEditorOnMap {
-    TEditorOnMap(int width, int height, const QString& gameDir = QString()) : windows(gameDir) {
-        TMap map;
-        BuildSyntheticMap(map, width, height);
-        const QString file = folder.filePath("synthetic.Civ4WorldBuilderSave");
-        map.SaveToFile(file.toStdString());
-        windows.Main().show();
-        windows.Main().OpenFile(file);
-    }
-    QTemporaryDir folder;
-    TEditorWindows windows;
-};
 
 void BM_UndoBuildNewMap(benchmark::State& state) {
     TEditorOnMap editor(256, 160);

@@ -3,6 +3,7 @@
 
 #include "Tessel_Main.h"
 
+#include "CheckForm.h"
 #include "DocumentStep.h"
 #include "HistoryForm.h"
 #include "MapContents.h"
@@ -68,10 +69,9 @@ bool TMainForm::ChangeDocument(const TDocumentChange& change) {
                                       [this](const TRecordSnapshot& snapshot, const TChangeScope& scope) {
                                           RestoreSnapshot(snapshot, scope);
                                       }));
-    if (undoStack->index() - stepsAtLastRecovery >= StepsBetweenRecoveryCopies) {
-        stepsAtLastRecovery = undoStack->index();
+    // Counted as pushed: steps undone and made again count anew.
+    if (++stepsSinceRecoveryCopy >= StepsBetweenRecoveryCopies)
         WriteRecovery();
-    }
     emit DocumentChanged();
     return true;
 }
@@ -172,8 +172,11 @@ void TMainForm::Redo() {
 
 void TMainForm::ClearHistory() {
     undoStack->clear();
-    stepsAtLastRecovery = 0;
+    stepsSinceRecoveryCopy = 0;
     emit DocumentChanged();
+    // Another map, or a new one: what was checked before is no longer what is shown.
+    if (checkForm != nullptr)
+        checkForm->MapChanged();
 }
 
 void TMainForm::CreateHistory() {

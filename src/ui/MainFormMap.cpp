@@ -4,6 +4,7 @@
 #include "Tessel_Main.h"
 
 #include "BusyCursor.h"
+#include "CheckForm.h"
 #include "HistoryForm.h"
 #include "ImageList.h"
 #include "MapContents.h"
@@ -19,6 +20,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 QAction* TMainForm::AddMapButton(const QString& hint, int image, bool toggle, const char* name) {
@@ -91,6 +93,11 @@ void TMainForm::CreateMapPanel() {
     connect(miniMap, &QAction::toggled, this, &TMainForm::BtnShowMiniMapClick);
     connect(dock, &QAction::toggled, this, &TMainForm::BtnDockClick);
     connect(history, &QAction::toggled, this, &TMainForm::BtnHistoryClick);
+    QAction* check = AddMapButton("Check map", 12, true, "BtnCheckMap");
+    checkForm = new TCheckForm(this);
+    connect(check, &QAction::toggled, this, &TMainForm::BtnCheckMapClick);
+    connect(checkForm, &TCheckForm::Closed, this, [this] { SetButtonDown("BtnCheckMap", false); });
+    connect(undoStack, &QUndoStack::indexChanged, checkForm, &TCheckForm::MapChanged);
     tbMap->addSeparator();
     QAction* extend = AddMapButton("Extend map...", 0, false, "BtnExtendMap");
     extend->setIcon(QIcon::fromTheme("zoom-fit-best", style()->standardIcon(QStyle::SP_TitleBarMaxButton)));
@@ -247,6 +254,13 @@ void TMainForm::BtnHistoryClick(bool down) {
         historyForm->show();
     else
         historyForm->close();
+}
+
+void TMainForm::BtnCheckMapClick(bool down) {
+    if (down)
+        checkForm->show();
+    else
+        checkForm->close();
 }
 
 void TMainForm::BtnOptionsClick(bool down) {

@@ -1,16 +1,21 @@
-// What the main window keeps between runs (window geometry, folders, the recent maps) and what it
-// keeps safe during one: the recovery copy of a map with unsaved changes.
+// What the main window keeps between runs (window geometry, the map's view, folders, the recent maps)
+// and what it keeps safe during one: the recovery copy of a map with unsaved changes.
 
 #include "Tessel_Main.h"
 
 #include "Dialogs.h"
+#include "EditorSettings.h"
+#include "MapGridView.h"
 #include "Recovery.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
+#include <QSlider>
 #include <QSplitter>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace {
 
@@ -34,6 +39,7 @@ void TMainForm::SetRecoveryInterval(int milliseconds) {
 }
 
 void TMainForm::WriteRecovery() {
+    stepsSinceRecoveryCopy = 0;
     if (modified)
         recovery->Write(*map, fileName);
 }
@@ -50,13 +56,21 @@ void TMainForm::OfferRecovery() {
             TRecovery::Discard(orphan);
             continue;
         }
+        const QString folderBefore = openFolder;
         if (!ConfirmSaveChanges() || !OpenFile(orphan.mapFile))
             continue;
         recovery->Adopt(orphan);
+        // The copy stands for the map's own file: it is neither a recent map nor a folder to open from.
+        ForgetRecentMap(orphan.mapFile);
         fileName = orphan.originalName;
         setWindowTitle(fileName.isEmpty() ? QString("QuarraMapEditor V2")
                                           : "QuarraMapEditor V2 - " + QFileInfo(fileName).fileName());
         saveFileName = fileName;
+        openFolder = fileName.isEmpty() ? folderBefore : QFileInfo(fileName).absolutePath();
+        if (!fileName.isEmpty())
+            AddRecentMap(fileName);
+        // The restored changes are unsaved whatever is undone afterwards: no step is the saved state.
+        undoStack->resetClean();
         SetModified(true);
     }
 }
@@ -68,6 +82,7 @@ void TMainForm::SaveSettings() const {
     settings.setValue("folders/open", openFolder);
     settings.setValue("folders/save", saveFolder);
     settings.setValue("recentMaps", recentMaps);
+    TEditorSettings::SetMapView({drawGrid->Zoom(), drawGrid->GraphicMode(), drawGrid->GridLines()});
 }
 
 void TMainForm::RestoreSettings() {
@@ -78,6 +93,11 @@ void TMainForm::RestoreSettings() {
     saveFolder = settings.value("folders/save", saveFolder).toString();
     recentMaps = settings.value("recentMaps").toStringList().mid(0, MaxRecentMaps);
     FillRecentMenu();
+    // The buttons' handlers set the grid as a click does.
+    const TMapViewSettings view = TEditorSettings::MapView();
+    tbGridSize->setValue(view.zoom);
+    MapButton("BtnGraphicMode")->setChecked(view.graphicMode);
+    MapButton("BtnShowGridLine")->setChecked(view.gridLines);
 }
 
 void TMainForm::AddRecentMap(const QString& path) {
@@ -85,6 +105,13 @@ void TMainForm::AddRecentMap(const QString& path) {
     recentMaps.prepend(path);
     while (recentMaps.size() > MaxRecentMaps)
         recentMaps.removeLast();
+    QSettings().setValue("recentMaps", recentMaps);
+    FillRecentMenu();
+}
+
+void TMainForm::ForgetRecentMap(const QString& path) {
+    if (recentMaps.removeAll(path) == 0)
+        return;
     QSettings().setValue("recentMaps", recentMaps);
     FillRecentMenu();
 }
@@ -99,9 +126,7 @@ void TMainForm::FillRecentMenu() {
 
 void TMainForm::OpenRecentMap(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        recentMaps.removeAll(path);
-        QSettings().setValue("recentMaps", recentMaps);
-        FillRecentMenu();
+        ForgetRecentMap(path);
         ShowError(
             QString("The map \"%1\" no longer exists; it is taken off the list of recent maps.").arg(path));
         return;

@@ -27,6 +27,7 @@ class QTabBar;
 class QToolBar;
 class QWidget;
 class TBusyCursor;
+class TCheckForm;
 class TDialogs;
 class TImageList;
 class TMap;
@@ -129,6 +130,9 @@ public:
     void BtnExtendMapClick();
     void BtnShiftMapClick();
     THistoryForm* HistoryForm() const { return historyForm; }
+    // "Check map": the map's values checked against the game's rules, in a window of their own.
+    void BtnCheckMapClick(bool down);
+    TCheckForm* CheckForm() const { return checkForm; }
 
     // The map of the "Map" tab.
     // The plot under grid column col and row row (row 0 is the map's largest y), or null.
@@ -222,6 +226,7 @@ private:
     void AskForGameFolder();
     bool SaveMapTo(const QString& path);
     void AddRecentMap(const QString& path);
+    void ForgetRecentMap(const QString& path);
     void CreateHistory();
     bool ReshapeMap(const QString& text, const std::function<TReshapeResult(TMap&)>& reshape);
     TRecordSnapshot TakeSnapshot(const TChangeScope& scope) const;
@@ -281,9 +286,11 @@ private:
     QAction* btnUndo = nullptr;
     QAction* btnRedo = nullptr;
     THistoryForm* historyForm = nullptr;
-    int stepsAtLastRecovery = 0;
     std::unique_ptr<TStartTool> startTool;
     TBalanceForm* balanceForm = nullptr;
+    TCheckForm* checkForm = nullptr;
+    // Steps pushed since the last recovery copy.
+    int stepsSinceRecoveryCopy = 0;
 };
 
 extern TMainForm* MainForm;

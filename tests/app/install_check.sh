@@ -33,7 +33,8 @@ entry=$prefix/share/applications/tessel.desktop
 if ! desktop-file-validate "$entry" >"$work/validate" 2>&1 || grep -q -e 'error:' -e 'warning:' "$work/validate"; then
     fail "desktop-file-validate: $(cat "$work/validate")"
 fi
-for line in 'Name=Tessel' 'Exec=tessel %f' 'Icon=tessel' 'MimeType=application/x-civ4-worldbuilder-save;'; do
+for line in 'Name=Tessel' 'Exec=tessel %f' 'Icon=tessel' 'MimeType=application/x-civ4-worldbuilder-save;' \
+    'StartupWMClass=tessel'; do
     grep -q -x -F -- "$line" "$entry" || fail "tessel.desktop lacks the line $line"
 done
 grep -q -x 'Comment=..*' "$entry" || fail "tessel.desktop has no comment"

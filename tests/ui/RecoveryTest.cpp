@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QUndoStack>
 
 #include <csignal>
 
@@ -42,6 +43,19 @@ protected:
         victim.waitForFinished(10000);
     }
 
+    // The text of the one recovery copy there is.
+    static QByteArray RecoveryCopy() {
+        const QDir recovery(TRecovery::Folder());
+        const QStringList copies = recovery.entryList({"*.Civ4WorldBuilderSave"}, QDir::Files);
+        EXPECT_EQ(copies.size(), 1);
+        QFile file(recovery.filePath(copies.value(0)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void SetMaxTurns(int turns) {
+        TypeInto("MaxTurns", QString::number(turns));
+        ASSERT_TRUE(MainForm->CommitCurrentRow());
+    }
+
     QTemporaryDir folder;
     QString copy;
     QProcess victim;
@@ -70,6 +84,50 @@ TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedAndRestoredAsAModifiedMap) {
     EXPECT_FALSE(original.readAll().contains("MaxTurns=123"));
     EXPECT_TRUE(MainForm->BtnProgSaveClick());
     EXPECT_TRUE(QDir(TRecovery::Folder()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(RecoveryTest, ARestoredMapStaysChangedAndIsListedUnderItsOwnName) {
+    StartVictim();
+    KillVictim();
+    dialogs->answers = {TAnswer::Yes};
+    MainForm->OfferRecovery();
+    ASSERT_TRUE(MainForm->Modified());
+    ASSERT_FALSE(MainForm->RecentMaps().isEmpty());
+    EXPECT_EQ(MainForm->RecentMaps().front(), copy);
+    for (const QString& recent : MainForm->RecentMaps())
+        EXPECT_FALSE(recent.startsWith(TRecovery::Folder())) << recent.toStdString();
+
+    // Undoing what was done since does not make the restored changes saved ones.
+    SetMaxTurns(200);
+    MainForm->Undo();
+    EXPECT_TRUE(MainForm->Modified());
+    EXPECT_TRUE(MainForm->Recovery().HasFile());
+    EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 123);
+
+    // "Open" starts in the map's folder, not in the recovery folder.
+    dialogs->answers = {TAnswer::No};
+    MainForm->BtnProgOpenClick();
+    EXPECT_EQ(dialogs->openFolders, QStringList({folder.path()}));
+}
+
+TEST_F(RecoveryTest, EveryFiftyStepsMakeAFreshCopyWithoutWaitingForTheTimer) {
+    ASSERT_TRUE(MainForm->OpenFile(copy));
+    for (int turns = 301; turns < 350; ++turns)
+        SetMaxTurns(turns);
+    EXPECT_FALSE(MainForm->Recovery().HasFile());
+    SetMaxTurns(350);
+    ASSERT_TRUE(MainForm->Recovery().HasFile());
+    EXPECT_TRUE(RecoveryCopy().contains("MaxTurns=350"));
+    EXPECT_TRUE(MainForm->Modified());
+
+    // Steps undone and made anew count as new steps.
+    for (int i = 0; i < 10; ++i)
+        MainForm->Undo();
+    for (int turns = 401; turns < 450; ++turns)
+        SetMaxTurns(turns);
+    EXPECT_TRUE(RecoveryCopy().contains("MaxTurns=350"));
+    SetMaxTurns(450);
+    EXPECT_TRUE(RecoveryCopy().contains("MaxTurns=450"));
 }
 
 TEST_F(RecoveryTest, DecliningRemovesTheCopyAndCancelAsksAgainNextTime) {

@@ -15,6 +15,8 @@ public:
     std::deque<TAnswer> answers;
     std::deque<QString> filesToOpen, filesToSave, folders;
     QStringList messages, questions;
+    // The folder each open and save dialog started in.
+    QStringList openFolders, saveFolders;
     int openDialogs = 0, saveDialogs = 0, folderDialogs = 0;
 
     TAnswer AskYesNoCancel(const QString& caption, const QString& text) override {
@@ -28,12 +30,14 @@ public:
         return answer;
     }
     void ShowMessage(QWidget*, const QString& text) override { messages.append(text); }
-    QString ChooseFileToOpen(QWidget*, const QString&, const QStringList&) override {
+    QString ChooseFileToOpen(QWidget*, const QString& folder, const QStringList&) override {
         ++openDialogs;
+        openFolders.append(folder);
         return Next(filesToOpen);
     }
-    QString ChooseFileToSave(QWidget*, const QString&, const QString&, const QStringList&) override {
+    QString ChooseFileToSave(QWidget*, const QString& folder, const QString&, const QStringList&) override {
         ++saveDialogs;
+        saveFolders.append(folder);
         return Next(filesToSave);
     }
     QString ChooseFolder(QWidget*, const QString&, const QString&) override {

@@ -1,0 +1,30 @@
+#pragma once
+
+// The editor's windows with a synthetic map of the given size opened in them, as a user opens it.
+
+#include "EditorWindows.h"
+#include "MapContents.h"
+#include "SyntheticMap.h"
+#include "Tessel_Main.h"
+
+#include <QTemporaryDir>
+
+#include <functional>
+
+struct TEditorOnMap {
+    // change: what is done to the map before it is written and opened.
+    TEditorOnMap(int width, int height, const QString& gameDir = QString(),
+                 const std::function<void(TMap&)>& change = nullptr)
+        : windows(gameDir) {
+        TMap map;
+        BuildSyntheticMap(map, width, height);
+        if (change)
+            change(map);
+        const QString file = folder.filePath("synthetic.Civ4WorldBuilderSave");
+        map.SaveToFile(file.toStdString());
+        windows.Main().show();
+        windows.Main().OpenFile(file);
+    }
+    QTemporaryDir folder;
+    TEditorWindows windows;
+};

@@ -1,0 +1,150 @@
+// What the editor remembers between runs: the window, the map's view, the folders, the maps opened
+// last on the "Open" button, and the brush.
+
+#include "EditorFixture.h"
+
+#include "EditorSettings.h"
+#include "MapGridView.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <QSlider>
+#include <QSplitter>
+#include <QTabBar>
+
+namespace {
+
+class SettingsTest : public EditorFixture {
+protected:
+    void SetUp() override {
+        QSettings().clear();
+        EditorFixture::SetUp();
+    }
+    void TearDown() override {
+        EditorFixture::TearDown();
+        QSettings().clear();
+    }
+    // Ends the editor as the user does and starts a new one.
+    void Restart() {
+        ASSERT_TRUE(MainForm->close());
+        StartEditor(SampleGame());
+    }
+    QString CopyOfSample(const QTemporaryDir& dir, const QString& name) const {
+        const QString path = dir.filePath(name + ".Civ4WorldBuilderSave");
+        EXPECT_TRUE(QFile::copy(SampleMap(), path));
+        return path;
+    }
+    static QMenu& RecentMenu() { return *MainForm->findChild<QMenu*>("RecentMaps"); }
+    static QStringList RecentMenuTexts() {
+        QStringList texts;
+        for (const QAction* action : RecentMenu().actions())
+            texts.append(action->text());
+        return texts;
+    }
+    static void ShowMapTab() {
+        MainForm->TCMain()->setCurrentIndex(TMainForm::TabMap);
+        QCoreApplication::processEvents();
+    }
+
+    QTemporaryDir openDir, saveDir;
+};
+
+TEST_F(SettingsTest, TheWindowTheMapsViewAndTheFoldersComeBackInASecondEditor) {
+    ASSERT_TRUE(MainForm->OpenFile(CopyOfSample(openDir, "Opened")));
+    ShowMapTab();
+    MainForm->resize(760, 560);
+    MainForm->Splitter()->setSizes({300, 180});
+    QCoreApplication::processEvents();
+    const QList<int> splitterSizes = MainForm->Splitter()->sizes();
+    MainForm->TBGridSize()->setValue(64);
+    MainForm->MapButton("BtnGraphicMode")->trigger();
+    MainForm->MapButton("BtnShowGridLine")->trigger();
+    dialogs->filesToSave.push_back(saveDir.filePath("Saved"));
+    ASSERT_TRUE(MainForm->BtnProgSaveAsClick());
+
+    Restart();
+    ShowMapTab();
+    EXPECT_EQ(MainForm->size(), QSize(760, 560));
+    EXPECT_EQ(MainForm->Splitter()->sizes(), splitterSizes);
+    EXPECT_EQ(MainForm->DrawGrid()->Zoom(), 64);
+    EXPECT_EQ(MainForm->TBGridSize()->value(), 64);
+    EXPECT_TRUE(MainForm->DrawGrid()->GraphicMode());
+    EXPECT_TRUE(MainForm->MapButton("BtnGraphicMode")->isChecked());
+    EXPECT_FALSE(MainForm->DrawGrid()->GridLines());
+    EXPECT_FALSE(MainForm->MapButton("BtnShowGridLine")->isChecked());
+    MainForm->BtnProgOpenClick();
+    MainForm->BtnProgSaveAsClick();
+    EXPECT_EQ(dialogs->openFolders, QStringList({openDir.path()}));
+    EXPECT_EQ(dialogs->saveFolders, QStringList({saveDir.path()}));
+}
+
+TEST_F(SettingsTest, TheTenMapsOpenedLastAreOfferedOnTheOpenButtonNextTime) {
+    QStringList opened;
+    for (int i = 0; i < 11; ++i) {
+        opened.prepend(CopyOfSample(openDir, QString("Map%1").arg(i)));
+        ASSERT_TRUE(MainForm->OpenFile(opened.front()));
+    }
+    // Opened again, a map moves to the top instead of taking a second place.
+    ASSERT_TRUE(MainForm->OpenFile(opened[4]));
+    opened.move(4, 0);
+
+    Restart();
+    EXPECT_EQ(MainForm->RecentMaps(), opened.mid(0, 10));
+    EXPECT_EQ(RecentMenuTexts(), QStringList({"Map6.Civ4WorldBuilderSave", "Map10.Civ4WorldBuilderSave",
+                                              "Map9.Civ4WorldBuilderSave", "Map8.Civ4WorldBuilderSave",
+                                              "Map7.Civ4WorldBuilderSave", "Map5.Civ4WorldBuilderSave",
+                                              "Map4.Civ4WorldBuilderSave", "Map3.Civ4WorldBuilderSave",
+                                              "Map2.Civ4WorldBuilderSave", "Map1.Civ4WorldBuilderSave"}));
+    RecentMenu().actions()[2]->trigger();
+    EXPECT_EQ(MainForm->FileName(), opened[2]);
+    EXPECT_TRUE(dialogs->messages.isEmpty());
+}
+
+TEST_F(SettingsTest, ARecentMapThatNoLongerExistsIsTakenOffTheListWithAMessage) {
+    const QString gone = CopyOfSample(openDir, "Gone");
+    const QString kept = CopyOfSample(openDir, "Kept");
+    ASSERT_TRUE(MainForm->OpenFile(gone));
+    ASSERT_TRUE(MainForm->OpenFile(kept));
+    ASSERT_TRUE(QFile::remove(gone));
+
+    Restart();
+    ASSERT_EQ(RecentMenuTexts(), QStringList({"Kept.Civ4WorldBuilderSave", "Gone.Civ4WorldBuilderSave"}));
+    RecentMenu().actions()[1]->trigger();
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_EQ(dialogs->messages[0],
+              QString("The map \"%1\" no longer exists; it is taken off the list of recent maps.").arg(gone));
+    EXPECT_TRUE(MainForm->FileName().isEmpty());
+    EXPECT_EQ(RecentMenuTexts(), QStringList({"Kept.Civ4WorldBuilderSave"}));
+
+    Restart();
+    EXPECT_EQ(MainForm->RecentMaps(), QStringList({kept}));
+}
+
+TEST_F(SettingsTest, TheBrushSizeIsKeptAndUnusableValuesReadAsTheDefaults) {
+    EXPECT_EQ(TEditorSettings::BrushSize(), TEditorSettings::DefaultBrushSize);
+    TEditorSettings::SetBrushSize(5);
+    EXPECT_EQ(TEditorSettings::BrushSize(), 5);
+    EXPECT_EQ(QSettings().value("map/brushSize").toInt(), 5);
+    for (const QVariant& unusable : {QVariant("wide"), QVariant(0), QVariant(-3)}) {
+        QSettings().setValue("map/brushSize", unusable);
+        EXPECT_EQ(TEditorSettings::BrushSize(), TEditorSettings::DefaultBrushSize)
+            << unusable.toString().toStdString();
+    }
+
+    // A hand-edited settings file: the zoom is held within its limits, a flag that is no flag is off.
+    QSettings().setValue("map/zoom", 4000);
+    QSettings().setValue("map/graphicMode", "perhaps");
+    QSettings().setValue("map/gridLines", "false");
+    StartEditor(SampleGame());
+    EXPECT_EQ(MainForm->DrawGrid()->Zoom(), TMapGridView::MaxZoom);
+    EXPECT_FALSE(MainForm->DrawGrid()->GraphicMode());
+    EXPECT_FALSE(MainForm->DrawGrid()->GridLines());
+    QSettings().setValue("map/zoom", "close");
+    StartEditor(SampleGame());
+    EXPECT_EQ(MainForm->DrawGrid()->Zoom(), 32);
+}
+
+} // namespace
