@@ -92,7 +92,7 @@ void PaintViewportWithStarts(benchmark::State& state, int zoom, bool graphic) {
     }();
     const auto view = ShownGrid(*map, zoom, graphic);
     TMapGridView& grid = *view;
-    grid.SetOverlayPainter([&grid](QPainter& painter, const TCellRange& cells) {
+    grid.AddOverlayPainter([&grid](QPainter& painter, const TCellRange& cells) {
         PaintStartFlags(painter, *map, cells.firstCol, cells.firstRow, cells.lastCol, cells.lastRow,
                         [&grid](int col, int row) { return grid.CellRect(col, row); });
     });

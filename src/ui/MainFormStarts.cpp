@@ -66,7 +66,7 @@ void TMainForm::CreateStartTools() {
     connect(balanceForm, &TBalanceForm::Closed, this, [this] { SetButtonDown("BtnBalance", false); });
     connect(this, &TMainForm::DocumentChanged, balanceForm, &TBalanceForm::ScheduleUpdate);
 
-    drawGrid->SetOverlayPainter([this](QPainter& painter, const TCellRange& cells) {
+    drawGrid->AddOverlayPainter([this](QPainter& painter, const TCellRange& cells) {
         if (drawGrid->Painter().Options().IsOptionOn(StartsOption))
             PaintStartFlags(painter, *map, cells.firstCol, cells.firstRow, cells.lastCol, cells.lastRow,
                             [this](int col, int row) { return drawGrid->CellRect(col, row); });

@@ -232,10 +232,12 @@ void TMapGridView::paintEvent(QPaintEvent* event) {
     auto paintAll = [&](QPainter& painter) {
         for (const QRect& rect : region)
             PaintArea(painter, rect);
-        if (overlayPainter && cells.lastCol >= cells.firstCol) {
-            painter.save();
-            overlayPainter(painter, cells);
-            painter.restore();
+        if (cells.lastCol >= cells.firstCol) {
+            for (const TOverlayPainter& overlay : overlayPainters) {
+                painter.save();
+                overlay(painter, cells);
+                painter.restore();
+            }
         }
         if (CellRect(col, row).intersects(bounds))
             PaintMarker(painter);

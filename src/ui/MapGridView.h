@@ -13,6 +13,7 @@
 #include <QPoint>
 
 #include <functional>
+#include <vector>
 
 class TMapGrid;
 class TMapGrids;
@@ -107,7 +108,8 @@ public:
 
     void SetTool(TMapGridTool* value) { tool = value; }
     TMapGridTool* Tool() const { return tool; }
-    void SetOverlayPainter(TOverlayPainter value) { overlayPainter = std::move(value); }
+    // Overlays paint in the order they were added (start flags, rivers, the selection frame...).
+    void AddOverlayPainter(TOverlayPainter value) { overlayPainters.push_back(std::move(value)); }
 
 signals:
     void TopLeftChanged();
@@ -149,6 +151,6 @@ private:
     QPoint wheelRemainder;
     QImage buffer;
     TSelectCellHandler selectCellHandler;
-    TOverlayPainter overlayPainter;
+    std::vector<TOverlayPainter> overlayPainters;
     TMapGridTool* tool = nullptr;
 };

@@ -249,7 +249,7 @@ TEST_F(MapGridViewTest, ToolThatTakesThePressKeepsTheCellUnselected) {
 
 TEST_F(MapGridViewTest, RepaintCellPaintsThatCellAtOnce) {
     TPaintLog log;
-    view.SetOverlayPainter(log.Hook());
+    view.AddOverlayPainter(log.Hook());
     view.viewport()->repaint();
     log.paints.clear();
     map.Grids().GetPlot(2, 30 - 1 - 3)->SetTerrainType("TERRAIN_DESERT");
@@ -262,9 +262,17 @@ TEST_F(MapGridViewTest, RepaintCellPaintsThatCellAtOnce) {
     EXPECT_EQ(Shown().pixel(CellCentre(2, 3)), Yellow);
 }
 
+TEST_F(MapGridViewTest, EveryOverlayPaintsInTheOrderAdded) {
+    std::vector<int> order;
+    view.AddOverlayPainter([&](QPainter&, const TCellRange&) { order.push_back(1); });
+    view.AddOverlayPainter([&](QPainter&, const TCellRange&) { order.push_back(2); });
+    view.viewport()->repaint();
+    EXPECT_EQ(order, (std::vector<int>{1, 2}));
+}
+
 TEST_F(MapGridViewTest, ScrollingPaintsOnlyTheUncoveredCells) {
     TPaintLog log;
-    view.SetOverlayPainter(log.Hook());
+    view.AddOverlayPainter(log.Hook());
     view.viewport()->repaint();
     log.paints.clear();
     view.SetTopLeft(1, 0);
