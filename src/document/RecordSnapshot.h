@@ -7,6 +7,7 @@
 #include "Map.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class TRecordSnapshot {
@@ -20,6 +21,8 @@ public:
     // The plots x1..x2, y1..y2 (inclusive, map coordinates) that lie on the map.
     static TRecordSnapshot OfPlots(TMap& map, int x1, int y1, int x2, int y2);
     static TRecordSnapshot OfDocument(TMap& map);
+    // The plots at the places given (map coordinates), in that order; places off the map are left out.
+    static TRecordSnapshot OfPlotList(TMap& map, const std::vector<std::pair<int, int>>& places);
 
     // Puts the records back as they were taken. Raises OperationAborted only for a whole map that no
     // longer loads, which a snapshot of a loaded map never is.
@@ -37,6 +40,9 @@ public:
         }
     };
     const std::vector<TPlotText>& Plots() const { return plots; }
+    // A snapshot of plots put together from the plots of others, as a change made piece by piece
+    // takes each plot before its first piece.
+    static TRecordSnapshot OfPlotTexts(std::vector<TPlotText> plots);
     std::size_t ByteSize() const;
 
     bool operator==(const TRecordSnapshot& other) const {

@@ -8,6 +8,7 @@
 #include "MapContents.h"
 #include "MapGridView.h"
 #include "MiniMapBitmap.h"
+#include "PlotStroke.h"
 #include "PropertySheet.h"
 #include "Recovery.h"
 
@@ -22,6 +23,14 @@ namespace {
 // Every so many steps a map with unsaved changes gets a fresh recovery copy.
 constexpr int StepsBetweenRecoveryCopies = 50;
 
+std::vector<std::pair<int, int>> PlacesOf(const std::vector<QPoint>& cells) {
+    std::vector<std::pair<int, int>> places;
+    places.reserve(cells.size());
+    for (const QPoint& cell : cells)
+        places.emplace_back(cell.x(), cell.y());
+    return places;
+}
+
 } // namespace
 
 TRecordSnapshot TMainForm::TakeSnapshot(const TChangeScope& scope) const {
@@ -35,6 +44,8 @@ TRecordSnapshot TMainForm::TakeSnapshot(const TChangeScope& scope) const {
     case TChangeScope::TKind::World:
         return TRecordSnapshot::OfMapData(*map);
     case TChangeScope::TKind::Plots:
+        if (!scope.cells.empty())
+            return TRecordSnapshot::OfPlotList(*map, PlacesOf(scope.cells));
         return TRecordSnapshot::OfPlots(*map, scope.plots.left(), scope.plots.top(), scope.plots.right(),
                                         scope.plots.bottom());
     case TChangeScope::TKind::Document:
@@ -57,15 +68,42 @@ bool TMainForm::ChangeDocument(const TDocumentChange& change) {
     ShowChange(change.scope, false);
     if (after == before)
         return true;
-    undoStack->push(new TDocumentStep(change.text, change.scope, std::move(before), std::move(after),
-                                      [this](const TRecordSnapshot& snapshot, const TChangeScope& scope) {
-                                          RestoreSnapshot(snapshot, scope);
+    if (stroke && change.scope.kind == TChangeScope::TKind::Plots) {
+        stroke->Touch(before);
+        return true;
+    }
+    PushStep(change.text, change.scope, std::move(before), std::move(after));
+    return true;
+}
+
+void TMainForm::PushStep(const QString& text, const TChangeScope& scope, TRecordSnapshot before,
+                         TRecordSnapshot after) {
+    undoStack->push(new TDocumentStep(text, scope, std::move(before), std::move(after),
+                                      [this](const TRecordSnapshot& snapshot, const TChangeScope& stepScope) {
+                                          RestoreSnapshot(snapshot, stepScope);
                                       }));
     if (undoStack->index() - stepsAtLastRecovery >= StepsBetweenRecoveryCopies) {
         stepsAtLastRecovery = undoStack->index();
         WriteRecovery();
     }
-    return true;
+}
+
+void TMainForm::BeginPlotStroke(const QString& text) {
+    EndPlotStroke();
+    stroke = std::make_unique<TPlotStroke>(text);
+}
+
+void TMainForm::EndPlotStroke() {
+    if (!stroke)
+        return;
+    const std::unique_ptr<TPlotStroke> ended = std::move(stroke);
+    if (ended->Places().empty())
+        return;
+    TRecordSnapshot before, after;
+    const TChangeScope scope =
+        ended->KeepChanged(TakeSnapshot(TChangeScope::PlotList(ended->Places())), before, after);
+    if (!scope.cells.empty())
+        PushStep(ended->Text(), scope, std::move(before), std::move(after));
 }
 
 void TMainForm::RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope) {
@@ -80,12 +118,15 @@ void TMainForm::ShowChange(const TChangeScope& scope, bool fromHistory) {
         const QRect& plots = scope.plots;
         const int height = map->Grids().Height();
         const bool onePlot = plots.width() == 1 && plots.height() == 1;
-        for (int y = plots.top(); y <= plots.bottom(); ++y)
-            for (int x = plots.left(); x <= plots.right(); ++x)
-                PaintMiniMapCell(x, height - 1 - y);
         if (onePlot) {
+            PaintMiniMapCell(plots.left(), height - 1 - plots.top());
             drawGrid->RepaintCell(plots.left(), height - 1 - plots.top());
+        } else if (!scope.cells.empty()) {
+            ShowPlotCells(scope.cells);
         } else {
+            for (int y = plots.top(); y <= plots.bottom(); ++y)
+                for (int x = plots.left(); x <= plots.right(); ++x)
+                    PaintMiniMapCell(x, height - 1 - y);
             const QRect first = drawGrid->CellRect(plots.left(), height - 1 - plots.bottom());
             const QRect last = drawGrid->CellRect(plots.right(), height - 1 - plots.top());
             drawGrid->viewport()->update(first.united(last));
@@ -127,6 +168,18 @@ void TMainForm::ShowChange(const TChangeScope& scope, bool fromHistory) {
     }
 }
 
+void TMainForm::ShowPlotCells(const std::vector<QPoint>& places) {
+    const int height = map->Grids().Height();
+    const QRect shown = drawGrid->viewport()->rect();
+    for (const QPoint& place : places) {
+        const int row = height - 1 - place.y();
+        PaintMiniMapCell(place.x(), row);
+        const QRect cell = drawGrid->CellRect(place.x(), row);
+        if (cell.intersects(shown))
+            drawGrid->viewport()->update(cell);
+    }
+}
+
 void TMainForm::ShowTab(int tab) {
     {
         const QSignalBlocker blocker(tcMain);
@@ -136,17 +189,20 @@ void TMainForm::ShowTab(int tab) {
 }
 
 void TMainForm::Undo() {
+    EndPlotStroke();
     // What is being typed is a change of its own, undone first.
     if (CommitCurrentRow())
         undoStack->undo();
 }
 
 void TMainForm::Redo() {
+    EndPlotStroke();
     if (CommitCurrentRow())
         undoStack->redo();
 }
 
 void TMainForm::ClearHistory() {
+    stroke.reset();
     undoStack->clear();
     stepsAtLastRecovery = 0;
 }

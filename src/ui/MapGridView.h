@@ -13,6 +13,7 @@
 #include <QPoint>
 
 #include <functional>
+#include <vector>
 
 class TMapGrid;
 class TMapGrids;
@@ -106,7 +107,13 @@ public:
     void SetBlinkOn(bool on);
 
     void SetTool(TMapGridTool* value) { tool = value; }
+    TMapGridTool* Tool() const { return tool; }
+    // The tool under the active one: it gets the events the active tool does not take, whichever
+    // tool is active (the selection of a rectangle of plots).
+    void SetBaseTool(TMapGridTool* value) { baseTool = value; }
     void SetOverlayPainter(TOverlayPainter value) { overlayPainter = std::move(value); }
+    // A painter over the cells besides the one set above, painted after it.
+    void AddOverlayPainter(TOverlayPainter value) { moreOverlayPainters.push_back(std::move(value)); }
 
 signals:
     void TopLeftChanged();
@@ -149,5 +156,7 @@ private:
     QImage buffer;
     TSelectCellHandler selectCellHandler;
     TOverlayPainter overlayPainter;
+    std::vector<TOverlayPainter> moreOverlayPainters;
     TMapGridTool* tool = nullptr;
+    TMapGridTool* baseTool = nullptr;
 };

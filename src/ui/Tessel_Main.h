@@ -9,15 +9,18 @@
 #include "LineCodec.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 class QAction;
 class QButtonGroup;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QSlider;
@@ -25,6 +28,7 @@ class QSplitter;
 class QTabBar;
 class QToolBar;
 class QWidget;
+class TBrushTool;
 class TBusyCursor;
 class TDialogs;
 class TImageList;
@@ -34,7 +38,9 @@ class TMapGrid;
 class TMapGridView;
 class TMiniMapBitmap;
 class TMapUtils;
+class TPlotStroke;
 class TPropertySheet;
+class TSelectionTool;
 class TRecovery;
 class TRecordSnapshot;
 class THistoryForm;
@@ -91,7 +97,7 @@ public:
     QString CollectPickedValues() const;
     // What every property sheet of the editor shares with this window's own.
     // The rows with their edit styles; without a game folder each keeps the style its key has.
-    void FillSheet(TPropertySheet& sheet, const StringList& rows) const;
+    void FillSheet(TPropertySheet& sheet, const StringList& rows, const std::vector<bool>& mixed = {}) const;
     // The row as the document's bytes, or nothing after a message naming the character that the
     // map's code page cannot hold.
     std::optional<std::string> EditorLine(const QString& key, const QString& value);
@@ -121,6 +127,29 @@ public:
     QAction* BtnRedo() const { return btnRedo; }
     void BtnHistoryClick(bool down);
     THistoryForm* HistoryForm() const { return historyForm; }
+    // A change made piece by piece, such as a stroke of the brush: the changes of plots between
+    // Begin and End go into the document at once and make one step of the history together.
+    void BeginPlotStroke(const QString& text);
+    void EndPlotStroke();
+
+    // Editing many plots at once (MainFormEditing.cpp). The rectangle of plots selected on the map,
+    // in map coordinates; empty when none.
+    const QRect& Selection() const { return selection; }
+    // Selects the plots (cut to the map; an empty rectangle clears the selection) and shows their
+    // rows; false when the row being edited is refused.
+    bool SetSelection(const QRect& plots);
+    // The plots the editing keys act on: the selection, or else the plot of the current cell.
+    QRect SelectedPlots() const;
+    void CopyPlots();
+    void PastePlots();
+    void DeleteUnitsAndCities();
+    // The brush: "Paint", "Brush size", and the row it paints (the row under the sheet's cursor, as
+    // shown and as the document's bytes), or nothing after saying why there is none.
+    void BtnPaintClick(bool down);
+    void BrushSizeChange(int index);
+    std::optional<std::pair<QString, std::string>> PaintRow();
+    QComboBox* BrushSize() const { return brushSize; }
+    TBrushTool& BrushTool() const { return *brushTool; }
 
     // The map of the "Map" tab.
     // The plot under grid column col and row row (row 0 is the map's largest y), or null.
@@ -204,6 +233,13 @@ private:
     bool SaveMapTo(const QString& path);
     void AddRecentMap(const QString& path);
     void CreateHistory();
+    void PushStep(const QString& text, const TChangeScope& scope, TRecordSnapshot before,
+                  TRecordSnapshot after);
+    void ShowPlotCells(const std::vector<QPoint>& places);
+    void CreateEditingTools();
+    // The sheet of the selected plots; a row written there goes into all of them.
+    void FillSelectionSheet();
+    TDocumentChange SelectionRowChange(const QString& key, const StringList& rows) const;
     TRecordSnapshot TakeSnapshot(const TChangeScope& scope) const;
     void RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope);
     // Shows what a change touched: its plots repainted, or its tab shown when it comes from the
@@ -262,6 +298,11 @@ private:
     QAction* btnRedo = nullptr;
     THistoryForm* historyForm = nullptr;
     int stepsAtLastRecovery = 0;
+    std::unique_ptr<TPlotStroke> stroke;
+    QRect selection;
+    QComboBox* brushSize = nullptr;
+    std::unique_ptr<TBrushTool> brushTool;
+    std::unique_ptr<TSelectionTool> selectionTool;
 };
 
 extern TMainForm* MainForm;
