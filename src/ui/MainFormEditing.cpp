@@ -151,7 +151,7 @@ bool TMainForm::SetSelection(const QRect& plots) {
     selection = onMap;
     drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, CellsOfPlots(selection, height)));
     if (sheetTab == TabMap)
-        RefreshSheet();
+        RefreshSheetKeepingRow();
     if (!selection.isEmpty())
         statusPanels[0]->setText(
             QString("%1 x %2 plots selected").arg(selection.width()).arg(selection.height()));
@@ -233,7 +233,7 @@ void TMainForm::PastePlots() {
     };
     WhileBusy(*busyCursor, [&] { return ChangeDocument(change); });
     if (selection == target)
-        RefreshSheet();
+        RefreshSheetKeepingRow();
     else
         SetSelection(target);
 }
@@ -271,5 +271,5 @@ void TMainForm::DeleteUnitsAndCities() {
     };
     WhileBusy(*busyCursor, [&] { return ChangeDocument(change); });
     if (sheetTab == TabMap)
-        RefreshSheet();
+        RefreshSheetKeepingRow();
 }

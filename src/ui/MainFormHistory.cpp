@@ -18,6 +18,8 @@
 #include <QToolBar>
 #include <QUndoStack>
 
+#include <algorithm>
+
 namespace {
 
 // Every so many steps a map with unsaved changes gets a fresh recovery copy.
@@ -134,8 +136,9 @@ void TMainForm::ShowChange(const TChangeScope& scope, bool fromHistory) {
         SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
         if (!fromHistory)
             return;
-        // Undone or redone, the plot is shown: a single plot is selected on the "Map" tab.
-        if (onePlot)
+        // Undone or redone, the plot is shown: a single plot is selected on the "Map" tab, but for
+        // a stroke, whose paint is the row of the plot the sheet shows.
+        if (onePlot && scope.cells.empty())
             drawGrid->SetCurrentCell(plots.left(), height - 1 - plots.top());
         ShowTab(TabMap);
         return;
@@ -170,13 +173,28 @@ void TMainForm::ShowChange(const TChangeScope& scope, bool fromHistory) {
 
 void TMainForm::ShowPlotCells(const std::vector<QPoint>& places) {
     const int height = map->Grids().Height();
-    const QRect shown = drawGrid->viewport()->rect();
+    std::vector<QPoint> cells;
+    cells.reserve(places.size());
     for (const QPoint& place : places) {
-        const int row = height - 1 - place.y();
-        PaintMiniMapCell(place.x(), row);
-        const QRect cell = drawGrid->CellRect(place.x(), row);
-        if (cell.intersects(shown))
-            drawGrid->viewport()->update(cell);
+        PaintMiniMapCell(place.x(), height - 1 - place.y());
+        cells.emplace_back(place.x(), height - 1 - place.y());
+    }
+    // Neighbouring cells of a row repaint as one rectangle: a repaint of many small ones costs more
+    // than their pixels.
+    std::sort(cells.begin(), cells.end(), [](const QPoint& a, const QPoint& b) {
+        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+    });
+    const QRect shown = drawGrid->viewport()->rect();
+    for (std::size_t first = 0; first < cells.size();) {
+        std::size_t last = first;
+        while (last + 1 < cells.size() && cells[last + 1].y() == cells[last].y() &&
+               cells[last + 1].x() <= cells[last].x() + 1)
+            ++last;
+        const QRect run = drawGrid->CellRect(cells[first].x(), cells[first].y())
+                              .united(drawGrid->CellRect(cells[last].x(), cells[last].y()));
+        if (run.intersects(shown))
+            drawGrid->viewport()->update(run & shown);
+        first = last + 1;
     }
 }
 
@@ -185,7 +203,16 @@ void TMainForm::ShowTab(int tab) {
         const QSignalBlocker blocker(tcMain);
         tcMain->setCurrentIndex(tab);
     }
+    RefreshSheetKeepingRow();
+}
+
+void TMainForm::RefreshSheetKeepingRow() {
+    // The rows of the same tab keep the cursor on its key: the brush paints with that row.
+    const QString key = tcMain->currentIndex() == sheetTab ? vle->Key(vle->CurrentRow()) : QString();
     RefreshSheet();
+    const int row = key.isEmpty() ? -1 : vle->FindRow(key);
+    if (row >= 0)
+        vle->SetCurrentRow(row);
 }
 
 void TMainForm::Undo() {

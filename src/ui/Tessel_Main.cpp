@@ -349,6 +349,7 @@ void TMainForm::RefreshSheet() {
     busyCursor->Busy();
     updating = true;
     const int tab = tcMain->currentIndex();
+    const bool tabChanged = tab != sheetTab;
     sheetTab = tab;
     const bool teamOrPlayer = tab == TabTeam || tab == TabPlayer;
     if (tab != TabMap && DockForm != nullptr && DockForm->isVisible())
@@ -367,7 +368,8 @@ void TMainForm::RefreshSheet() {
     }
     const bool mapTab = tab == TabMap;
     panelDock->setVisible(mapTab && (DockForm == nullptr || !DockForm->isVisible()));
-    if (mapTab)
+    // The map shown again is painted whole; one that stays repaints what changes on it.
+    if (mapTab && tabChanged)
         drawGrid->viewport()->update();
     if (mapTab && !selection.isEmpty())
         FillSelectionSheet();

@@ -246,6 +246,8 @@ private:
     // history.
     void ShowChange(const TChangeScope& scope, bool fromHistory);
     void ShowTab(int tab);
+    // Fills the sheet again with the cursor on the row of the key it was on, when the tab stays.
+    void RefreshSheetKeepingRow();
     void FillRecentMenu();
     void ShowError(const QString& text);
     QAction* AddMapButton(const QString& hint, int image, bool toggle, const char* name);

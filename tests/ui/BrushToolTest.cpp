@@ -91,6 +91,17 @@ TEST_F(BrushToolTest, ADragPaintsEveryCellOnItsWayAndShowsAsTheMouseMoves) {
     EXPECT_EQ(Plot(10, 7).TerrainType(), "TERRAIN_OCEAN");
 }
 
+TEST_F(BrushToolTest, UndoingAStrokeKeepsTheRowToPaintWith) {
+    TakePaintFrom(11, 5, "TerrainType");
+    SetPaint(true);
+    Drag({QPoint(8, 1)});
+    MainForm->Undo();
+    ASSERT_EQ(Plot(8, 8).TerrainType(), "TERRAIN_COAST");
+    EXPECT_EQ(Sheet().Key(Sheet().CurrentRow()), "TerrainType");
+    Drag({QPoint(8, 1)});
+    EXPECT_EQ(Plot(8, 8).TerrainType(), "TERRAIN_DESERT");
+}
+
 TEST_F(BrushToolTest, AStrokeThatChangesNothingMakesNoStep) {
     TakePaintFrom(0, 0, "TerrainType"); // ocean
     SetPaint(true);
