@@ -78,11 +78,15 @@ void TMainForm::CreateEditingTools() {
     connect(brushSize, &QComboBox::currentIndexChanged, this, &TMainForm::BrushSizeChange);
     brushTool = std::make_unique<TBrushTool>(*this);
 
-    selectionTool = std::make_unique<TSelectionTool>(
-        *drawGrid, [this](const QRect& cells) { SetSelection(PlotsOfCells(cells, map->Grids().Height())); });
+    // A drag shows its frame as it goes; the sheet shows the plots once the button is let go.
+    selectionTool = std::make_unique<TSelectionTool>(*drawGrid, [this](const QRect& cells, bool done) {
+        ShowSelectionFrame(done ? QRect() : cells);
+        if (done)
+            SetSelection(PlotsOfCells(cells, map->Grids().Height()));
+    });
     drawGrid->SetBaseTool(selectionTool.get());
     drawGrid->AddOverlayPainter([this](QPainter& painter, const TCellRange&) {
-        PaintSelectionFrame(painter, *drawGrid, CellsOfPlots(selection, map->Grids().Height()));
+        PaintSelectionFrame(painter, *drawGrid, FramedCells());
     });
 
     // The editing keys act while the map has the focus; elsewhere the keys keep their own meaning.
@@ -146,16 +150,28 @@ bool TMainForm::SetSelection(const QRect& plots) {
     // The row being edited belongs to the plots shown so far.
     if (!CommitCurrentRow())
         return false;
-    const int height = map->Grids().Height();
-    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, CellsOfPlots(selection, height)));
+    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, FramedCells()));
     selection = onMap;
-    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, CellsOfPlots(selection, height)));
+    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, FramedCells()));
     if (sheetTab == TabMap)
         RefreshSheetKeepingRow();
     if (!selection.isEmpty())
         statusPanels[0]->setText(
             QString("%1 x %2 plots selected").arg(selection.width()).arg(selection.height()));
     return true;
+}
+
+QRect TMainForm::FramedCells() const {
+    return draggedCells.isEmpty() ? CellsOfPlots(selection, map->Grids().Height()) : draggedCells;
+}
+
+void TMainForm::ShowSelectionFrame(const QRect& cells) {
+    const QRect before = FramedCells();
+    draggedCells = cells;
+    if (FramedCells() == before)
+        return;
+    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, before));
+    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, FramedCells()));
 }
 
 QRect TMainForm::SelectedPlots() const {

@@ -179,8 +179,7 @@ bool TMainForm::DrawGridSelectCell(int col, int row) {
     }
     // Moving the current cell leaves the selected rectangle.
     if (!selection.isEmpty()) {
-        drawGrid->viewport()->update(
-            SelectionFrameRegion(*drawGrid, CellsOfPlots(selection, map->Grids().Height())));
+        drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, FramedCells()));
         selection = QRect();
     }
     updating = true;

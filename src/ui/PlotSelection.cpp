@@ -38,7 +38,7 @@ bool TSelectionTool::MousePress(const TMapGridMouse& mouse) {
         return false;
     if (!(mouse.modifiers & Qt::ShiftModifier)) {
         // A plain click leaves the selection and selects its cell.
-        select(QRect());
+        select(QRect(), true);
         return false;
     }
     if (!mouse.onCell)
@@ -46,7 +46,8 @@ bool TSelectionTool::MousePress(const TMapGridMouse& mouse) {
     dragging = true;
     pressed = last = QPoint(mouse.col, mouse.row);
     // Shift and a click reach from the current cell; a drag from where it began.
-    select(Spanning(QPoint(grid.Col(), grid.Row()), pressed));
+    chosen = Spanning(QPoint(grid.Col(), grid.Row()), pressed);
+    select(chosen, false);
     return true;
 }
 
@@ -56,7 +57,8 @@ bool TSelectionTool::MouseMove(const TMapGridMouse& mouse) {
     if (!mouse.onCell || QPoint(mouse.col, mouse.row) == last)
         return true;
     last = QPoint(mouse.col, mouse.row);
-    select(Spanning(pressed, last));
+    chosen = Spanning(pressed, last);
+    select(chosen, false);
     return true;
 }
 
@@ -64,6 +66,7 @@ bool TSelectionTool::MouseRelease(const TMapGridMouse& mouse) {
     if (!dragging || mouse.button != Qt::LeftButton)
         return false;
     dragging = false;
+    select(chosen, true);
     return true;
 }
 

@@ -22,8 +22,9 @@ QRect PlotsOfCells(const QRect& cells, int height);
 
 class TSelectionTool : public TMapGridTool {
 public:
-    // Sets the selection to a rectangle of cells; an empty rectangle clears it.
-    using TSelect = std::function<void(const QRect& cells)>;
+    // The rectangle of cells chosen so far while `done` is false (a drag goes on: only its frame
+    // shows), then the selection when the button is let go; an empty rectangle clears it.
+    using TSelect = std::function<void(const QRect& cells, bool done)>;
 
     TSelectionTool(const TMapGridView& grid, TSelect select) : grid(grid), select(std::move(select)) {}
 
@@ -36,6 +37,7 @@ private:
     TSelect select;
     bool dragging = false;
     QPoint pressed, last; // cells
+    QRect chosen;
 };
 
 // The rows of the plots in `plots` (map coordinates, on the grid): a row whose value every plot

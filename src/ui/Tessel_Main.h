@@ -237,6 +237,10 @@ private:
                   TRecordSnapshot after);
     void ShowPlotCells(const std::vector<QPoint>& places);
     void CreateEditingTools();
+    // The cells the selection's frame goes round: the rectangle being dragged, else the selection.
+    QRect FramedCells() const;
+    // Frames the cells of a drag not yet let go; an empty rectangle frames the selection again.
+    void ShowSelectionFrame(const QRect& cells);
     // The sheet of the selected plots; a row written there goes into all of them.
     void FillSelectionSheet();
     TDocumentChange SelectionRowChange(const QString& key, const StringList& rows) const;
@@ -302,6 +306,7 @@ private:
     int stepsAtLastRecovery = 0;
     std::unique_ptr<TPlotStroke> stroke;
     QRect selection;
+    QRect draggedCells;
     QComboBox* brushSize = nullptr;
     std::unique_ptr<TBrushTool> brushTool;
     std::unique_ptr<TSelectionTool> selectionTool;

@@ -53,6 +53,27 @@ TEST_F(PlotSelectionTest, ShiftAndADragSelectARectangleWhoseSharedValuesShow) {
     EXPECT_NE(shown.pixel(corner.center()), qRgb(255, 140, 0));
 }
 
+TEST_F(PlotSelectionTest, ADragFramesItsCellsAndSelectsThemWhenLetGo) {
+    Press(2, 3, Qt::ShiftModifier);
+    MoveTo(3, 4);
+    QCoreApplication::processEvents();
+    const QImage shown = Grid().viewport()->grab().toImage();
+    EXPECT_EQ(shown.pixel(Grid().CellRect(3, 4).bottomRight() - QPoint(1, 1)), qRgb(255, 140, 0));
+    EXPECT_TRUE(MainForm->Selection().isEmpty());
+    EXPECT_FALSE(Mixed("FeatureType"));
+    Release(3, 4, Qt::ShiftModifier);
+    EXPECT_EQ(MainForm->Selection(), QRect(2, 5, 2, 2));
+    EXPECT_TRUE(Mixed("FeatureType"));
+}
+
+TEST_F(PlotSelectionTest, ARowBeingTypedGoesIntoThePlotItWasTypedFor) {
+    TypeInto("TerrainType", "TERRAIN_SNOW");
+    SelectGrassland();
+    EXPECT_EQ(Plot(0, 9).TerrainType(), "TERRAIN_SNOW");
+    EXPECT_EQ(Plot(2, 5).TerrainType(), "TERRAIN_GRASS");
+    EXPECT_EQ(Value("TerrainType"), "TERRAIN_GRASS");
+}
+
 TEST_F(PlotSelectionTest, ShiftAndAClickReachFromTheCellClickedBefore) {
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, CellCentre(5, 2));
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, Qt::ShiftModifier, CellCentre(7, 4));
