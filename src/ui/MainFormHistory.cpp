@@ -3,6 +3,7 @@
 
 #include "Tessel_Main.h"
 
+#include "BrushTool.h"
 #include "DocumentStep.h"
 #include "HistoryForm.h"
 #include "MapContents.h"
@@ -216,6 +217,8 @@ void TMainForm::RefreshSheetKeepingRow() {
 }
 
 void TMainForm::Undo() {
+    // A stroke still under way ends here: it is the step undone.
+    brushTool->Finish();
     EndPlotStroke();
     // What is being typed is a change of its own, undone first.
     if (CommitCurrentRow())
@@ -223,6 +226,7 @@ void TMainForm::Undo() {
 }
 
 void TMainForm::Redo() {
+    brushTool->Finish();
     EndPlotStroke();
     if (CommitCurrentRow())
         undoStack->redo();

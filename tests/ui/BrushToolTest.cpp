@@ -102,6 +102,21 @@ TEST_F(BrushToolTest, UndoingAStrokeKeepsTheRowToPaintWith) {
     EXPECT_EQ(Plot(8, 8).TerrainType(), "TERRAIN_DESERT");
 }
 
+TEST_F(BrushToolTest, UndoInTheMiddleOfAStrokeTakesItBackAndEndsIt) {
+    TakePaintFrom(11, 5, "TerrainType");
+    SetPaint(true);
+    const std::string before = DocumentBytes();
+    Press(8, 1);
+    MoveTo(9, 1);
+    MainForm->Undo();
+    EXPECT_EQ(DocumentBytes(), before);
+    MoveTo(12, 1);
+    Release(12, 1);
+    EXPECT_EQ(DocumentBytes(), before);
+    EXPECT_EQ(MainForm->UndoStack().count(), 1);
+    EXPECT_EQ(MainForm->UndoStack().index(), 0);
+}
+
 TEST_F(BrushToolTest, AStrokeThatChangesNothingMakesNoStep) {
     TakePaintFrom(0, 0, "TerrainType"); // ocean
     SetPaint(true);
