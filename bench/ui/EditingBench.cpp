@@ -8,10 +8,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
+#include <QMenu>
 #include <QSlider>
 #include <QSplitter>
 #include <QTabBar>
+#include <QToolButton>
 #include <QUndoStack>
 
 #include <benchmark/benchmark.h>
@@ -43,7 +44,7 @@ void BM_UndoBrushStroke(benchmark::State& state) {
     TMainForm& main = editor.windows.Main();
     ShowMapTab(main);
     WriteRow(main, "TerrainType", "TERRAIN_SNOW"); // the paint, on the current plot
-    main.BrushSize()->setCurrentIndex(2);
+    main.BrushSize()->menu()->actions()[2]->trigger();
     main.MapButton("BtnPaint")->trigger();
     const int row = 20, firstCol = 5, lastCol = 204;
     int changed = 0;

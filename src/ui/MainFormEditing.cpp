@@ -14,13 +14,15 @@
 #include "SheetText.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -67,16 +69,29 @@ void TMainForm::CreateEditingTools() {
     tbMap->addSeparator();
     QAction* paint = AddMapButton("Paint", 0, true, "BtnPaint");
     paint->setIcon(BrushIcon());
-    brushSize = new QComboBox(tbMap);
-    brushSize->setObjectName("CBBrushSize");
+    // A drop-down button rather than a combo box: screen readers on Linux name a combo box by its
+    // text, and this one goes by its hint.
+    brushSize = new QToolButton(tbMap);
+    brushSize->setObjectName("BtnBrushSize");
     brushSize->setAccessibleName("Brush size");
     brushSize->setToolTip("Brush size");
-    for (const int size : TBrushTool::Sizes)
-        brushSize->addItem(QString("%1 x %1").arg(size), size);
+    brushSize->setPopupMode(QToolButton::InstantPopup);
+    brushSize->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* sizes = new QMenu(brushSize);
+    sizes->setObjectName("BrushSizes");
+    auto* exclusive = new QActionGroup(sizes);
+    for (const int size : TBrushTool::Sizes) {
+        QAction* choice = sizes->addAction(QString("%1 x %1").arg(size));
+        choice->setCheckable(true);
+        choice->setData(size);
+        exclusive->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, size] { BrushSizeChange(size); });
+    }
+    brushSize->setMenu(sizes);
     tbMap->addWidget(brushSize);
     connect(paint, &QAction::toggled, this, &TMainForm::BtnPaintClick);
-    connect(brushSize, &QComboBox::currentIndexChanged, this, &TMainForm::BrushSizeChange);
     brushTool = std::make_unique<TBrushTool>(*this);
+    BrushSizeChange(TBrushTool::Sizes[0]);
 
     // A drag shows its frame as it goes; the sheet shows the plots once the button is let go.
     selectionTool = std::make_unique<TSelectionTool>(*drawGrid, [this](const QRect& cells, bool done) {
@@ -116,8 +131,11 @@ void TMainForm::BtnPaintClick(bool down) {
         drawGrid->SetTool(nullptr);
 }
 
-void TMainForm::BrushSizeChange(int index) {
-    brushTool->SetSize(brushSize->itemData(index).toInt());
+void TMainForm::BrushSizeChange(int size) {
+    brushTool->SetSize(size);
+    brushSize->setText(QString("%1 x %1").arg(brushTool->Size()));
+    for (QAction* choice : brushSize->menu()->actions())
+        choice->setChecked(choice->data().toInt() == brushTool->Size());
 }
 
 std::optional<std::pair<QString, std::string>> TMainForm::PaintRow() {

@@ -20,7 +20,7 @@
 
 class QAction;
 class QButtonGroup;
-class QComboBox;
+class QToolButton;
 class QGroupBox;
 class QLabel;
 class QSlider;
@@ -146,9 +146,11 @@ public:
     // The brush: "Paint", "Brush size", and the row it paints (the row under the sheet's cursor, as
     // shown and as the document's bytes), or nothing after saying why there is none.
     void BtnPaintClick(bool down);
-    void BrushSizeChange(int index);
+    // Takes 1, 3 or 5 plots a side, and shows it on the "Brush size" button.
+    void BrushSizeChange(int size);
     std::optional<std::pair<QString, std::string>> PaintRow();
-    QComboBox* BrushSize() const { return brushSize; }
+    // A button with a menu of the three sizes.
+    QToolButton* BrushSize() const { return brushSize; }
     TBrushTool& BrushTool() const { return *brushTool; }
 
     // The map of the "Map" tab.
@@ -307,7 +309,7 @@ private:
     std::unique_ptr<TPlotStroke> stroke;
     QRect selection;
     QRect draggedCells;
-    QComboBox* brushSize = nullptr;
+    QToolButton* brushSize = nullptr;
     std::unique_ptr<TBrushTool> brushTool;
     std::unique_ptr<TSelectionTool> selectionTool;
 };

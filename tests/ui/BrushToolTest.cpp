@@ -8,7 +8,9 @@
 #include "PropertySheet.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -39,18 +41,23 @@ TEST_F(BrushToolTest, TheControlsAreNamedAndTheBrushStartsAtOnePlot) {
     ASSERT_NE(paint, nullptr);
     EXPECT_TRUE(paint->isCheckable());
     EXPECT_EQ(MainForm->TBMap()->widgetForAction(paint)->accessibleName(), "Paint");
-    QComboBox* size = MainForm->BrushSize();
+    QToolButton* size = MainForm->BrushSize();
     EXPECT_EQ(size->accessibleName(), "Brush size");
-    ASSERT_EQ(size->count(), 3);
+    EXPECT_EQ(size->text(), "1 x 1");
     EXPECT_EQ(MainForm->BrushTool().Size(), 1);
-    size->setCurrentIndex(2);
+    const QList<QAction*> sizes = size->menu()->actions();
+    ASSERT_EQ(sizes.size(), 3);
+    sizes[2]->trigger();
     EXPECT_EQ(MainForm->BrushTool().Size(), 5);
+    EXPECT_EQ(size->text(), "5 x 5");
+    EXPECT_TRUE(sizes[2]->isChecked());
+    EXPECT_FALSE(sizes[0]->isChecked());
 }
 
 TEST_F(BrushToolTest, AStrokeOfSizeThreeAtACornerChangesOnlyPlotsOnTheMapAsOneStep) {
     TakePaintFrom(2, 4, "TerrainType"); // the plot (2, 5), grassland
     SetPaint(true);
-    MainForm->BrushSize()->setCurrentIndex(1);
+    MainForm->BrushSize()->menu()->actions()[1]->trigger();
     const std::vector<std::string> before = Terrains();
     // Over the top left corner: x = 0 and 1, y = 9, on a map that wraps in x.
     ExpectOneStep([] { Drag({QPoint(0, 0), QPoint(1, 0)}); }, "Paint TerrainType=TERRAIN_GRASS");
