@@ -28,6 +28,16 @@ template <typename TRecord> StringList RowsBeyondFresh(TRecord& record) {
     return rows;
 }
 
+TRecordSnapshot::TPlotText TextOfPlot(TMapGrid& plot, int x, int y) {
+    TRecordSnapshot::TPlotText entry;
+    entry.x = x;
+    entry.y = y;
+    entry.text = TextOf(plot);
+    if (entry.text.empty())
+        entry.rows = RowsBeyondFresh(plot);
+    return entry;
+}
+
 } // namespace
 
 TRecordSnapshot TRecordSnapshot::OfGame(TMap& map) {
@@ -73,16 +83,26 @@ TRecordSnapshot TRecordSnapshot::OfPlots(TMap& map, int x1, int y1, int x2, int 
     const int bottom = std::max(y1, 0), top = std::min(y2, grids.Height() - 1);
     for (int x = left; x <= right; ++x) {
         for (int y = bottom; y <= top; ++y) {
-            TMapGrid& plot = *grids.GetPlot(x, y);
-            TPlotText entry;
-            entry.x = x;
-            entry.y = y;
-            entry.text = TextOf(plot);
-            if (entry.text.empty())
-                entry.rows = RowsBeyondFresh(plot);
-            snapshot.plots.push_back(std::move(entry));
+            snapshot.plots.push_back(TextOfPlot(*grids.GetPlot(x, y), x, y));
         }
     }
+    return snapshot;
+}
+
+TRecordSnapshot TRecordSnapshot::OfPlotList(TMap& map, const std::vector<std::pair<int, int>>& places) {
+    TRecordSnapshot snapshot;
+    snapshot.kind = TKind::Plots;
+    snapshot.plots.reserve(places.size());
+    for (const auto& [x, y] : places)
+        if (TMapGrid* plot = map.Grids().GetPlot(x, y))
+            snapshot.plots.push_back(TextOfPlot(*plot, x, y));
+    return snapshot;
+}
+
+TRecordSnapshot TRecordSnapshot::OfPlotTexts(std::vector<TPlotText> plots) {
+    TRecordSnapshot snapshot;
+    snapshot.kind = TKind::Plots;
+    snapshot.plots = std::move(plots);
     return snapshot;
 }
 

@@ -8,6 +8,7 @@
 #include "Map.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class TRecordSnapshot {
@@ -23,6 +24,8 @@ public:
     static TRecordSnapshot OfDocument(TMap& map);
     // Snapshots of several records, restored in their order.
     static TRecordSnapshot OfParts(std::vector<TRecordSnapshot> parts);
+    // The plots at the places given (map coordinates), in that order; places off the map are left out.
+    static TRecordSnapshot OfPlotList(TMap& map, const std::vector<std::pair<int, int>>& places);
 
     // Puts the records back as they were taken. Raises OperationAborted only for a whole map that no
     // longer loads, which a snapshot of a loaded map never is.
@@ -41,6 +44,9 @@ public:
     };
     const std::vector<TPlotText>& Plots() const { return plots; }
     const std::vector<TRecordSnapshot>& Parts() const { return parts; }
+    // A snapshot of plots put together from the plots of others, as a change made piece by piece
+    // takes each plot before its first piece.
+    static TRecordSnapshot OfPlotTexts(std::vector<TPlotText> plots);
     std::size_t ByteSize() const;
 
     bool operator==(const TRecordSnapshot& other) const {

@@ -4,11 +4,13 @@
 #include "Tessel_Main.h"
 
 #include "CheckForm.h"
+#include "BrushTool.h"
 #include "DocumentStep.h"
 #include "HistoryForm.h"
 #include "MapContents.h"
 #include "MapGridView.h"
 #include "MiniMapBitmap.h"
+#include "PlotStroke.h"
 #include "PropertySheet.h"
 #include "Recovery.h"
 
@@ -18,10 +20,20 @@
 #include <QToolBar>
 #include <QUndoStack>
 
+#include <algorithm>
+
 namespace {
 
 // Every so many steps a map with unsaved changes gets a fresh recovery copy.
 constexpr int StepsBetweenRecoveryCopies = 50;
+
+std::vector<std::pair<int, int>> PlacesOf(const std::vector<QPoint>& cells) {
+    std::vector<std::pair<int, int>> places;
+    places.reserve(cells.size());
+    for (const QPoint& cell : cells)
+        places.emplace_back(cell.x(), cell.y());
+    return places;
+}
 
 } // namespace
 
@@ -36,6 +48,8 @@ TRecordSnapshot TMainForm::TakeSnapshot(const TChangeScope& scope) const {
     case TChangeScope::TKind::World:
         return TRecordSnapshot::OfMapData(*map);
     case TChangeScope::TKind::Plots:
+        if (!scope.cells.empty())
+            return TRecordSnapshot::OfPlotList(*map, PlacesOf(scope.cells));
         return TRecordSnapshot::OfPlots(*map, scope.plots.left(), scope.plots.top(), scope.plots.right(),
                                         scope.plots.bottom());
     case TChangeScope::TKind::Several: {
@@ -65,15 +79,42 @@ bool TMainForm::ChangeDocument(const TDocumentChange& change) {
     ShowChange(change.scope, false);
     if (after == before)
         return true;
-    undoStack->push(new TDocumentStep(change.text, change.scope, std::move(before), std::move(after),
-                                      [this](const TRecordSnapshot& snapshot, const TChangeScope& scope) {
-                                          RestoreSnapshot(snapshot, scope);
+    if (stroke && change.scope.kind == TChangeScope::TKind::Plots) {
+        stroke->Touch(before);
+        return true;
+    }
+    PushStep(change.text, change.scope, std::move(before), std::move(after));
+    return true;
+}
+
+void TMainForm::PushStep(const QString& text, const TChangeScope& scope, TRecordSnapshot before,
+                         TRecordSnapshot after) {
+    undoStack->push(new TDocumentStep(text, scope, std::move(before), std::move(after),
+                                      [this](const TRecordSnapshot& snapshot, const TChangeScope& stepScope) {
+                                          RestoreSnapshot(snapshot, stepScope);
                                       }));
     // Counted as pushed: steps undone and made again count anew.
     if (++stepsSinceRecoveryCopy >= StepsBetweenRecoveryCopies)
         WriteRecovery();
     emit DocumentChanged();
-    return true;
+}
+
+void TMainForm::BeginPlotStroke(const QString& text) {
+    EndPlotStroke();
+    stroke = std::make_unique<TPlotStroke>(text);
+}
+
+void TMainForm::EndPlotStroke() {
+    if (!stroke)
+        return;
+    const std::unique_ptr<TPlotStroke> ended = std::move(stroke);
+    if (ended->Places().empty())
+        return;
+    TRecordSnapshot before, after;
+    const TChangeScope scope =
+        ended->KeepChanged(TakeSnapshot(TChangeScope::PlotList(ended->Places())), before, after);
+    if (!scope.cells.empty())
+        PushStep(ended->Text(), scope, std::move(before), std::move(after));
 }
 
 void TMainForm::RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope) {
@@ -89,12 +130,15 @@ void TMainForm::ShowChange(const TChangeScope& scope, bool fromHistory) {
         const QRect& plots = scope.plots;
         const int height = map->Grids().Height();
         const bool onePlot = plots.width() == 1 && plots.height() == 1;
-        for (int y = plots.top(); y <= plots.bottom(); ++y)
-            for (int x = plots.left(); x <= plots.right(); ++x)
-                PaintMiniMapCell(x, height - 1 - y);
         if (onePlot) {
+            PaintMiniMapCell(plots.left(), height - 1 - plots.top());
             drawGrid->RepaintCell(plots.left(), height - 1 - plots.top());
+        } else if (!scope.cells.empty()) {
+            ShowPlotCells(scope.cells);
         } else {
+            for (int y = plots.top(); y <= plots.bottom(); ++y)
+                for (int x = plots.left(); x <= plots.right(); ++x)
+                    PaintMiniMapCell(x, height - 1 - y);
             const QRect first = drawGrid->CellRect(plots.left(), height - 1 - plots.bottom());
             const QRect last = drawGrid->CellRect(plots.right(), height - 1 - plots.top());
             drawGrid->viewport()->update(first.united(last));
@@ -102,8 +146,9 @@ void TMainForm::ShowChange(const TChangeScope& scope, bool fromHistory) {
         SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
         if (!fromHistory)
             return;
-        // Undone or redone, the plot is shown: a single plot is selected on the "Map" tab.
-        if (onePlot)
+        // Undone or redone, the plot is shown: a single plot is selected on the "Map" tab, but for
+        // a stroke, whose paint is the row of the plot the sheet shows.
+        if (onePlot && scope.cells.empty())
             drawGrid->SetCurrentCell(plots.left(), height - 1 - plots.top());
         ShowTab(TabMap);
         return;
@@ -151,26 +196,68 @@ void TMainForm::ShowChange(const TChangeScope& scope, bool fromHistory) {
     }
 }
 
+void TMainForm::ShowPlotCells(const std::vector<QPoint>& places) {
+    const int height = map->Grids().Height();
+    std::vector<QPoint> cells;
+    cells.reserve(places.size());
+    for (const QPoint& place : places) {
+        PaintMiniMapCell(place.x(), height - 1 - place.y());
+        cells.emplace_back(place.x(), height - 1 - place.y());
+    }
+    // Neighbouring cells of a row repaint as one rectangle: a repaint of many small ones costs more
+    // than their pixels.
+    std::sort(cells.begin(), cells.end(), [](const QPoint& a, const QPoint& b) {
+        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+    });
+    const QRect shown = drawGrid->viewport()->rect();
+    for (std::size_t first = 0; first < cells.size();) {
+        std::size_t last = first;
+        while (last + 1 < cells.size() && cells[last + 1].y() == cells[last].y() &&
+               cells[last + 1].x() <= cells[last].x() + 1)
+            ++last;
+        const QRect run = drawGrid->CellRect(cells[first].x(), cells[first].y())
+                              .united(drawGrid->CellRect(cells[last].x(), cells[last].y()));
+        if (run.intersects(shown))
+            drawGrid->viewport()->update(run & shown);
+        first = last + 1;
+    }
+}
+
 void TMainForm::ShowTab(int tab) {
     {
         const QSignalBlocker blocker(tcMain);
         tcMain->setCurrentIndex(tab);
     }
+    RefreshSheetKeepingRow();
+}
+
+void TMainForm::RefreshSheetKeepingRow() {
+    // The rows of the same tab keep the cursor on its key: the brush paints with that row.
+    const QString key = tcMain->currentIndex() == sheetTab ? vle->Key(vle->CurrentRow()) : QString();
     RefreshSheet();
+    const int row = key.isEmpty() ? -1 : vle->FindRow(key);
+    if (row >= 0)
+        vle->SetCurrentRow(row);
 }
 
 void TMainForm::Undo() {
+    // A stroke still under way ends here: it is the step undone.
+    brushTool->Finish();
+    EndPlotStroke();
     // What is being typed is a change of its own, undone first.
     if (CommitCurrentRow())
         undoStack->undo();
 }
 
 void TMainForm::Redo() {
+    brushTool->Finish();
+    EndPlotStroke();
     if (CommitCurrentRow())
         undoStack->redo();
 }
 
 void TMainForm::ClearHistory() {
+    stroke.reset();
     undoStack->clear();
     stepsSinceRecoveryCopy = 0;
     emit DocumentChanged();

@@ -10,6 +10,7 @@
 #include "MapContents.h"
 #include "MapGridView.h"
 #include "MiniMapBitmap.h"
+#include "PlotSelection.h"
 #include "PropertySheet.h"
 #include "Tessel_DockForm.h"
 #include "Tessel_MiniMap.h"
@@ -122,6 +123,8 @@ void TMainForm::CreateMapPanel() {
     connect(drawGrid, &TMapGridView::ZoomChanged, tbGridSize, &QSlider::setValue);
     layout->addWidget(drawGrid, 1);
 
+    CreateEditingTools();
+
     cellRectTimer = new QTimer(this);
     cellRectTimer->setObjectName("CellRectTimer");
     cellRectTimer->setInterval(750);
@@ -175,6 +178,7 @@ int TMainForm::GridRow() const {
 }
 
 void TMainForm::ResetGridSize() {
+    selection = QRect();
     drawGrid->SetPlots(&map->Grids());
     drawGrid->SetGridSize(map->Grids().Width(), map->Grids().Height());
     drawGrid->SetCurrentCell(0, 0);
@@ -187,6 +191,11 @@ bool TMainForm::DrawGridSelectCell(int col, int row) {
     if (!CommitCurrentRow()) {
         busyCursor->Idle();
         return false;
+    }
+    // Moving the current cell leaves the selected rectangle.
+    if (!selection.isEmpty()) {
+        drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, FramedCells()));
+        selection = QRect();
     }
     updating = true;
     TMapGrid* plot = GetPlotAt(col, row);

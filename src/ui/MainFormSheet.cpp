@@ -26,6 +26,8 @@ bool TMainForm::VLEValidate(int /*row*/, const QString& key, const QString& valu
     change.text = key;
     const int team = teamIndex, player = playerIndex;
     StringList rows{*line};
+    if (sheetTab == TabMap && !selection.isEmpty())
+        return WhileBusy(*busyCursor, [&] { return ChangeDocument(SelectionRowChange(key, rows)); });
     switch (sheetTab) {
     case TabRule:
         change.scope = TChangeScope::Game();
@@ -98,6 +100,10 @@ void TMainForm::VLEEditButtonClick(int row) {
     if (units || key.compare("City", Qt::CaseInsensitive) == 0) {
         if (plot == nullptr || UCForm == nullptr)
             return;
+        if (!selection.isEmpty() && selection != QRect(plot->X(), plot->Y(), 1, 1)) {
+            ShowError("Units and cities are edited one plot at a time: click a single plot first.");
+            return;
+        }
         UCForm->SetPlot(plot, units);
         UCForm->exec();
         plot = GetPlotAt(GridCol(), GridRow());

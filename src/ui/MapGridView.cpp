@@ -290,20 +290,22 @@ TMapGridMouse TMapGridView::MouseOf(const QMouseEvent& event) const {
 void TMapGridView::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     const TMapGridMouse mouse = MouseOf(*event);
-    if (tool && tool->MousePress(mouse))
+    if ((tool && tool->MousePress(mouse)) || (baseTool && baseTool->MousePress(mouse)))
         return;
     if (event->button() == Qt::LeftButton && mouse.onCell)
         SelectCell(mouse.col, mouse.row);
 }
 
 void TMapGridView::mouseMoveEvent(QMouseEvent* event) {
-    if (tool)
-        tool->MouseMove(MouseOf(*event));
+    const TMapGridMouse mouse = MouseOf(*event);
+    if (!(tool && tool->MouseMove(mouse)) && baseTool)
+        baseTool->MouseMove(mouse);
 }
 
 void TMapGridView::mouseReleaseEvent(QMouseEvent* event) {
-    if (tool)
-        tool->MouseRelease(MouseOf(*event));
+    const TMapGridMouse mouse = MouseOf(*event);
+    if (!(tool && tool->MouseRelease(mouse)) && baseTool)
+        baseTool->MouseRelease(mouse);
 }
 
 void TMapGridView::wheelEvent(QWheelEvent* event) {

@@ -108,6 +108,9 @@ public:
 
     void SetTool(TMapGridTool* value) { tool = value; }
     TMapGridTool* Tool() const { return tool; }
+    // The tool under the active one: it gets the events the active tool does not take, whichever
+    // tool is active (the selection of a rectangle of plots).
+    void SetBaseTool(TMapGridTool* value) { baseTool = value; }
     // Overlays paint in the order they were added (start flags, rivers, the selection frame...).
     void AddOverlayPainter(TOverlayPainter value) { overlayPainters.push_back(std::move(value)); }
 
@@ -153,4 +156,5 @@ private:
     TSelectCellHandler selectCellHandler;
     std::vector<TOverlayPainter> overlayPainters;
     TMapGridTool* tool = nullptr;
+    TMapGridTool* baseTool = nullptr;
 };

@@ -19,11 +19,13 @@ namespace {
 
 const QColor KeyColour(0, 0, 128);
 const QColor ValueColour(0, 128, 0);
+const QColor MixedColour(128, 128, 128);
 
 struct TSheetRow {
     QString key, value;
     int kind = KindPlainText;
     bool edited = false; // changed since it was last validated
+    bool mixed = false;  // the records shown hold different values; none is typed yet
 };
 
 // A drop-down row's editor: the list is asked for when it first opens.
@@ -108,6 +110,8 @@ public:
             (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::AccessibleTextRole))
             return {};
         const TSheetRow& row = rows[static_cast<std::size_t>(index.row())];
+        if (index.column() == 1 && row.mixed && role == Qt::AccessibleTextRole)
+            return QStringLiteral("(different values)");
         return index.column() == 0 ? row.key : row.value;
     }
     bool setData(const QModelIndex& index, const QVariant& value, int role) override {
@@ -118,6 +122,7 @@ public:
         if (text != row.value) {
             row.value = text;
             row.edited = true;
+            row.mixed = false;
             emit dataChanged(index, index);
         }
         return true;
@@ -198,8 +203,11 @@ public:
         }
         painter->save();
         painter->fillRect(option.rect, option.palette.brush(QPalette::Base));
-        painter->setPen(index.column() == 0 ? KeyColour : ValueColour);
-        painter->setFont(option.font);
+        const bool mixed = sheet->IsMixed(index.row());
+        painter->setPen(mixed ? MixedColour : index.column() == 0 ? KeyColour : ValueColour);
+        QFont font = option.font;
+        font.setItalic(mixed);
+        painter->setFont(font);
         const QRect textRect = option.rect.adjusted(4, 2, 0, 0);
         painter->setClipRect(option.rect);
         painter->drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
@@ -265,7 +273,8 @@ TPropertySheet::TPropertySheet(QWidget* parent)
 
 TPropertySheet::~TPropertySheet() = default;
 
-void TPropertySheet::SetRows(const StringList& lines, const std::vector<int>& kinds) {
+void TPropertySheet::SetRows(const StringList& lines, const std::vector<int>& kinds,
+                             const std::vector<bool>& mixed) {
     std::vector<TSheetRow> rows;
     rows.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -275,6 +284,9 @@ void TPropertySheet::SetRows(const StringList& lines, const std::vector<int>& ki
         row.key = equals < 0 ? text : text.left(equals);
         row.value = equals < 0 ? QString() : text.mid(equals + 1);
         row.kind = i < kinds.size() ? kinds[i] : KindPlainText;
+        row.mixed = i < mixed.size() && mixed[i];
+        if (row.mixed)
+            row.value.clear();
         rows.push_back(std::move(row));
     }
     model->Reset(std::move(rows));
@@ -300,6 +312,10 @@ QString TPropertySheet::Value(int row) const {
 
 int TPropertySheet::Kind(int row) const {
     return row >= 0 && row < RowCount() ? model->rows[static_cast<std::size_t>(row)].kind : KindPlainText;
+}
+
+bool TPropertySheet::IsMixed(int row) const {
+    return row >= 0 && row < RowCount() && model->rows[static_cast<std::size_t>(row)].mixed;
 }
 
 int TPropertySheet::FindRow(const QString& key) const {
@@ -371,7 +387,8 @@ bool TPropertySheet::ValidateRow(int row) {
 bool TPropertySheet::ValidateCurrentRow() {
     CommitEditor();
     const int row = CurrentRow();
-    if (row < 0)
+    // A row of differing values nobody typed over is not a value to write.
+    if (row < 0 || IsMixed(row))
         return true;
     // The value the sheet holds for the key: that of the first row with the key.
     const int first = FindRow(Key(row));

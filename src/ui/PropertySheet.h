@@ -39,14 +39,17 @@ public:
     const THooks& Hooks() const { return hooks; }
 
     // Replaces every row by the "key=value" lines (the document's bytes) with the style of each, and
-    // puts the cursor on the first row.
-    void SetRows(const StringList& lines, const std::vector<int>& kinds);
+    // puts the cursor on the first row. A row marked in `mixed` stands for several records whose
+    // values differ: it shows an empty value, its key in grey italics, and it is written only once a
+    // value is typed or picked.
+    void SetRows(const StringList& lines, const std::vector<int>& kinds, const std::vector<bool>& mixed = {});
     void Clear();
 
     int RowCount() const;
     QString Key(int row) const;
     QString Value(int row) const;
     int Kind(int row) const;
+    bool IsMixed(int row) const;
     // The row of the first row with the key (ignoring case), -1 when none.
     int FindRow(const QString& key) const;
     // Sets a row's text as if the user had typed it.

@@ -1,5 +1,6 @@
 #include "Tessel_Main.h"
 
+#include "BrushTool.h"
 #include "BusyCursor.h"
 #include "Dialogs.h"
 #include "ImageList.h"
@@ -8,6 +9,8 @@
 #include "MapReader.h"
 #include "MapUtils.h"
 #include "MiniMapBitmap.h"
+#include "PlotSelection.h"
+#include "PlotStroke.h"
 #include "PropertySheet.h"
 #include "Recovery.h"
 #include "SheetText.h"
@@ -329,7 +332,8 @@ const StringList& TMainForm::SectionRows() const {
     }
 }
 
-void TMainForm::FillSheet(TPropertySheet& sheet, const StringList& rows) const {
+void TMainForm::FillSheet(TPropertySheet& sheet, const StringList& rows,
+                          const std::vector<bool>& mixed) const {
     std::vector<int> kinds;
     if (catalogue->EntryCount() > 0) {
         kinds = catalogue->ApplyEditStyles(rows);
@@ -338,7 +342,7 @@ void TMainForm::FillSheet(TPropertySheet& sheet, const StringList& rows) const {
         for (const std::string& row : rows)
             kinds.push_back(TMapDataReader::KeyTableKind(std::string_view(row).substr(0, row.find('='))));
     }
-    sheet.SetRows(rows, kinds);
+    sheet.SetRows(rows, kinds, mixed);
 }
 
 void TMainForm::RefreshSheet() {
@@ -347,6 +351,7 @@ void TMainForm::RefreshSheet() {
     busyCursor->Busy();
     updating = true;
     const int tab = tcMain->currentIndex();
+    const bool tabChanged = tab != sheetTab;
     sheetTab = tab;
     const bool teamOrPlayer = tab == TabTeam || tab == TabPlayer;
     if (tab != TabMap && DockForm != nullptr && DockForm->isVisible())
@@ -365,9 +370,13 @@ void TMainForm::RefreshSheet() {
     }
     const bool mapTab = tab == TabMap;
     panelDock->setVisible(mapTab && (DockForm == nullptr || !DockForm->isVisible()));
-    if (mapTab)
+    // The map shown again is painted whole; one that stays repaints what changes on it.
+    if (mapTab && tabChanged)
         drawGrid->viewport()->update();
-    FillSheet(*vle, SectionRows());
+    if (mapTab && !selection.isEmpty())
+        FillSelectionSheet();
+    else
+        FillSheet(*vle, SectionRows());
     if (mapTab)
         cellRectTimer->start();
     else

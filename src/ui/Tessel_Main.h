@@ -9,6 +9,7 @@
 #include "LineCodec.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -16,9 +17,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 class QAction;
 class QButtonGroup;
+class QToolButton;
 class QGroupBox;
 class QLabel;
 class QSlider;
@@ -26,6 +29,7 @@ class QSplitter;
 class QTabBar;
 class QToolBar;
 class QWidget;
+class TBrushTool;
 class TBusyCursor;
 class TCheckForm;
 class TDialogs;
@@ -36,7 +40,9 @@ class TMapGrid;
 class TMapGridView;
 class TMiniMapBitmap;
 class TMapUtils;
+class TPlotStroke;
 class TPropertySheet;
+class TSelectionTool;
 class TRecovery;
 class TRecordSnapshot;
 struct TReshapeResult;
@@ -96,7 +102,7 @@ public:
     QString CollectPickedValues() const;
     // What every property sheet of the editor shares with this window's own.
     // The rows with their edit styles; without a game folder each keeps the style its key has.
-    void FillSheet(TPropertySheet& sheet, const StringList& rows) const;
+    void FillSheet(TPropertySheet& sheet, const StringList& rows, const std::vector<bool>& mixed = {}) const;
     // The row as the document's bytes, or nothing after a message naming the character that the
     // map's code page cannot hold.
     std::optional<std::string> EditorLine(const QString& key, const QString& value);
@@ -133,6 +139,31 @@ public:
     // "Check map": the map's values checked against the game's rules, in a window of their own.
     void BtnCheckMapClick(bool down);
     TCheckForm* CheckForm() const { return checkForm; }
+    // A change made piece by piece, such as a stroke of the brush: the changes of plots between
+    // Begin and End go into the document at once and make one step of the history together.
+    void BeginPlotStroke(const QString& text);
+    void EndPlotStroke();
+
+    // Editing many plots at once (MainFormEditing.cpp). The rectangle of plots selected on the map,
+    // in map coordinates; empty when none.
+    const QRect& Selection() const { return selection; }
+    // Selects the plots (cut to the map; an empty rectangle clears the selection) and shows their
+    // rows; false when the row being edited is refused.
+    bool SetSelection(const QRect& plots);
+    // The plots the editing keys act on: the selection, or else the plot of the current cell.
+    QRect SelectedPlots() const;
+    void CopyPlots();
+    void PastePlots();
+    void DeleteUnitsAndCities();
+    // The brush: "Paint", "Brush size", and the row it paints (the row under the sheet's cursor, as
+    // shown and as the document's bytes), or nothing after saying why there is none.
+    void BtnPaintClick(bool down);
+    // Takes 1, 3 or 5 plots a side, and shows it on the "Brush size" button.
+    void BrushSizeChange(int size);
+    std::optional<std::pair<QString, std::string>> PaintRow();
+    // A button with a menu of the three sizes.
+    QToolButton* BrushSize() const { return brushSize; }
+    TBrushTool& BrushTool() const { return *brushTool; }
 
     // The map of the "Map" tab.
     // The plot under grid column col and row row (row 0 is the map's largest y), or null.
@@ -229,12 +260,25 @@ private:
     void ForgetRecentMap(const QString& path);
     void CreateHistory();
     bool ReshapeMap(const QString& text, const std::function<TReshapeResult(TMap&)>& reshape);
+    void PushStep(const QString& text, const TChangeScope& scope, TRecordSnapshot before,
+                  TRecordSnapshot after);
+    void ShowPlotCells(const std::vector<QPoint>& places);
+    void CreateEditingTools();
+    // The cells the selection's frame goes round: the rectangle being dragged, else the selection.
+    QRect FramedCells() const;
+    // Frames the cells of a drag not yet let go; an empty rectangle frames the selection again.
+    void ShowSelectionFrame(const QRect& cells);
+    // The sheet of the selected plots; a row written there goes into all of them.
+    void FillSelectionSheet();
+    TDocumentChange SelectionRowChange(const QString& key, const StringList& rows) const;
     TRecordSnapshot TakeSnapshot(const TChangeScope& scope) const;
     void RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope);
     // Shows what a change touched: its plots repainted, or its tab shown when it comes from the
     // history.
     void ShowChange(const TChangeScope& scope, bool fromHistory);
     void ShowTab(int tab);
+    // Fills the sheet again with the cursor on the row of the key it was on, when the tab stays.
+    void RefreshSheetKeepingRow();
     void FillRecentMenu();
     void ShowError(const QString& text);
     QAction* AddMapButton(const QString& hint, int image, bool toggle, const char* name);
@@ -291,6 +335,12 @@ private:
     TCheckForm* checkForm = nullptr;
     // Steps pushed since the last recovery copy.
     int stepsSinceRecoveryCopy = 0;
+    std::unique_ptr<TPlotStroke> stroke;
+    QRect selection;
+    QRect draggedCells;
+    QToolButton* brushSize = nullptr;
+    std::unique_ptr<TBrushTool> brushTool;
+    std::unique_ptr<TSelectionTool> selectionTool;
 };
 
 extern TMainForm* MainForm;

@@ -7,6 +7,7 @@
 #include "ScriptedDialogs.h"
 #include "Tessel_Main.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 // Readable failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -79,6 +82,34 @@ protected:
         }
     }
 
+    static std::string DocumentBytes();
+    // The action makes exactly one step, whose hint is "Undo " + hint; undone it gives the document's
+    // bytes before, redone those after.
+    static void ExpectOneStep(const std::function<void()>& act, const QString& hint);
+
     std::unique_ptr<TEditorWindows> windows;
     TScriptedDialogs* dialogs = nullptr;
 };
+
+#include "MapContents.h"
+
+#include <QUndoStack>
+
+inline std::string EditorFixture::DocumentBytes() {
+    return MainForm->Map().SaveToBytes();
+}
+
+inline void EditorFixture::ExpectOneStep(const std::function<void()>& act, const QString& hint) {
+    const std::string before = DocumentBytes();
+    const int steps = MainForm->UndoStack().count();
+    act();
+    ASSERT_EQ(MainForm->UndoStack().count(), steps + 1);
+    const std::string after = DocumentBytes();
+    ASSERT_NE(after, before);
+    EXPECT_EQ(MainForm->BtnUndo()->toolTip(), "Undo " + hint);
+    MainForm->Undo();
+    EXPECT_EQ(DocumentBytes(), before);
+    EXPECT_EQ(MainForm->BtnRedo()->toolTip(), "Redo " + hint);
+    MainForm->Redo();
+    EXPECT_EQ(DocumentBytes(), after);
+}

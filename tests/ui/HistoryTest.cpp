@@ -24,26 +24,10 @@ protected:
         EditorFixture::SetUp();
         ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
     }
-    static std::string Bytes() { return MainForm->Map().SaveToBytes(); }
     static void ShowTab(int tab) { MainForm->TCMain()->setCurrentIndex(tab); }
     void Write(const QString& key, const QString& value) {
         TypeInto(key, value);
         ASSERT_TRUE(MainForm->CommitCurrentRow());
-    }
-    // The action makes exactly one step; undone it gives the bytes before, redone those after.
-    void ExpectOneStep(const std::function<void()>& act, const QString& hint) {
-        const std::string before = Bytes();
-        const int steps = MainForm->UndoStack().count();
-        act();
-        ASSERT_EQ(MainForm->UndoStack().count(), steps + 1);
-        const std::string after = Bytes();
-        ASSERT_NE(after, before);
-        EXPECT_EQ(MainForm->BtnUndo()->toolTip(), "Undo " + hint);
-        MainForm->Undo();
-        EXPECT_EQ(Bytes(), before);
-        EXPECT_EQ(MainForm->BtnRedo()->toolTip(), "Redo " + hint);
-        MainForm->Redo();
-        EXPECT_EQ(Bytes(), after);
     }
 };
 
@@ -70,7 +54,7 @@ TEST_F(HistoryTest, UnitsAndCityChangesAreStepsOfTheirPlot) {
     ShowTab(TMainForm::TabMap);
     const int unitsRow = Sheet().FindRow("Units");
     Sheet().SetCurrentRow(unitsRow);
-    const std::string before = Bytes();
+    const std::string before = DocumentBytes();
     QTimer::singleShot(0, [] {
         UCForm->BtnAddClick();
         UCForm->BtnAddClick();
@@ -80,7 +64,7 @@ TEST_F(HistoryTest, UnitsAndCityChangesAreStepsOfTheirPlot) {
     EXPECT_EQ(MainForm->UndoStack().count(), 2);
     MainForm->Undo();
     MainForm->Undo();
-    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(DocumentBytes(), before);
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("Units")), "[ 0 Units ]");
 }
 

@@ -1,7 +1,7 @@
 // The map of the "Map" tab as the main window wires it: selecting cells, edits showing at once, the
 // zoom, the blinking cell, and the windows its tool bar shows.
 
-#include "EditorFixture.h"
+#include "MapEditingFixture.h"
 
 #include "MapContents.h"
 #include "MapGridView.h"
@@ -18,16 +18,8 @@
 
 namespace {
 
-class MainFormMapTest : public EditorFixture {
+class MainFormMapTest : public MapEditingFixture {
 protected:
-    void SetUp() override {
-        EditorFixture::SetUp();
-        ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
-        MainForm->TCMain()->setCurrentIndex(TMainForm::TabMap);
-        QCoreApplication::processEvents(); // lays the shown map panel out
-    }
-    TMapGridView& Grid() const { return *MainForm->DrawGrid(); }
-    const TMapGrid& Plot(int x, int y) const { return *MainForm->Map().Grids().GetPlot(x, y); }
     QRgb GridPixelAtCentreOf(int col, int row) const {
         const QImage shown = Grid().viewport()->grab().toImage();
         return shown.pixel(Grid().CellRect(col, row).center());

@@ -1,0 +1,104 @@
+// Editing many plots at once on a 1024 x 640 map: undoing a stroke of the brush, and one row written
+// into a selected rectangle of plots, each with the repaint of the grid that follows.
+
+#include "BrushTool.h"
+#include "EditorOnMap.h"
+#include "MapGridView.h"
+#include "PropertySheet.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QSlider>
+#include <QSplitter>
+#include <QTabBar>
+#include <QToolButton>
+#include <QUndoStack>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Width = 1024, Height = 640;
+
+// The "Map" tab in a large window, the grid at the smallest zoom: about 210 x 110 cells show.
+void ShowMapTab(TMainForm& main) {
+    main.resize(1920, 1200);
+    main.TCMain()->setCurrentIndex(TMainForm::TabMap);
+    main.Splitter()->setSizes({1000, 100});
+    main.TBGridSize()->setValue(TMapGridView::MinZoom);
+    QApplication::processEvents();
+}
+
+// A row of the sheet written as a user does: the value typed, then the row left.
+void WriteRow(TMainForm& main, const char* key, const QString& value) {
+    TPropertySheet& sheet = *main.VLE();
+    sheet.SetCurrentRow(sheet.FindRow(key));
+    sheet.SetValue(sheet.CurrentRow(), value);
+    main.CommitCurrentRow();
+}
+
+// A stroke of the brush of 5 plots along 200 cells of a grid row, 1,000 plots, undone.
+void BM_UndoBrushStroke(benchmark::State& state) {
+    TEditorOnMap editor(Width, Height);
+    TMainForm& main = editor.windows.Main();
+    ShowMapTab(main);
+    WriteRow(main, "TerrainType", "TERRAIN_SNOW"); // the paint, on the current plot
+    main.BrushSize()->menu()->actions()[2]->trigger();
+    main.MapButton("BtnPaint")->trigger();
+    const int row = 20, firstCol = 5, lastCol = 204;
+    int changed = 0;
+    for (int x = firstCol; x <= lastCol; ++x)
+        for (int y = Height - 1 - row - 2; y <= Height - 1 - row + 2; ++y)
+            changed += main.Map().Grids().GetPlot(x, y)->TerrainType() != "TERRAIN_SNOW" ? 1 : 0;
+    TBrushTool& brush = main.BrushTool();
+    const int steps = main.UndoStack().index();
+    for (auto _ : state) {
+        state.PauseTiming();
+        TMapGridMouse mouse;
+        mouse.onCell = true;
+        mouse.button = Qt::LeftButton;
+        mouse.col = firstCol;
+        mouse.row = row;
+        brush.MousePress(mouse);
+        mouse.col = lastCol;
+        brush.MouseMove(mouse);
+        brush.MouseRelease(mouse);
+        QApplication::processEvents();
+        if (main.UndoStack().index() != steps + 1) {
+            state.SkipWithError("The stroke made no step");
+            break;
+        }
+        state.ResumeTiming();
+        main.Undo();
+        QApplication::processEvents();
+    }
+    state.counters["plots"] = changed;
+    main.SetModified(false);
+}
+
+// One row written into a selected rectangle of 100 x 100 plots that the grid shows.
+void BM_BulkEditRectangle(benchmark::State& state) {
+    TEditorOnMap editor(Width, Height);
+    TMainForm& main = editor.windows.Main();
+    ShowMapTab(main);
+    main.SetSelection(QRect(10, Height - 110, 100, 100));
+    bool grass = true;
+    for (auto _ : state) {
+        const int steps = main.UndoStack().index();
+        WriteRow(main, "TerrainType", grass ? "TERRAIN_GRASS" : "TERRAIN_PLAINS");
+        QApplication::processEvents();
+        if (main.UndoStack().index() != steps + 1) {
+            state.SkipWithError("The row made no step");
+            break;
+        }
+        grass = !grass;
+    }
+    state.counters["rows shown"] = main.DrawGrid()->VisibleRowCount();
+    main.SetModified(false);
+}
+
+} // namespace
+
+BENCHMARK(BM_UndoBrushStroke)->Name("Undo/BrushStroke/1000")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BulkEditRectangle)->Name("BulkEdit/Rectangle/100x100")->Unit(benchmark::kMillisecond);
