@@ -6,6 +6,7 @@
 #include "BrushTool.h"
 #include "BusyCursor.h"
 #include "Dialogs.h"
+#include "EditorSettings.h"
 #include "MapContents.h"
 #include "MapGridView.h"
 #include "PlotSelection.h"
@@ -91,7 +92,7 @@ void TMainForm::CreateEditingTools() {
     tbMap->addWidget(brushSize);
     connect(paint, &QAction::toggled, this, &TMainForm::BtnPaintClick);
     brushTool = std::make_unique<TBrushTool>(*this);
-    BrushSizeChange(TBrushTool::Sizes[0]);
+    BrushSizeChange(TEditorSettings::BrushSize());
 
     // A drag shows its frame as it goes; the sheet shows the plots once the button is let go.
     selectionTool = std::make_unique<TSelectionTool>(*drawGrid, [this](const QRect& cells, bool done) {
@@ -133,6 +134,7 @@ void TMainForm::BtnPaintClick(bool down) {
 
 void TMainForm::BrushSizeChange(int size) {
     brushTool->SetSize(size);
+    TEditorSettings::SetBrushSize(brushTool->Size());
     brushSize->setText(QString("%1 x %1").arg(brushTool->Size()));
     for (QAction* choice : brushSize->menu()->actions())
         choice->setChecked(choice->data().toInt() == brushTool->Size());

@@ -3,8 +3,8 @@
 
 #include "Tessel_Main.h"
 
-#include "CheckForm.h"
 #include "BrushTool.h"
+#include "CheckForm.h"
 #include "DocumentStep.h"
 #include "HistoryForm.h"
 #include "MapContents.h"

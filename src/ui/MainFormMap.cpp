@@ -17,6 +17,7 @@
 #include "Tessel_Options.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QSlider>
 #include <QStyle>
 #include <QTimer>
@@ -104,8 +105,11 @@ void TMainForm::CreateMapPanel() {
     extend->setIcon(QIcon::fromTheme("zoom-fit-best", style()->standardIcon(QStyle::SP_TitleBarMaxButton)));
     QAction* shift = AddMapButton("Shift map...", 0, false, "BtnShiftMap");
     shift->setIcon(QIcon::fromTheme("go-next", style()->standardIcon(QStyle::SP_ArrowRight)));
+    QAction* crop = AddMapButton("Crop to selection", 0, false, "BtnCropMap");
+    crop->setIcon(QIcon::fromTheme("transform-crop", style()->standardIcon(QStyle::SP_TitleBarNormalButton)));
     connect(extend, &QAction::triggered, this, &TMainForm::BtnExtendMapClick);
     connect(shift, &QAction::triggered, this, &TMainForm::BtnShiftMapClick);
+    connect(crop, &QAction::triggered, this, &TMainForm::BtnCropMapClick);
     layout->addWidget(tbMap);
 
     drawGrid =
@@ -130,6 +134,12 @@ void TMainForm::CreateMapPanel() {
     cellRectTimer->setInterval(750);
     connect(cellRectTimer, &QTimer::timeout, this, &TMainForm::CellRectTimerTimer);
     CreateStartTools();
+
+    // One editing tool at a time: pressing one raises the one that was down.
+    auto* tools = new QActionGroup(this);
+    tools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const char* name : {"BtnPaint", "BtnStart"})
+        tools->addAction(MapButton(name));
 }
 
 void TMainForm::WindowsCreated() {

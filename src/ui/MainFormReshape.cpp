@@ -62,6 +62,14 @@ bool TMainForm::CropMapTo(const QRect& plots) {
     });
 }
 
+void TMainForm::BtnCropMapClick() {
+    if (Selection().isEmpty()) {
+        ShowError("Select the plots to keep first: Shift+drag a rectangle on the map.");
+        return;
+    }
+    CropMapTo(Selection());
+}
+
 void TMainForm::BtnExtendMapClick() {
     TExtendMapForm form(this);
     form.SetTerrains(VLEGetPickList("TerrainType"));

@@ -133,6 +133,7 @@ public:
     void BtnHistoryClick(bool down);
     // The map's extent, each one step of the history. The rectangle is in map coordinates.
     bool CropMapTo(const QRect& plots);
+    void BtnCropMapClick();
     void BtnExtendMapClick();
     void BtnShiftMapClick();
     THistoryForm* HistoryForm() const { return historyForm; }

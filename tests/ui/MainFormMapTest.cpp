@@ -3,6 +3,8 @@
 
 #include "MapEditingFixture.h"
 
+#include "BrushTool.h"
+
 #include "MapContents.h"
 #include "MapGridView.h"
 #include "MiniMapBitmap.h"
@@ -135,6 +137,19 @@ TEST_F(MainFormMapTest, TheDisplayOptionsDecideWhatTheGridPaints) {
     OptionsForm->RemoveOption("Terrain");
     Grid().viewport()->repaint();
     EXPECT_EQ(GridPixelAtCentreOf(0, 0), qRgb(0, 0, 0));
+}
+
+TEST_F(MainFormMapTest, OneEditingToolIsDownAtATime) {
+    QAction* paint = MainForm->MapButton("BtnPaint");
+    QAction* start = MainForm->MapButton("BtnStart");
+    paint->trigger();
+    EXPECT_EQ(Grid().Tool(), static_cast<TMapGridTool*>(&MainForm->BrushTool()));
+    start->trigger();
+    EXPECT_FALSE(paint->isChecked());
+    EXPECT_NE(Grid().Tool(), static_cast<TMapGridTool*>(&MainForm->BrushTool()));
+    EXPECT_NE(Grid().Tool(), nullptr);
+    start->trigger();
+    EXPECT_EQ(Grid().Tool(), nullptr);
 }
 
 } // namespace

@@ -99,6 +99,17 @@ TEST_F(ReshapeTest, CropKeepsTheRectangleAndSaysWhatWentOff) {
     ExpectUndoAndRedoOfOneStep(Bytes());
 }
 
+TEST_F(ReshapeTest, CropToSelectionKeepsTheSelectedPlots) {
+    MainForm->MapButton("BtnCropMap")->trigger();
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_TRUE(dialogs->messages[0].contains("Shift+drag"));
+    ASSERT_TRUE(MainForm->SetSelection(QRect(QPoint(0, 0), QPoint(15, 4))));
+    MainForm->MapButton("BtnCropMap")->trigger();
+    EXPECT_EQ(MainForm->Map().Grids().Width(), 16);
+    EXPECT_EQ(MainForm->Map().Grids().Height(), 5);
+    EXPECT_EQ(MainForm->UndoStack().count(), 1);
+}
+
 TEST_F(ReshapeTest, ARefusedCropChangesNothingAndSaysWhy) {
     EXPECT_FALSE(MainForm->CropMapTo(QRect(QPoint(10, 0), QPoint(20, 3))));
     ASSERT_EQ(dialogs->messages.size(), 1);

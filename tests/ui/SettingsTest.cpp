@@ -3,6 +3,8 @@
 
 #include "EditorFixture.h"
 
+#include "BrushTool.h"
+
 #include "EditorSettings.h"
 #include "MapGridView.h"
 
@@ -14,6 +16,7 @@
 #include <QSlider>
 #include <QSplitter>
 #include <QTabBar>
+#include <QToolButton>
 
 namespace {
 
@@ -121,6 +124,13 @@ TEST_F(SettingsTest, ARecentMapThatNoLongerExistsIsTakenOffTheListWithAMessage) 
 
     Restart();
     EXPECT_EQ(MainForm->RecentMaps(), QStringList({kept}));
+}
+
+TEST_F(SettingsTest, TheBrushSizeChosenComesBackInASecondEditor) {
+    MainForm->BrushSizeChange(3);
+    Restart();
+    EXPECT_EQ(MainForm->BrushTool().Size(), 3);
+    EXPECT_EQ(MainForm->BrushSize()->text(), "3 x 3");
 }
 
 TEST_F(SettingsTest, TheBrushSizeIsKeptAndUnusableValuesReadAsTheDefaults) {
