@@ -15,5 +15,6 @@
 #include "PlayerData.h"
 #include "RecordSnapshot.h"
 #include "RecordText.h"
+#include "RiverEdges.h"
 #include "TeamData.h"
 #include "UnitType.h"
