@@ -10,6 +10,7 @@
 #include "MapGridView.h"
 #include "MiniMapBitmap.h"
 #include "PropertySheet.h"
+#include "RiverTool.h"
 #include "Tessel_DockForm.h"
 #include "Tessel_MiniMap.h"
 #include "Tessel_Options.h"
@@ -78,6 +79,9 @@ void TMainForm::CreateMapPanel() {
     QAction* miniMap = AddMapButton("Mini map", 15, true, "BtnShowMiniMap");
     QAction* dock = AddMapButton("Show map in another window", 16, true, "BtnDock");
     tbMap->addSeparator();
+    QAction* river = AddMapButton("River", 0, true, "BtnRiver");
+    river->setIcon(TRiverTool::Icon());
+    tbMap->addSeparator();
     QAction* history = AddMapButton("History", 0, true, "BtnHistory");
     history->setIcon(
         QIcon::fromTheme("document-open-recent", style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
@@ -91,6 +95,7 @@ void TMainForm::CreateMapPanel() {
     connect(miniMap, &QAction::toggled, this, &TMainForm::BtnShowMiniMapClick);
     connect(dock, &QAction::toggled, this, &TMainForm::BtnDockClick);
     connect(history, &QAction::toggled, this, &TMainForm::BtnHistoryClick);
+    connect(river, &QAction::toggled, this, &TMainForm::BtnRiverClick);
     layout->addWidget(tbMap);
 
     drawGrid =
@@ -107,6 +112,7 @@ void TMainForm::CreateMapPanel() {
     connect(drawGrid, &TMapGridView::ViewportResized, this, &TMainForm::PanelMapGridsResize);
     connect(drawGrid, &TMapGridView::ZoomChanged, tbGridSize, &QSlider::setValue);
     layout->addWidget(drawGrid, 1);
+    riverTool = std::make_unique<TRiverTool>(*this, *drawGrid);
 
     cellRectTimer = new QTimer(this);
     cellRectTimer->setObjectName("CellRectTimer");
@@ -246,6 +252,16 @@ void TMainForm::BtnOptionsClick(bool down) {
         OptionsForm->show();
     else
         OptionsForm->close();
+}
+
+void TMainForm::BtnRiverClick(bool down) {
+    drawGrid->SetTool(down ? riverTool.get() : nullptr);
+    if (down)
+        drawGrid->SetOverlayPainter(
+            [this](QPainter& painter, const TCellRange& cells) { riverTool->PaintOverlay(painter, cells); });
+    else
+        drawGrid->SetOverlayPainter(nullptr);
+    drawGrid->viewport()->update();
 }
 
 void TMainForm::CellRectTimerTimer() {

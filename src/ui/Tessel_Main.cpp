@@ -10,6 +10,7 @@
 #include "MiniMapBitmap.h"
 #include "PropertySheet.h"
 #include "Recovery.h"
+#include "RiverTool.h"
 #include "SheetText.h"
 #include "Tessel_DockForm.h"
 

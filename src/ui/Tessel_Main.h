@@ -37,6 +37,7 @@ class TMapUtils;
 class TPropertySheet;
 class TRecovery;
 class TRecordSnapshot;
+class TRiverTool;
 class THistoryForm;
 class QUndoStack;
 class QMenu;
@@ -140,6 +141,9 @@ public:
     void BtnShowMiniMapClick(bool down);
     void BtnDockClick(bool down);
     void BtnOptionsClick(bool down);
+    // The "River" toggle: the grid shows the rivers edge by edge and draws them with the river tool.
+    void BtnRiverClick(bool down);
+    TRiverTool* RiverTool() const { return riverTool.get(); }
     void CellRectTimerTimer();
     void PaintMiniMapCell(int col, int row);
     void RebuildMiniMap(int col, int row);
@@ -256,6 +260,7 @@ private:
     QToolBar* tbMap = nullptr;
     QSlider* tbGridSize = nullptr;
     TMapGridView* drawGrid = nullptr;
+    std::unique_ptr<TRiverTool> riverTool;
     QTimer* cellRectTimer = nullptr;
     QUndoStack* undoStack = nullptr;
     QAction* btnUndo = nullptr;
