@@ -12,10 +12,9 @@
 #include <cmath>
 
 const QColor TRiverTool::RiverColor(30, 144, 255);
+const QColor TRiverTool::ArrowColor(0, 32, 128);
 
 namespace {
-
-const QColor ArrowColor(0, 32, 128);
 
 // Half the width of a river's line on each side of the grid line, and the length of its arrow.
 int HalfWidth(int zoom) {
@@ -23,7 +22,7 @@ int HalfWidth(int zoom) {
 }
 
 double ArrowSize(int zoom) {
-    return std::max(3.0, zoom / 6.0);
+    return std::max(3.0, zoom / 5.0);
 }
 
 // How near the pointer must come to a corner for a drag to reach it, in cells: less than half a
@@ -66,14 +65,17 @@ QIcon TRiverTool::Icon() {
     return QIcon(picture);
 }
 
-// The lattice of the grid: corner column c and row r lie on the grid lines before column c and row
-// r; the map's corner (x, y) is the grid's corner column x, row H - y.
+TRiverTool::TCorners TRiverTool::Corners() const {
+    TCorners corners;
+    corners.stride = std::max(grid.CellRect(1, 1).left() - grid.CellRect(0, 0).left(), 1);
+    corners.line = corners.stride - grid.Zoom();
+    corners.origin = QPointF(grid.CellRect(0, 0).topLeft()) - QPointF(corners.line / 2.0, corners.line / 2.0);
+    return corners;
+}
 
 QPointF TRiverTool::LatticePoint(QPoint position) const {
-    const int stride = grid.CellRect(1, 1).left() - grid.CellRect(0, 0).left();
-    const double line = stride - grid.Zoom();
-    const QPointF origin = QPointF(grid.CellRect(0, 0).topLeft()) - QPointF(line / 2, line / 2);
-    return (QPointF(position) + QPointF(0.5, 0.5) - origin) / stride;
+    const TCorners corners = Corners();
+    return (QPointF(position) + QPointF(0.5, 0.5) - corners.origin) / corners.stride;
 }
 
 TPlotCorner TRiverTool::NearestCorner(QPointF lattice) const {
@@ -95,8 +97,7 @@ std::optional<TPlotEdge> TRiverTool::EdgeNear(QPointF lattice) const {
         {inX, {x, y, true}}, {1 - inX, {x + 1, y, true}}, {inY, {x, y + 1, false}}, {1 - inY, {x, y, false}}};
     const auto nearest = std::min_element(std::begin(sides), std::end(sides),
                                           [](const auto& a, const auto& b) { return a.first < b.first; });
-    const int stride = grid.CellRect(1, 1).left() - grid.CellRect(0, 0).left();
-    if (nearest->first > ClickReach(stride))
+    if (nearest->first > ClickReach(Corners().stride))
         return std::nullopt;
     return nearest->second;
 }
@@ -104,22 +105,19 @@ std::optional<TPlotEdge> TRiverTool::EdgeNear(QPointF lattice) const {
 void TRiverTool::EdgeLine(const TPlotEdge& edge, QPointF& from, QPointF& to) const {
     const TMapGrids& plots = form.Map().Grids();
     const int width = plots.Width(), height = plots.Height();
-    const int line = grid.CellRect(1, 1).left() - grid.CellRect(0, 0).left() - grid.Zoom();
-    const QPointF origin = QPointF(grid.CellRect(0, 0).topLeft()) - QPointF(line / 2.0, line / 2.0);
-    const int stride = grid.Zoom() + line;
-    auto cornerPoint = [&](int col, int row) { return origin + QPointF(col * stride, row * stride); };
+    const TCorners corners = Corners();
     // An edge on the map's border is drawn inside its cells, so that all of it shows.
-    const double inwards = HalfWidth(grid.Zoom()) + line;
+    const double inwards = HalfWidth(grid.Zoom()) + corners.line;
     const int row = height - edge.y;
     if (edge.northSouth) {
-        from = cornerPoint(edge.x, row - 1);
-        to = cornerPoint(edge.x, row);
+        from = corners.Point(edge.x, row - 1);
+        to = corners.Point(edge.x, row);
         const double shift = edge.x == 0 ? inwards : edge.x == width ? -inwards : 0.0;
         from.rx() += shift;
         to.rx() += shift;
     } else {
-        from = cornerPoint(edge.x, row);
-        to = cornerPoint(edge.x + 1, row);
+        from = corners.Point(edge.x, row);
+        to = corners.Point(edge.x + 1, row);
         const double shift = row == 0 ? inwards : row == height ? -inwards : 0.0;
         from.ry() += shift;
         to.ry() += shift;
@@ -133,27 +131,42 @@ QRect TRiverTool::EdgeArea(const TPlotEdge& edge) const {
     return QRectF(from, to).normalized().adjusted(-margin, -margin, margin, margin).toAlignedRect();
 }
 
-void TRiverTool::DrawRiver(QPainter& painter, const TPlotEdge& edge, int flow) const {
+void TRiverTool::AddRiver(const TPlotEdge& edge, int flow, TRiverDrawing& drawing) const {
     QPointF from, to;
     EdgeLine(edge, from, to);
     const int zoom = grid.Zoom();
-    const double half =
-        HalfWidth(zoom) + (grid.CellRect(1, 1).left() - grid.CellRect(0, 0).left() - zoom) / 2.0;
+    const double half = HalfWidth(zoom) + Corners().line / 2.0;
     // The line reaches past its corners by its own half width, so that edges in a row or at a bend
     // join.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRectF(from, to).normalized().adjusted(-half, -half, half, half), RiverColor);
+    drawing.lines.append(QRectF(from, to).normalized().adjusted(-half, -half, half, half));
     if (flow < 0)
         return;
-    const QPointF middle = (from + to) / 2, along = FlowVector(flow), across(-along.y(), along.x());
-    const double size = ArrowSize(zoom);
-    const QPointF back = middle - along * (size * 0.6);
-    const QPointF arrow[] = {middle + along * size, back + across * (size * 0.8),
-                             back - across * (size * 0.8)};
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(Qt::white, 1));
-    painter.setBrush(ArrowColor);
-    painter.drawPolygon(arrow, 3);
+    drawing.arrows.push_back({(from + to) / 2, flow});
+}
+
+const QImage& TRiverTool::ArrowImage(int flow) const {
+    const int zoom = grid.Zoom();
+    if (arrowZoom != zoom) {
+        arrowZoom = zoom;
+        const double size = ArrowSize(zoom);
+        const int side = 2 * static_cast<int>(std::ceil(size)) + 3;
+        const QPointF middle(side / 2.0, side / 2.0);
+        for (int way = RiverNorth; way <= RiverWest; ++way) {
+            QImage& arrow = arrows[static_cast<std::size_t>(way)];
+            arrow = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
+            arrow.fill(Qt::transparent);
+            const QPointF along = FlowVector(way), across(-along.y(), along.x());
+            const QPointF back = middle - along * (size * 0.6);
+            const QPointF corners[] = {middle + along * size, back + across * (size * 0.8),
+                                       back - across * (size * 0.8)};
+            QPainter painter(&arrow);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(Qt::white, 1));
+            painter.setBrush(ArrowColor);
+            painter.drawPolygon(corners, 3);
+        }
+    }
+    return arrows[static_cast<std::size_t>(flow)];
 }
 
 void TRiverTool::PaintOverlay(QPainter& painter, const TCellRange& cells) const {
@@ -161,28 +174,40 @@ void TRiverTool::PaintOverlay(QPainter& painter, const TCellRange& cells) const 
     const TMapGrids& plots = map.Grids();
     const int width = plots.Width(), height = plots.Height();
     const TRiverLattice lattice = TRiverLattice::Of(map);
-    painter.setClipRect(grid.CellRect(0, 0).united(grid.CellRect(width - 1, height - 1)), Qt::IntersectClip);
-    auto draw = [&](const TPlotEdge& edge) {
+    TRiverDrawing drawing;
+    auto add = [&](const TPlotEdge& edge) {
         const std::optional<TRiverHolder> holder = lattice.Holder(edge);
         if (!holder)
             return;
         if (const auto drawn = stroke.find(*holder); drawn != stroke.end()) {
-            DrawRiver(painter, edge, drawn->second);
+            AddRiver(edge, drawn->second, drawing);
             return;
         }
         const TRiverState state = lattice.RiverAt(plots, edge);
         if (state.river)
-            DrawRiver(painter, edge, state.flow);
+            AddRiver(edge, state.flow, drawing);
     };
     // The edges of the cells and of the cells around them, whose lines reach into the cells a little.
     const int firstRow = std::max(cells.firstRow - 1, 0), lastRow = std::min(cells.lastRow + 1, height - 1);
     const int firstCol = std::max(cells.firstCol - 1, 0), lastCol = std::min(cells.lastCol + 1, width - 1);
     for (int row = firstRow; row <= lastRow; ++row)
         for (int col = std::max(cells.firstCol, 0); col <= std::min(cells.lastCol + 1, width); ++col)
-            draw({col, height - 1 - row, true});
+            add({col, height - 1 - row, true});
     for (int row = std::max(cells.firstRow, 0); row <= std::min(cells.lastRow + 1, height); ++row)
         for (int col = firstCol; col <= lastCol; ++col)
-            draw({col, height - row, false});
+            add({col, height - row, false});
+
+    painter.setClipRect(grid.CellRect(0, 0).united(grid.CellRect(width - 1, height - 1)), Qt::IntersectClip);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(RiverColor);
+    painter.drawRects(drawing.lines);
+    for (const auto& [middle, flow] : drawing.arrows) {
+        const QImage& arrow = ArrowImage(flow);
+        painter.drawImage(QPoint(static_cast<int>(std::lround(middle.x())) - arrow.width() / 2,
+                                 static_cast<int>(std::lround(middle.y())) - arrow.height() / 2),
+                          arrow);
+    }
 }
 
 void TRiverTool::UpdateHolders(const std::vector<TRiverHolder>& holders) const {

@@ -11,13 +11,18 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QImage>
 #include <QPointF>
 #include <QRect>
+#include <QRectF>
 #include <QString>
+#include <QVector>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class TMainForm;
@@ -25,7 +30,9 @@ class TMap;
 
 class TRiverTool : public TMapGridTool {
 public:
+    // The line of a river, and the arrow in its middle that shows its flow.
     static const QColor RiverColor;
+    static const QColor ArrowColor;
 
     TRiverTool(TMainForm& form, TMapGridView& grid);
 
@@ -40,6 +47,16 @@ public:
     static QIcon Icon();
 
 private:
+    // Where the grid's corners lie in the viewport: corner column c and row r, on the grid lines
+    // before column c and row r, at origin + (c, r) * stride. The map's corner (x, y) is the grid's
+    // corner column x, row H - y.
+    struct TCorners {
+        QPointF origin;
+        int stride = 1;
+        int line = 0; // the grid lines' width
+        QPointF Point(int col, int row) const { return origin + QPointF(col * stride, row * stride); }
+    };
+    TCorners Corners() const;
     // A point of the viewport in corners of the grid: column and row of the corners, continuous.
     QPointF LatticePoint(QPoint position) const;
     // The map's corner nearest to the point, within the map.
@@ -50,7 +67,14 @@ private:
     void EdgeLine(const TPlotEdge& edge, QPointF& from, QPointF& to) const;
     // The viewport's pixels an edge's drawing may cover.
     QRect EdgeArea(const TPlotEdge& edge) const;
-    void DrawRiver(QPainter& painter, const TPlotEdge& edge, int flow) const;
+    // The lines and arrows of the rivers of a paint, drawn together.
+    struct TRiverDrawing {
+        QVector<QRectF> lines;
+        std::vector<std::pair<QPointF, int>> arrows; // the middle of the line, the flow
+    };
+    void AddRiver(const TPlotEdge& edge, int flow, TRiverDrawing& drawing) const;
+    // The arrow of a flow at the grid's zoom, made once per zoom.
+    const QImage& ArrowImage(int flow) const;
     // Repaints the places of the rivers that the holders keep.
     void UpdateHolders(const std::vector<TRiverHolder>& holders) const;
     // The plots whose cells show the rivers of the holders: the change's scope.
@@ -72,4 +96,6 @@ private:
     TPlotCorner corner; // where the drag stands
     // The edges drawn since the press, by the plot that keeps each, with their flows.
     std::map<TRiverHolder, int> stroke;
+    mutable int arrowZoom = 0;
+    mutable std::array<QImage, 4> arrows;
 };

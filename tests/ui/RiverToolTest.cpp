@@ -91,6 +91,10 @@ TEST_F(RiverToolTest, RiversShowOnTheirEdgesOverBothLooksWhileTheToggleIsDown) {
         EXPECT_NE(Shown(OnEastEdge(4, 1)), river);
         EXPECT_NE(Shown(OnEastEdge(6, 2)), river);
         EXPECT_NE(Shown(Grid().CellRect(4, 2).center()), river);
+        // An arrow in the middle of a river with a flow; none where the plot gives no flow.
+        const QRect cell = Grid().CellRect(4, 2);
+        EXPECT_EQ(Shown(QPoint(cell.right() + 1, cell.center().y())), TRiverTool::ArrowColor);
+        EXPECT_EQ(Shown(QPoint(Grid().CellRect(6, 2).center().x(), cell.bottom() + 1)), river);
     }
     RiverButton(false);
     EXPECT_NE(Shown(OnEastEdge(4, 2)), river);
