@@ -1,31 +1,13 @@
 // Undoing in the editor: the steps the main window records, undone with everything the windows
 // then show again (grid, mini-map, sheet).
 
-#include "EditorWindows.h"
-#include "MapContents.h"
-#include "SyntheticMap.h"
-#include "Tessel_Main.h"
+#include "EditorOnMap.h"
 
-#include <QTemporaryDir>
 #include <QUndoStack>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// The editor's windows with a synthetic map of the size opened in them.
-struct TEditorOnMap {
-    TEditorOnMap(int width, int height) {
-        TMap map;
-        BuildSyntheticMap(map, width, height);
-        const QString file = folder.filePath("synthetic.Civ4WorldBuilderSave");
-        map.SaveToFile(file.toStdString());
-        windows.Main().show();
-        windows.Main().OpenFile(file);
-    }
-    QTemporaryDir folder;
-    TEditorWindows windows;
-};
 
 void BM_UndoBuildNewMap(benchmark::State& state) {
     TEditorOnMap editor(256, 160);
