@@ -84,12 +84,13 @@ std::vector<TRiverStep> TRiverLattice::Path(TPlotCorner from, TPlotCorner to) {
 TRiverState TRiverLattice::RiverAt(const TMapGrids& grids, const TPlotEdge& edge) const {
     const std::optional<TRiverHolder> holder = Holder(edge);
     const TMapGrid* plot = holder ? grids.GetPlot(holder->x, holder->y) : nullptr;
-    if (plot == nullptr)
-        return {};
-    if (holder->eastEdge)
-        return {plot->IsWOfRiver(),
-                IsNorthSouthFlow(plot->RiverNSDirection()) ? plot->RiverNSDirection() : -1};
-    return {plot->IsNOfRiver(), IsWestEastFlow(plot->RiverWEDirection()) ? plot->RiverWEDirection() : -1};
+    return plot != nullptr ? RiverKept(*plot, holder->eastEdge) : TRiverState{};
+}
+
+TRiverState TRiverLattice::RiverKept(const TMapGrid& plot, bool eastEdge) {
+    if (eastEdge)
+        return {plot.IsWOfRiver(), IsNorthSouthFlow(plot.RiverNSDirection()) ? plot.RiverNSDirection() : -1};
+    return {plot.IsNOfRiver(), IsWestEastFlow(plot.RiverWEDirection()) ? plot.RiverWEDirection() : -1};
 }
 
 bool TRiverLattice::TouchesRiver(const TMapGrids& grids, int x, int y) const {

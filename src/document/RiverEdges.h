@@ -10,6 +10,7 @@
 #include <vector>
 
 class TMap;
+class TMapGrid;
 class TMapGrids;
 
 // The game's numbers of the four ways a river flows; a river along an east edge flows north or
@@ -81,6 +82,8 @@ public:
 
     int Width() const { return width; }
     int Height() const { return height; }
+    bool WrapsX() const { return wrapX; }
+    bool WrapsY() const { return wrapY; }
 
     // The plot that keeps a river on the edge, found across a seam the map wraps at; nothing for an
     // edge no plot keeps: the west border of a map that does not wrap in x, its north border when it
@@ -96,6 +99,8 @@ public:
     static std::vector<TRiverStep> Path(TPlotCorner from, TPlotCorner to);
 
     TRiverState RiverAt(const TMapGrids& grids, const TPlotEdge& edge) const;
+    // The river a plot keeps on its east edge or on its south edge.
+    static TRiverState RiverKept(const TMapGrid& plot, bool eastEdge);
     // Whether a river runs along any of the four edges of the plot at (x, y).
     bool TouchesRiver(const TMapGrids& grids, int x, int y) const;
 

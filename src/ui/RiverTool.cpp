@@ -175,27 +175,34 @@ void TRiverTool::PaintOverlay(QPainter& painter, const TCellRange& cells) const 
     const int width = plots.Width(), height = plots.Height();
     const TRiverLattice lattice = TRiverLattice::Of(map);
     TRiverDrawing drawing;
-    auto add = [&](const TPlotEdge& edge) {
-        const std::optional<TRiverHolder> holder = lattice.Holder(edge);
-        if (!holder)
-            return;
-        if (const auto drawn = stroke.find(*holder); drawn != stroke.end()) {
-            AddRiver(edge, drawn->second, drawing);
-            return;
+    // Each plot keeps the rivers of its east and south edges: the plots of the cells and of the cells
+    // around them, whose lines reach into the cells a little, and those across a seam.
+    auto addPlot = [&](int col, int row) {
+        const int x = col, y = height - 1 - row;
+        const TMapGrid& plot = *plots.GetPlot(x, y);
+        for (const bool eastEdge : {true, false}) {
+            const TRiverHolder holder{x, y, eastEdge};
+            TRiverState state = TRiverLattice::RiverKept(plot, eastEdge);
+            if (!stroke.empty())
+                if (const auto drawn = stroke.find(holder); drawn != stroke.end())
+                    state = {true, drawn->second};
+            if (state.river)
+                for (const TPlotEdge& place : lattice.Places(holder))
+                    AddRiver(place, state.flow, drawing);
         }
-        const TRiverState state = lattice.RiverAt(plots, edge);
-        if (state.river)
-            AddRiver(edge, state.flow, drawing);
     };
-    // The edges of the cells and of the cells around them, whose lines reach into the cells a little.
-    const int firstRow = std::max(cells.firstRow - 1, 0), lastRow = std::min(cells.lastRow + 1, height - 1);
     const int firstCol = std::max(cells.firstCol - 1, 0), lastCol = std::min(cells.lastCol + 1, width - 1);
-    for (int row = firstRow; row <= lastRow; ++row)
-        for (int col = std::max(cells.firstCol, 0); col <= std::min(cells.lastCol + 1, width); ++col)
-            add({col, height - 1 - row, true});
-    for (int row = std::max(cells.firstRow, 0); row <= std::min(cells.lastRow + 1, height); ++row)
+    const int firstRow = std::max(cells.firstRow - 1, 0), lastRow = std::min(cells.lastRow + 1, height - 1);
+    // Column by column, the order the plots lie in.
+    for (int col = firstCol; col <= lastCol; ++col)
+        for (int row = firstRow; row <= lastRow; ++row)
+            addPlot(col, row);
+    if (lattice.WrapsX() && firstCol == 0 && lastCol < width - 1)
+        for (int row = firstRow; row <= lastRow; ++row)
+            addPlot(width - 1, row);
+    if (lattice.WrapsY() && firstRow == 0 && lastRow < height - 1)
         for (int col = firstCol; col <= lastCol; ++col)
-            add({col, height - row, false});
+            addPlot(col, height - 1);
 
     painter.setClipRect(grid.CellRect(0, 0).united(grid.CellRect(width - 1, height - 1)), Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing, false);

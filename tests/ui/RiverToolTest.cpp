@@ -9,6 +9,8 @@
 #include "RiverTool.h"
 
 #include <QAction>
+#include <QImage>
+#include <QPainter>
 #include <QSlider>
 #include <QTabBar>
 #include <QToolBar>
@@ -98,6 +100,21 @@ TEST_F(RiverToolTest, RiversShowOnTheirEdgesOverBothLooksWhileTheToggleIsDown) {
     }
     RiverButton(false);
     EXPECT_NE(Shown(OnEastEdge(4, 2)), river);
+}
+
+TEST_F(RiverToolTest, APaintDrawsTheRiversOfItsOwnCellsOnlyAndThoseAcrossTheSeam) {
+    // Along the east edge of the last column, which is the west edge of the first, and far away.
+    MainForm->Map().Grids().GetPlot(15, 6)->SetIsWOfRiver(true);
+    MainForm->Map().Grids().GetPlot(8, 6)->SetIsWOfRiver(true);
+    QImage picture(Viewport()->size(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    {
+        QPainter painter(&picture);
+        MainForm->RiverTool()->PaintOverlay(painter, TCellRange{0, 3, 0, 3}); // grid row 3 is y = 6
+    }
+    const int y = OnEastEdge(0, 3).y();
+    EXPECT_EQ(QColor(picture.pixel(Grid().CellRect(0, 3).left(), y)), TRiverTool::RiverColor);
+    EXPECT_EQ(QColor(picture.pixel(OnEastEdge(8, 3))), QColor(Qt::white));
 }
 
 TEST_F(RiverToolTest, AClickNearAnEdgePutsARiverOnItAndTakesItOff) {
