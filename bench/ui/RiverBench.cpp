@@ -1,4 +1,4 @@
-// The river tool on the 1024 x 640 synthetic map, which has a river on about one plot edge in ten:
+// The river tool on the 1024 x 640 synthetic map, whose land plots keep a river on one edge in ten:
 // the main window's whole map viewport repainted without and with every river drawn over its cells,
 // and one corner of a drag: the edge it reaches drawn and the cells around it painted.
 
