@@ -1,7 +1,7 @@
 #pragma once
 
 // The editor's windows with a synthetic map of the given size opened in them, for benchmarks of
-// what the main window does.
+// what the main window does, in the game folder given (an empty one is looked for as at start-up).
 
 #include "EditorWindows.h"
 #include "MapContents.h"
@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 
 struct TEditorOnMap {
-    TEditorOnMap(int width, int height) {
+    TEditorOnMap(int width, int height, const QString& gameDir = QString()) : windows(gameDir) {
         TMap map;
         BuildSyntheticMap(map, width, height);
         const QString file = folder.filePath("synthetic.Civ4WorldBuilderSave");

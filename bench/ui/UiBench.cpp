@@ -8,6 +8,8 @@
 
 #include "MapGridView.h"
 #include "MiniMapBitmap.h"
+#include "PlayerData.h"
+#include "StartFlags.h"
 #include "SyntheticMap.h"
 
 #include <QApplication>
@@ -73,6 +75,41 @@ void BM_PaintViewportGraphicZoom128(benchmark::State& state) {
     PaintViewport(state, 128, true);
 }
 
+// The 256 x 160 map with a start of each of its 18 players in the viewport, on a lattice of 6 x 3 plots
+// at zoom 8, and the grid painting their flags over the cells as the editor does.
+void PaintViewportWithStarts(benchmark::State& state, int zoom, bool graphic) {
+    static const std::unique_ptr<TMap> map = [] {
+        auto built = std::make_unique<TMap>();
+        BuildSyntheticMap(*built, 256, 160);
+        const int height = built->Grids().Height();
+        for (int player = 0; player < MaxPlayers; ++player) {
+            const int x = 10 + (player % 6) * 35, y = height - 1 - (10 + (player / 6) * 35);
+            built->Players().GetPlayer(player)->ApplyEditorLines(
+                {"StartingX=" + std::to_string(x), "StartingY=" + std::to_string(y)});
+            built->Grids().GetPlot(x, y)->SetStartingPlot(true);
+        }
+        return built;
+    }();
+    const auto view = ShownGrid(*map, zoom, graphic);
+    TMapGridView& grid = *view;
+    grid.SetOverlayPainter([&grid](QPainter& painter, const TCellRange& cells) {
+        PaintStartFlags(painter, *map, cells.firstCol, cells.firstRow, cells.lastCol, cells.lastRow,
+                        [&grid](int col, int row) { return grid.CellRect(col, row); });
+    });
+    for (auto _ : state)
+        view->viewport()->repaint();
+}
+
+void BM_PaintViewportSchematicStarts(benchmark::State& state) {
+    PaintViewportWithStarts(state, 8, false);
+}
+void BM_PaintViewportGraphicStarts(benchmark::State& state) {
+    PaintViewportWithStarts(state, 8, true);
+}
+void BM_PaintViewportGraphicZoom32Starts(benchmark::State& state) {
+    PaintViewportWithStarts(state, 32, true);
+}
+
 // The first paint after a zoom: every picture of a cell is made again.
 void BM_PaintViewportGraphicNewZoom(benchmark::State& state) {
     const auto view = ShownGrid(Map(256, 160), 8, true);
@@ -116,6 +153,13 @@ void BM_EditRepaint(benchmark::State& state) {
 
 BENCHMARK(BM_PaintViewportSchematic)->Name("PaintViewport/Schematic")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintViewportGraphic)->Name("PaintViewport/Graphic")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintViewportSchematicStarts)
+    ->Name("PaintViewport/Schematic/Starts")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintViewportGraphicStarts)->Name("PaintViewport/Graphic/Starts")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintViewportGraphicZoom32Starts)
+    ->Name("PaintViewport/Graphic/Zoom32/Starts")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintViewportGraphicZoom128)
     ->Name("PaintViewport/Graphic/Zoom128")
     ->Unit(benchmark::kMillisecond);

@@ -11,6 +11,7 @@
 #include "MapData.h"
 #include "MapGrid.h"
 #include "MapReshape.h"
+#include "MapStarts.h"
 #include "MapSummary.h"
 #include "PlayerData.h"
 #include "RecordSnapshot.h"

@@ -93,7 +93,19 @@ TRecordSnapshot TRecordSnapshot::OfDocument(TMap& map) {
     return snapshot;
 }
 
+TRecordSnapshot TRecordSnapshot::OfParts(std::vector<TRecordSnapshot> parts) {
+    TRecordSnapshot snapshot;
+    snapshot.kind = TKind::Parts;
+    snapshot.parts = std::move(parts);
+    return snapshot;
+}
+
 void TRecordSnapshot::Restore(TMap& map) const {
+    if (kind == TKind::Parts) {
+        for (const TRecordSnapshot& part : parts)
+            part.Restore(map);
+        return;
+    }
     const std::vector<std::string_view> lines = SplitLines(text);
     const TLineSpan span(lines);
     switch (kind) {
@@ -128,6 +140,8 @@ void TRecordSnapshot::Restore(TMap& map) const {
     case TKind::Document:
         map.LoadFromBytes(text);
         break;
+    case TKind::Parts:
+        break;
     }
 }
 
@@ -135,5 +149,7 @@ std::size_t TRecordSnapshot::ByteSize() const {
     std::size_t size = text.size();
     for (const TPlotText& entry : plots)
         size += entry.text.size() + sizeof(TPlotText);
+    for (const TRecordSnapshot& part : parts)
+        size += part.ByteSize();
     return size;
 }

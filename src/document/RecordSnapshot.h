@@ -2,7 +2,8 @@
 
 // What a change of the editor touched, as the records' own text: taken before and after the change,
 // it puts back exactly what was there, units, city and kept lines included, when the change is
-// undone or redone. A snapshot holds one section record, a rectangle of plots, or the whole map.
+// undone or redone. A snapshot holds one section record, a rectangle of plots, the whole map, or
+// several of these for a change that touches several records at once.
 
 #include "Map.h"
 
@@ -11,7 +12,7 @@
 
 class TRecordSnapshot {
 public:
-    enum class TKind { Game, Team, Player, MapData, Plots, Document };
+    enum class TKind { Game, Team, Player, MapData, Plots, Document, Parts };
 
     static TRecordSnapshot OfGame(TMap& map);
     static TRecordSnapshot OfTeam(TMap& map, int slot);
@@ -20,6 +21,8 @@ public:
     // The plots x1..x2, y1..y2 (inclusive, map coordinates) that lie on the map.
     static TRecordSnapshot OfPlots(TMap& map, int x1, int y1, int x2, int y2);
     static TRecordSnapshot OfDocument(TMap& map);
+    // Snapshots of several records, restored in their order.
+    static TRecordSnapshot OfParts(std::vector<TRecordSnapshot> parts);
 
     // Puts the records back as they were taken. Raises OperationAborted only for a whole map that no
     // longer loads, which a snapshot of a loaded map never is.
@@ -37,11 +40,12 @@ public:
         }
     };
     const std::vector<TPlotText>& Plots() const { return plots; }
+    const std::vector<TRecordSnapshot>& Parts() const { return parts; }
     std::size_t ByteSize() const;
 
     bool operator==(const TRecordSnapshot& other) const {
         return kind == other.kind && slot == other.slot && text == other.text && rows == other.rows &&
-               plots == other.plots;
+               plots == other.plots && parts == other.parts;
     }
     bool operator!=(const TRecordSnapshot& other) const { return !(*this == other); }
 
@@ -51,4 +55,5 @@ private:
     std::string text; // the section's block, or the whole map's bytes
     StringList rows;  // a player slot not in use: the rows it holds all the same
     std::vector<TPlotText> plots;
+    std::vector<TRecordSnapshot> parts;
 };

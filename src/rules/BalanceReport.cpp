@@ -79,28 +79,11 @@ TBalanceStart TBalanceReport::MeasureStart(const TMap& map, const TMapTopology& 
 TBalanceReport TBalanceReport::Of(const TMap& map, const TYieldRules& rules) {
     TBalanceReport report;
     const TMapTopology topology = TMapTopology::Of(map);
-    std::vector<bool> playerStartsThere(static_cast<std::size_t>(std::max(topology.Width(), 0)) *
-                                        static_cast<std::size_t>(std::max(topology.Height(), 0)));
-    const auto indexOf = [&topology](int x, int y) {
-        return static_cast<std::size_t>(x) * static_cast<std::size_t>(topology.Height()) +
-               static_cast<std::size_t>(y);
-    };
-    for (int slot = 0; slot < MaxPlayers; ++slot) {
-        const TPlayerData* player = map.Players().GetPlayer(slot);
-        if (!player || !player->InUse() || !topology.Contains(player->StartingX(), player->StartingY()))
-            continue;
-        TBalanceStart start = MeasureStart(map, topology, rules, player->StartingX(), player->StartingY(),
-                                           &report.unknownTypes);
-        start.player = slot;
-        playerStartsThere[indexOf(start.x, start.y)] = true;
+    for (const TMapStart& place : MapStarts(map)) {
+        TBalanceStart start = MeasureStart(map, topology, rules, place.x, place.y, &report.unknownTypes);
+        start.player = place.player;
         report.starts.push_back(std::move(start));
     }
-    for (int x = 0; x < topology.Width(); ++x)
-        for (int y = 0; y < topology.Height(); ++y) {
-            const TMapGrid* plot = map.Grids().GetPlot(x, y);
-            if (plot && plot->StartingPlot() && !playerStartsThere[indexOf(x, y)])
-                report.starts.push_back(MeasureStart(map, topology, rules, x, y, &report.unknownTypes));
-        }
     std::sort(report.unknownTypes.begin(), report.unknownTypes.end());
     return report;
 }

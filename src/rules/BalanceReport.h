@@ -3,6 +3,7 @@
 // How fair a map's starts are: for each start, what the 21 plots of its city radius hold and
 // yield by nature.
 
+#include "MapStarts.h"
 #include "MapTopology.h"
 #include "YieldRules.h"
 
@@ -21,7 +22,7 @@ constexpr std::array<std::string_view, 9> BalanceColumnNames = {
 
 // One start and what its city radius holds.
 struct TBalanceStart {
-    static constexpr int NoPlayer = -1;
+    static constexpr int NoPlayer = TMapStart::NoPlayer;
     int player = NoPlayer; // the player slot that starts here; NoPlayer for a start plot of no player
     int x = 0, y = 0;
     int land = 0, water = 0, hills = 0, peaks = 0, river = 0;

@@ -16,6 +16,7 @@ const std::vector<TDisplayOptionGroup>& DisplayOptionTree() {
         {"City, Units", {"City", "Units"}},
         {"Route, River", {"Route", "River"}},
         {"TeamReveal", {}},
+        {"Players", {"Starts"}},
     };
     return tree;
 }

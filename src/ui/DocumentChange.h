@@ -8,14 +8,17 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class TMap;
 
 struct TChangeScope {
-    enum class TKind { Game, Team, Player, World, Plots, Document };
+    enum class TKind { Game, Team, Player, World, Plots, Document, Several };
     TKind kind = TKind::Document;
     int index = -1; // the team or player slot
     QRect plots;    // the plots touched, in map coordinates (x, y)
+    // For a change of several records (Several): each record's own scope, none of them Several.
+    std::vector<TChangeScope> parts = {};
 
     static TChangeScope Game() { return {TKind::Game, -1, {}}; }
     static TChangeScope Team(int slot) { return {TKind::Team, slot, {}}; }
@@ -23,6 +26,9 @@ struct TChangeScope {
     static TChangeScope World() { return {TKind::World, -1, {}}; }
     static TChangeScope Plot(int x, int y) { return {TKind::Plots, -1, QRect(x, y, 1, 1)}; }
     static TChangeScope WholeDocument() { return {TKind::Document, -1, {}}; }
+    static TChangeScope Several(std::vector<TChangeScope> scopes) {
+        return {TKind::Several, -1, {}, std::move(scopes)};
+    }
 };
 
 struct TDocumentChange {

@@ -37,6 +37,13 @@ TRecordSnapshot TMainForm::TakeSnapshot(const TChangeScope& scope) const {
     case TChangeScope::TKind::Plots:
         return TRecordSnapshot::OfPlots(*map, scope.plots.left(), scope.plots.top(), scope.plots.right(),
                                         scope.plots.bottom());
+    case TChangeScope::TKind::Several: {
+        std::vector<TRecordSnapshot> parts;
+        parts.reserve(scope.parts.size());
+        for (const TChangeScope& part : scope.parts)
+            parts.push_back(TakeSnapshot(part));
+        return TRecordSnapshot::OfParts(std::move(parts));
+    }
     case TChangeScope::TKind::Document:
         break;
     }
@@ -65,12 +72,14 @@ bool TMainForm::ChangeDocument(const TDocumentChange& change) {
         stepsAtLastRecovery = undoStack->index();
         WriteRecovery();
     }
+    emit DocumentChanged();
     return true;
 }
 
 void TMainForm::RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope) {
     snapshot.Restore(*map);
     ShowChange(scope, true);
+    emit DocumentChanged();
 }
 
 void TMainForm::ShowChange(const TChangeScope& scope, bool fromHistory) {
@@ -124,6 +133,21 @@ void TMainForm::ShowChange(const TChangeScope& scope, bool fromHistory) {
         if (fromHistory)
             ShowTab(TabWorld);
         return;
+    case TChangeScope::TKind::Several: {
+        bool plots = false;
+        for (const TChangeScope& part : scope.parts) {
+            ShowChange(part, false);
+            plots = plots || part.kind == TChangeScope::TKind::Plots;
+        }
+        // The sheet may show any of the records: it shows them again, on the map when plots changed.
+        if (fromHistory && plots)
+            ShowTab(TabMap);
+        else if (fromHistory && !scope.parts.empty())
+            ShowChange(scope.parts.front(), true);
+        else
+            RefreshSheet();
+        return;
+    }
     }
 }
 
@@ -149,6 +173,7 @@ void TMainForm::Redo() {
 void TMainForm::ClearHistory() {
     undoStack->clear();
     stepsAtLastRecovery = 0;
+    emit DocumentChanged();
 }
 
 void TMainForm::CreateHistory() {

@@ -11,11 +11,13 @@
 #include "MiniMapBitmap.h"
 #include "PropertySheet.h"
 #include "RiverTool.h"
+#include "StartTool.h"
 #include "Tessel_DockForm.h"
 #include "Tessel_MiniMap.h"
 #include "Tessel_Options.h"
 
 #include <QAction>
+#include <QPainter>
 #include <QSlider>
 #include <QStyle>
 #include <QTimer>
@@ -96,6 +98,13 @@ void TMainForm::CreateMapPanel() {
     connect(dock, &QAction::toggled, this, &TMainForm::BtnDockClick);
     connect(history, &QAction::toggled, this, &TMainForm::BtnHistoryClick);
     connect(river, &QAction::toggled, this, &TMainForm::BtnRiverClick);
+    tbMap->addSeparator();
+    QAction* extend = AddMapButton("Extend map...", 0, false, "BtnExtendMap");
+    extend->setIcon(QIcon::fromTheme("zoom-fit-best", style()->standardIcon(QStyle::SP_TitleBarMaxButton)));
+    QAction* shift = AddMapButton("Shift map...", 0, false, "BtnShiftMap");
+    shift->setIcon(QIcon::fromTheme("go-next", style()->standardIcon(QStyle::SP_ArrowRight)));
+    connect(extend, &QAction::triggered, this, &TMainForm::BtnExtendMapClick);
+    connect(shift, &QAction::triggered, this, &TMainForm::BtnShiftMapClick);
     layout->addWidget(tbMap);
 
     drawGrid =
@@ -113,11 +122,14 @@ void TMainForm::CreateMapPanel() {
     connect(drawGrid, &TMapGridView::ZoomChanged, tbGridSize, &QSlider::setValue);
     layout->addWidget(drawGrid, 1);
     riverTool = std::make_unique<TRiverTool>(*this, *drawGrid);
+    drawGrid->SetOverlayPainter(
+        [this](QPainter& painter, const TCellRange& cells) { PaintGridOverlay(painter, cells); });
 
     cellRectTimer = new QTimer(this);
     cellRectTimer->setObjectName("CellRectTimer");
     cellRectTimer->setInterval(750);
     connect(cellRectTimer, &QTimer::timeout, this, &TMainForm::CellRectTimerTimer);
+    CreateStartTools();
 }
 
 void TMainForm::WindowsCreated() {
@@ -255,13 +267,29 @@ void TMainForm::BtnOptionsClick(bool down) {
 }
 
 void TMainForm::BtnRiverClick(bool down) {
-    drawGrid->SetTool(down ? riverTool.get() : nullptr);
-    if (down)
-        drawGrid->SetOverlayPainter(
-            [this](QPainter& painter, const TCellRange& cells) { riverTool->PaintOverlay(painter, cells); });
-    else
-        drawGrid->SetOverlayPainter(nullptr);
+    SetMapTool(riverTool.get(), down);
+}
+
+void TMainForm::SetMapTool(TMapGridTool* tool, bool down) {
+    if (down) {
+        SetButtonDown("BtnStart", tool == startTool.get());
+        SetButtonDown("BtnRiver", tool == riverTool.get());
+        drawGrid->SetTool(tool);
+    } else if (drawGrid->Tool() == tool) {
+        drawGrid->SetTool(nullptr);
+    }
+    UpdateStatusBar(-1, -1);
+    // The rivers show while their tool is on.
     drawGrid->viewport()->update();
+}
+
+void TMainForm::PaintGridOverlay(QPainter& painter, const TCellRange& cells) {
+    if (drawGrid->Tool() == riverTool.get()) {
+        painter.save();
+        riverTool->PaintOverlay(painter, cells);
+        painter.restore();
+    }
+    PaintStartOverlay(painter, cells);
 }
 
 void TMainForm::CellRectTimerTimer() {

@@ -106,6 +106,7 @@ public:
     void SetBlinkOn(bool on);
 
     void SetTool(TMapGridTool* value) { tool = value; }
+    TMapGridTool* Tool() const { return tool; }
     void SetOverlayPainter(TOverlayPainter value) { overlayPainter = std::move(value); }
 
 signals:

@@ -12,6 +12,7 @@
 #include "Recovery.h"
 #include "RiverTool.h"
 #include "SheetText.h"
+#include "StartTool.h"
 #include "Tessel_DockForm.h"
 
 #include <QAction>
@@ -77,6 +78,7 @@ TMainForm::~TMainForm() {
     // The sheet's editor may still close while the children go: nothing is written any more.
     vle->SetHooks({});
     undoStack->disconnect(this);
+    drawGrid->SetTool(nullptr);
 }
 
 void TMainForm::FormCreate(const QString& gameDir) {
@@ -377,7 +379,8 @@ void TMainForm::RefreshSheet() {
 }
 
 void TMainForm::UpdateStatusBar(int col, int row) {
-    statusPanels[0]->setText("Ready...");
+    statusPanels[0]->setText(startTool && drawGrid->Tool() == startTool.get() ? startTool->StatusText()
+                                                                              : QString("Ready..."));
     statusPanels[1]->setText(
         QString("Size = (%1 x %2)").arg(map->Grids().Width()).arg(map->Grids().Height()));
     statusPanels[2]->setText(

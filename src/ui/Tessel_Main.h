@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,7 +39,13 @@ class TPropertySheet;
 class TRecovery;
 class TRecordSnapshot;
 class TRiverTool;
+class TMapGridTool;
+class QPainter;
+struct TCellRange;
+struct TReshapeResult;
 class THistoryForm;
+class TStartTool;
+class TBalanceForm;
 class QUndoStack;
 class QMenu;
 class QTimer;
@@ -121,6 +128,10 @@ public:
     QAction* BtnUndo() const { return btnUndo; }
     QAction* BtnRedo() const { return btnRedo; }
     void BtnHistoryClick(bool down);
+    // The map's extent, each one step of the history. The rectangle is in map coordinates.
+    bool CropMapTo(const QRect& plots);
+    void BtnExtendMapClick();
+    void BtnShiftMapClick();
     THistoryForm* HistoryForm() const { return historyForm; }
 
     // The map of the "Map" tab.
@@ -182,8 +193,18 @@ public:
     QSlider* TBGridSize() const { return tbGridSize; }
     TMapGridView* DrawGrid() const { return drawGrid; }
     QAction* MapButton(const char* name) const;
+    // The starts on the map: the "Start" tool that places them and the "Balance" window that
+    // compares them.
+    void BtnStartClick(bool down);
+    void BtnBalanceClick(bool down);
+    TStartTool& StartTool() const { return *startTool; }
+    TBalanceForm* BalanceForm() const { return balanceForm; }
     QTimer* CellRectTimer() const { return cellRectTimer; }
     const TImageList& ImageList(const char* name) const;
+
+signals:
+    // The document changed: a step was made, undone or redone, or another map was opened.
+    void DocumentChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -198,6 +219,13 @@ private:
     void CreateStatusBar();
     void CreateTabsAndPanels();
     void CreateMapPanel();
+    void CreateStartTools();
+    // One tool on the grid at a time: a tool's button down releases the others' buttons.
+    void SetMapTool(TMapGridTool* tool, bool down);
+    // What the grid paints over its cells: the rivers edge by edge while their tool is on, then the
+    // start flags.
+    void PaintGridOverlay(QPainter& painter, const TCellRange& cells);
+    void PaintStartOverlay(QPainter& painter, const TCellRange& cells);
     QAction* AddProgramButton(const QString& caption, const QString& hint, int image);
     void TabChanged(int index);
     // The rows of the sheet's section, as the document gives them.
@@ -208,6 +236,7 @@ private:
     bool SaveMapTo(const QString& path);
     void AddRecentMap(const QString& path);
     void CreateHistory();
+    bool ReshapeMap(const QString& text, const std::function<TReshapeResult(TMap&)>& reshape);
     TRecordSnapshot TakeSnapshot(const TChangeScope& scope) const;
     void RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope);
     // Shows what a change touched: its plots repainted, or its tab shown when it comes from the
@@ -267,6 +296,8 @@ private:
     QAction* btnRedo = nullptr;
     THistoryForm* historyForm = nullptr;
     int stepsAtLastRecovery = 0;
+    std::unique_ptr<TStartTool> startTool;
+    TBalanceForm* balanceForm = nullptr;
 };
 
 extern TMainForm* MainForm;

@@ -102,6 +102,25 @@ TEST_F(RecordSnapshotTest, APlotThatWritesNothingComesBackToo) {
     ASSERT_EQ(empty.Plots().size(), 1u);
 }
 
+TEST_F(RecordSnapshotTest, SeveralRecordsComeBackTogether) {
+    // A start moved: the player's coordinates and the marks of the plot left and the plot taken.
+    const TPlayerData& player = *map.Players().GetPlayer(0);
+    const int oldX = player.StartingX(), oldY = player.StartingY();
+    ASSERT_TRUE(Plot(oldX, oldY).StartingPlot());
+    const auto take = [&] {
+        return TRecordSnapshot::OfParts({TRecordSnapshot::OfPlayer(map, 0),
+                                         TRecordSnapshot::OfPlots(map, oldX, oldY, oldX, oldY),
+                                         TRecordSnapshot::OfPlots(map, 1, 1, 1, 1)});
+    };
+    ExpectUndoAndRedo(take, [&] {
+        map.Players().GetPlayer(0)->ApplyEditorLines({"StartingX=1", "StartingY=1"});
+        Plot(oldX, oldY).SetStartingPlot(false);
+        Plot(1, 1).SetStartingPlot(true);
+    });
+    EXPECT_EQ(take().Parts().size(), 3u);
+    EXPECT_GT(take().ByteSize(), TRecordSnapshot::OfPlayer(map, 0).ByteSize());
+}
+
 TEST_F(RecordSnapshotTest, TheWholeMapComesBackFromABuiltGrid) {
     ExpectUndoAndRedo([&] { return TRecordSnapshot::OfDocument(map); },
                       [&] {

@@ -68,8 +68,10 @@ TEST_F(OptionsFormTest, EveryOptionIsOnAtStartWhateverTheCase) {
     EXPECT_TRUE(form.IsOptionOn("Terrain"));
     EXPECT_TRUE(form.IsOptionOn("OTHER BONUS"));
     EXPECT_TRUE(form.IsOptionOn("City, Units"));
+    EXPECT_TRUE(form.IsOptionOn("Starts"));
     EXPECT_FALSE(form.IsOptionOn("FOREST0"));
-    EXPECT_EQ(form.Options().Names().size(), 8u + 8 + 2 + 5 + 1 + 36 + 2 + 2);
+    // Every group with its items, and the group of the starts with its one.
+    EXPECT_EQ(form.Options().Names().size(), 8u + 8 + 2 + 5 + 1 + 36 + 2 + 2 + 2);
     EXPECT_EQ(form.windowTitle(), "Display Options");
     EXPECT_EQ(form.Options().Names().front(), "Terrain");
     EXPECT_EQ(form.Options().Names()[1], "Ocean");
@@ -121,6 +123,16 @@ TEST_F(OptionsFormTest, GroupTickBoxTogglesAllItsItems) {
     ClickTickBox("Bonus");
     for (int i = 0; i < bonus->childCount(); ++i)
         EXPECT_TRUE(form.IsOptionOn(bonus->child(i)->text(0).toStdString()));
+}
+
+TEST_F(OptionsFormTest, TheStartsAreAnItemOfAGroupOfTheirOwn) {
+    ASSERT_EQ(Item("Starts")->parent(), Item("Players"));
+    ClickTickBox("Starts");
+    EXPECT_FALSE(form.IsOptionOn("Starts"));
+    EXPECT_FALSE(form.IsOptionOn("Players"));
+    EXPECT_TRUE(form.IsOptionOn("TeamReveal"));
+    ClickTickBox("Players");
+    EXPECT_TRUE(form.IsOptionOn("Starts"));
 }
 
 TEST_F(OptionsFormTest, TeamRevealHasNoItemsAndTogglesAlone) {

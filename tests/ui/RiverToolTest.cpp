@@ -7,6 +7,7 @@
 #include "MapContents.h"
 #include "MapGridView.h"
 #include "RiverTool.h"
+#include "StartFlags.h"
 
 #include <QAction>
 #include <QImage>
@@ -115,6 +116,30 @@ TEST_F(RiverToolTest, APaintDrawsTheRiversOfItsOwnCellsOnlyAndThoseAcrossTheSeam
     const int y = OnEastEdge(0, 3).y();
     EXPECT_EQ(QColor(picture.pixel(Grid().CellRect(0, 3).left(), y)), TRiverTool::RiverColor);
     EXPECT_EQ(QColor(picture.pixel(OnEastEdge(8, 3))), QColor(Qt::white));
+}
+
+TEST_F(RiverToolTest, TheRiverAndStartToolsTakeTurnsAndTheStartFlagsStayShown) {
+    QAction* start = MainForm->MapButton("BtnStart");
+    start->trigger();
+    RiverButton(true);
+    EXPECT_FALSE(start->isChecked());
+    const QRect cell = Grid().CellRect(4, 2);
+    Click(QPoint(cell.right() - 1, cell.center().y()));
+    EXPECT_TRUE(Plot(4, 7).IsWOfRiver());
+    EXPECT_EQ(MainForm->BtnUndo()->toolTip(), "Undo River east of (4, 7)");
+    // Player 0 starts on (4, 5), grid row 4: its flag shows over the rivers' grid.
+    Viewport()->repaint();
+    const QImage shown = Viewport()->grab().toImage();
+    const QRect flagCell = Grid().CellRect(4, 4);
+    int flagPixels = 0;
+    for (int x = flagCell.left(); x <= flagCell.right(); ++x)
+        for (int y = flagCell.top(); y <= flagCell.bottom(); ++y)
+            flagPixels += QColor(shown.pixel(x, y)) == PlayerFlagColour;
+    EXPECT_GT(flagPixels, 0);
+
+    start->trigger();
+    EXPECT_FALSE(MainForm->MapButton("BtnRiver")->isChecked());
+    EXPECT_NE(Shown(OnEastEdge(4, 2)), TRiverTool::RiverColor);
 }
 
 TEST_F(RiverToolTest, AClickNearAnEdgePutsARiverOnItAndTakesItOff) {
