@@ -16,5 +16,6 @@
 #include "PlayerData.h"
 #include "RecordSnapshot.h"
 #include "RecordText.h"
+#include "RiverEdges.h"
 #include "TeamData.h"
 #include "UnitType.h"

@@ -123,13 +123,9 @@ void TMainForm::CreateEditingTools() {
 }
 
 void TMainForm::BtnPaintClick(bool down) {
-    if (down) {
-        drawGrid->SetTool(brushTool.get());
-        return;
-    }
-    brushTool->Finish();
-    if (drawGrid->Tool() == brushTool.get())
-        drawGrid->SetTool(nullptr);
+    if (!down)
+        brushTool->Finish();
+    SetMapTool(brushTool.get(), down);
 }
 
 void TMainForm::BrushSizeChange(int size) {

@@ -12,12 +12,14 @@
 #include "MiniMapBitmap.h"
 #include "PlotSelection.h"
 #include "PropertySheet.h"
+#include "RiverTool.h"
+#include "StartTool.h"
 #include "Tessel_DockForm.h"
 #include "Tessel_MiniMap.h"
 #include "Tessel_Options.h"
 
 #include <QAction>
-#include <QActionGroup>
+#include <QPainter>
 #include <QSlider>
 #include <QStyle>
 #include <QTimer>
@@ -82,6 +84,9 @@ void TMainForm::CreateMapPanel() {
     QAction* miniMap = AddMapButton("Mini map", 15, true, "BtnShowMiniMap");
     QAction* dock = AddMapButton("Show map in another window", 16, true, "BtnDock");
     tbMap->addSeparator();
+    QAction* river = AddMapButton("River", 0, true, "BtnRiver");
+    river->setIcon(TRiverTool::Icon());
+    tbMap->addSeparator();
     QAction* history = AddMapButton("History", 0, true, "BtnHistory");
     history->setIcon(
         QIcon::fromTheme("document-open-recent", style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
@@ -100,6 +105,7 @@ void TMainForm::CreateMapPanel() {
     connect(check, &QAction::toggled, this, &TMainForm::BtnCheckMapClick);
     connect(checkForm, &TCheckForm::Closed, this, [this] { SetButtonDown("BtnCheckMap", false); });
     connect(undoStack, &QUndoStack::indexChanged, checkForm, &TCheckForm::MapChanged);
+    connect(river, &QAction::toggled, this, &TMainForm::BtnRiverClick);
     tbMap->addSeparator();
     QAction* extend = AddMapButton("Extend map...", 0, false, "BtnExtendMap");
     extend->setIcon(QIcon::fromTheme("zoom-fit-best", style()->standardIcon(QStyle::SP_TitleBarMaxButton)));
@@ -126,6 +132,9 @@ void TMainForm::CreateMapPanel() {
     connect(drawGrid, &TMapGridView::ViewportResized, this, &TMainForm::PanelMapGridsResize);
     connect(drawGrid, &TMapGridView::ZoomChanged, tbGridSize, &QSlider::setValue);
     layout->addWidget(drawGrid, 1);
+    riverTool = std::make_unique<TRiverTool>(*this, *drawGrid);
+    drawGrid->AddOverlayPainter(
+        [this](QPainter& painter, const TCellRange& cells) { PaintGridOverlay(painter, cells); });
 
     CreateEditingTools();
 
@@ -134,12 +143,6 @@ void TMainForm::CreateMapPanel() {
     cellRectTimer->setInterval(750);
     connect(cellRectTimer, &QTimer::timeout, this, &TMainForm::CellRectTimerTimer);
     CreateStartTools();
-
-    // One editing tool at a time: pressing one raises the one that was down.
-    auto* tools = new QActionGroup(this);
-    tools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (const char* name : {"BtnPaint", "BtnStart"})
-        tools->addAction(MapButton(name));
 }
 
 void TMainForm::WindowsCreated() {
@@ -287,6 +290,34 @@ void TMainForm::BtnOptionsClick(bool down) {
         OptionsForm->show();
     else
         OptionsForm->close();
+}
+
+void TMainForm::BtnRiverClick(bool down) {
+    SetMapTool(riverTool.get(), down);
+}
+
+void TMainForm::SetMapTool(TMapGridTool* tool, bool down) {
+    // One editing tool at a time: pressing one raises the one that was down.
+    if (down) {
+        SetButtonDown("BtnPaint", tool == brushTool.get());
+        SetButtonDown("BtnStart", tool == startTool.get());
+        SetButtonDown("BtnRiver", tool == riverTool.get());
+        drawGrid->SetTool(tool);
+    } else if (drawGrid->Tool() == tool) {
+        drawGrid->SetTool(nullptr);
+    }
+    UpdateStatusBar(-1, -1);
+    // The rivers show while their tool is on.
+    drawGrid->viewport()->update();
+}
+
+void TMainForm::PaintGridOverlay(QPainter& painter, const TCellRange& cells) {
+    if (drawGrid->Tool() == riverTool.get()) {
+        painter.save();
+        riverTool->PaintOverlay(painter, cells);
+        painter.restore();
+    }
+    PaintStartOverlay(painter, cells);
 }
 
 void TMainForm::CellRectTimerTimer() {

@@ -65,20 +65,16 @@ void TMainForm::CreateStartTools() {
     connect(balance, &QAction::toggled, this, &TMainForm::BtnBalanceClick);
     connect(balanceForm, &TBalanceForm::Closed, this, [this] { SetButtonDown("BtnBalance", false); });
     connect(this, &TMainForm::DocumentChanged, balanceForm, &TBalanceForm::ScheduleUpdate);
+}
 
-    drawGrid->AddOverlayPainter([this](QPainter& painter, const TCellRange& cells) {
-        if (drawGrid->Painter().Options().IsOptionOn(StartsOption))
-            PaintStartFlags(painter, *map, cells.firstCol, cells.firstRow, cells.lastCol, cells.lastRow,
-                            [this](int col, int row) { return drawGrid->CellRect(col, row); });
-    });
+void TMainForm::PaintStartOverlay(QPainter& painter, const TCellRange& cells) {
+    if (drawGrid->Painter().Options().IsOptionOn(StartsOption))
+        PaintStartFlags(painter, *map, cells.firstCol, cells.firstRow, cells.lastCol, cells.lastRow,
+                        [this](int col, int row) { return drawGrid->CellRect(col, row); });
 }
 
 void TMainForm::BtnStartClick(bool down) {
-    if (down)
-        drawGrid->SetTool(startTool.get());
-    else if (drawGrid->Tool() == startTool.get())
-        drawGrid->SetTool(nullptr);
-    UpdateStatusBar(-1, -1);
+    SetMapTool(startTool.get(), down);
 }
 
 void TMainForm::BtnBalanceClick(bool down) {

@@ -13,6 +13,7 @@
 #include "PlotStroke.h"
 #include "PropertySheet.h"
 #include "Recovery.h"
+#include "RiverTool.h"
 #include "SheetText.h"
 #include "StartTool.h"
 #include "Tessel_DockForm.h"

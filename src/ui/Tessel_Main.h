@@ -45,6 +45,10 @@ class TPropertySheet;
 class TSelectionTool;
 class TRecovery;
 class TRecordSnapshot;
+class TRiverTool;
+class TMapGridTool;
+class QPainter;
+struct TCellRange;
 struct TReshapeResult;
 class THistoryForm;
 class TStartTool;
@@ -184,6 +188,9 @@ public:
     void BtnShowMiniMapClick(bool down);
     void BtnDockClick(bool down);
     void BtnOptionsClick(bool down);
+    // The "River" toggle: the grid shows the rivers edge by edge and draws them with the river tool.
+    void BtnRiverClick(bool down);
+    TRiverTool* RiverTool() const { return riverTool.get(); }
     void CellRectTimerTimer();
     void PaintMiniMapCell(int col, int row);
     void RebuildMiniMap(int col, int row);
@@ -249,6 +256,12 @@ private:
     void CreateTabsAndPanels();
     void CreateMapPanel();
     void CreateStartTools();
+    // One tool on the grid at a time: a tool's button down releases the others' buttons.
+    void SetMapTool(TMapGridTool* tool, bool down);
+    // What the grid paints over its cells: the rivers edge by edge while their tool is on, then the
+    // start flags.
+    void PaintGridOverlay(QPainter& painter, const TCellRange& cells);
+    void PaintStartOverlay(QPainter& painter, const TCellRange& cells);
     QAction* AddProgramButton(const QString& caption, const QString& hint, int image);
     void TabChanged(int index);
     // The rows of the sheet's section, as the document gives them.
@@ -326,6 +339,7 @@ private:
     QToolBar* tbMap = nullptr;
     QSlider* tbGridSize = nullptr;
     TMapGridView* drawGrid = nullptr;
+    std::unique_ptr<TRiverTool> riverTool;
     QTimer* cellRectTimer = nullptr;
     QUndoStack* undoStack = nullptr;
     QAction* btnUndo = nullptr;
