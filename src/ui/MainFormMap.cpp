@@ -3,6 +3,7 @@
 
 #include "Tessel_Main.h"
 
+#include "BrushTool.h"
 #include "BusyCursor.h"
 #include "CheckForm.h"
 #include "HistoryForm.h"
