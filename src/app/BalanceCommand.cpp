@@ -1,57 +1,22 @@
 #include "BalanceCommand.h"
 
 #include "BalanceReport.h"
-#include "GameFolder.h"
+#include "CommandSupport.h"
 #include "Map.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <cstdio>
 
 namespace {
 
-void PrintError(const QString& text) {
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
-QString FromLocal(const std::string& text) {
-    return QString::fromLocal8Bit(text.c_str());
-}
-
-// The map, or a message and false.
-bool LoadMap(const QString& file, TMap& map) {
-    std::string reason;
-    try {
-        map.LoadFromFile(QFile::encodeName(file).toStdString());
-    } catch (const OperationAborted& abort) {
-        reason = abort.what();
-    }
-    if (map.ErrorText().empty())
-        return true;
-    QString message = QString("Cannot read the map \"%1\": %2").arg(file, FromLocal(map.ErrorText()));
-    if (!reason.empty() && reason != map.ErrorText())
-        message += " (" + FromLocal(reason) + ")";
-    PrintError(message);
-    return false;
-}
-
 // The yield rules of the named game folder or of the one the search finds, or a message and false.
 bool LoadRules(const std::optional<QString>& named, TYieldRules& rules) {
-    const std::string gameDir = named ? QFile::encodeName(*named).toStdString()
-                                      : FindGameFolder(TGameSearchPlaces::FromEnvironment());
-    if (gameDir.empty()) {
-        PrintError("No game folder for the yield rules: none was found; name one with --game-dir DIR.");
+    const std::optional<std::string> gameDir = GameFolderForCommand(named, "for the yield rules");
+    if (!gameDir)
         return false;
-    }
-    if (!QFileInfo(QFile::decodeName(gameDir.c_str())).isDir()) {
-        PrintError(QString("The game folder \"%1\" does not exist.").arg(QFile::decodeName(gameDir.c_str())));
-        return false;
-    }
     try {
-        rules.LoadFromGameDir(gameDir);
+        rules.LoadFromGameDir(*gameDir);
     } catch (const OperationAborted& error) {
-        PrintError("Cannot read the game's yield rules: " + QFile::decodeName(error.what()));
+        PrintError("Cannot read the game's yield rules: " + FromLocal(error.what()));
         return false;
     }
     return true;
@@ -62,7 +27,7 @@ bool LoadRules(const std::optional<QString>& named, TYieldRules& rules) {
 int RunBalance(const QString& file, const std::optional<QString>& gameDir) {
     TMap map;
     TYieldRules rules;
-    if (!LoadMap(file, map) || !LoadRules(gameDir, rules))
+    if (!LoadForCommand(map, file) || !LoadRules(gameDir, rules))
         return 1;
     const TBalanceReport report = TBalanceReport::Of(map, rules);
     const std::string text = report.ToText();

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "CommandSupport.h"
+
 #include "BalanceCommand.h"
 #include "ValidateCommand.h"
 
@@ -12,18 +14,6 @@
 #include <QFileInfo>
 
 #include <cstdio>
-
-namespace {
-
-void PrintError(const QString& text) {
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
-std::string LocalPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-} // namespace
 
 TCommandLine::TCommandLine()
     : gameDirOption("game-dir", "The game's installation folder, which holds Assets/XML.", "DIR"),
@@ -130,31 +120,6 @@ int TCommandLine::RunHeadless() {
     return Resave(Files().at(0), Files().at(1));
 }
 
-namespace {
-
-// The document's own message, and on a second line what exactly went wrong when the abort says more.
-void ReportFailure(const TMap& map, const std::string& reason) {
-    PrintError(QString::fromLocal8Bit(map.ErrorText().c_str()));
-    if (!reason.empty() && reason != map.ErrorText())
-        PrintError("tessel: " + QString::fromLocal8Bit(reason.c_str()));
-}
-
-// Loads the file for a command that reads it; says why on stderr when it does not load.
-bool LoadForCommand(TMap& map, const QString& file) {
-    std::string reason;
-    try {
-        map.LoadFromFile(LocalPath(file));
-    } catch (const OperationAborted& abort) {
-        reason = abort.what();
-    }
-    if (map.ErrorText().empty())
-        return true;
-    ReportFailure(map, reason);
-    return false;
-}
-
-} // namespace
-
 int TCommandLine::Check(const QString& file) {
     TMap map;
     if (!LoadForCommand(map, file))
@@ -168,12 +133,12 @@ int TCommandLine::Resave(const QString& in, const QString& out) {
     try {
         map.LoadFromFile(LocalPath(in));
         if (!map.ErrorText().empty()) {
-            ReportFailure(map, "");
+            ReportFileFailure(map, in, "");
             return 1;
         }
         map.SaveToFile(LocalPath(out));
     } catch (const OperationAborted& abort) {
-        ReportFailure(map, abort.what());
+        ReportFileFailure(map, map.ErrorText() == "Fail to save file!" ? out : in, abort.what());
         return 1;
     }
     return 0;
@@ -207,20 +172,13 @@ int TCommandLine::Values(const QString& key) {
         PrintError(QString("Unknown key \"%1\": it has no list of values.").arg(key));
         return 1;
     }
-    const std::string gameDir = parser.isSet(gameDirOption)
-                                    ? LocalPath(GameDir())
-                                    : FindGameFolder(TGameSearchPlaces::FromEnvironment());
-    if (gameDir.empty()) {
-        PrintError(
-            QString("No game folder for \"%1\": none was found; name one with --game-dir DIR.").arg(key));
+    const std::optional<std::string> gameDir =
+        GameFolderForCommand(parser.isSet(gameDirOption) ? std::optional<QString>(GameDir()) : std::nullopt,
+                             QString("for \"%1\"").arg(key));
+    if (!gameDir)
         return 1;
-    }
-    if (!QFileInfo(QFile::decodeName(gameDir.c_str())).isDir()) {
-        PrintError(QString("The game folder \"%1\" does not exist.").arg(QFile::decodeName(gameDir.c_str())));
-        return 1;
-    }
     TMapDataReader catalogue;
-    catalogue.SetGameDir(gameDir);
+    catalogue.SetGameDir(*gameDir);
     StringList values;
     try {
         catalogue.GetValueList(keyText, values);

@@ -1,5 +1,7 @@
 #include "RenderCommand.h"
 
+#include "CommandSupport.h"
+
 #include "CSFEngine.h"
 #include "GridLayout.h"
 #include "Map.h"
@@ -12,14 +14,6 @@
 
 #include <algorithm>
 #include <cstdio>
-
-namespace {
-
-void PrintError(const QString& text) {
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
-} // namespace
 
 int RenderMap(const TMap& map, const TRenderRequest& request) {
     const TMapGrids& plots = map.Grids();

@@ -1,5 +1,6 @@
 #include "ReshapeCommands.h"
 
+#include "CommandSupport.h"
 #include "MapContents.h"
 
 #include <QFile>
@@ -17,19 +18,8 @@ constexpr TCommandShape Crop{"crop", "X1 Y1 X2 Y2", 4};
 constexpr TCommandShape Extend{"extend", "L R B T", 4};
 constexpr TCommandShape Shift{"shift", "DX DY", 2};
 
-void PrintError(const QString& text) {
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
 QString Text(const std::string& bytes) {
     return QString::fromLocal8Bit(bytes.c_str());
-}
-
-// The document's own message, and what exactly went wrong when the abort says more.
-void PrintFailure(const TMap& map, const std::string& reason) {
-    PrintError(Text(map.ErrorText()));
-    if (!reason.empty() && reason != map.ErrorText())
-        PrintError("tessel: " + Text(reason));
 }
 
 } // namespace
@@ -94,16 +84,8 @@ QString TReshapeCommands::Misuse(const QCommandLineParser& parser) const {
 
 int TReshapeCommands::Run(const QCommandLineParser& parser, const QString& in, const QString& out) const {
     TMap map;
-    std::string reason;
-    try {
-        map.LoadFromFile(QFile::encodeName(in).toStdString());
-    } catch (const OperationAborted& abort) {
-        reason = abort.what();
-    }
-    if (!map.ErrorText().empty()) {
-        PrintFailure(map, reason);
+    if (!LoadForCommand(map, in))
         return 1;
-    }
 
     TReshapeResult dropped;
     QString done;
@@ -133,7 +115,7 @@ int TReshapeCommands::Run(const QCommandLineParser& parser, const QString& in, c
     try {
         map.SaveToFile(QFile::encodeName(out).toStdString());
     } catch (const OperationAborted& abort) {
-        PrintFailure(map, abort.what());
+        ReportFileFailure(map, out, abort.what());
         return 1;
     }
     std::printf("%s: %d x %d plots. Dropped: units %d, cities %d, starts %d, signs %d, river edges %d.\n",
