@@ -56,13 +56,13 @@ QFont PixelFont(const char* family, int pixels) {
     return font;
 }
 
-struct TImageListSpec {
+struct TImageListShape {
     const char* name;
     int size;
     bool masked;
 };
 
-constexpr TImageListSpec ImageLists[] = {{"ImageListProgram", 24, true},     {"ImageListTabs", 24, true},
+constexpr TImageListShape ImageLists[] = {{"ImageListProgram", 24, true},     {"ImageListTabs", 24, true},
                                          {"ImageListToolBar", 16, true},     {"ImageListBonus", 55, true},
                                          {"ImageListTerrain", 55, true},     {"ImageListUnitCity", 55, true},
                                          {"ImageListRiverRoute", 32, false}, {"ImageListYesNo", 16, true}};
@@ -121,10 +121,10 @@ void TMainForm::FormCreate(const QString& gameDir) {
 }
 
 void TMainForm::CreateImageLists() {
-    for (const TImageListSpec& spec : ImageLists) {
-        auto* list = new TImageList(spec.size, spec.size, this);
-        list->setObjectName(spec.name);
-        list->SetMasked(spec.masked);
+    for (const TImageListShape& shape : ImageLists) {
+        auto* list = new TImageList(shape.size, shape.size, this);
+        list->setObjectName(shape.name);
+        list->SetMasked(shape.masked);
     }
 }
 
