@@ -269,6 +269,7 @@ void TMainForm::ClearHistory() {
 void TMainForm::CreateHistory() {
     undoStack = new QUndoStack(this);
     connect(undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { SetModified(!clean); });
+    connect(undoStack, &QUndoStack::indexChanged, this, [this] { recoveryCopyStale = true; });
     btnUndo = new QAction(this);
     btnRedo = new QAction(this);
     toolBarProgMain->insertAction(btnProgAbout, btnUndo);

@@ -9,6 +9,7 @@
 #include "Recovery.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
@@ -20,7 +21,6 @@
 namespace {
 
 constexpr int MaxRecentMaps = 10;
-constexpr int RecoveryInterval = 2 * 60 * 1000;
 
 } // namespace
 
@@ -40,8 +40,11 @@ void TMainForm::SetRecoveryInterval(int milliseconds) {
 
 void TMainForm::WriteRecovery() {
     stepsSinceRecoveryCopy = 0;
-    if (modified)
-        recovery->Write(*map, fileName);
+    // A copy of the map as it stands is not written again: a large map would cost a pause for nothing.
+    if (!modified || (recovery->HasFile() && !recoveryCopyStale))
+        return;
+    if (recovery->Write(*map, fileName))
+        recoveryCopyStale = false;
 }
 
 void TMainForm::OfferRecovery() {
@@ -57,8 +60,16 @@ void TMainForm::OfferRecovery() {
             continue;
         }
         const QString folderBefore = openFolder;
-        if (!ConfirmSaveChanges() || !OpenFile(orphan.mapFile))
+        if (!ConfirmSaveChanges())
             continue;
+        if (!OpenFile(orphan.mapFile)) {
+            // Not offered again at every start, and not deleted either: what it holds may still be
+            // saved by hand.
+            const QString keptAs = TRecovery::SetAside(orphan);
+            ShowError(QString("The recovery copy of %1 could not be opened. It is kept as \"%2\".")
+                          .arg(name, QDir::toNativeSeparators(keptAs)));
+            continue;
+        }
         recovery->Adopt(orphan);
         // The copy stands for the map's own file: it is neither a recent map nor a folder to open from.
         ForgetRecentMap(orphan.mapFile);

@@ -105,3 +105,10 @@ void TRecovery::Discard(const TOrphan& orphan) {
     RemoveFiles(orphan.id);
     QFile::remove(LockPath(orphan.id));
 }
+
+QString TRecovery::SetAside(const TOrphan& orphan) {
+    // Orphans are found by their notes.
+    QFile::remove(NotePath(orphan.id));
+    QFile::remove(LockPath(orphan.id));
+    return orphan.mapFile;
+}

@@ -43,6 +43,8 @@ public:
     bool Adopt(const TOrphan& orphan);
     // Removes an orphan the user declined.
     static void Discard(const TOrphan& orphan);
+    // Keeps an orphan's copy of the map where it is but no longer offers it; returns the copy's path.
+    static QString SetAside(const TOrphan& orphan);
 
 private:
     bool Lock(const QString& newId);

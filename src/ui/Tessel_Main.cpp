@@ -41,6 +41,8 @@ TMainForm* MainForm = nullptr;
 namespace {
 
 constexpr const char* Title = "QuarraMapEditor V2";
+// A map with unsaved changes gets a recovery copy this often (milliseconds).
+constexpr int RecoveryInterval = 2 * 60 * 1000;
 
 // The fonts the windows were laid out with, or the nearest ones a Linux desktop has; pixel sizes
 // stay as laid out.
@@ -63,9 +65,9 @@ struct TImageListShape {
 };
 
 constexpr TImageListShape ImageLists[] = {{"ImageListProgram", 24, true},     {"ImageListTabs", 24, true},
-                                         {"ImageListToolBar", 16, true},     {"ImageListBonus", 55, true},
-                                         {"ImageListTerrain", 55, true},     {"ImageListUnitCity", 55, true},
-                                         {"ImageListRiverRoute", 32, false}, {"ImageListYesNo", 16, true}};
+                                          {"ImageListToolBar", 16, true},     {"ImageListBonus", 55, true},
+                                          {"ImageListTerrain", 55, true},     {"ImageListUnitCity", 55, true},
+                                          {"ImageListRiverRoute", 32, false}, {"ImageListYesNo", 16, true}};
 
 QIcon IconOf(const TImageList& list, int index) {
     return QIcon(QPixmap::fromImage(list.Image(index)));
@@ -102,7 +104,7 @@ void TMainForm::FormCreate(const QString& gameDir) {
     busyCursor = new TBusyCursor(this);
     recovery = std::make_unique<TRecovery>();
     recoveryTimer = new QTimer(this);
-    recoveryTimer->setInterval(2 * 60 * 1000);
+    recoveryTimer->setInterval(RecoveryInterval);
     connect(recoveryTimer, &QTimer::timeout, this, &TMainForm::WriteRecovery);
     miniMapBitmap = std::make_unique<TMiniMapBitmap>();
     setWindowTitle(Title);

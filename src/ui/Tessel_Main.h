@@ -350,6 +350,8 @@ private:
     TCheckForm* checkForm = nullptr;
     // Steps pushed since the last recovery copy.
     int stepsSinceRecoveryCopy = 0;
+    // Whether the map changed since the last recovery copy was written.
+    bool recoveryCopyStale = true;
     std::unique_ptr<TPlotStroke> stroke;
     QRect selection;
     QRect draggedCells;

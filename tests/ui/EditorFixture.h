@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,7 +36,11 @@ inline QString SampleGame() {
 
 class EditorFixture : public ::testing::Test {
 protected:
-    void SetUp() override { StartEditor(SampleGame()); }
+    void SetUp() override {
+        // Each test starts from no remembered settings, whatever ran before it in this process.
+        QSettings().clear();
+        StartEditor(SampleGame());
+    }
     void TearDown() override {
         if (MainForm != nullptr)
             MainForm->SetModified(false);

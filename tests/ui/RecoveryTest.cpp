@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QUndoStack>
 
 #include <csignal>
@@ -140,6 +141,57 @@ TEST_F(RecoveryTest, DecliningRemovesTheCopyAndCancelAsksAgainNextTime) {
     MainForm->OfferRecovery();
     EXPECT_TRUE(TRecovery::Orphans().empty());
     EXPECT_FALSE(MainForm->Modified());
+}
+
+TEST_F(RecoveryTest, ACopyThatCannotBeOpenedIsKeptButNotOfferedAgain) {
+    ASSERT_TRUE(MainForm->OpenFile(copy));
+    ASSERT_TRUE(QDir().mkpath(TRecovery::Folder()));
+    const QString broken = QDir(TRecovery::Folder()).filePath("broken.Civ4WorldBuilderSave");
+    {
+        QFile file(broken);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("BeginMap\r\nnot a map\r\n");
+        QSettings note(QDir(TRecovery::Folder()).filePath("broken.ini"), QSettings::IniFormat);
+        note.setValue("map", copy);
+    }
+    ASSERT_EQ(TRecovery::Orphans().size(), 1u);
+
+    dialogs->answers = {TAnswer::Yes};
+    MainForm->OfferRecovery();
+    ASSERT_EQ(dialogs->messages.size(), 2);
+    EXPECT_EQ(dialogs->messages[1],
+              "The recovery copy of Archipelago.Civ4WorldBuilderSave could not be opened. It is kept as \"" +
+                  QDir::toNativeSeparators(broken) + "\".");
+    EXPECT_TRUE(QFile::exists(broken));
+    EXPECT_TRUE(TRecovery::Orphans().empty());
+    // The map that was open stays open.
+    EXPECT_EQ(MainForm->FileName(), copy);
+    EXPECT_FALSE(MainForm->Modified());
+}
+
+TEST_F(RecoveryTest, TheTimerWritesACopyOnlyWhenTheMapChangedSinceTheLastOne) {
+    ASSERT_TRUE(MainForm->OpenFile(copy));
+    SetMaxTurns(77);
+    MainForm->WriteRecovery();
+    ASSERT_TRUE(RecoveryCopy().contains("MaxTurns=77"));
+
+    // Mark the copy on disk: a second tick without a change leaves it alone.
+    const QDir recovery(TRecovery::Folder());
+    const QString copyPath = recovery.filePath(recovery.entryList({"*.Civ4WorldBuilderSave"}).value(0));
+    {
+        QFile file(copyPath);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write("marked");
+    }
+    MainForm->WriteRecovery();
+    EXPECT_TRUE(RecoveryCopy().endsWith("marked"));
+
+    // Undoing is a change as well.
+    SetMaxTurns(78);
+    MainForm->Undo();
+    MainForm->WriteRecovery();
+    EXPECT_FALSE(RecoveryCopy().endsWith("marked"));
+    EXPECT_TRUE(RecoveryCopy().contains("MaxTurns=77"));
 }
 
 TEST_F(RecoveryTest, ACleanExitLeavesNoCopy) {

@@ -22,10 +22,6 @@ namespace {
 
 class SettingsTest : public EditorFixture {
 protected:
-    void SetUp() override {
-        QSettings().clear();
-        EditorFixture::SetUp();
-    }
     void TearDown() override {
         EditorFixture::TearDown();
         QSettings().clear();
