@@ -4,7 +4,6 @@
 #include "MapGridView.h"
 #include "Tessel_Main.h"
 
-#include <QCloseEvent>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -44,7 +43,7 @@ QStringList BonusPairs(const TBalanceStart& start) {
 
 } // namespace
 
-TBalanceForm::TBalanceForm(TMainForm& form) : QWidget(&form, Qt::Tool), form(form) {
+TBalanceForm::TBalanceForm(TMainForm& form) : TToolWindow(&form, Qt::Tool), form(form) {
     setObjectName("BalanceForm");
     setWindowTitle("Balance");
     setAccessibleName("Balance");
@@ -240,9 +239,4 @@ void TBalanceForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
         UpdateReport();
-}
-
-void TBalanceForm::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    emit Closed();
 }

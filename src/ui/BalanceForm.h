@@ -6,9 +6,9 @@
 // and closed from the map tool bar; it reads the yield rules of the main window's game folder.
 
 #include "BalanceReport.h"
+#include "ToolWindow.h"
 
 #include <QString>
-#include <QWidget>
 
 class QLabel;
 class QStandardItemModel;
@@ -16,7 +16,7 @@ class QTableView;
 class QTimer;
 class TMainForm;
 
-class TBalanceForm : public QWidget {
+class TBalanceForm : public TToolWindow {
     Q_OBJECT
 public:
     // The table's first columns; the measured ones follow in the report's order.
@@ -42,12 +42,8 @@ public:
     // How many times the report was computed: edits made in one turn of the event loop count once.
     int Computations() const { return computations; }
 
-signals:
-    void Closed();
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Reads the rules of the main window's game folder unless they are read already; false with the

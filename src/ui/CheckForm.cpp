@@ -8,7 +8,6 @@
 #include "Tessel_Main.h"
 
 #include <QAbstractListModel>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -73,7 +72,7 @@ void SelectRowOf(const TMapFinding& finding) {
 
 } // namespace
 
-TCheckForm::TCheckForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
+TCheckForm::TCheckForm(QWidget* parent) : TToolWindow(parent, Qt::Tool) {
     setObjectName("CheckForm");
     setWindowTitle("Check map");
     resize(480, 320);
@@ -211,9 +210,4 @@ void TCheckForm::showEvent(QShowEvent* event) {
     // Once a show: the window system's own show event that follows (or a restore) does not check.
     if (!event->spontaneous())
         BtnCheckAgainClick();
-}
-
-void TCheckForm::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    emit Closed();
 }

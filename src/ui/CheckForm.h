@@ -7,8 +7,7 @@
 // is selected on the "Map" tab's grid, a team or player is shown on its tab.
 
 #include "MapValidator.h"
-
-#include <QWidget>
+#include "ToolWindow.h"
 
 #include <vector>
 
@@ -18,7 +17,7 @@ class QModelIndex;
 class QPushButton;
 class TFindingList;
 
-class TCheckForm : public QWidget {
+class TCheckForm : public TToolWindow {
     Q_OBJECT
 public:
     explicit TCheckForm(QWidget* parent);
@@ -40,12 +39,8 @@ public:
     QLabel* Summary() const { return summary; }
     QPushButton* BtnCheckAgain() const { return btnCheckAgain; }
 
-signals:
-    void Closed();
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The rules of the main window's game folder, or the reason they cannot be read.

@@ -1,10 +1,9 @@
 #include "HistoryForm.h"
 
-#include <QCloseEvent>
 #include <QUndoView>
 #include <QVBoxLayout>
 
-THistoryForm::THistoryForm(QUndoStack& stack, QWidget* parent) : QWidget(parent, Qt::Tool) {
+THistoryForm::THistoryForm(QUndoStack& stack, QWidget* parent) : TToolWindow(parent, Qt::Tool) {
     setObjectName("HistoryForm");
     setWindowTitle("History");
     resize(260, 400);
@@ -15,9 +14,4 @@ THistoryForm::THistoryForm(QUndoStack& stack, QWidget* parent) : QWidget(parent,
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);
-}
-
-void THistoryForm::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    emit Closed();
 }

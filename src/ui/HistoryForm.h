@@ -4,22 +4,16 @@
 // clicking a step goes back or forward to it. A tool window of the main window, shown and closed
 // from the map tool bar.
 
-#include <QWidget>
+#include "ToolWindow.h"
 
 class QUndoStack;
 class QUndoView;
 
-class THistoryForm : public QWidget {
+class THistoryForm : public TToolWindow {
     Q_OBJECT
 public:
     THistoryForm(QUndoStack& stack, QWidget* parent);
     QUndoView* View() const { return view; }
-
-signals:
-    void Closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QUndoView* view;

@@ -259,38 +259,23 @@ void TMainForm::BtnGraphicModeClick(bool down) {
 }
 
 void TMainForm::BtnShowMiniMapClick(bool down) {
-    if (down)
-        MiniMapForm->show();
-    else
-        MiniMapForm->close();
+    MiniMapForm->SetShown(down);
 }
 
 void TMainForm::BtnDockClick(bool down) {
-    if (down)
-        DockForm->show();
-    else
-        DockForm->close();
+    DockForm->SetShown(down);
 }
 
 void TMainForm::BtnHistoryClick(bool down) {
-    if (down)
-        historyForm->show();
-    else
-        historyForm->close();
+    historyForm->SetShown(down);
 }
 
 void TMainForm::BtnCheckMapClick(bool down) {
-    if (down)
-        checkForm->show();
-    else
-        checkForm->close();
+    checkForm->SetShown(down);
 }
 
 void TMainForm::BtnOptionsClick(bool down) {
-    if (down)
-        OptionsForm->show();
-    else
-        OptionsForm->close();
+    OptionsForm->SetShown(down);
 }
 
 void TMainForm::BtnRiverClick(bool down) {

@@ -6,7 +6,7 @@
 
 TDockForm* DockForm = nullptr;
 
-TDockForm::TDockForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+TDockForm::TDockForm(QWidget* parent) : TToolWindow(parent, Qt::Window) {
     setObjectName("DockForm");
     setWindowTitle("Map");
     setAccessibleName("Map");
@@ -56,8 +56,8 @@ void TDockForm::showEvent(QShowEvent* event) {
     emit Shown();
 }
 
+// The panel is back home before Closed: the owner releases its toggle and shows the home again.
 void TDockForm::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
     GiveBackPanel();
-    emit Closed();
+    TToolWindow::closeEvent(event);
 }

@@ -4,10 +4,11 @@
 // and the grid), so the map can sit on a second screen while the property sheet stays behind; closing
 // it puts the panel back where it was. Created once by the program and only shown and closed.
 
-#include <QPointer>
-#include <QWidget>
+#include "ToolWindow.h"
 
-class TDockForm : public QWidget {
+#include <QPointer>
+
+class TDockForm : public TToolWindow {
     Q_OBJECT
 public:
     explicit TDockForm(QWidget* parent = nullptr);
@@ -21,8 +22,6 @@ public:
 signals:
     // The panel has moved in; the owner presses its toggle and hides the panel's empty home.
     void Shown();
-    // The panel is back home; the owner releases its toggle and shows the home again.
-    void Closed();
 
 protected:
     void showEvent(QShowEvent* event) override;

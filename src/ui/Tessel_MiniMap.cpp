@@ -63,7 +63,7 @@ private:
 };
 
 TMiniMapForm::TMiniMapForm(const TMiniMapBitmap& mapBitmap, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+    : TToolWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       mapBitmap(mapBitmap) {
     setObjectName("MiniMapForm");
     setWindowTitle("MiniMap");
@@ -164,11 +164,6 @@ void TMiniMapForm::showEvent(QShowEvent* event) {
     adjustSize();
     if (host.syncMiniMapView && host.leftCol && host.topRow)
         host.syncMiniMapView(host.leftCol(), host.topRow(), true);
-}
-
-void TMiniMapForm::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    emit Closed();
 }
 
 TViewRect MiniMapViewRect(int leftCol, int topRow, int visibleCols, int visibleRows, int pictureWidth,

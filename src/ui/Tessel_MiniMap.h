@@ -4,7 +4,7 @@
 // part the map grid shows. Dragging the frame, or clicking beside it, scrolls the grid. Created once
 // by the program and only shown and closed; it always stays on top.
 
-#include <QWidget>
+#include "ToolWindow.h"
 
 #include <functional>
 
@@ -29,7 +29,7 @@ struct TMiniMapHost {
     std::function<int()> colCount, rowCount, leftCol, topRow;
 };
 
-class TMiniMapForm : public QWidget {
+class TMiniMapForm : public TToolWindow {
     Q_OBJECT
 public:
     // The picture is the main window's; the window only shows it.
@@ -59,12 +59,8 @@ public:
     QWidget* MiniMapImage() const;
     const TMiniMapBitmap& MapBitmap() const { return mapBitmap; }
 
-signals:
-    void Closed();
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     const TMiniMapBitmap& mapBitmap;

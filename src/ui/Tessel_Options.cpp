@@ -2,7 +2,6 @@
 
 #include "ImageList.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -77,7 +76,7 @@ private:
 } // namespace
 
 TOptionsForm::TOptionsForm(const TImageList& toolBarImages, const TImageList& yesNoImages, QWidget* parent)
-    : QWidget(parent, Qt::Tool), unticked(IconOf(yesNoImages, 0)), ticked(IconOf(yesNoImages, 1)) {
+    : TToolWindow(parent, Qt::Tool), unticked(IconOf(yesNoImages, 0)), ticked(IconOf(yesNoImages, 1)) {
     setObjectName("OptionsForm");
     setWindowTitle("Display Options");
     setAccessibleName("Display Options");
@@ -252,9 +251,4 @@ void TOptionsForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
         savedOptions = options;
-}
-
-void TOptionsForm::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    emit Closed();
 }

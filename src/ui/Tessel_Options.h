@@ -5,9 +5,9 @@
 // only shown and closed; the main window's "Display options" button shows and closes it.
 
 #include "DisplayOptions.h"
+#include "ToolWindow.h"
 
 #include <QIcon>
-#include <QWidget>
 
 #include <string_view>
 
@@ -17,7 +17,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TImageList;
 
-class TOptionsForm : public QWidget {
+class TOptionsForm : public TToolWindow {
     Q_OBJECT
 public:
     // Tags of the tool buttons, as ToolBtnClick takes them.
@@ -62,11 +62,9 @@ public:
 signals:
     // The grid should paint again, when the map panel is visible.
     void RepaintRequested();
-    void Closed();
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QToolButton* AddToolButton(const TImageList& images, int image, int tag, const QString& hint);
