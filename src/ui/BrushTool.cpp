@@ -1,6 +1,7 @@
 #include "BrushTool.h"
 
 #include "MapContents.h"
+#include "StatusPanel.h"
 #include "Tessel_Main.h"
 
 #include <QLabel>
@@ -80,7 +81,7 @@ bool TBrushTool::Dab(int col, int row) {
     };
     if (main.ChangeDocument(change))
         return true;
-    main.StatusPanel(0)->setText(key + " cannot be painted with this value");
+    main.StatusPanel(0)->Show(key + " cannot be painted with this value");
     return false;
 }
 

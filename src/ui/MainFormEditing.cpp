@@ -1,6 +1,7 @@
 // The main window's editing of many plots at once: the brush, the selected rectangle of plots and
 // the rows written into all of them, copying and pasting plots, and removing their units and cities.
 
+#include "StatusPanel.h"
 #include "Tessel_Main.h"
 
 #include "BrushTool.h"
@@ -142,7 +143,7 @@ std::optional<std::pair<QString, std::string>> TMainForm::PaintRow() {
     const int row = vle->CurrentRow();
     const QString key = vle->Key(row);
     auto refuse = [this](const QString& why) {
-        statusPanels[0]->setText(why);
+        statusPanels[0]->Show(why);
         return std::nullopt;
     };
     if (sheetTab != TabMap || row < 0)
@@ -172,7 +173,7 @@ bool TMainForm::SetSelection(const QRect& plots) {
     if (sheetTab == TabMap)
         RefreshSheetKeepingRow();
     if (!selection.isEmpty())
-        statusPanels[0]->setText(
+        statusPanels[0]->Show(
             QString("%1 x %2 plots selected").arg(selection.width()).arg(selection.height()));
     return true;
 }
@@ -225,13 +226,13 @@ void TMainForm::CopyPlots() {
     auto* data = new QMimeData;
     data->setData(PlotsMimeType, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     QGuiApplication::clipboard()->setMimeData(data);
-    statusPanels[0]->setText(QString("%1 x %2 plots copied").arg(plots.width()).arg(plots.height()));
+    statusPanels[0]->Show(QString("%1 x %2 plots copied").arg(plots.width()).arg(plots.height()));
 }
 
 void TMainForm::PastePlots() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (data == nullptr || !data->hasFormat(PlotsMimeType)) {
-        statusPanels[0]->setText("The clipboard holds no plots");
+        statusPanels[0]->Show("The clipboard holds no plots");
         return;
     }
     const QByteArray bytes = data->data(PlotsMimeType);
@@ -280,7 +281,7 @@ void TMainForm::DeleteUnitsAndCities() {
         cities += plot.HasCity() ? 1 : 0;
     });
     if (units == 0 && cities == 0) {
-        statusPanels[0]->setText("No unit and no city to remove");
+        statusPanels[0]->Show("No unit and no city to remove");
         return;
     }
     QString what = units > 0 ? Counted(units, "unit", "units") : QString();

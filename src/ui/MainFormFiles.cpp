@@ -1,6 +1,7 @@
 // The main window's files: open, save, save as, new, the question before a map is discarded, the
 // game folder, and the progress of a load.
 
+#include "StatusPanel.h"
 #include "Tessel_Main.h"
 
 #include "BusyCursor.h"
@@ -69,7 +70,7 @@ void TMainForm::ShowError(const QString& text) {
 void TMainForm::ShowLoadProgress(int position, int total) {
     if (position % 500 != 0 && total - position >= 500)
         return;
-    statusPanels[0]->setText(QString("Analysing (%1 / %2)").arg(position).arg(total));
+    statusPanels[0]->Show(QString("Analysing (%1 / %2)").arg(position).arg(total));
     // Only painting: the busy cursor is on and no other action may start in the middle of a load.
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
@@ -114,7 +115,7 @@ bool TMainForm::OpenFile(const QString& path) {
         ok = false;
     }
     if (!ok || !loaded->ErrorText().empty()) {
-        statusPanels[0]->setText("Ready...");
+        statusPanels[0]->Show("Ready...");
         busyCursor->Idle();
         ShowError(QString::fromLocal8Bit(loaded->ErrorText().c_str()));
         return false;

@@ -139,6 +139,13 @@ void TMainForm::CreateMapPanel() {
 
     CreateEditingTools();
 
+    // F6 moves the keyboard between the map and the plot's sheet, as between a window's panes.
+    auto* switchPane = new QAction("Move between the map and the sheet", this);
+    switchPane->setObjectName("ActSwitchPane");
+    switchPane->setShortcut(QKeySequence(Qt::Key_F6));
+    addAction(switchPane);
+    connect(switchPane, &QAction::triggered, this, &TMainForm::SwitchMapAndSheet);
+
     cellRectTimer = new QTimer(this);
     cellRectTimer->setObjectName("CellRectTimer");
     cellRectTimer->setInterval(750);
@@ -218,6 +225,14 @@ bool TMainForm::DrawGridSelectCell(int col, int row) {
     UpdateStatusBar(col, row);
     busyCursor->Idle();
     return true;
+}
+
+void TMainForm::SwitchMapAndSheet() {
+    const bool inMap = drawGrid->hasFocus();
+    if (inMap || !drawGrid->isVisible())
+        vle->setFocus(Qt::TabFocusReason);
+    else
+        drawGrid->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TMainForm::DrawGridTopLeftChanged() {

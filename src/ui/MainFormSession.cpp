@@ -12,9 +12,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QScreen>
 #include <QSettings>
 #include <QSlider>
 #include <QSplitter>
+#include <QStyle>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -96,9 +98,19 @@ void TMainForm::SaveSettings() const {
     TEditorSettings::SetMapView({drawGrid->Zoom(), drawGrid->GraphicMode(), drawGrid->GridLines()});
 }
 
+void TMainForm::FitToScreen() {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr)
+        return;
+    const QRect available = shownOn->availableGeometry();
+    const QSize size = (available.size() * 0.8).expandedTo(LayoutSize).boundedTo(available.size());
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
+}
+
 void TMainForm::RestoreSettings() {
     QSettings settings;
-    restoreGeometry(settings.value("window/geometry").toByteArray());
+    if (!restoreGeometry(settings.value("window/geometry").toByteArray()))
+        FitToScreen();
     splitter->restoreState(settings.value("window/splitter").toByteArray());
     openFolder = settings.value("folders/open", openFolder).toString();
     saveFolder = settings.value("folders/save", saveFolder).toString();

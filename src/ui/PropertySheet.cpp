@@ -15,18 +15,19 @@
 #include <QTimer>
 #include <QToolButton>
 
-namespace {
-
-const QColor KeyColour(0, 0, 128);
-const QColor ValueColour(0, 128, 0);
-const QColor MixedColour(128, 128, 128);
-
+// One row of the sheet as shown.
 struct TSheetRow {
     QString key, value;
     int kind = KindPlainText;
     bool edited = false; // changed since it was last validated
     bool mixed = false;  // the records shown hold different values; none is typed yet
 };
+
+namespace {
+
+const QColor KeyColour(0, 0, 128);
+const QColor ValueColour(0, 128, 0);
+const QColor MixedColour(128, 128, 128);
 
 // A drop-down row's editor: the list is asked for when it first opens.
 class TPickListCombo : public QComboBox {
@@ -37,19 +38,23 @@ public:
         setInsertPolicy(QComboBox::NoInsert);
     }
     void showPopup() override {
-        if (!filled) {
-            filled = true;
-            const QString text = currentText();
-            QStringList values;
-            if (fill)
-                values = fill();
-            const QSignalBlocker blocker(this);
-            clear();
-            addItems(values);
-            setCurrentIndex(findText(text, Qt::MatchFixedString));
-            setEditText(text);
-        }
+        Fill();
         QComboBox::showPopup();
+    }
+    // Takes the list once; the text shown stays.
+    void Fill() {
+        if (filled)
+            return;
+        filled = true;
+        const QString text = currentText();
+        QStringList values;
+        if (fill)
+            values = fill();
+        const QSignalBlocker blocker(this);
+        clear();
+        addItems(values);
+        setCurrentIndex(findText(text, Qt::MatchFixedString));
+        setEditText(text);
     }
 
 private:
@@ -85,6 +90,32 @@ QLineEdit* LineOf(QWidget* editor) {
         return ellipsis->line;
     return qobject_cast<QLineEdit*>(editor);
 }
+
+// Undo and redo keys in a cell's editor undo its typing while there is typing to undo;
+// otherwise they are left to the window, which undoes the map's steps.
+class TTypingUndoFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        auto* editor = qobject_cast<QWidget*>(object);
+        QLineEdit* line = editor ? LineOf(editor) : nullptr;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool undo = key->matches(QKeySequence::Undo);
+        const bool redo = key->matches(QKeySequence::Redo) ||
+                          key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y) ||
+                          key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z);
+        if (line == nullptr || (!undo && !redo))
+            return false;
+        if ((undo && line->isUndoAvailable()) || (redo && line->isRedoAvailable()))
+            return false;
+        event->ignore();
+        return true;
+    }
+};
 
 } // namespace
 
@@ -155,6 +186,9 @@ public:
                 return sheet->hooks.getPickList ? sheet->hooks.getPickList(key) : QStringList();
             });
             connect(combo, &QComboBox::activated, combo, [this] { Changed(); });
+            // A list at hand is there at once, so that a screen reader can read its entries.
+            if (sheet->hooks.pickListsReady && sheet->hooks.pickListsReady())
+                combo->Fill();
             editor = combo;
             break;
         }
@@ -173,6 +207,10 @@ public:
         }
         QLineEdit* line = LineOf(editor);
         line->setFrame(false);
+        // An editable list takes the keys of its text field before that field's own filters.
+        auto* undoFilter = new TTypingUndoFilter(editor);
+        editor->installEventFilter(undoFilter);
+        line->installEventFilter(undoFilter);
         connect(line, &QLineEdit::textEdited, editor, [this] { Changed(); });
         editor->setAccessibleName(key);
         editor->setProperty("sheetRow", row);
@@ -182,6 +220,10 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
         const QString text = index.data(Qt::EditRole).toString();
         if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+            // A filled list points at the value's entry, or the list would take the focus leaving
+            // it for a pick of that entry.
+            const QSignalBlocker blocker(combo);
+            combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString));
             combo->setEditText(text);
             return;
         }
@@ -289,13 +331,23 @@ void TPropertySheet::SetRows(const StringList& lines, const std::vector<int>& ki
             row.value.clear();
         rows.push_back(std::move(row));
     }
-    model->Reset(std::move(rows));
+    ResetRows(std::move(rows));
     if (RowCount() > 0)
         setCurrentIndex(model->index(0, 1));
 }
 
 void TPropertySheet::Clear() {
-    model->Reset({});
+    ResetRows({});
+}
+
+void TPropertySheet::ResetRows(std::vector<TSheetRow> rows) {
+    // The open editor goes with the old rows; the keyboard stays in the sheet when it was there.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool keyboardHere = focus != nullptr && (focus == this || isAncestorOf(focus));
+    openEditor = nullptr;
+    model->Reset(std::move(rows));
+    if (keyboardHere)
+        setFocus(Qt::OtherFocusReason);
 }
 
 int TPropertySheet::RowCount() const {
@@ -396,6 +448,22 @@ bool TPropertySheet::ValidateCurrentRow() {
     if (accepted && row < RowCount())
         model->rows[static_cast<std::size_t>(row)].edited = false;
     return accepted;
+}
+
+bool TPropertySheet::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (trigger == CurrentChanged) {
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus != nullptr && focus != this && !isAncestorOf(focus))
+            return false;
+    }
+    return QTableView::edit(index, trigger, event);
+}
+
+void TPropertySheet::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    const bool tabbedIn = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (tabbedIn && state() != EditingState && currentIndex().isValid())
+        QTableView::edit(currentIndex(), AllEditTriggers, nullptr);
 }
 
 void TPropertySheet::currentChanged(const QModelIndex& current, const QModelIndex& previous) {

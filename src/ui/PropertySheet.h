@@ -15,6 +15,7 @@
 #include <vector>
 
 class TSheetModel;
+struct TSheetRow;
 class TSheetDelegate;
 
 class TPropertySheet : public QTableView {
@@ -26,6 +27,8 @@ public:
         std::function<bool(int row, const QString& key, const QString& value)> validate;
         // The legal values of a drop-down row, asked for when its list opens.
         std::function<QStringList(const QString& key)> getPickList;
+        // Whether getPickList answers without asking the user anything first.
+        std::function<bool()> pickListsReady;
         // The ellipsis button of the current row was pressed.
         std::function<void(int row)> editButtonClick;
         // The text of a row changed (typed, picked, or set by SetValue).
@@ -68,10 +71,17 @@ public:
     // Hands the current row to the validate hook, edited or not; false when it is refused.
     bool ValidateCurrentRow();
 
+    using QTableView::edit;
+
     // The editor open on the current value cell, if any (tests type into it).
     QWidget* OpenEditor() const { return openEditor; }
 
 protected:
+    // A move of the cursor opens its row's editor only while the keyboard is in the sheet (or
+    // nowhere): filling the sheet for a cell of the map leaves the keys with the map.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    // Entering the sheet with Tab opens the editor of the current row.
+    void focusInEvent(QFocusEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -79,6 +89,7 @@ protected:
 private:
     friend class TSheetDelegate;
     bool ValidateRow(int row);
+    void ResetRows(std::vector<TSheetRow> rows);
     void EditorOpened(QWidget* editor) { openEditor = editor; }
 
     TSheetModel* model;
@@ -96,6 +107,7 @@ template <typename TWindow> TPropertySheet::THooks SheetHandlersOf(TWindow* wind
         return window->VLEValidate(row, key, value);
     };
     hooks.getPickList = [window](const QString& key) { return window->VLEGetPickList(key); };
+    hooks.pickListsReady = [window] { return window->PickListsReady(); };
     hooks.editButtonClick = [window](int row) { window->VLEEditButtonClick(row); };
     hooks.stringsChange = [window] { window->VLEStringsChange(); };
     return hooks;

@@ -16,6 +16,7 @@
 #include "RiverTool.h"
 #include "SheetText.h"
 #include "StartTool.h"
+#include "StatusPanel.h"
 #include "Tessel_DockForm.h"
 
 #include <QAction>
@@ -90,7 +91,7 @@ void TMainForm::FormCreate(const QString& gameDir) {
     setObjectName("MainForm");
     InstallFontSubstitutes();
     setFont(PixelFont("MS Shell Dlg 2", 13));
-    resize(870, 640);
+    resize(LayoutSize);
     dialogs = std::make_unique<TQtDialogs>();
 
     utils = std::make_unique<TMapUtils>();
@@ -184,12 +185,12 @@ void TMainForm::CreateProgramToolBar() {
 void TMainForm::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("StatusBar");
+    bar->setAccessibleName("Status bar");
     bar->setFixedHeight(24);
     const int widths[3] = {200, 200, 50};
-    const char* names[3] = {"Status", "Map size", "Grid cell"};
+    const char* captions[3] = {"Status", "Map size", "Current cell"};
     for (int i = 0; i < 3; ++i) {
-        statusPanels[i] = new QLabel(bar);
-        statusPanels[i]->setAccessibleName(names[i]);
+        statusPanels[i] = new TStatusPanel(captions[i], bar);
         statusPanels[i]->setFrameShape(QFrame::Panel);
         statusPanels[i]->setFrameShadow(QFrame::Sunken);
         if (i < 2)
@@ -390,12 +391,14 @@ void TMainForm::RefreshSheet() {
 }
 
 void TMainForm::UpdateStatusBar(int col, int row) {
-    statusPanels[0]->setText(startTool && drawGrid->Tool() == startTool.get() ? startTool->StatusText()
-                                                                              : QString("Ready..."));
-    statusPanels[1]->setText(
-        QString("Size = (%1 x %2)").arg(map->Grids().Width()).arg(map->Grids().Height()));
-    statusPanels[2]->setText(
-        QString("(%1, %2)").arg(col < 0 ? GridCol() : col).arg(row < 0 ? GridRow() : row));
+    statusPanels[0]->Show(startTool && drawGrid->Tool() == startTool.get() ? startTool->StatusText()
+                                                                           : QString("Ready..."));
+    const int width = map->Grids().Width(), height = map->Grids().Height();
+    statusPanels[1]->Show(QString("Size = (%1 x %2)").arg(width).arg(height),
+                          QString("%1 x %2").arg(width).arg(height));
+    const int shownCol = col < 0 ? GridCol() : col, shownRow = row < 0 ? GridRow() : row;
+    statusPanels[2]->Show(QString("(%1, %2)").arg(shownCol).arg(shownRow),
+                          QString("column %1, row %2").arg(shownCol).arg(shownRow));
 }
 
 bool TMainForm::FormCloseQuery() {

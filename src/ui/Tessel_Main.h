@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -43,6 +44,7 @@ class TMapUtils;
 class TPlotStroke;
 class TPropertySheet;
 class TSelectionTool;
+class TStatusPanel;
 class TRecovery;
 class TRecordSnapshot;
 class TRiverTool;
@@ -97,6 +99,8 @@ public:
     // Editing the sheet's rows.
     bool VLEValidate(int row, const QString& key, const QString& value);
     QStringList VLEGetPickList(const QString& key);
+    // Whether the lists come without a question: the game folder is known, or was asked for.
+    bool PickListsReady() const { return !installDir.isEmpty() || gameFolderAsked; }
     void VLEEditButtonClick(int row);
     void VLEStringsChange();
     bool CommitCurrentRow();
@@ -116,7 +120,9 @@ public:
 
     // Settings kept between runs, the recent maps on the "Open" button, and crash recovery.
     void SaveSettings() const;
+    // The remembered geometry; at a first start most of the screen, at least the layout's size.
     void RestoreSettings();
+    static constexpr QSize LayoutSize{870, 640};
     const QStringList& RecentMaps() const { return recentMaps; }
     void OpenRecentMap(const QString& path);
     // Offers to restore each map an editor that did not end cleanly left behind.
@@ -178,6 +184,8 @@ public:
     // Takes the plot grid's size and puts the current cell at its top-left corner.
     void ResetGridSize();
     bool DrawGridSelectCell(int col, int row);
+    // Gives the keyboard to the plot's sheet from the map, else to the map when it is shown.
+    void SwitchMapAndSheet();
     void DrawGridTopLeftChanged();
     void PanelMapGridsResize();
     void TBGridSizeChange(int value);
@@ -223,7 +231,7 @@ public:
     QWidget* PanelDock() const { return panelDock; }
     QWidget* PanelMapGrids() const { return panelMapGrids; }
     QSplitter* Splitter() const { return splitter; }
-    QLabel* StatusPanel(int index) const { return statusPanels[index]; }
+    TStatusPanel* StatusPanel(int index) const { return statusPanels[index]; }
     QToolBar* ToolBarProgMain() const { return toolBarProgMain; }
     QToolBar* TBMap() const { return tbMap; }
     QSlider* TBGridSize() const { return tbGridSize; }
@@ -273,6 +281,7 @@ private:
     void AddRecentMap(const QString& path);
     void ForgetRecentMap(const QString& path);
     void CreateHistory();
+    void FitToScreen();
     bool ReshapeMap(const QString& text, const std::function<TReshapeResult(TMap&)>& reshape);
     void PushStep(const QString& text, const TChangeScope& scope, TRecordSnapshot before,
                   TRecordSnapshot after);
@@ -327,7 +336,7 @@ private:
     QAction* btnProgSaveAs = nullptr;
     QAction* btnProgAbout = nullptr;
     QAction* btnProgExit = nullptr;
-    QLabel* statusPanels[3] = {};
+    TStatusPanel* statusPanels[3] = {};
     QTabBar* tcMain = nullptr;
     QWidget* panelDock = nullptr;
     QWidget* panelMapGrids = nullptr;

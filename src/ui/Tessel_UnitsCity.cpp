@@ -251,6 +251,10 @@ QStringList TUCForm::VLEGetPickList(const QString& key) {
     return mainForm->VLEGetPickList(key);
 }
 
+bool TUCForm::PickListsReady() const {
+    return mainForm->PickListsReady();
+}
+
 void TUCForm::VLEEditButtonClick(int row) {
     const std::optional<QString> picked = mainForm->PickValues(vle->Key(row), vle->Value(row));
     if (!picked)

@@ -47,6 +47,7 @@ public:
     void LBListClick();
     bool VLEValidate(int row, const QString& key, const QString& value);
     QStringList VLEGetPickList(const QString& key);
+    bool PickListsReady() const;
     void VLEEditButtonClick(int row);
     // A row's text changed: the map counts as modified unless the window fills the sheet.
     void VLEStringsChange();

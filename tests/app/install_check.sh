@@ -28,9 +28,10 @@ if [ "$("$prefix/bin/tessel" --version)" != "tessel $version" ]; then
     fail "$prefix/bin/tessel --version did not print 'tessel $version'"
 fi
 
-# The desktop entry: valid (hints allowed), and naming what the menu and the file manager use.
+# The desktop entry: valid without a word from the validator (a hint about two main categories
+# means the program shows twice in the menu), and naming what the menu and the file manager use.
 entry=$prefix/share/applications/tessel.desktop
-if ! desktop-file-validate "$entry" >"$work/validate" 2>&1 || grep -q -e 'error:' -e 'warning:' "$work/validate"; then
+if ! desktop-file-validate "$entry" >"$work/validate" 2>&1 || [ -s "$work/validate" ]; then
     fail "desktop-file-validate: $(cat "$work/validate")"
 fi
 for line in 'Name=Tessel' 'Exec=tessel %f' 'Icon=tessel' 'MimeType=application/x-civ4-worldbuilder-save;' \
@@ -38,8 +39,8 @@ for line in 'Name=Tessel' 'Exec=tessel %f' 'Icon=tessel' 'MimeType=application/x
     grep -q -x -F -- "$line" "$entry" || fail "tessel.desktop lacks the line $line"
 done
 grep -q -x 'Comment=..*' "$entry" || fail "tessel.desktop has no comment"
-grep -q -x 'Categories=.*Game;.*' "$entry" && grep -q -x 'Categories=.*Graphics;.*' "$entry" ||
-    fail "tessel.desktop is not in the Game and Graphics categories"
+grep -q -x 'Categories=Game;StrategyGame;' "$entry" ||
+    fail "tessel.desktop is not in the Game category alone, as a strategy game's tool"
 
 # The map file type: the shared MIME database takes it and matches all three extensions.
 mime=$prefix/share/mime

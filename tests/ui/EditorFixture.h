@@ -5,6 +5,7 @@
 #include "EditorWindows.h"
 #include "PropertySheet.h"
 #include "ScriptedDialogs.h"
+#include "StatusPanel.h"
 #include "Tessel_Main.h"
 
 #include <QAction>
@@ -63,7 +64,11 @@ protected:
     static QLineEdit* EditRow(TPropertySheet& sheet, const QString& key) {
         const int row = sheet.FindRow(key);
         EXPECT_GE(row, 0) << key.toStdString();
+        // As a user clicks the row: the keyboard goes to the sheet and the row's editor opens.
+        sheet.setFocus(Qt::MouseFocusReason);
         sheet.SetCurrentRow(row);
+        if (sheet.OpenEditor() == nullptr)
+            sheet.edit(sheet.currentIndex());
         QWidget* editor = sheet.OpenEditor();
         if (editor == nullptr)
             return nullptr;
