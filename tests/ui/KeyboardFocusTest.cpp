@@ -74,16 +74,16 @@ TEST_F(KeyboardFocusTest, CtrlZRightAfterASheetEditUndoesItAndCtrlShiftZRedoesIt
     const int before = MainForm->Map().Game().StartYear();
     ClickValueOf("StartYear");
     Key(Qt::Key_A, Qt::ControlModifier);
-    Type("-3000");
+    Type("-2500");
     Key(Qt::Key_Return);
-    ASSERT_EQ(MainForm->Map().Game().StartYear(), -3000);
+    ASSERT_EQ(MainForm->Map().Game().StartYear(), -2500);
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(MainForm->Map().Game().StartYear(), before);
     Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(MainForm->Map().Game().StartYear(), -3000);
+    EXPECT_EQ(MainForm->Map().Game().StartYear(), -2500);
     Key(Qt::Key_Z, Qt::ControlModifier);
     Key(Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(MainForm->Map().Game().StartYear(), -3000);
+    EXPECT_EQ(MainForm->Map().Game().StartYear(), -2500);
     EXPECT_EQ(MainForm->UndoStack().count(), 1);
 }
 
@@ -91,7 +91,7 @@ TEST_F(KeyboardFocusTest, CtrlZWhileTypingTakesBackTheTypingFirst) {
     ShowRules();
     ClickValueOf("MaxTurns");
     Key(Qt::Key_A, Qt::ControlModifier);
-    Type("-3000");
+    Type("-2500");
     Key(Qt::Key_Return); // one step to undo later
     ClickValueOf("StartYear");
     const QString shown = MainForm->VLE()->Value(MainForm->VLE()->FindRow("StartYear"));
