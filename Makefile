@@ -11,7 +11,7 @@ PACKAGES = cmake g++ make pkg-config qt6-base-dev libjpeg-dev zlib1g-dev libgtes
            xvfb xauth clang-14 libclang-rt-14-dev fonts-liberation2 libpugixml-dev desktop-file-utils \
            shared-mime-info dpkg-dev file
 
-.PHONY: all deps configure build run test test-asan bench install package clean
+.PHONY: all deps configure build run test test-asan bench install package clean test-desktop desktop-deps
 
 all: build
 
@@ -40,6 +40,23 @@ test: build
 # The program, its desktop entry, map file type and icons below PREFIX (default /usr/local).
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The installed program on a real X server, driven with the pointer and keys and read through the
+# accessibility bus: a real map when ../shared/realdata is there, else the sample map.
+DESKTOP_PACKAGES = xvfb xauth x11-utils xdotool dbus dbus-x11 at-spi2-core python3-pyatspi imagemagick
+REAL_MAP = ../shared/realdata/maps/Europe.Civ4WorldBuilderSave
+REAL_GAME = ../shared/realdata/game
+DESKTOP_MAP = $(if $(wildcard $(REAL_MAP)),$(REAL_MAP),$(SAMPLE_MAP))
+DESKTOP_GAME = $(if $(wildcard $(REAL_GAME)),$(REAL_GAME),$(SAMPLE_GAME))
+
+desktop-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(DESKTOP_PACKAGES)"
+
+test-desktop: build desktop-deps
+	rm -rf $(BUILD)/desktop-prefix
+	cmake --install $(BUILD) --prefix $(CURDIR)/$(BUILD)/desktop-prefix >/dev/null
+	tests/desktop/xsession.sh /usr/bin/python3 tests/desktop/desktop_test.py \
+	  $(CURDIR)/$(BUILD)/desktop-prefix/bin/tessel "$(DESKTOP_GAME)" "$(DESKTOP_MAP)"
 
 # A Debian package, tessel_<version>_amd64.deb, from a Release build of the program alone; its
 # dependencies come from the libraries the program links.
