@@ -58,6 +58,17 @@ test-desktop: build desktop-deps
 	tests/desktop/xsession.sh /usr/bin/python3 tests/desktop/desktop_test.py \
 	  $(CURDIR)/$(BUILD)/desktop-prefix/bin/tessel "$(DESKTOP_GAME)" "$(DESKTOP_MAP)"
 
+# Random clicks, drags, wheel turns, keys and typed values for MONKEY_SECONDS against the sanitizer
+# build of the editor, over copies of real maps (the sample map without them); MONKEY_SEED replays.
+MONKEY_SECONDS ?= 60
+REAL_MAPS = $(wildcard ../shared/realdata/maps/Europe.Civ4WorldBuilderSave ../shared/realdata/maps/a_BenchmarkTiny.Civ4WorldBuilderSave ../shared/realdata/maps/tutorial1.CivBeyondSwordWBSave)
+.PHONY: monkey
+monkey: deps desktop-deps
+	cmake -S . -B $(BUILD)-asan -DTESSEL_SANITIZE=ON -DTESSEL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-asan -j$(JOBS) --target tessel
+	tests/desktop/xsession.sh /usr/bin/python3 tests/desktop/monkey.py $(CURDIR)/$(BUILD)-asan/tessel \
+	  "$(DESKTOP_GAME)" $(MONKEY_SECONDS) $(SAMPLE_MAP) $(REAL_MAPS)
+
 # A Debian package, tessel_<version>_amd64.deb, from a Release build of the program alone; its
 # dependencies come from the libraries the program links.
 package: deps
