@@ -1,6 +1,7 @@
 #include "PropertySheet.h"
 
 #include "MapDataReader.h"
+#include "PropertySheetAccessible.h"
 #include "SheetText.h"
 
 #include <QAbstractTableModel>
@@ -286,6 +287,12 @@ private:
 
 TPropertySheet::TPropertySheet(QWidget* parent)
     : QTableView(parent), model(new TSheetModel(this)), delegate(new TSheetDelegate(this)) {
+    // Before anything asks for the sheet's accessible interface, which is made once.
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&TPropertySheetAccessible::Create);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     setObjectName("VLE");
     setAccessibleName("Property sheet");
     setModel(model);

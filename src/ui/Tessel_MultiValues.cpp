@@ -18,6 +18,7 @@ TMVForm::TMVForm(const TImageList& toolBarImages, QWidget* parent) : QDialog(par
     setSizeGripEnabled(true);
 
     auto* bar = new QToolBar(this);
+    bar->setAccessibleName("Picker tool bar");
     bar->setObjectName("TBMain");
     bar->setIconSize(QSize(16, 16));
     bar->setMovable(false);
