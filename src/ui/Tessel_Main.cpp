@@ -253,6 +253,8 @@ void TMainForm::CreateTabsAndPanels() {
     connect(rgTeamPlayerButtons, &QButtonGroup::idClicked, this, &TMainForm::RGTeamPlayerClick);
     vle = new TPropertySheet(panelVLE);
     vle->SetHooks(SheetHandlersOf(this));
+    // Tab leaves the map for the plot's sheet below it.
+    QWidget::setTabOrder(drawGrid, vle);
     vleLayout->addWidget(rgTeamPlayer);
     vleLayout->addWidget(vle, 1);
 

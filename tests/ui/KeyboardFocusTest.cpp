@@ -58,6 +58,13 @@ TEST_F(KeyboardFocusTest, KeysAfterAClickOnACellWalkTheGrid) {
     EXPECT_EQ(QApplication::focusWidget(), &Grid());
 }
 
+TEST_F(KeyboardFocusTest, TabFromTheMapOpensTheSheetsCurrentRow) {
+    QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, CellCentre(1, 1));
+    Key(Qt::Key_Tab);
+    ASSERT_NE(MainForm->VLE()->OpenEditor(), nullptr);
+    EXPECT_TRUE(MainForm->VLE()->isAncestorOf(QApplication::focusWidget()));
+}
+
 TEST_F(KeyboardFocusTest, F6MovesBetweenTheMapAndTheSheetAndBack) {
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, CellCentre(1, 1));
     Key(Qt::Key_F6);
