@@ -124,7 +124,10 @@ class Monkey:
             self.fail("a sanitizer report")
 
     def check_saved_maps(self):
-        for path in self.maps:
+        # The copies, and any map the editor saved beside them under another name.
+        found = [path for pattern in ("*.Civ4WorldBuilderSave", "*.CivWarlordsWBSave", "*.CivBeyondSwordWBSave")
+                 for path in glob.glob(os.path.join(self.work, pattern))]
+        for path in found:
             stamp = os.path.getmtime(path)
             if self.saved.get(path, stamp) == stamp:
                 self.saved[path] = stamp
