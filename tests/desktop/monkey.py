@@ -35,7 +35,7 @@ class Monkey:
         self.seed = seed
         self.actions = collections.deque(maxlen=60)
         self.proc = None
-        self.saved = {}
+        self.saved = {path: os.path.getmtime(path) for path in maps}
 
     # The editor's windows, as the X server lists them.
     def windows(self):
@@ -129,8 +129,7 @@ class Monkey:
                  for path in glob.glob(os.path.join(self.work, pattern))]
         for path in found:
             stamp = os.path.getmtime(path)
-            if self.saved.get(path, stamp) == stamp:
-                self.saved[path] = stamp
+            if self.saved.get(path) == stamp:
                 continue
             self.saved[path] = stamp
             result = subprocess.run([self.tessel, "--check", path], capture_output=True, text=True,
