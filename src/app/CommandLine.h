@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandSupport.h"
 #include "ReshapeCommands.h"
 
 #include <QCommandLineParser>
@@ -21,6 +22,8 @@ public:
     QStringList Files() const { return parser.positionalArguments(); }
 
 private:
+    // --game-dir, --edition and --mod as given.
+    TLayerOptions LayerOptions() const;
     int Check(const QString& file);
     int Resave(const QString& in, const QString& out);
     int Values(const QString& key);
@@ -28,6 +31,8 @@ private:
 
     QCommandLineParser parser;
     QCommandLineOption gameDirOption;
+    QCommandLineOption editionOption;
+    QCommandLineOption modOption;
     QCommandLineOption checkOption;
     QCommandLineOption resaveOption;
     QCommandLineOption valuesOption;

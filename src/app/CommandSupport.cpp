@@ -1,6 +1,7 @@
 #include "CommandSupport.h"
 
 #include "GameFolder.h"
+#include "GameLayers.h"
 #include "Map.h"
 
 #include <QFile>
@@ -54,4 +55,30 @@ std::optional<std::string> GameFolderForCommand(const std::optional<QString>& na
         return std::nullopt;
     }
     return gameDir;
+}
+
+std::optional<TGameLayers> LayersForCommand(const TLayerOptions& options, const QString& mapFile,
+                                            const TMap* map, const QString& purpose) {
+    TEdition edition = TEdition::Base;
+    if (options.edition && !ParseEdition(options.edition->toStdString(), edition)) {
+        PrintError(QString("Unknown edition \"%1\": give base, warlords or bts.").arg(*options.edition));
+        return std::nullopt;
+    }
+    const std::optional<std::string> gameDir = GameFolderForCommand(options.gameDir, purpose);
+    if (!gameDir)
+        return std::nullopt;
+    const TNamedFolder folder = LocateGameFolder(*gameDir);
+    TLayerChoice choice =
+        folder.Over(map ? ChoiceOfMap(LocalPath(mapFile), map->Game().ModPath()) : TLayerChoice());
+    if (options.edition)
+        choice.edition = edition;
+    if (options.mod) {
+        choice.mod = LocalPath(*options.mod);
+        choice.modNamedAs = "--mod names \"" + choice.mod + "\"";
+    }
+    TGameLayers layers =
+        TGameLayers::Resolve(folder.root, choice, WinePrefixes(TGameSearchPlaces::FromEnvironment()));
+    if (!layers.MissingText().empty())
+        PrintError("tessel: " + QString::fromUtf8(layers.MissingText().c_str()));
+    return layers;
 }

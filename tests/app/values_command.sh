@@ -9,8 +9,20 @@ work=$(mktemp -d) || exit 2
 trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/command_checks.sh"
 
+layers=$(dirname "$0")/../data/layers/game
 status_wanted=1
 case $case_name in
+lists_an_expansions_mod)
+    set -- --values TerrainType --edition BTS --mod "Next War" --game-dir "$layers"
+    status_wanted=0
+    printf 'TERRAIN_GRASS\nTERRAIN_OCEAN\nTERRAIN_WASTELAND\n' >"$work/expected" ;;
+walks_up_from_an_expansion)
+    set -- --values UnitType --game-dir "$layers/Beyond the Sword"
+    status_wanted=0
+    printf 'UNIT_AIRSHIP\nUNIT_SETTLER\nUNIT_WARRIOR\n' >"$work/expected" ;;
+unknown_edition)
+    set -- --values UnitType --edition vanilla --game-dir "$layers"
+    expected='vanilla' ;;
 lists_terrains)
     set -- --values TerrainType --game-dir "$sample_game"
     status_wanted=0
