@@ -125,6 +125,8 @@ bool TMainForm::OpenFile(const QString& path) {
     saveFileName = fileName;
     openFolder = QFileInfo(fileName).absolutePath();
     teamIndex = playerIndex = 0;
+    chosenLayers.reset();
+    UpdateLayers();
     ResetGridSize();
     RebuildMiniMap(-1, -1);
     RefreshSheet();
@@ -173,6 +175,8 @@ bool TMainForm::BtnProgSaveAsClick() {
     saveFileName = fileName;
     saveFolder = QFileInfo(fileName).absolutePath();
     setWindowTitle(QString(Title) + " - " + QFileInfo(fileName).fileName());
+    // Another extension names another edition.
+    UpdateLayers();
     if (!SaveMapTo(fileName))
         return false;
     AddRecentMap(fileName);
@@ -191,6 +195,8 @@ void TMainForm::BtnProgNewClick() {
     fileName.clear();
     setWindowTitle(Title);
     teamIndex = playerIndex = 0;
+    chosenLayers.reset();
+    UpdateLayers();
     RebuildMiniMap(-1, -1);
     RefreshSheet();
     ClearHistory();
@@ -256,7 +262,7 @@ void TMainForm::SetGameFolder(const QString& dir, bool remember) {
         openFolder = publicMapsDir;
         saveFolder = publicMapsDir;
     }
-    catalogue->SetGameDir(LocalPath(dir));
+    UpdateLayers();
     if (remember && !dir.isEmpty())
         QSettings().setValue(GameFolderSetting, dir);
 }

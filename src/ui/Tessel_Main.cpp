@@ -112,6 +112,7 @@ void TMainForm::FormCreate(const QString& gameDir) {
     CreateProgramToolBar();
     CreateHistory();
     CreateStatusBar();
+    CreateLayersButton();
     CreateTabsAndPanels();
 
     FindGameFolder(gameDir);
