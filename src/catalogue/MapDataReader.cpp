@@ -71,7 +71,8 @@ constexpr std::array<TKeyRow, 67> KeyTable = {{
     Fixed("RevealMap", 2, TFixed::Booleans),
     Fixed("Team", 2, TFixed::TeamNumbers),
     File("LeaderType", 2, Civilizations, "CIV4LeaderHeadInfos.xml"),
-    File("LeaderName", 2, Text, ObjectTexts, 2, "TXT_KEY_LEADER_"),
+    // Every text file of every layer is read: the leaders' Civilopedia articles share the prefix.
+    File("LeaderName", 2, Text, ObjectTexts, 2, "TXT_KEY_LEADER_", "_PEDIA"),
     File("CivDesc", 2, Text, ObjectTexts, 2, "_DESC", "_SHORT_DESC"),
     File("CivShortDesc", 2, Text, ObjectTexts, 2, "_SHORT_DESC"),
     File("CivAdjective", 2, Text, ObjectTexts, 2, "_ADJECTIVE"),

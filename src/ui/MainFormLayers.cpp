@@ -3,6 +3,8 @@
 
 #include "Tessel_Main.h"
 
+#include "BalanceForm.h"
+#include "CheckForm.h"
 #include "GameFolder.h"
 #include "GamePath.h"
 #include "Map.h"
@@ -47,6 +49,11 @@ void TMainForm::CreateLayersButton() {
 void TMainForm::ChooseLayers(const std::optional<TLayerChoice>& choice) {
     chosenLayers = choice;
     UpdateLayers();
+    // The map did not change, so the windows that follow its changes are told here.
+    if (checkForm != nullptr && checkForm->isVisible())
+        checkForm->BtnCheckAgainClick();
+    if (balanceForm != nullptr)
+        balanceForm->ScheduleUpdate();
 }
 
 void TMainForm::UpdateLayers() {

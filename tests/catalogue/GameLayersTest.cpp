@@ -42,7 +42,8 @@ TEST(GameLayers, EachFileComesFromTheHighestLayerThatHasItAndTextsAddUp) {
               (StringList{"TERRAIN_GRASS", "TERRAIN_OCEAN", "TERRAIN_WASTELAND"}));
     EXPECT_EQ(catalogue.SourceOf("TerrainType"), "Next War");
     EXPECT_EQ(Values(catalogue, "Era"), (StringList{"ERA_ANCIENT", "ERA_CLASSICAL"}));
-    // The expansion's text replaces the base game's text of the same tag and adds its own.
+    // The expansion's text replaces the base game's text of the same tag and adds its own; its
+    // Civilopedia article on a leader is no leader's name.
     EXPECT_EQ(Values(catalogue, "LeaderName"), (StringList{"Asoka", "Bismarck the Iron", "Charlemagne"}));
     EXPECT_EQ(catalogue.SourceOf("LeaderName"), "Beyond the Sword, base game");
 

@@ -7,7 +7,9 @@
 #include "MapDataReader.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
+#include <QTabBar>
 #include <QToolButton>
 
 namespace {
@@ -59,6 +61,9 @@ TEST_F(MainFormLayersTest, AScenarioOfAModOpensWithItsLayersAndSavesUnchanged) {
     EXPECT_TRUE(ListsWasteland());
     EXPECT_EQ(Sheet().FindRow("ModPath") >= 0, true);
     EXPECT_EQ(DocumentBytes(), Scenario);
+    // Its "Map" tab is a map of no plots.
+    MainForm->TCMain()->setCurrentIndex(TMainForm::TabMap);
+    EXPECT_EQ(MainForm->StatusPanel(1)->text(), "Size = (0 x 0)");
 }
 
 TEST_F(MainFormLayersTest, AModPathEditedInTheSheetReloadsTheListsAsOneStep) {
