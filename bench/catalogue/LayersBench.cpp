@@ -8,9 +8,8 @@
 // bundled sample game), linked; Beyond the Sword replaces the units, civilizations and leaders and
 // adds a text file of its own, as the expansion does; the mod replaces the terrains.
 
+#include "CommandWork.h"
 #include "GameLayers.h"
-#include "MapContents.h"
-#include "MapReader.h"
 #include "SyntheticMap.h"
 
 #include <benchmark/benchmark.h>
@@ -109,26 +108,6 @@ void BM_Layers_ListsOfTheBaseGame(benchmark::State& state) {
 void BM_Layers_ListsOfBeyondTheSwordWithAMod(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(ReadEveryList(Install().Layers(TEdition::BeyondTheSword, "Next War")));
-}
-
-std::string CheckCommand(const std::string& path) {
-    TMap map;
-    map.LoadFromFile(path);
-    return TMapSummary::Of(map).ToText();
-}
-
-std::string ValidateCommand(const std::string& path, const TGameLayers& layers) {
-    TMap map;
-    map.LoadFromFile(path);
-    TMapDataReader catalogue;
-    catalogue.SetLayers(layers);
-    TMapValidator validator;
-    validator.LoadRules(catalogue);
-    TValidationCounts counts;
-    std::string text;
-    for (const TMapFinding& finding : validator.Check(map, &counts))
-        text += finding.ToText() + "\n";
-    return text + counts.SummaryText();
 }
 
 // Two pieces of work in turn in each iteration, so that their ratio is taken on the same machine
