@@ -89,6 +89,13 @@ bool TCommandLine::Parse(const QStringList& arguments) {
         exitCode = 2;
         return false;
     }
+    TEdition edition = TEdition::Base;
+    if (parser.isSet(editionOption) && !ParseEdition(parser.value(editionOption).toStdString(), edition)) {
+        PrintError(
+            QString("Unknown edition \"%1\": give base, warlords or bts.").arg(parser.value(editionOption)));
+        exitCode = 2;
+        return false;
+    }
     const int files = static_cast<int>(Files().size());
     if ((parser.isSet(checkOption) && files != 1) || (parser.isSet(validateOption) && files != 1) ||
         (parser.isSet(resaveOption) && files != 2) || (parser.isSet(renderOption) && files != 2) ||

@@ -20,10 +20,10 @@ public:
 
     QString GameDir() const { return parser.value(gameDirOption); }
     QStringList Files() const { return parser.positionalArguments(); }
-
-private:
     // --game-dir, --edition and --mod as given.
     TLayerOptions LayerOptions() const;
+
+private:
     int Check(const QString& file);
     int Resave(const QString& in, const QString& out);
     int Values(const QString& key);

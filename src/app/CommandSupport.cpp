@@ -57,25 +57,24 @@ std::optional<std::string> GameFolderForCommand(const std::optional<QString>& na
     return gameDir;
 }
 
+TLayerChoice TLayerOptions::Over(TLayerChoice choice) const {
+    if (edition)
+        ParseEdition(edition->toStdString(), choice.edition);
+    if (mod) {
+        choice.mod = LocalPath(*mod);
+        choice.modNamedAs = "--mod names \"" + choice.mod + "\"";
+    }
+    return choice;
+}
+
 std::optional<TGameLayers> LayersForCommand(const TLayerOptions& options, const QString& mapFile,
                                             const TMap* map, const QString& purpose) {
-    TEdition edition = TEdition::Base;
-    if (options.edition && !ParseEdition(options.edition->toStdString(), edition)) {
-        PrintError(QString("Unknown edition \"%1\": give base, warlords or bts.").arg(*options.edition));
-        return std::nullopt;
-    }
     const std::optional<std::string> gameDir = GameFolderForCommand(options.gameDir, purpose);
     if (!gameDir)
         return std::nullopt;
     const TNamedFolder folder = LocateGameFolder(*gameDir);
-    TLayerChoice choice =
-        folder.Over(map ? ChoiceOfMap(LocalPath(mapFile), map->Game().ModPath()) : TLayerChoice());
-    if (options.edition)
-        choice.edition = edition;
-    if (options.mod) {
-        choice.mod = LocalPath(*options.mod);
-        choice.modNamedAs = "--mod names \"" + choice.mod + "\"";
-    }
+    const TLayerChoice choice = options.Over(
+        folder.Over(map ? ChoiceOfMap(LocalPath(mapFile), map->Game().ModPath()) : TLayerChoice()));
     TGameLayers layers =
         TGameLayers::Resolve(folder.root, choice, WinePrefixes(TGameSearchPlaces::FromEnvironment()));
     if (!layers.MissingText().empty())

@@ -207,6 +207,8 @@ public:
     // Runs the open map with another edition and mod, without changing its file; nothing goes back
     // to what the map and the game folder say. Opening another map goes back too.
     void ChooseLayers(const std::optional<TLayerChoice>& choice);
+    // The edition and mod in use for the open map.
+    TLayerChoice LayerChoice() const { return layersMadeFor ? layersMadeFor->second : TLayerChoice(); }
     QToolButton* LayersButton() const { return layersButton; }
 
     TMap& Map() const { return *map; }
