@@ -147,7 +147,7 @@ void SetFileReader(TValueInfo& info, const TKeyRow& row, const TGameLayers& laye
     // A file no layer has is looked for in the root, so that the message names it there.
     if (path.empty())
         path = gameDir + relative;
-    if (row.folder == Text) {
+    if (std::string_view(row.folder) == Text) {
         std::vector<std::string> files;
         StringList names;
         for (const auto& [layer, file] : layers.TextFiles()) {
