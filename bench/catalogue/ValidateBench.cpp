@@ -7,8 +7,7 @@
 // BM_ValidateOverCheck runs both commands' work in turn in each iteration and reports their times
 // and the ratio, so that the ratio is taken on the same machine state.
 
-#include "MapContents.h"
-#include "MapReader.h"
+#include "CommandWork.h"
 #include "SyntheticMap.h"
 
 #include <benchmark/benchmark.h>
@@ -56,28 +55,6 @@ private:
 
 TBenchMap benchMap;
 
-// What `--check` does: load the map and count what it holds.
-std::string CheckCommand(const std::string& path) {
-    TMap map;
-    map.LoadFromFile(path);
-    return TMapSummary::Of(map).ToText();
-}
-
-// What `--validate` does: load the map and the game's rules, and check every value.
-std::string ValidateCommand(const std::string& path, const std::string& gameDir) {
-    TMap map;
-    map.LoadFromFile(path);
-    TMapDataReader catalogue;
-    catalogue.SetGameDir(gameDir);
-    TMapValidator validator;
-    validator.LoadRules(catalogue);
-    TValidationCounts counts;
-    std::string text;
-    for (const TMapFinding& finding : validator.Check(map, &counts))
-        text += finding.ToText() + "\n";
-    return text + counts.SummaryText();
-}
-
 void BM_CheckCommand(benchmark::State& state) {
     const std::string& path = benchMap.Path();
     for (auto _ : state)
@@ -88,7 +65,7 @@ void BM_ValidateCommand(benchmark::State& state) {
     const std::string& path = benchMap.Path();
     const std::string gameDir = GameFolder();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ValidateCommand(path, gameDir).size());
+        benchmark::DoNotOptimize(ValidateCommand(path, TGameLayers::OfFolder(gameDir)).size());
 }
 
 // The two parts that `--validate` adds: reading the game's rules, and the check of a loaded map.
@@ -127,7 +104,7 @@ void BM_ValidateOverCheck(benchmark::State& state) {
         const auto start = TClock::now();
         benchmark::DoNotOptimize(CheckCommand(path).size());
         const auto middle = TClock::now();
-        benchmark::DoNotOptimize(ValidateCommand(path, gameDir).size());
+        benchmark::DoNotOptimize(ValidateCommand(path, TGameLayers::OfFolder(gameDir)).size());
         const auto end = TClock::now();
         checkSeconds += std::chrono::duration<double>(middle - start).count();
         validateSeconds += std::chrono::duration<double>(end - middle).count();

@@ -8,13 +8,13 @@
 
 namespace {
 
-// The yield rules of the named game folder or of the one the search finds, or a message and false.
-bool LoadRules(const std::optional<QString>& named, TYieldRules& rules) {
-    const std::optional<std::string> gameDir = GameFolderForCommand(named, "for the yield rules");
-    if (!gameDir)
+// The yield rules of the map's layers, or a message and false.
+bool LoadRules(const QString& file, const TMap& map, const TLayerOptions& options, TYieldRules& rules) {
+    const std::optional<TGameLayers> layers = LayersForCommand(options, file, &map, "for the yield rules");
+    if (!layers)
         return false;
     try {
-        rules.LoadFromGameDir(*gameDir);
+        rules.LoadFromLayers(*layers);
     } catch (const OperationAborted& error) {
         PrintError("Cannot read the game's yield rules: " + FromLocal(error.what()));
         return false;
@@ -24,10 +24,10 @@ bool LoadRules(const std::optional<QString>& named, TYieldRules& rules) {
 
 } // namespace
 
-int RunBalance(const QString& file, const std::optional<QString>& gameDir) {
+int RunBalance(const QString& file, const TLayerOptions& layers) {
     TMap map;
     TYieldRules rules;
-    if (!LoadForCommand(map, file) || !LoadRules(gameDir, rules))
+    if (!LoadForCommand(map, file) || !LoadRules(file, map, layers, rules))
         return 1;
     const TBalanceReport report = TBalanceReport::Of(map, rules);
     const std::string text = report.ToText();

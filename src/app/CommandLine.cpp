@@ -16,7 +16,16 @@
 #include <cstdio>
 
 TCommandLine::TCommandLine()
-    : gameDirOption("game-dir", "The game's installation folder, which holds Assets/XML.", "DIR"),
+    : gameDirOption("game-dir",
+                    "The game's installation folder, which holds Assets/XML, or an expansion's or a mod's "
+                    "folder in it.",
+                    "DIR"),
+      editionOption(
+          "edition",
+          "The edition whose rules count: base, warlords or bts (else the map's, from its extension).",
+          "EDITION"),
+      modOption("mod", "The mod in the edition's Mods folder whose rules count (else the map's ModPath).",
+                "NAME"),
       checkOption("check", "Load FILE and print a summary of what it holds."),
       resaveOption("resave", "Load IN and save it to OUT in the editor's layout."),
       valuesOption("values", "Print the legal values of KEY (a map key such as TerrainType), one per line.",
@@ -34,6 +43,8 @@ TCommandLine::TCommandLine()
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(gameDirOption);
+    parser.addOption(editionOption);
+    parser.addOption(modOption);
     parser.addOption(checkOption);
     parser.addOption(resaveOption);
     parser.addOption(valuesOption);
@@ -78,18 +89,26 @@ bool TCommandLine::Parse(const QStringList& arguments) {
         exitCode = 2;
         return false;
     }
+    TEdition edition = TEdition::Base;
+    if (parser.isSet(editionOption) && !ParseEdition(parser.value(editionOption).toStdString(), edition)) {
+        PrintError(
+            QString("Unknown edition \"%1\": give base, warlords or bts.").arg(parser.value(editionOption)));
+        exitCode = 2;
+        return false;
+    }
     const int files = static_cast<int>(Files().size());
     if ((parser.isSet(checkOption) && files != 1) || (parser.isSet(validateOption) && files != 1) ||
         (parser.isSet(resaveOption) && files != 2) || (parser.isSet(renderOption) && files != 2) ||
         (parser.isSet(valuesOption) && files != 0) || (parser.isSet(balanceOption) && files != 1) ||
         (!IsHeadless() && files > 1)) {
         PrintError(
-            "Usage: tessel --check FILE | tessel --resave IN OUT | tessel --values KEY [--game-dir DIR] | "
-            "tessel --validate FILE [--game-dir DIR] | tessel --balance FILE [--game-dir DIR] | "
+            "Usage: tessel --check FILE | tessel --resave IN OUT | tessel --values KEY [LAYERS] | "
+            "tessel --validate FILE [LAYERS] | tessel --balance FILE [LAYERS] | "
             "tessel --render FILE OUT.png [--zoom Z] [--graphic] [--grid] | tessel --crop X1 Y1 X2 Y2 IN OUT "
             "| "
             "tessel --extend L R B T [--fill TERRAIN] IN OUT | tessel --shift DX DY IN OUT | "
-            "tessel [--game-dir DIR] [FILE]");
+            "tessel [--game-dir DIR] [FILE]; LAYERS: [--game-dir DIR] [--edition base|warlords|bts] [--mod "
+            "NAME]");
         exitCode = 2;
         return false;
     }
@@ -106,11 +125,9 @@ int TCommandLine::RunHeadless() {
     if (parser.isSet(valuesOption))
         return Values(parser.value(valuesOption));
     if (parser.isSet(balanceOption))
-        return RunBalance(Files().at(0),
-                          parser.isSet(gameDirOption) ? std::optional(GameDir()) : std::nullopt);
+        return RunBalance(Files().at(0), LayerOptions());
     if (parser.isSet(validateOption))
-        return ValidateCommand(Files().at(0), parser.isSet(gameDirOption) ? std::optional<QString>(GameDir())
-                                                                          : std::nullopt);
+        return ValidateCommand(Files().at(0), LayerOptions());
     if (parser.isSet(checkOption))
         return Check(Files().at(0));
     if (parser.isSet(renderOption))
@@ -118,6 +135,13 @@ int TCommandLine::RunHeadless() {
     if (reshape.IsSet(parser))
         return reshape.Run(parser, Files().at(0), Files().at(1));
     return Resave(Files().at(0), Files().at(1));
+}
+
+TLayerOptions TCommandLine::LayerOptions() const {
+    const auto optional = [this](const QCommandLineOption& option) {
+        return parser.isSet(option) ? std::optional<QString>(parser.value(option)) : std::nullopt;
+    };
+    return {optional(gameDirOption), optional(editionOption), optional(modOption)};
 }
 
 int TCommandLine::Check(const QString& file) {
@@ -172,13 +196,12 @@ int TCommandLine::Values(const QString& key) {
         PrintError(QString("Unknown key \"%1\": it has no list of values.").arg(key));
         return 1;
     }
-    const std::optional<std::string> gameDir =
-        GameFolderForCommand(parser.isSet(gameDirOption) ? std::optional<QString>(GameDir()) : std::nullopt,
-                             QString("for \"%1\"").arg(key));
-    if (!gameDir)
+    const std::optional<TGameLayers> layers =
+        LayersForCommand(LayerOptions(), QString(), nullptr, QString("for \"%1\"").arg(key));
+    if (!layers)
         return 1;
     TMapDataReader catalogue;
-    catalogue.SetGameDir(*gameDir);
+    catalogue.SetLayers(*layers);
     StringList values;
     try {
         catalogue.GetValueList(keyText, values);
@@ -186,6 +209,10 @@ int TCommandLine::Values(const QString& key) {
         PrintError(QString("Cannot list the values of \"%1\": %2").arg(key, QFile::decodeName(error.what())));
         return 1;
     }
+    // Which layers the list came from, beside it: standard output stays one value a line.
+    if (const std::string source = catalogue.SourceOf(keyText);
+        layers->Layers().size() > 1 && !source.empty())
+        PrintError(QString("tessel: %1 from %2").arg(key, QString::fromUtf8(source.c_str())));
     // The catalogue's texts are Windows-1252, the map files' code page.
     for (const std::string& value : values)
         std::printf("%s\n", QString::fromUtf8(Windows1252ToUtf8(value).c_str()).toLocal8Bit().constData());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandSupport.h"
 #include "ReshapeCommands.h"
 
 #include <QCommandLineParser>
@@ -19,6 +20,8 @@ public:
 
     QString GameDir() const { return parser.value(gameDirOption); }
     QStringList Files() const { return parser.positionalArguments(); }
+    // --game-dir, --edition and --mod as given.
+    TLayerOptions LayerOptions() const;
 
 private:
     int Check(const QString& file);
@@ -28,6 +31,8 @@ private:
 
     QCommandLineParser parser;
     QCommandLineOption gameDirOption;
+    QCommandLineOption editionOption;
+    QCommandLineOption modOption;
     QCommandLineOption checkOption;
     QCommandLineOption resaveOption;
     QCommandLineOption valuesOption;

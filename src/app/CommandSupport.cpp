@@ -1,6 +1,7 @@
 #include "CommandSupport.h"
 
 #include "GameFolder.h"
+#include "GameLayers.h"
 #include "Map.h"
 
 #include <QFile>
@@ -54,4 +55,29 @@ std::optional<std::string> GameFolderForCommand(const std::optional<QString>& na
         return std::nullopt;
     }
     return gameDir;
+}
+
+TLayerChoice TLayerOptions::Over(TLayerChoice choice) const {
+    if (edition)
+        ParseEdition(edition->toStdString(), choice.edition);
+    if (mod) {
+        choice.mod = LocalPath(*mod);
+        choice.modNamedAs = "--mod names \"" + choice.mod + "\"";
+    }
+    return choice;
+}
+
+std::optional<TGameLayers> LayersForCommand(const TLayerOptions& options, const QString& mapFile,
+                                            const TMap* map, const QString& purpose) {
+    const std::optional<std::string> gameDir = GameFolderForCommand(options.gameDir, purpose);
+    if (!gameDir)
+        return std::nullopt;
+    const TNamedFolder folder = LocateGameFolder(*gameDir);
+    const TLayerChoice choice = options.Over(
+        folder.Over(map ? ChoiceOfMap(LocalPath(mapFile), map->Game().ModPath()) : TLayerChoice()));
+    TGameLayers layers =
+        TGameLayers::Resolve(folder.root, choice, WinePrefixes(TGameSearchPlaces::FromEnvironment()));
+    if (!layers.MissingText().empty())
+        PrintError("tessel: " + QString::fromUtf8(layers.MissingText().c_str()));
+    return layers;
 }

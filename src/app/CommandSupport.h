@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "GameLayers.h"
+
 #include <optional>
 #include <string>
 
@@ -23,3 +25,22 @@ bool LoadForCommand(TMap& map, const QString& file);
 // The game folder named with --game-dir, or the one the search finds; nothing, after saying why on
 // stderr, when there is none or it does not exist. `purpose` ends the message: "for the yield rules".
 std::optional<std::string> GameFolderForCommand(const std::optional<QString>& named, const QString& purpose);
+
+// What the command line says of the game's layers: --game-dir, --edition and --mod, each optional.
+struct TLayerOptions {
+    std::optional<QString> gameDir;
+    std::optional<QString> edition;
+    std::optional<QString> mod;
+
+    bool ChoosesLayers() const { return edition || mod; }
+    // The choice with the edition and mod these options name put over it.
+    TLayerChoice Over(TLayerChoice choice) const;
+};
+
+// The layers a command reads the game's rules from: below the game folder (see
+// GameFolderForCommand), the edition and mod that --edition and --mod name, else those of the folder
+// named, else those of the map (`mapFile` and its game section; none for --values). A layer asked
+// for and not installed is said once on stderr. Nothing, after saying why, when there is no game
+// folder. The command line refuses an --edition that names none.
+std::optional<TGameLayers> LayersForCommand(const TLayerOptions& options, const QString& mapFile,
+                                            const TMap* map, const QString& purpose);

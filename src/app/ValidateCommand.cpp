@@ -16,13 +16,13 @@ void PrintLine(const std::string& text) {
     std::printf("%s\n", QString::fromUtf8(Windows1252ToUtf8(text).c_str()).toLocal8Bit().constData());
 }
 
-bool LoadRules(TMapValidator& validator, const QString& file, const std::optional<QString>& named) {
-    const std::optional<std::string> gameDir =
-        GameFolderForCommand(named, QString("to check \"%1\" against").arg(file));
-    if (!gameDir)
+bool LoadRules(TMapValidator& validator, const QString& file, const TMap& map, const TLayerOptions& options) {
+    const std::optional<TGameLayers> layers =
+        LayersForCommand(options, file, &map, QString("to check \"%1\" against").arg(file));
+    if (!layers)
         return false;
     TMapDataReader catalogue;
-    catalogue.SetGameDir(*gameDir);
+    catalogue.SetLayers(*layers);
     try {
         validator.LoadRules(catalogue);
     } catch (const OperationAborted& error) {
@@ -34,10 +34,10 @@ bool LoadRules(TMapValidator& validator, const QString& file, const std::optiona
 
 } // namespace
 
-int ValidateCommand(const QString& file, const std::optional<QString>& gameDir) {
+int ValidateCommand(const QString& file, const TLayerOptions& layers) {
     TMap map;
     TMapValidator validator;
-    if (!LoadForCommand(map, file) || !LoadRules(validator, file, gameDir))
+    if (!LoadForCommand(map, file) || !LoadRules(validator, file, map, layers))
         return 2;
     TValidationCounts counts;
     for (const TMapFinding& finding : validator.Check(map, &counts))

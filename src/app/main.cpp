@@ -1,6 +1,7 @@
 // The entry of `tessel`: the command line, the headless commands, or the editor's windows.
 
 #include "CommandLine.h"
+#include "CommandSupport.h"
 #include "EditorWindows.h"
 #include "MapUtils.h"
 #include "Tessel_Main.h"
@@ -18,7 +19,9 @@ void SetNames() {
 }
 
 // Runs the editor: its windows, and the map named on the command line opened as "Open" would.
-int RunEditor(int argc, char* argv[], const QString& gameDir, const QStringList& files) {
+// --edition and --mod run the map opened here with those layers, as the status bar's menu does.
+int RunEditor(int argc, char* argv[], const QString& gameDir, const QStringList& files,
+              const TLayerOptions& layerOptions) {
     QApplication app(argc, argv);
     SetNames();
     // The desktop matches the windows to the installed entry, and every window carries the icon.
@@ -27,8 +30,9 @@ int RunEditor(int argc, char* argv[], const QString& gameDir, const QStringList&
     TEditorWindows windows(gameDir);
     windows.Main().show();
     windows.Main().OfferRecovery();
-    if (!files.isEmpty())
-        windows.Main().OpenFileAsking(QFileInfo(files.constFirst()).absoluteFilePath());
+    if (!files.isEmpty() && windows.Main().OpenFileAsking(QFileInfo(files.constFirst()).absoluteFilePath()) &&
+        layerOptions.ChoosesLayers())
+        windows.Main().ChooseLayers(layerOptions.Over(windows.Main().LayerChoice()));
     return app.exec();
 }
 
@@ -37,6 +41,7 @@ int RunEditor(int argc, char* argv[], const QString& gameDir, const QStringList&
 int main(int argc, char* argv[]) {
     QString gameDir;
     QStringList files;
+    TLayerOptions layerOptions;
     {
         // The command line is read before any window system is asked for, so that the headless
         // commands run where there is no display.
@@ -49,6 +54,7 @@ int main(int argc, char* argv[]) {
             return commandLine.RunHeadless();
         gameDir = commandLine.GameDir();
         files = commandLine.Files();
+        layerOptions = commandLine.LayerOptions();
     }
-    return RunEditor(argc, argv, gameDir, files);
+    return RunEditor(argc, argv, gameDir, files, layerOptions);
 }

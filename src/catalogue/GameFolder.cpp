@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <dirent.h>
+#include <iterator>
 #include <memory>
 #include <sys/stat.h>
 #include <unordered_set>
@@ -21,30 +21,8 @@ constexpr const char* DemoName = "Halvard's Civilization 4 Demo";
 constexpr const char* FullName = "Halvard's Civilization 4";
 constexpr const char* DemoSuffix = "Civilization 4 Demo";
 constexpr const char* FullSuffix = "Civilization 4";
-
-bool IsFolder(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-struct TDirCloser {
-    void operator()(DIR* dir) const { ::closedir(dir); }
-};
-
-// The sub-folders of a folder, sorted by name; none when it cannot be read.
-std::vector<std::string> SubFolders(const std::string& folder) {
-    std::vector<std::string> found;
-    const std::unique_ptr<DIR, TDirCloser> dir(::opendir(folder.c_str()));
-    if (!dir)
-        return found;
-    while (const dirent* entry = ::readdir(dir.get())) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != ".." && IsFolder(folder + "/" + name))
-            found.push_back(folder + "/" + name);
-    }
-    std::sort(found.begin(), found.end());
-    return found;
-}
+// An expansion's own key names its folder, beside the base game's Assets.
+constexpr const char* ExpansionSuffixes[] = {"Beyond the Sword", "Warlords"};
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9')
@@ -249,7 +227,9 @@ std::vector<std::string> GameKeyCandidates(const TWineRegistry& registry) {
     for (const char* name : {DemoName, FullName})
         for (const char* parent : {FiraxisKey, FiraxisKey32})
             add(std::string(parent) + "\\" + name);
-    for (const char* suffix : {DemoSuffix, FullSuffix})
+    std::vector<const char*> suffixes = {DemoSuffix, FullSuffix};
+    suffixes.insert(suffixes.end(), std::begin(ExpansionSuffixes), std::end(ExpansionSuffixes));
+    for (const char* suffix : suffixes)
         for (const char* parent : {FiraxisKey, FiraxisKey32})
             for (const std::string& child : registry.SubkeyNames(parent))
                 if (EndsWithText(child, suffix))
@@ -289,15 +269,25 @@ std::string InstallDirInPrefix(const TWineRegistry& registry, const std::string&
     return {};
 }
 
-std::string FindGameFolder(const TGameSearchPlaces& places) {
+namespace {
+
+std::vector<std::string> SteamRoots(const TGameSearchPlaces& places) {
+    return {places.home + "/.steam/steam", places.home + "/.local/share/Steam"};
+}
+
+} // namespace
+
+std::vector<std::string> WinePrefixes(const TGameSearchPlaces& places) {
     std::vector<std::string> prefixes;
     prefixes.push_back(!places.winePrefix.empty() ? places.winePrefix : places.home + "/.wine");
-    const std::vector<std::string> steamRoots = {places.home + "/.steam/steam",
-                                                 places.home + "/.local/share/Steam"};
-    for (const std::string& steam : steamRoots)
-        for (const std::string& app : SubFolders(steam + "/steamapps/compatdata"))
+    for (const std::string& steam : SteamRoots(places))
+        for (const std::string& app : FolderEntries(steam + "/steamapps/compatdata", true))
             prefixes.push_back(app + "/pfx");
+    return prefixes;
+}
 
+std::string FindGameFolder(const TGameSearchPlaces& places) {
+    const std::vector<std::string> prefixes = WinePrefixes(places);
     std::vector<std::string> seen;
     const std::vector<std::string> roots = {FiraxisKey, FiraxisKey32};
     for (const std::string& prefix : prefixes) {
@@ -316,8 +306,8 @@ std::string FindGameFolder(const TGameSearchPlaces& places) {
             return folder;
     }
 
-    for (const std::string& steam : steamRoots)
-        for (const std::string& game : SubFolders(steam + "/steamapps/common"))
+    for (const std::string& steam : SteamRoots(places))
+        for (const std::string& game : FolderEntries(steam + "/steamapps/common", true))
             if (!FolderHoldingGame(game).empty())
                 return game;
     return {};

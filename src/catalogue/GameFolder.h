@@ -47,7 +47,8 @@ private:
 };
 
 // The registry keys that may hold the game's INSTALLDIR, best first: the demo's, the full game's
-// (each also below Wow6432Node), then other editions' keys whose names end like theirs.
+// (each also below Wow6432Node), then other editions' keys whose names end like theirs, then the
+// expansions' keys (whose INSTALLDIR is the expansion's folder).
 std::vector<std::string> GameKeyCandidates(const TWineRegistry& registry);
 
 // The game folder that the prefix's registry names: the INSTALLDIR of the first candidate key
@@ -58,5 +59,9 @@ std::string InstallDirInPrefix(const TWineRegistry& registry, const std::string&
 // "dosdevices/<drive>:" link or its "drive_c" folder; "" when it does not exist there.
 std::string WindowsPathInPrefix(const std::string& prefix, std::string_view windowsPath);
 
-// The game's installation folder, "" when none is found.
+// The Wine prefixes the search looks in: the user's own, then each of Steam's Proton prefixes.
+std::vector<std::string> WinePrefixes(const TGameSearchPlaces& places);
+
+// The game's installation folder, "" when none is found. It may be an expansion's folder, when only
+// the expansion's registry key names one: the layers walk up from there.
 std::string FindGameFolder(const TGameSearchPlaces& places);

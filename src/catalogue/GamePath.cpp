@@ -1,5 +1,6 @@
 #include "GamePath.h"
 
+#include <algorithm>
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
@@ -87,4 +88,23 @@ bool ResolvePathIgnoringCase(std::string_view path, std::string& resolved) {
     }
     resolved = found;
     return Exists(resolved);
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder, bool folders) {
+    std::vector<std::string> found;
+    const std::unique_ptr<DIR, TDirCloser> dir(::opendir(folder.c_str()));
+    if (!dir)
+        return found;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != ".." && IsFolder(folder + "/" + name) == folders)
+            found.push_back(folder + "/" + name);
+    }
+    std::sort(found.begin(), found.end());
+    return found;
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The path with every backslash turned into "/".
 std::string ToLocalSeparators(std::string_view path);
@@ -17,3 +18,10 @@ bool SameFileName(std::string_view a, std::string_view b);
 // in byte order when several do). Returns true and the path found; false when a component has no
 // match, with `resolved` holding the path as far as it could be resolved and the rest as written.
 bool ResolvePathIgnoringCase(std::string_view path, std::string& resolved);
+
+// Whether the path names an existing folder.
+bool IsFolder(const std::string& path);
+
+// The full paths of a folder's sub-folders (or, with `folders` false, of its other entries), sorted
+// by name; none when the folder cannot be read.
+std::vector<std::string> FolderEntries(const std::string& folder, bool folders);

@@ -1,5 +1,6 @@
 #include "MapDataReader.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -70,7 +71,8 @@ constexpr std::array<TKeyRow, 67> KeyTable = {{
     Fixed("RevealMap", 2, TFixed::Booleans),
     Fixed("Team", 2, TFixed::TeamNumbers),
     File("LeaderType", 2, Civilizations, "CIV4LeaderHeadInfos.xml"),
-    File("LeaderName", 2, Text, ObjectTexts, 2, "TXT_KEY_LEADER_"),
+    // Every text file of every layer is read: the leaders' Civilopedia articles share the prefix.
+    File("LeaderName", 2, Text, ObjectTexts, 2, "TXT_KEY_LEADER_", "_PEDIA"),
     File("CivDesc", 2, Text, ObjectTexts, 2, "_DESC", "_SHORT_DESC"),
     File("CivShortDesc", 2, Text, ObjectTexts, 2, "_SHORT_DESC"),
     File("CivAdjective", 2, Text, ObjectTexts, 2, "_ADJECTIVE"),
@@ -134,6 +136,39 @@ void FillList(StringList& list, std::initializer_list<const char*> items) {
         list.assign(items.begin(), items.end());
 }
 
+// The reader of a key's file: the file of the highest layer that has it or, for a text file, the
+// text files of every layer.
+void SetFileReader(TValueInfo& info, const TKeyRow& row, const TGameLayers& layers,
+                   const std::string& gameDir) {
+    auto reader = std::make_unique<TMapXMLReader>();
+    const std::string relative = std::string(row.folder) + row.file;
+    std::string source;
+    std::string path = layers.FindFile(relative, &source);
+    // A file no layer has is looked for in the root, so that the message names it there.
+    if (path.empty())
+        path = gameDir + relative;
+    if (std::string_view(row.folder) == Text) {
+        std::vector<std::string> files;
+        StringList names;
+        for (const auto& [layer, file] : layers.TextFiles()) {
+            files.push_back(file);
+            if (std::find(names.begin(), names.end(), layer) == names.end())
+                names.insert(names.begin(), layer);
+        }
+        source.clear();
+        for (const std::string& name : names)
+            source += (source.empty() ? "" : ", ") + name;
+        reader->SetTextFiles(std::move(files));
+    }
+    reader->SetFileName(path);
+    reader->SetMode(row.mode);
+    reader->SetLanguage(1);
+    reader->SetFilter(row.filter);
+    reader->SetExclude(row.exclude);
+    info.SetReader(std::move(reader));
+    info.SetSource(std::move(source));
+}
+
 } // namespace
 
 const StringList& TValueInfo::GetList() {
@@ -146,10 +181,38 @@ const StringList& TValueInfo::GetList() {
 }
 
 void TMapDataReader::SetGameDir(std::string_view dir) {
-    if (dir == gameDir)
+    if (dir == gameDir && layers.Layers().size() <= 1)
         return;
-    gameDir.assign(dir);
-    Build();
+    SetLayers(TGameLayers::OfFolder(std::string(dir)));
+}
+
+void TMapDataReader::SetLayers(const TGameLayers& value) {
+    const std::string key = value.Key();
+    const bool same = key == layers.Key() && !entries.empty();
+    gameDir = value.Root();
+    if (same) {
+        layers = value;
+        return;
+    }
+    if (!entries.empty())
+        keptEntries[layers.Key()] = std::move(entries);
+    entries.clear();
+    layers = value;
+    // No game folder, no table: every key keeps the style it has once a folder is known.
+    if (gameDir.empty())
+        return;
+    const auto kept = keptEntries.find(key);
+    if (kept == keptEntries.end()) {
+        Build();
+        return;
+    }
+    entries = std::move(kept->second);
+    keptEntries.erase(kept);
+}
+
+std::string TMapDataReader::SourceOf(std::string_view key) const {
+    const TValueInfo* info = FindEntry(key);
+    return info ? info->Source() : std::string();
 }
 
 void TMapDataReader::Build() {
@@ -190,15 +253,8 @@ void TMapDataReader::Build() {
             info->SetFixedList(&GetTeamNames());
             break;
         case TFixed::None:
-            if (*row.file) {
-                auto reader = std::make_unique<TMapXMLReader>();
-                reader->SetFileName(gameDir + row.folder + row.file);
-                reader->SetMode(row.mode);
-                reader->SetLanguage(1);
-                reader->SetFilter(row.filter);
-                reader->SetExclude(row.exclude);
-                info->SetReader(std::move(reader));
-            }
+            if (*row.file)
+                SetFileReader(*info, row, layers, gameDir);
             break;
         }
         AddEntry(row.key, std::move(info));

@@ -5,9 +5,11 @@
 // values come from the game's XML information files below the game folder, or from small fixed
 // lists. The main window owns the one catalogue; the catalogue owns its entries and their readers.
 
+#include "GameLayers.h"
 #include "LineCodec.h"
 #include "MapXMLReader.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,6 +32,10 @@ public:
     void SetFixedList(const StringList* list) { fixedList = list; }
     TMapXMLReader* Reader() const { return reader.get(); }
     void SetReader(std::unique_ptr<TMapXMLReader> value) { reader = std::move(value); }
+    // The layers the values come from, top first ("Next War", "Beyond the Sword, base game"); ""
+    // for a fixed list.
+    const std::string& Source() const { return source; }
+    void SetSource(std::string value) { source = std::move(value); }
 
     // The fixed list, else the reader's values (which may read the file and raise
     // OperationAborted), else an empty list.
@@ -39,6 +45,7 @@ private:
     int kind;
     const StringList* fixedList = nullptr;
     std::unique_ptr<TMapXMLReader> reader;
+    std::string source;
 };
 
 class TMapDataReader {
@@ -48,10 +55,16 @@ public:
     TMapDataReader(const TMapDataReader&) = delete;
     TMapDataReader& operator=(const TMapDataReader&) = delete;
 
-    // The game's installation folder without a trailing separator; a changed text (letter case
-    // counts) rebuilds the key table, the same text keeps it and every list already read.
+    // The game's installation folder without a trailing separator, as one layer alone; a changed
+    // text (letter case counts) rebuilds the key table, the same text keeps it and every list read.
     void SetGameDir(std::string_view dir);
     const std::string& GameDir() const { return gameDir; }
+    // The layers the lists come from. The lists of every set of layers used are kept: going back
+    // to a set reads no file again. Without a root folder the table is empty.
+    void SetLayers(const TGameLayers& value);
+    const TGameLayers& Layers() const { return layers; }
+    // Which layers the key's list comes from (see TValueInfo::Source); "" for a key without a file.
+    std::string SourceOf(std::string_view key) const;
 
     // Replaces the key table by a fresh one; no file is touched until a list is asked for.
     void Build();
@@ -92,6 +105,10 @@ private:
     StringList teamNumbers;
     StringList playerNames;
     StringList teamNames;
+    using TEntries = std::vector<std::pair<std::string, std::unique_ptr<TValueInfo>>>;
     std::string gameDir;
-    std::vector<std::pair<std::string, std::unique_ptr<TValueInfo>>> entries;
+    TGameLayers layers;
+    TEntries entries;
+    // The entries of the other sets of layers used, by their key.
+    std::map<std::string, TEntries> keptEntries;
 };

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <unordered_map>
 
 namespace {
 
@@ -163,17 +164,51 @@ const std::string& TMapXMLReader::LocalPath() {
     return localPath;
 }
 
+void TMapXMLReader::SetTextFiles(std::vector<std::string> files) {
+    textFiles = std::move(files);
+    values.clear();
+}
+
 const StringList& TMapXMLReader::GetValues() {
-    if (!values.empty() || fileName.empty())
+    if (!values.empty())
+        return values;
+    if (!textFiles.empty()) {
+        values = ReadLayeredTexts();
+        return values;
+    }
+    if (fileName.empty())
         return values;
     const std::string bytes = ReadFileBytes(LocalPath());
     values = ScanText(bytes);
     return values;
 }
 
+StringList TMapXMLReader::ReadLayeredTexts() const {
+    std::unordered_map<std::string, std::size_t> placeOfTag;
+    StringList texts;
+    for (const std::string& file : textFiles)
+        for (auto& [tag, text] : ScanRecords(ReadFileBytes(file))) {
+            const auto [place, added] = placeOfTag.emplace(UpperCase(tag), texts.size());
+            if (added)
+                texts.push_back(std::move(text));
+            else
+                texts[place->second] = std::move(text);
+        }
+    SortIgnoringCase(texts);
+    return texts;
+}
+
 StringList TMapXMLReader::ScanText(std::string_view text) const {
-    const std::vector<std::string_view> lines = SplitLines(text);
     StringList found;
+    for (auto& record : ScanRecords(text))
+        found.push_back(std::move(record.second));
+    SortIgnoringCase(found);
+    return found;
+}
+
+std::vector<std::pair<std::string, std::string>> TMapXMLReader::ScanRecords(std::string_view text) const {
+    const std::vector<std::string_view> lines = SplitLines(text);
+    std::vector<std::pair<std::string, std::string>> found;
     if (lines.empty())
         return found;
     const bool utf8 = DeclaresUtf8(lines.front()) && IsValidUtf8(text.substr(0, text.find('\0')));
@@ -185,9 +220,11 @@ StringList TMapXMLReader::ScanText(std::string_view text) const {
     const TTagPair textPair("<Text>");
     const TTagPair typePair("<Type>");
 
+    std::string tag;
     const auto add = [&](std::string value) {
         DecodeValueText(value, utf8);
-        found.push_back(std::move(value));
+        std::string key = mode == 2 ? tag : value;
+        found.emplace_back(std::move(key), std::move(value));
     };
     const auto wanted = [&](std::string_view line) {
         return (modePair.open.Empty() || modePair.open.In(line)) &&
@@ -215,6 +252,7 @@ StringList TMapXMLReader::ScanText(std::string_view text) const {
         if (!wanted(lines[p]))
             continue;
         if (mode == 2) {
+            tag = CutValue(lines[p], modePair);
             scanFollowing(p, languagePair, &textPair);
         } else if (mode == 5) {
             scanFollowing(p, typePair, nullptr);
@@ -224,6 +262,5 @@ StringList TMapXMLReader::ScanText(std::string_view text) const {
                 add(std::move(value));
         }
     }
-    SortIgnoringCase(found);
     return found;
 }

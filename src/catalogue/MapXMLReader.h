@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class TMapXMLReader {
@@ -27,6 +28,10 @@ public:
     // A path as the game writes it ("C:\Game\Assets\XML\...") or a local one; empty means no file.
     void SetFileName(std::string_view value);
     const std::string& FileName() const { return fileName; }
+    // The text files of every layer, lowest first, read in place of the file name's one file: a
+    // tag read later replaces the same tag read before. None: the file name's file alone.
+    void SetTextFiles(std::vector<std::string> files);
+    const std::vector<std::string>& TextFiles() const { return textFiles; }
     void SetFilter(std::string_view value) { filter.assign(value); }
     const std::string& Filter() const { return filter; }
     void SetExclude(std::string_view value) { exclude.assign(value); }
@@ -40,6 +45,9 @@ public:
     StringList ScanText(std::string_view text) const;
 
 private:
+    // Each value found with what names it: a text record's tag, else the value itself.
+    std::vector<std::pair<std::string, std::string>> ScanRecords(std::string_view text) const;
+    StringList ReadLayeredTexts() const;
     const std::string& LocalPath();
 
     std::string languageTag = "<English>";
@@ -47,6 +55,7 @@ private:
     std::string fileName;
     std::string exclude;
     std::string filter;
+    std::vector<std::string> textFiles;
     int language = 1;
     int mode = 1;
     StringList values;

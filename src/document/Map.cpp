@@ -50,10 +50,16 @@ std::array<long, 5> FindSectionMarkers(const std::vector<std::string_view>& line
     return found;
 }
 
-// Game, map and plot sections are required; team and player blocks may be missing altogether (the
-// game writes maps without teams). Those present must come in order.
+// A mod's scenario file holds its game section alone, and the game builds the map.
+bool HoldsGameSectionOnly(const std::array<long, 5>& markers) {
+    return markers[GameSection] >= 0 && markers[MapSection] < 0 && markers[PlotSection] < 0;
+}
+
+// Game, map and plot sections are required, but for a game section alone; team and player blocks
+// may be missing altogether (the game writes maps without teams). Those present must come in order.
 bool StructureIsSound(const std::array<long, 5>& markers) {
-    if (markers[GameSection] < 0 || markers[MapSection] < 0 || markers[PlotSection] < 0)
+    if (markers[GameSection] < 0 ||
+        (!HoldsGameSectionOnly(markers) && (markers[MapSection] < 0 || markers[PlotSection] < 0)))
         return false;
     long previous = -1;
     for (long index : markers) {
@@ -74,6 +80,7 @@ void TMap::Clear() {
     players.Clear();
     mapData.Clear();
     grids.Clear();
+    gameSectionOnly = false;
 }
 
 void TMap::LoadFromBytes(std::string_view bytes) {
@@ -148,6 +155,14 @@ void TMap::LoadFromLines(const std::vector<std::string_view>& source) {
         errorText = StructureError;
         return;
     }
+    if (HoldsGameSectionOnly(markers)) {
+        // A map of no plots, until one is built on it.
+        gameSectionOnly = true;
+        mapData.SetGridWidth(0);
+        mapData.SetGridHeight(0);
+        grids.SetWidth(0);
+        grids.SetHeight(0);
+    }
 
     const TLineSpan all(source);
     for (std::size_t s = GameSection; s <= PlotSection; ++s) {
@@ -194,8 +209,14 @@ void TMap::Write(TTextWriter& out) {
     game.Write(out);
     teams.Write(out);
     players.Write(out);
+    if (GameSectionOnly())
+        return;
     mapData.Write(out);
     grids.Write(out);
+}
+
+bool TMap::GameSectionOnly() const {
+    return gameSectionOnly && grids.Width() * grids.Height() == 0;
 }
 
 const StringList& TMap::SaveToStrings() {

@@ -41,6 +41,9 @@ public:
     std::string SaveToBytes();
 
     const std::string& ErrorText() const { return errorText; }
+    // Whether the document is a file's game section alone, which is saved as it came: no map
+    // section and no plots. A grid built on it makes it a map.
+    bool GameSectionOnly() const;
     // The most plots this document opens (MaxGridPlots unless made smaller).
     long long MaxPlots() const { return maxPlots; }
     TGameData& Game() { return game; }
@@ -73,4 +76,5 @@ private:
     TTeamDatas teams;
     TMapProgressEvent onProgress;
     long long maxPlots = MaxGridPlots;
+    bool gameSectionOnly = false;
 };

@@ -1,6 +1,7 @@
 #include "YieldRules.h"
 
 #include "FileText.h"
+#include "GameLayers.h"
 #include "GamePath.h"
 #include "LineCodec.h"
 #include "MapGrid.h"
@@ -120,11 +121,19 @@ private:
 } // namespace
 
 void TYieldRules::LoadFromGameDir(const std::string& gameDir) {
-    const std::string folder = gameDir.empty() || gameDir.back() == '/' ? gameDir : gameDir + "/";
+    LoadFromLayers(TGameLayers::OfFolder(gameDir));
+}
+
+void TYieldRules::LoadFromLayers(const TGameLayers& layers) {
+    const std::string& root = layers.Root();
+    const std::string folder = root.empty() || root.back() == '/' ? root : root + "/";
     std::array<std::string, 4> paths, texts;
     const std::array<std::string_view, 4> files = {TerrainFile, FeatureFile, BonusFile, YieldFile};
     for (std::size_t i = 0; i < files.size(); ++i) {
-        ResolvePathIgnoringCase(ToLocalSeparators(folder + std::string(files[i])), paths[i]);
+        paths[i] = layers.FindFile(files[i]);
+        // A file no layer has is named in the root by the message.
+        if (paths[i].empty())
+            ResolvePathIgnoringCase(ToLocalSeparators(folder + std::string(files[i])), paths[i]);
         texts[i] = ReadFileBytes(paths[i]);
     }
     LoadFromTexts({paths[0], texts[0]}, {paths[1], texts[1]}, {paths[2], texts[2]}, {paths[3], texts[3]});

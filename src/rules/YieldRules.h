@@ -9,6 +9,7 @@
 #include <string_view>
 #include <unordered_map>
 
+class TGameLayers;
 class TMapGrid;
 
 // The three yields of a plot, in this order.
@@ -41,6 +42,8 @@ public:
     // A file that is missing, unreadable or not the XML the game writes raises OperationAborted
     // with a message naming it; the rules held before stay as they were.
     void LoadFromGameDir(const std::string& gameDir);
+    // The same, each file from the highest of the layers that has it.
+    void LoadFromLayers(const TGameLayers& layers);
     // The same from the files' texts; the names say which file a message is about.
     struct TSource {
         std::string_view name;

@@ -101,9 +101,10 @@ void TBalanceForm::ScheduleUpdate() {
 
 bool TBalanceForm::ReadRules() {
     const QString dir = form.InstallDir();
-    if (rulesRead && dir == rulesDir)
+    const std::string layers = dir.isEmpty() ? std::string() : form.Layers().Key();
+    if (rulesRead && layers == rulesLayers)
         return true;
-    rulesDir = dir;
+    rulesLayers = layers;
     rulesRead = false;
     if (dir.isEmpty()) {
         rulesError = "No game folder is known. Start Tessel with --game-dir DIR, naming the folder that "
@@ -111,7 +112,7 @@ bool TBalanceForm::ReadRules() {
         return false;
     }
     try {
-        rules.LoadFromGameDir(QFile::encodeName(dir).toStdString());
+        rules.LoadFromLayers(form.Layers());
     } catch (const OperationAborted& error) {
         rulesError = QFile::decodeName(error.what());
         return false;

@@ -59,7 +59,8 @@ private:
     QLabel* notes;
     QTimer* updateTimer;
     TYieldRules rules;
-    QString rulesDir, rulesError;
+    std::string rulesLayers; // the key of the layers the rules were read from
+    QString rulesError;
     bool rulesRead = false;
     TBalanceReport report;
     int computations = 0;

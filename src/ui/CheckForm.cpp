@@ -147,7 +147,12 @@ void TCheckForm::BtnCheckAgainClick() {
         findingList->SetFindings(validator.Check(MainForm->Map(), &counts));
         checkedSummary = FromWindows1252(counts.SummaryText());
     });
+    // The layer the map asks for and the game lacks is said where the check's result is read.
+    if (const std::string missing = MainForm->Layers().MissingText(); !missing.empty())
+        checkedSummary += "\n" + QString::fromUtf8(missing.c_str()) + ".";
     summary->setText(checkedSummary);
+    summary->setToolTip(
+        "The game's rules come from: " + QString::fromUtf8(MainForm->Layers().NamesText().c_str()) + ".");
     list->setAccessibleDescription(checkedSummary);
 }
 

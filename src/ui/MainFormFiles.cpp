@@ -126,6 +126,8 @@ bool TMainForm::OpenFile(const QString& path) {
     saveFileName = fileName;
     openFolder = QFileInfo(fileName).absolutePath();
     teamIndex = playerIndex = 0;
+    chosenLayers.reset();
+    UpdateLayers();
     ResetGridSize();
     RebuildMiniMap(-1, -1);
     RefreshSheet();
@@ -174,6 +176,8 @@ bool TMainForm::BtnProgSaveAsClick() {
     saveFileName = fileName;
     saveFolder = QFileInfo(fileName).absolutePath();
     setWindowTitle(QString(Title) + " - " + QFileInfo(fileName).fileName());
+    // Another extension names another edition.
+    UpdateLayers();
     if (!SaveMapTo(fileName))
         return false;
     AddRecentMap(fileName);
@@ -192,6 +196,8 @@ void TMainForm::BtnProgNewClick() {
     fileName.clear();
     setWindowTitle(Title);
     teamIndex = playerIndex = 0;
+    chosenLayers.reset();
+    UpdateLayers();
     RebuildMiniMap(-1, -1);
     RefreshSheet();
     ClearHistory();
@@ -257,7 +263,7 @@ void TMainForm::SetGameFolder(const QString& dir, bool remember) {
         openFolder = publicMapsDir;
         saveFolder = publicMapsDir;
     }
-    catalogue->SetGameDir(LocalPath(dir));
+    UpdateLayers();
     if (remember && !dir.isEmpty())
         QSettings().setValue(GameFolderSetting, dir);
 }

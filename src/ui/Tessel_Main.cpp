@@ -113,6 +113,7 @@ void TMainForm::FormCreate(const QString& gameDir) {
     CreateProgramToolBar();
     CreateHistory();
     CreateStatusBar();
+    CreateLayersButton();
     CreateTabsAndPanels();
 
     FindGameFolder(gameDir);

@@ -6,6 +6,7 @@
 // they do lives in their own classes. The other windows reach it through MainForm.
 
 #include "DocumentChange.h"
+#include "GameLayers.h"
 #include "LineCodec.h"
 
 #include <QMainWindow>
@@ -207,6 +208,17 @@ public:
     // Ties the windows made after this one to it: their buttons, the options the grid paints with.
     void WindowsCreated();
 
+    // The game's layers the open map runs with (MainFormLayers.cpp): its own edition and mod, or
+    // those the user chose for it on the status bar's "Game layers" button. The catalogue, the
+    // Check map window and the Balance window read the game's rules from them.
+    const TGameLayers& Layers() const { return layers; }
+    // Runs the open map with another edition and mod, without changing its file; nothing goes back
+    // to what the map and the game folder say. Opening another map goes back too.
+    void ChooseLayers(const std::optional<TLayerChoice>& choice);
+    // The edition and mod in use for the open map.
+    TLayerChoice LayerChoice() const { return layersMadeFor ? layersMadeFor->second : TLayerChoice(); }
+    QToolButton* LayersButton() const { return layersButton; }
+
     TMap& Map() const { return *map; }
     TMapDataReader& Catalogue() const { return *catalogue; }
     TBusyCursor& BusyCursor() const { return *busyCursor; }
@@ -275,6 +287,11 @@ private:
     // The rows of the sheet's section, as the document gives them.
     const StringList& SectionRows() const;
     void SetGameFolder(const QString& dir, bool remember);
+    void CreateLayersButton();
+    void FillLayersMenu();
+    // Takes the layers the map and the user's choice now ask for, when they are other than those
+    // in use, and shows them.
+    void UpdateLayers();
     // Offers a folder dialog the first time a list is asked for in a run without a game folder.
     void AskForGameFolder();
     bool SaveMapTo(const QString& path);
@@ -367,6 +384,11 @@ private:
     QToolButton* brushSize = nullptr;
     std::unique_ptr<TBrushTool> brushTool;
     std::unique_ptr<TSelectionTool> selectionTool;
+    TGameLayers layers;
+    std::optional<TLayerChoice> chosenLayers;
+    // The root and choice the layers in use were resolved for.
+    std::optional<std::pair<std::string, TLayerChoice>> layersMadeFor;
+    QToolButton* layersButton = nullptr;
 };
 
 extern TMainForm* MainForm;

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs one case of `tessel --values`: a listing must exit 0 and print the expected lines, a failure
-# must exit 1, print nothing on stdout and name the key or the file on stderr.
+# must exit 1 (2 for a word the command line does not take), print nothing on stdout and name the key or
+# the file on stderr.
 # Usage: values_command.sh TESSEL CASE SAMPLE_GAME
 tessel=$1
 case_name=$2
@@ -9,8 +10,22 @@ work=$(mktemp -d) || exit 2
 trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/command_checks.sh"
 
+layers=$(dirname "$0")/../data/layers/game
 status_wanted=1
 case $case_name in
+lists_an_expansions_mod)
+    set -- --values TerrainType --edition BTS --mod "Next War" --game-dir "$layers"
+    status_wanted=0
+    printf 'TERRAIN_GRASS\nTERRAIN_OCEAN\nTERRAIN_WASTELAND\n' >"$work/expected" ;;
+walks_up_from_an_expansion)
+    set -- --values UnitType --game-dir "$layers/Beyond the Sword"
+    status_wanted=0
+    printf 'UNIT_AIRSHIP\nUNIT_SETTLER\nUNIT_WARRIOR\n' >"$work/expected" ;;
+unknown_edition)
+    # A word the command line does not take, as any misuse of it.
+    set -- --values UnitType --edition vanilla --game-dir "$layers"
+    status_wanted=2
+    expected='vanilla' ;;
 lists_terrains)
     set -- --values TerrainType --game-dir "$sample_game"
     status_wanted=0

@@ -1,4 +1,5 @@
 #include "GameFolder.h"
+#include "GameLayers.h"
 
 #include "TempFolder.h"
 
@@ -101,6 +102,16 @@ TEST_F(GameFolderSearch, OtherEditionsAreFoundByTheEndOfTheirKeyName) {
     home.Write(".wine/system.reg", Registry(Key("Software\\\\Firaxis Games\\\\Sid Meier's CIVILIZATION 4",
                                                 "C:\\\\Firaxis\\\\Civ4")));
     EXPECT_EQ(FindGameFolder(Places()), game);
+}
+
+TEST_F(GameFolderSearch, AnExpansionsKeyNamesItsFolderBesideTheBaseGame) {
+    const std::string game = MakeGame(".wine/drive_c/Civ4");
+    home.MakeFolder(".wine/drive_c/Civ4/Beyond the Sword/Assets/XML");
+    home.Write(".wine/system.reg",
+               Registry(Key("Software\\\\Firaxis Games\\\\Sid Meier's Civilization 4 - Beyond the Sword",
+                            "C:\\\\Civ4\\\\Beyond the Sword")));
+    EXPECT_EQ(FindGameFolder(Places()), game + "/Beyond the Sword");
+    EXPECT_EQ(LocateGameFolder(FindGameFolder(Places())).root, game);
 }
 
 TEST_F(GameFolderSearch, WindowsPathFindsFoldersWhateverTheirCase) {

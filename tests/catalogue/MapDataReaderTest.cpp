@@ -161,8 +161,8 @@ TEST(MapDataReader, CallersGetCopies) {
     EXPECT_EQ(Values(catalogue, "RevealMap"), (StringList{"0", "1"}));
 }
 
-TEST(MapDataReader, SameGameDirKeepsTheTableAndAnotherRebuildsIt) {
-    const TTempFolder game;
+TEST(MapDataReader, SameGameDirKeepsTheTableAndAnotherHasItsOwn) {
+    const TTempFolder game, other;
     const std::string eras = game.Write("Assets/XML/GameInfo/CIV4EraInfos.xml", "<Type>ERA_ANCIENT</Type>\n");
     TMapDataReader catalogue;
     catalogue.SetGameDir(game.Path());
@@ -170,8 +170,8 @@ TEST(MapDataReader, SameGameDirKeepsTheTableAndAnotherRebuildsIt) {
     std::filesystem::remove(eras);
     catalogue.SetGameDir(game.Path());
     EXPECT_EQ(Values(catalogue, "Era"), (StringList{"ERA_ANCIENT"})) << "the same text rebuilds nothing";
-    catalogue.SetGameDir(game.Path() + "/");
-    EXPECT_NE(AbortText(catalogue, "Era"), "") << "another text rebuilds and reads again";
+    catalogue.SetGameDir(other.Path());
+    EXPECT_NE(AbortText(catalogue, "Era"), "") << "another folder reads its own files";
 }
 
 TEST(MapDataReader, GameDirComparesWithLetterCase) {

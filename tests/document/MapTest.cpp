@@ -235,6 +235,29 @@ TEST(Map, AMapWithoutPlotBlocksSavesAFileThatOpens) {
     EXPECT_EQ(map.ErrorText(), "Map file structure error!");
 }
 
+TEST(Map, AGameSectionAloneOpensAsAMapOfNoPlotsAndSavesUnchanged) {
+    const std::string scenario = "Version=11\r\nBeginGame\r\n\tDescription=The Next War\r\n"
+                                 "\tModPath=Mods\\Next War\\\r\n\tRandom=1\r\nEndGame\r\n";
+    TMap map;
+    map.LoadFromBytes(scenario);
+    ASSERT_EQ(map.ErrorText(), "");
+    EXPECT_TRUE(map.GameSectionOnly());
+    EXPECT_EQ(map.Game().ModPath(), "Mods\\Next War\\");
+    EXPECT_EQ(map.Grids().Width() * map.Grids().Height(), 0);
+    EXPECT_EQ(map.SaveToBytes(), scenario);
+
+    // A grid built on it makes it a map, saved with its map section and plots.
+    map.Grids().SetWidth(2);
+    map.Grids().SetHeight(1);
+    map.MapData().SetGridWidth(2);
+    map.MapData().SetGridHeight(1);
+    TMap built;
+    built.LoadFromBytes(map.SaveToBytes());
+    EXPECT_EQ(built.ErrorText(), "");
+    EXPECT_FALSE(built.GameSectionOnly());
+    EXPECT_EQ(built.Grids().Width(), 2);
+}
+
 TEST(Map, MapsWithoutTeamOrPlayerBlocksOpen) {
     TMap map;
     map.LoadFromStrings(

@@ -1,6 +1,7 @@
 // The yield rules read from the game's XML, and the natural yield of a plot under them.
 
 #include "YieldRules.h"
+#include "GameLayers.h"
 #include "LineCodec.h"
 #include "MapGrid.h"
 #include "RulesTestFiles.h"
@@ -127,6 +128,24 @@ TEST(YieldRules, ReadsTheFilesBelowAGameFolderWhateverTheLetterCaseOfTheirNames)
     rules.LoadFromGameDir(game.Path());
     ASSERT_NE(rules.Terrain("TERRAIN_GRASS"), nullptr);
     EXPECT_EQ(rules.Terrain("TERRAIN_GRASS")->river, (TYieldChanges{0, 0, 1}));
+    EXPECT_EQ(rules.Bonus("BONUS_GOLD")->yields, (TYieldChanges{0, 0, 2}));
+}
+
+TEST(YieldRules, EachFileComesFromTheHighestLayerThatHasIt) {
+    const TTempFolder game;
+    WriteGame(game, TRuleTexts());
+    TRuleTexts modded;
+    modded.terrains = InfoFile(
+        "Civ4TerrainInfos", "TerrainInfos",
+        Record("TerrainInfo", "TERRAIN_GRASS",
+               List("Yields", {4, 0, 0}) + List("RiverYieldChange", {}) + List("HillsYieldChange", {})));
+    game.Write("Mods/Next War/Assets/XML/Terrain/CIV4TerrainInfos.xml", modded.terrains);
+    TLayerChoice choice;
+    choice.mod = "Next War";
+    TYieldRules rules;
+    rules.LoadFromLayers(TGameLayers::Resolve(game.Path(), choice, {}));
+    EXPECT_EQ(rules.Terrain("TERRAIN_GRASS")->yields, (TYieldChanges{4, 0, 0}));
+    EXPECT_EQ(rules.Terrain("TERRAIN_PLAINS"), nullptr);
     EXPECT_EQ(rules.Bonus("BONUS_GOLD")->yields, (TYieldChanges{0, 0, 2}));
 }
 

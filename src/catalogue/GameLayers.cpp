@@ -1,0 +1,287 @@
+#include "GameLayers.h"
+
+#include "GamePath.h"
+#include "LineCodec.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::string_view MiddleDot = "\xC2\xB7"; // UTF-8, as the windows and the terminal show it
+constexpr const char* CustomAssetsName = "CustomAssets";
+
+// The expansion's folder beside the base game's Assets; the base game's own is the root.
+const char* EditionFolderName(TEdition edition) {
+    switch (edition) {
+    case TEdition::Warlords:
+        return "Warlords";
+    case TEdition::BeyondTheSword:
+        return "Beyond the Sword";
+    case TEdition::Base:
+        break;
+    }
+    return "";
+}
+
+bool EndsWithText(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() && SameText(text.substr(text.size() - suffix.size()), suffix);
+}
+
+std::string Parent(const std::string& folder) {
+    const std::size_t slash = folder.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : folder.substr(0, slash);
+}
+
+std::string BaseName(const std::string& folder) {
+    const std::size_t slash = folder.find_last_of('/');
+    return slash == std::string::npos ? folder : folder.substr(slash + 1);
+}
+
+std::string TrimSeparators(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+// The existing folder that `relative` names below `folder`, whatever its letter case; "" when none.
+std::string SubFolder(const std::string& folder, std::string_view relative) {
+    std::string resolved;
+    if (!ResolvePathIgnoringCase(folder + "/" + std::string(relative), resolved) || !IsFolder(resolved))
+        return {};
+    return resolved;
+}
+
+std::string EditionFolder(const std::string& root, TEdition edition) {
+    return edition == TEdition::Base ? root : SubFolder(root, EditionFolderName(edition));
+}
+
+bool IsExpansionFolderName(const std::string& name, TEdition& edition) {
+    for (const TEdition candidate : {TEdition::Warlords, TEdition::BeyondTheSword})
+        if (SameText(name, EditionFolderName(candidate))) {
+            edition = candidate;
+            return true;
+        }
+    return false;
+}
+
+// The documents folders of a Wine prefix's users, where "My Games" lies.
+std::vector<std::string> DocumentsFolders(const std::string& prefix) {
+    std::vector<std::string> found;
+    for (const std::string& user : FolderEntries(prefix + "/drive_c/users", true))
+        for (const char* documents : {"Documents", "My Documents"})
+            if (const std::string folder = SubFolder(user, documents); !folder.empty())
+                found.push_back(folder);
+    return found;
+}
+
+// The edition's folder in "My Games": the expansions' carry their names, the base game's ends in
+// the game's name.
+std::string MyGamesFolder(const std::string& documents, TEdition edition) {
+    const std::string myGames = SubFolder(documents, "My Games");
+    if (myGames.empty())
+        return {};
+    if (edition != TEdition::Base)
+        return SubFolder(myGames, EditionFolderName(edition));
+    for (const std::string& folder : FolderEntries(myGames, true))
+        if (EndsWithText(BaseName(folder), "Civilization 4") ||
+            EndsWithText(BaseName(folder), "Civilization IV"))
+            return folder;
+    return {};
+}
+
+std::string FindCustomAssets(const std::string& root, TEdition edition, std::vector<std::string> prefixes) {
+    const std::size_t driveC = root.find("/drive_c/");
+    if (driveC != std::string::npos)
+        prefixes.insert(prefixes.begin(), root.substr(0, driveC));
+    for (const std::string& prefix : prefixes)
+        for (const std::string& documents : DocumentsFolders(prefix)) {
+            const std::string editionFolder = MyGamesFolder(documents, edition);
+            const std::string custom =
+                editionFolder.empty() ? "" : SubFolder(editionFolder, CustomAssetsName);
+            if (!custom.empty() && !SubFolder(custom, "Assets/XML").empty())
+                return custom;
+        }
+    return {};
+}
+
+} // namespace
+
+const char* EditionName(TEdition edition) {
+    return edition == TEdition::Base ? "base game" : EditionFolderName(edition);
+}
+
+TEdition EditionOfMapFile(std::string_view fileName) {
+    if (EndsWithText(fileName, ".CivBeyondSwordWBSave"))
+        return TEdition::BeyondTheSword;
+    if (EndsWithText(fileName, ".CivWarlordsWBSave"))
+        return TEdition::Warlords;
+    return TEdition::Base;
+}
+
+bool ParseEdition(std::string_view text, TEdition& edition) {
+    if (SameText(text, "base"))
+        edition = TEdition::Base;
+    else if (SameText(text, "warlords"))
+        edition = TEdition::Warlords;
+    else if (SameText(text, "bts"))
+        edition = TEdition::BeyondTheSword;
+    else
+        return false;
+    return true;
+}
+
+std::string ModNameOfModPath(std::string_view modPath) {
+    std::string path = ToLocalSeparators(TrimBlanks(modPath));
+    path = TrimSeparators(path);
+    while (path.rfind("./", 0) == 0)
+        path.erase(0, 2);
+    if (path == "/" || path == ".")
+        return {};
+    const std::size_t slash = path.find('/');
+    if (slash != std::string::npos && SameText(std::string_view(path).substr(0, slash), "Mods"))
+        return BaseName(path);
+    return SameText(path, "Mods") ? std::string() : BaseName(path);
+}
+
+TLayerChoice ChoiceOfMap(std::string_view fileName, std::string_view modPath) {
+    TLayerChoice choice;
+    choice.edition = EditionOfMapFile(fileName);
+    choice.mod = ModNameOfModPath(modPath);
+    if (!choice.mod.empty())
+        choice.modNamedAs = "ModPath names " + std::string(TrimBlanks(modPath));
+    return choice;
+}
+
+TLayerChoice TNamedFolder::Over(TLayerChoice choice) const {
+    if (edition)
+        choice.edition = *edition;
+    if (!mod.empty()) {
+        choice.mod = mod;
+        choice.modNamedAs.clear();
+    }
+    return choice;
+}
+
+TNamedFolder LocateGameFolder(const std::string& named) {
+    TNamedFolder result;
+    std::string folder = TrimSeparators(named);
+    if (SameText(BaseName(Parent(folder)), "Mods")) {
+        result.mod = BaseName(folder);
+        folder = Parent(Parent(folder));
+    }
+    TEdition edition = TEdition::Base;
+    if (IsExpansionFolderName(BaseName(folder), edition) &&
+        !SubFolder(Parent(folder), "Assets/XML").empty()) {
+        result.edition = edition;
+        folder = Parent(folder);
+    } else if (!result.mod.empty()) {
+        result.edition = TEdition::Base;
+    }
+    result.root = folder;
+    return result;
+}
+
+TGameLayers TGameLayers::OfFolder(const std::string& folder) {
+    TGameLayers result;
+    result.root = TrimSeparators(folder);
+    if (!folder.empty())
+        result.layers.push_back({EditionName(TEdition::Base), result.root});
+    return result;
+}
+
+TGameLayers TGameLayers::Resolve(const std::string& rootFolder, const TLayerChoice& choice,
+                                 const std::vector<std::string>& prefixes) {
+    TGameLayers result = OfFolder(rootFolder);
+    if (result.root.empty())
+        return result;
+    const std::string expansion = EditionFolder(result.root, choice.edition);
+    TEdition running = choice.edition;
+    if (expansion.empty()) {
+        result.missing = std::string("The map is for ") + EditionName(choice.edition) +
+                         ", which is not in the game folder: checked against the base game";
+        running = TEdition::Base;
+    } else if (choice.edition != TEdition::Base) {
+        result.layers.insert(result.layers.begin(), {EditionName(choice.edition), expansion});
+    }
+    result.edition = running;
+    if (!choice.mod.empty()) {
+        // A mod is one folder of Mods: a name that leads elsewhere names none.
+        const bool plainName =
+            choice.mod.find('/') == std::string::npos && choice.mod != "." && choice.mod != "..";
+        const std::string modFolder =
+            expansion.empty() || !plainName ? "" : SubFolder(expansion, "Mods/" + choice.mod);
+        if (!modFolder.empty()) {
+            result.mod = BaseName(modFolder);
+            result.layers.insert(result.layers.begin(), {result.mod, modFolder});
+        } else if (result.missing.empty()) {
+            const std::string namedAs = choice.modNamedAs.empty() ? "The mod \"" + choice.mod + "\" is"
+                                                                  : choice.modNamedAs + ", which is";
+            result.missing = namedAs + " not in the game folder: checked against " +
+                             (running == TEdition::Base ? "the base game" : result.Description());
+        }
+        return result;
+    }
+    if (const std::string custom = FindCustomAssets(result.root, running, prefixes); !custom.empty())
+        result.layers.insert(result.layers.begin(), {CustomAssetsName, custom});
+    return result;
+}
+
+std::string TGameLayers::FindFile(std::string_view relative, std::string* layerName) const {
+    std::string path = ToLocalSeparators(relative);
+    path.erase(0, path.find_first_not_of('/'));
+    for (const TGameLayer& layer : layers) {
+        std::string resolved;
+        if (ResolvePathIgnoringCase(layer.folder + "/" + path, resolved) && !IsFolder(resolved)) {
+            if (layerName)
+                *layerName = layer.name;
+            return resolved;
+        }
+    }
+    return {};
+}
+
+std::vector<std::pair<std::string, std::string>> TGameLayers::TextFiles() const {
+    std::vector<std::pair<std::string, std::string>> files;
+    for (auto layer = layers.rbegin(); layer != layers.rend(); ++layer) {
+        const std::string text = SubFolder(layer->folder, "Assets/XML/Text");
+        if (text.empty())
+            continue;
+        for (const std::string& file : FolderEntries(text, false))
+            if (EndsWithText(file, ".xml"))
+                files.emplace_back(layer->name, file);
+    }
+    return files;
+}
+
+std::string TGameLayers::Description() const {
+    std::string text = EditionName(edition);
+    if (layers.size() > 1 && layers.front().name != EditionName(edition))
+        text += " " + std::string(MiddleDot) + " " + layers.front().name;
+    return text;
+}
+
+std::string TGameLayers::NamesText() const {
+    std::string text;
+    for (const TGameLayer& layer : layers)
+        text += (text.empty() ? "" : ", ") + layer.name;
+    return text;
+}
+
+std::string TGameLayers::Key() const {
+    std::string key;
+    for (const TGameLayer& layer : layers)
+        key += layer.folder + '\n';
+    return key;
+}
+
+std::vector<std::string> TGameLayers::InstalledMods(const std::string& root, TEdition edition) {
+    std::vector<std::string> mods;
+    const std::string folder = EditionFolder(TrimSeparators(root), edition);
+    const std::string modsFolder = folder.empty() ? "" : SubFolder(folder, "Mods");
+    if (!modsFolder.empty())
+        for (const std::string& mod : FolderEntries(modsFolder, true))
+            mods.push_back(BaseName(mod));
+    return mods;
+}
