@@ -75,6 +75,7 @@ void TMainForm::UpdateLayers() {
     if (!missing.isEmpty())
         text += " (a layer is missing)";
     layersButton->setText(text);
+    layersButton->setAccessibleName("Game layers: " + text);
     const QString hint = root.empty() ? QString("The game's rules are read from no folder.")
                                       : "The game's rules come from: " + FromUtf8(layers.NamesText()) + ".";
     layersButton->setToolTip(missing.isEmpty() ? hint : missing + ".\n" + hint);

@@ -57,9 +57,10 @@ protected:
 
 TEST_F(MainFormLayersTest, AScenarioOfAModOpensWithItsLayersAndSavesUnchanged) {
     EXPECT_EQ(ButtonText(), QString::fromUtf8("Beyond the Sword \xC2\xB7 Next War"));
-    EXPECT_EQ(MainForm->LayersButton()->accessibleName(), "Game layers");
+    EXPECT_EQ(MainForm->LayersButton()->accessibleName(),
+              QString::fromUtf8("Game layers: Beyond the Sword \xC2\xB7 Next War"));
     EXPECT_TRUE(ListsWasteland());
-    EXPECT_EQ(Sheet().FindRow("ModPath") >= 0, true);
+    EXPECT_GE(Sheet().FindRow("ModPath"), 0);
     EXPECT_EQ(DocumentBytes(), Scenario);
     // Its "Map" tab is a map of no plots.
     MainForm->TCMain()->setCurrentIndex(TMainForm::TabMap);
