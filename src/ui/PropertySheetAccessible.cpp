@@ -3,6 +3,7 @@
 #include "PropertySheet.h"
 
 #include <QAbstractItemModel>
+#include <QHeaderView>
 #include <QPointer>
 
 namespace {
@@ -85,6 +86,49 @@ private:
     int row, column;
 };
 
+// A column's title ("Item", "Value") above the cells, or a place of the hidden row titles: the
+// item view counts them in its numbering of the cells.
+class TSheetHeaderCell : public QAccessibleInterface {
+public:
+    // column -1 stands for the hidden column of row titles.
+    TSheetHeaderCell(TPropertySheet* sheet, int column) : sheet(sheet), column(column) {}
+
+    bool isValid() const override { return sheet != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return sheet->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(sheet); }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text type) const override {
+        if (type != QAccessible::Name || column < 0)
+            return {};
+        return RowsOf(sheet)->headerData(column, Qt::Horizontal).toString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (column < 0)
+            return {};
+        const QHeaderView* header = sheet->horizontalHeader();
+        const QPoint topLeft(header->sectionViewportPosition(column), 0);
+        return QRect(header->viewport()->mapToGlobal(topLeft),
+                     QSize(header->sectionSize(column), header->height()));
+    }
+    QAccessible::Role role() const override {
+        return column < 0 ? QAccessible::RowHeader : QAccessible::ColumnHeader;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = column < 0;
+        return state;
+    }
+
+private:
+    QPointer<TPropertySheet> sheet;
+    int column;
+};
+
 } // namespace
 
 TPropertySheetAccessible::TPropertySheetAccessible(TPropertySheet* sheet)
@@ -114,8 +158,12 @@ int TPropertySheetAccessible::rowCount() const {
     return Sheet()->RowCount();
 }
 
+// The children are numbered as the item view numbers them when it tells which cell has the focus:
+// a row of column titles first, and before each row the place of its title, hidden in this sheet.
+constexpr int ChildColumns = 3;
+
 int TPropertySheetAccessible::childCount() const {
-    return rowCount() * columnCount();
+    return (rowCount() + 1) * ChildColumns;
 }
 
 QAccessibleInterface* TPropertySheetAccessible::child(int index) const {
@@ -124,15 +172,26 @@ QAccessibleInterface* TPropertySheetAccessible::child(int index) const {
     const auto known = cells.constFind(index);
     if (known != cells.constEnd())
         return QAccessible::accessibleInterface(known.value());
-    auto* cell = new TSheetCell(Sheet(), index / columnCount(), index % columnCount());
-    cells.insert(index, QAccessible::registerAccessibleInterface(cell));
-    return cell;
+    const int row = index / ChildColumns - 1, column = index % ChildColumns - 1;
+    QAccessibleInterface* made =
+        row < 0 || column < 0 ? static_cast<QAccessibleInterface*>(new TSheetHeaderCell(Sheet(), column))
+                              : new TSheetCell(Sheet(), row, column);
+    cells.insert(index, QAccessible::registerAccessibleInterface(made));
+    return made;
 }
 
 int TPropertySheetAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    if (child == nullptr)
+        return -1;
     const QAccessibleTableCellInterface* cell =
-        child != nullptr ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr;
-    return cell != nullptr ? cell->rowIndex() * columnCount() + cell->columnIndex() : -1;
+        const_cast<QAccessibleInterface*>(child)->tableCellInterface();
+    if (cell != nullptr)
+        return (cell->rowIndex() + 1) * ChildColumns + cell->columnIndex() + 1;
+    const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
+    for (auto made = cells.constBegin(); made != cells.constEnd(); ++made)
+        if (made.value() == id)
+            return made.key();
+    return -1;
 }
 
 QAccessibleInterface* TPropertySheetAccessible::childAt(int x, int y) const {
@@ -147,7 +206,9 @@ QAccessibleInterface* TPropertySheetAccessible::focusChild() const {
 }
 
 QAccessibleInterface* TPropertySheetAccessible::cellAt(int row, int column) const {
-    return child(row * columnCount() + column);
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        return nullptr;
+    return child((row + 1) * ChildColumns + column + 1);
 }
 
 int TPropertySheetAccessible::selectedCellCount() const {
