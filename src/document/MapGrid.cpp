@@ -123,6 +123,24 @@ void TMapGrid::RemoveSouthRiver() {
     MakeAbsent(KeyRiverWE);
 }
 
+TEdgeRiver TMapGrid::EdgeRiver(bool eastEdge) const {
+    const std::size_t key = eastEdge ? KeyRiverNS : KeyRiverWE;
+    const int direction = eastEdge ? riverNSDirection : riverWEDirection;
+    return {eastEdge ? isWOfRiver : isNOfRiver, direction, presence.Writes(key, direction > -1)};
+}
+
+void TMapGrid::SetEdgeRiver(bool eastEdge, const TEdgeRiver& river) {
+    const std::size_t key = eastEdge ? KeyRiverNS : KeyRiverWE;
+    (eastEdge ? isWOfRiver : isNOfRiver) = river.flag;
+    if (!river.directionWritten) {
+        MakeAbsent(key);
+        return;
+    }
+    // Set as it is: a file's direction off the edge's pair stays what it was.
+    (eastEdge ? riverNSDirection : riverWEDirection) = static_cast<std::int8_t>(river.direction);
+    presence.Mark(key);
+}
+
 bool TMapGrid::IsSet(std::string_view key) const {
     const int k = KeyIndex(PlotKeyNames, key);
     switch (k) {
@@ -576,6 +594,41 @@ void TMapGrids::MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrap
     plots = std::move(moved);
     width = newWidth;
     height = newHeight;
+}
+
+void TMapGrids::RearrangePlots(int newWidth, int newHeight, const TPlaceOf& placeOf) {
+    if (newWidth < 0 || newHeight < 0 ||
+        static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight) != plots.size())
+        throw OperationAborted("Cannot arrange " + IntToText(static_cast<int>(plots.size())) + " plots as " +
+                               IntToText(newWidth) + " x " + IntToText(newHeight));
+    // Where each plot goes, all found before any plot moves; Done marks a plot already in place.
+    constexpr std::size_t Done = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> target(plots.size());
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y) {
+            const auto [toX, toY] = placeOf(x, y);
+            target[Index(x, y)] = static_cast<std::size_t>(toX) * static_cast<std::size_t>(newHeight) +
+                                  static_cast<std::size_t>(toY);
+        }
+    // In place, one cycle of the arrangement at a time: a new grid of a large map costs more in
+    // fresh memory than the moves themselves.
+    for (std::size_t start = 0; start < plots.size(); ++start) {
+        if (target[start] == Done || target[start] == start)
+            continue;
+        TMapGrid carried = std::move(plots[start]);
+        std::size_t at = target[start];
+        target[start] = Done;
+        while (at != start) {
+            std::swap(carried, plots[at]);
+            const std::size_t next = target[at];
+            target[at] = Done;
+            at = next;
+        }
+        plots[start] = std::move(carried);
+    }
+    width = newWidth;
+    height = newHeight;
+    NumberPlots();
 }
 
 void TMapGrids::KeepRectangle(int left, int bottom, int newWidth, int newHeight) {
