@@ -89,7 +89,7 @@ bool TCommandLine::Parse(const QStringList& arguments) {
             "tessel --render FILE OUT.png [--zoom Z] [--graphic] [--grid] | tessel --crop X1 Y1 X2 Y2 IN OUT "
             "| "
             "tessel --extend L R B T [--fill TERRAIN] IN OUT | tessel --shift DX DY IN OUT | "
-            "tessel [--game-dir DIR] [FILE]");
+            "tessel --flip x|y IN OUT | tessel --rotate 90|180|270 IN OUT | tessel [--game-dir DIR] [FILE]");
         exitCode = 2;
         return false;
     }
