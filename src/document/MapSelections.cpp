@@ -1,7 +1,5 @@
 #include "MapSelections.h"
 
-#include "RiverEdges.h"
-
 #include <utility>
 #include <vector>
 
@@ -73,10 +71,19 @@ template <typename Fits> TPlotSet PlotsThatFit(const TMapGrids& grids, Fits fits
     return set;
 }
 
+// The place one step from `at` along an axis of `size` plots, across the seam when it wraps; -1
+// beyond an edge that does not.
+int Step(int at, int delta, int size, bool wraps) {
+    const int next = at + delta;
+    if (next >= 0 && next < size)
+        return next;
+    return wraps ? (next + size) % size : -1;
+}
+
 // The plots of `open` joined to (x, y) through plots of `open`: across edges, across corners too
 // when `corners` is set, and across the seams where the map wraps. A stack rather than recursion,
-// as a flood may cover a whole map.
-TPlotSet Flood(const TMap& map, const TPlotSet& open, int x, int y, bool corners) {
+// as a flood may cover a whole map; a plot joined leaves `open`, so that each is tested once.
+TPlotSet Flood(const TMap& map, TPlotSet open, int x, int y, bool corners) {
     TPlotSet joined(open.Width(), open.Height());
     if (!open.Contains(x, y))
         return joined;
@@ -85,19 +92,20 @@ TPlotSet Flood(const TMap& map, const TPlotSet& open, int x, int y, bool corners
     const int stepCount = corners ? 8 : 4;
     std::vector<std::pair<int, int>> waiting;
     waiting.reserve(4096);
-    joined.Insert(x, y);
-    waiting.emplace_back(x, y);
+    auto join = [&](int joinX, int joinY) {
+        open.Erase(joinX, joinY);
+        joined.Insert(joinX, joinY);
+        waiting.emplace_back(joinX, joinY);
+    };
+    join(x, y);
     while (!waiting.empty()) {
         const auto [atX, atY] = waiting.back();
         waiting.pop_back();
         for (int step = 0; step < stepCount; ++step) {
-            int nextX = atX + Steps[step][0], nextY = atY + Steps[step][1];
-            if (!WrapPlotCoordinate(nextX, open.Width(), wrapX) ||
-                !WrapPlotCoordinate(nextY, open.Height(), wrapY) || !open.Contains(nextX, nextY) ||
-                joined.Contains(nextX, nextY))
-                continue;
-            joined.Insert(nextX, nextY);
-            waiting.emplace_back(nextX, nextY);
+            const int nextX = Step(atX, Steps[step][0], open.Width(), wrapX);
+            const int nextY = Step(atY, Steps[step][1], open.Height(), wrapY);
+            if (nextX >= 0 && nextY >= 0 && open.Contains(nextX, nextY))
+                join(nextX, nextY);
         }
     }
     return joined;
@@ -119,10 +127,10 @@ TPlotSet SelectAlike(const TMap& map, int x, int y) {
         return TPlotSet(map.Grids().Width(), map.Grids().Height());
     const std::string& terrain = start->TerrainType();
     const int plotType = start->PlotType();
-    const TPlotSet alike = PlotsThatFit(map.Grids(), [&](const TMapGrid& plot) {
+    TPlotSet alike = PlotsThatFit(map.Grids(), [&](const TMapGrid& plot) {
         return plot.PlotType() == plotType && plot.TerrainType() == terrain;
     });
-    return Flood(map, alike, x, y, false);
+    return Flood(map, std::move(alike), x, y, false);
 }
 
 TPlotSet SelectSameValue(const TMap& map, int x, int y, std::string_view rowKey) {
@@ -145,7 +153,7 @@ TPlotSet SelectLandmass(const TMap& map, int x, int y) {
     if (start == nullptr)
         return TPlotSet(map.Grids().Width(), map.Grids().Height());
     const bool water = start->PlotType() == WaterPlotType;
-    const TPlotSet alike = PlotsThatFit(
+    TPlotSet alike = PlotsThatFit(
         map.Grids(), [water](const TMapGrid& plot) { return (plot.PlotType() == WaterPlotType) == water; });
-    return Flood(map, alike, x, y, !water);
+    return Flood(map, std::move(alike), x, y, !water);
 }
