@@ -599,32 +599,32 @@ void TMapGrids::MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrap
 void TMapGrids::RearrangePlots(int newWidth, int newHeight, const TPlaceOf& placeOf) {
     if (newWidth < 0 || newHeight < 0 ||
         static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight) != plots.size())
-        throw OperationAborted("Cannot arrange " + IntToText(static_cast<int>(plots.size())) + " plots as " +
-                               IntToText(newWidth) + " x " + IntToText(newHeight));
-    // Where each plot goes, all found before any plot moves; Done marks a plot already in place.
+        throw OperationAborted("Cannot arrange the plots as " + IntToText(newWidth) + " x " +
+                               IntToText(newHeight));
+    // Where the plot of each place comes from, all found before any plot moves (Done once filled).
     constexpr std::size_t Done = static_cast<std::size_t>(-1);
-    std::vector<std::size_t> target(plots.size());
+    std::vector<std::size_t> source(plots.size());
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y) {
             const auto [toX, toY] = placeOf(x, y);
-            target[Index(x, y)] = static_cast<std::size_t>(toX) * static_cast<std::size_t>(newHeight) +
-                                  static_cast<std::size_t>(toY);
+            source[static_cast<std::size_t>(toX) * static_cast<std::size_t>(newHeight) +
+                   static_cast<std::size_t>(toY)] = Index(x, y);
         }
-    // In place, one cycle of the arrangement at a time: a new grid of a large map costs more in
-    // fresh memory than the moves themselves.
+    // In place, one cycle of the arrangement at a time, each plot moved once: a new grid of a large
+    // map costs more in fresh memory than the moves themselves.
     for (std::size_t start = 0; start < plots.size(); ++start) {
-        if (target[start] == Done || target[start] == start)
+        if (source[start] == Done || source[start] == start)
             continue;
         TMapGrid carried = std::move(plots[start]);
-        std::size_t at = target[start];
-        target[start] = Done;
-        while (at != start) {
-            std::swap(carried, plots[at]);
-            const std::size_t next = target[at];
-            target[at] = Done;
-            at = next;
+        std::size_t hole = start;
+        while (source[hole] != start) {
+            const std::size_t from = source[hole];
+            plots[hole] = std::move(plots[from]);
+            source[hole] = Done;
+            hole = from;
         }
-        plots[start] = std::move(carried);
+        plots[hole] = std::move(carried);
+        source[hole] = Done;
     }
     width = newWidth;
     height = newHeight;
