@@ -62,36 +62,38 @@ int TMapTurn::MovePlotsAndRivers(TMapGrids& grids, bool wrapX, bool wrapY) const
                                IntToText(height));
     const TRiverLattice turned(NewWidth(), NewHeight(), SwapsAxes() ? wrapY : wrapX,
                                SwapsAxes() ? wrapX : wrapY);
-    // The rivers with the plots that keep them once turned, all found before anything changes.
+    // Each river with where its plot lands and the plot that keeps its edge once turned (none when
+    // it falls off), all found before anything changes.
     struct TMovedRiver {
-        TRiverHolder holder;
+        std::pair<int, int> carrier;
+        bool eastEdge;
+        std::optional<TRiverHolder> holder;
         TEdgeRiver river;
     };
     std::vector<TMovedRiver> moved;
-    int dropped = 0;
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y)
             for (const bool eastEdge : {true, false}) {
                 TEdgeRiver river = grids.GetPlot(x, y)->EdgeRiver(eastEdge);
                 if (river.Empty())
                     continue;
-                const std::optional<TRiverHolder> holder =
-                    turned.Holder(Edge(eastEdge ? TPlotEdge{x + 1, y, true} : TPlotEdge{x, y, false}));
-                if (!holder) {
-                    ++dropped;
-                    continue;
-                }
                 river.direction = Flow(river.direction);
-                moved.push_back({*holder, river});
+                moved.push_back(
+                    {Plot(x, y), eastEdge,
+                     turned.Holder(Edge(eastEdge ? TPlotEdge{x + 1, y, true} : TPlotEdge{x, y, false})),
+                     river});
             }
 
     grids.RearrangePlots(NewWidth(), NewHeight(), [this](int x, int y) { return Plot(x, y); });
-    for (int x = 0; x < grids.Width(); ++x)
-        for (int y = 0; y < grids.Height(); ++y)
-            for (const bool eastEdge : {true, false})
-                if (TMapGrid& plot = *grids.GetPlot(x, y); !plot.EdgeRiver(eastEdge).Empty())
-                    plot.SetEdgeRiver(eastEdge, {});
+    // Every river leaves the plot that carried it before any is put on its edge's new keeper.
+    int dropped = 0;
+    for (const TMovedRiver& river : moved) {
+        grids.GetPlot(river.carrier.first, river.carrier.second)->SetEdgeRiver(river.eastEdge, {});
+        dropped += river.holder ? 0 : 1;
+    }
     for (const TMovedRiver& river : moved)
-        grids.GetPlot(river.holder.x, river.holder.y)->SetEdgeRiver(river.holder.eastEdge, river.river);
+        if (river.holder)
+            grids.GetPlot(river.holder->x, river.holder->y)
+                ->SetEdgeRiver(river.holder->eastEdge, river.river);
     return dropped;
 }
