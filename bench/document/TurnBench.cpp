@@ -137,16 +137,23 @@ void LandmassOfTheOcean(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * Width * Height);
 }
 
-const auto* const rotateBenchmark =
+const bool registered = [] {
     benchmark::RegisterBenchmark("Turn/Rotate180AgainstResave/1024x640", RotateHalfRoundAgainstResave)
-        -> Unit(benchmark::kMillisecond) -> UseManualTime() -> Iterations(5);
-const auto* const inMemoryBenchmark = benchmark::RegisterBenchmark("Turn/InMemory/1024x640", TurnInMemory)
-                                          -> Arg(TMapTurn::FlipX) -> Arg(TMapTurn::Clockwise90)
-                                              -> Arg(TMapTurn::Clockwise180) -> Unit(benchmark::kMillisecond);
-const auto* const wandBenchmark = benchmark::RegisterBenchmark("Select/Wand/1024x640", WandOverTheOcean)
-                                      -> Arg(0) -> Arg(1) -> Unit(benchmark::kMillisecond);
-const auto* const landmassBenchmark =
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(5);
+    benchmark::RegisterBenchmark("Turn/InMemory/1024x640", TurnInMemory)
+        ->Arg(TMapTurn::FlipX)
+        ->Arg(TMapTurn::Clockwise90)
+        ->Arg(TMapTurn::Clockwise180)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Select/Wand/1024x640", WandOverTheOcean)
+        ->Arg(0)
+        ->Arg(1)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Select/Landmass/1024x640", LandmassOfTheOcean)
-        -> Unit(benchmark::kMillisecond);
+        ->Unit(benchmark::kMillisecond);
+    return true;
+}();
 
 } // namespace
