@@ -1,11 +1,11 @@
 #pragma once
 
+#include "MapTurn.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
-
-#include "MapTurn.h"
 
 #include <vector>
 

@@ -124,19 +124,16 @@ void TMapGrid::RemoveSouthRiver() {
 }
 
 TEdgeRiver TMapGrid::EdgeRiver(bool eastEdge) const {
-    const std::size_t key = eastEdge ? KeyRiverNS : KeyRiverWE;
     const int direction = eastEdge ? riverNSDirection : riverWEDirection;
-    return {eastEdge ? isWOfRiver : isNOfRiver, direction, presence.Writes(key, direction > -1)};
+    return {eastEdge ? isWOfRiver : isNOfRiver, direction,
+            presence.Writes(eastEdge ? KeyRiverNS : KeyRiverWE, direction > -1)};
 }
 
 void TMapGrid::SetEdgeRiver(bool eastEdge, const TEdgeRiver& river) {
     const std::size_t key = eastEdge ? KeyRiverNS : KeyRiverWE;
     (eastEdge ? isWOfRiver : isNOfRiver) = river.flag;
-    if (!river.directionWritten) {
-        MakeAbsent(key);
-        return;
-    }
-    // Set as it is: a file's direction off the edge's pair stays what it was.
+    if (!river.directionWritten)
+        return MakeAbsent(key);
     (eastEdge ? riverNSDirection : riverWEDirection) = static_cast<std::int8_t>(river.direction);
     presence.Mark(key);
 }
@@ -597,21 +594,25 @@ void TMapGrids::MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrap
 }
 
 void TMapGrids::RearrangePlots(int newWidth, int newHeight, const TPlaceOf& placeOf) {
+    const std::string refusal =
+        "Cannot arrange plots as " + IntToText(newWidth) + " x " + IntToText(newHeight);
     if (newWidth < 0 || newHeight < 0 ||
         static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight) != plots.size())
-        throw OperationAborted("Cannot arrange the plots as " + IntToText(newWidth) + " x " +
-                               IntToText(newHeight));
-    // Where the plot of each place comes from, all found before any plot moves (Done once filled).
+        throw OperationAborted(refusal + ": another count of plots.");
+    // Where the plot of each place comes from, all found before any plot moves (Done: none yet).
     constexpr std::size_t Done = static_cast<std::size_t>(-1);
-    std::vector<std::size_t> source(plots.size());
+    std::vector<std::size_t> source(plots.size(), Done);
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y) {
             const auto [toX, toY] = placeOf(x, y);
-            source[static_cast<std::size_t>(toX) * static_cast<std::size_t>(newHeight) +
-                   static_cast<std::size_t>(toY)] = Index(x, y);
+            const std::size_t to = static_cast<std::size_t>(toX) * static_cast<std::size_t>(newHeight) +
+                                   static_cast<std::size_t>(toY);
+            if (toX < 0 || toY < 0 || toX >= newWidth || toY >= newHeight || source[to] != Done)
+                throw OperationAborted(refusal + ": a place off the grid or taken twice.");
+            source[to] = Index(x, y);
         }
-    // In place, one cycle of the arrangement at a time, each plot moved once: a new grid of a large
-    // map costs more in fresh memory than the moves themselves.
+    // In place, one cycle of the arrangement at a time, each plot moved once (Done: filled): a new
+    // grid of a large map costs more in fresh memory than the moves themselves.
     for (std::size_t start = 0; start < plots.size(); ++start) {
         if (source[start] == Done || source[start] == start)
             continue;

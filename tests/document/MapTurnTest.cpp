@@ -183,3 +183,14 @@ TEST(MapTurnRealMaps, MirroredTwiceOrTurnedFourQuartersTheyComeBack) {
     if (!any)
         GTEST_SKIP() << "no real maps in " << TESSEL_REALDATA_DIR;
 }
+
+TEST(MapGrid, AnArrangementThatIsNoPlaceForEachPlotIsRefusedAndMovesNothing) {
+    TMap map = GrassMap(3, 2, 0, 0, {});
+    const std::string before = map.SaveToBytes();
+    const auto column = [](int x, int) { return std::pair(x, 0); };
+    const auto offGrid = [](int x, int y) { return std::pair(y, x); };
+    EXPECT_THROW(map.Grids().RearrangePlots(6, 1, column), OperationAborted);
+    EXPECT_THROW(map.Grids().RearrangePlots(3, 2, offGrid), OperationAborted);
+    EXPECT_THROW(map.Grids().RearrangePlots(2, 2, offGrid), OperationAborted);
+    EXPECT_EQ(map.SaveToBytes(), before);
+}
