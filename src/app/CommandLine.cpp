@@ -107,8 +107,8 @@ bool TCommandLine::Parse(const QStringList& arguments) {
             "tessel --render FILE OUT.png [--zoom Z] [--graphic] [--grid] | tessel --crop X1 Y1 X2 Y2 IN OUT "
             "| "
             "tessel --extend L R B T [--fill TERRAIN] IN OUT | tessel --shift DX DY IN OUT | "
-            "tessel [--game-dir DIR] [FILE]; LAYERS: [--game-dir DIR] [--edition base|warlords|bts] [--mod "
-            "NAME]");
+            "tessel --flip x|y IN OUT | tessel --rotate 90|180|270 IN OUT | tessel [LAYERS] [FILE]; LAYERS: "
+            "[--game-dir DIR] [--edition base|warlords|bts] [--mod NAME]");
         exitCode = 2;
         return false;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MapTurn.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
@@ -8,7 +10,8 @@
 #include <vector>
 
 // The commands that change a map's extent, each followed by IN OUT:
-//   --crop X1 Y1 X2 Y2, --extend L R B T [--fill TERRAIN], --shift DX DY.
+//   --crop X1 Y1 X2 Y2, --extend L R B T [--fill TERRAIN], --shift DX DY, --flip x|y,
+//   --rotate 90|180|270.
 // Owned by the command line, which hands them the parser.
 class TReshapeCommands {
 public:
@@ -25,6 +28,9 @@ public:
     int Run(const QCommandLineParser& parser, const QString& in, const QString& out) const;
 
 private:
-    QCommandLineOption cropOption, extendOption, shiftOption, fillOption;
+    // Reads the turn that --flip or --rotate names; false for a value they do not take.
+    bool ReadTurn(const QCommandLineParser& parser, TMapTurn::TKind& turn) const;
+
+    QCommandLineOption cropOption, extendOption, shiftOption, flipOption, rotateOption, fillOption;
     std::vector<int> numbers;
 };

@@ -123,6 +123,21 @@ void TMapGrid::RemoveSouthRiver() {
     MakeAbsent(KeyRiverWE);
 }
 
+TEdgeRiver TMapGrid::EdgeRiver(bool eastEdge) const {
+    const int direction = eastEdge ? riverNSDirection : riverWEDirection;
+    return {eastEdge ? isWOfRiver : isNOfRiver, direction,
+            presence.Writes(eastEdge ? KeyRiverNS : KeyRiverWE, direction > -1)};
+}
+
+void TMapGrid::SetEdgeRiver(bool eastEdge, const TEdgeRiver& river) {
+    const std::size_t key = eastEdge ? KeyRiverNS : KeyRiverWE;
+    (eastEdge ? isWOfRiver : isNOfRiver) = river.flag;
+    if (!river.directionWritten)
+        return MakeAbsent(key);
+    (eastEdge ? riverNSDirection : riverWEDirection) = static_cast<std::int8_t>(river.direction);
+    presence.Mark(key);
+}
+
 bool TMapGrid::IsSet(std::string_view key) const {
     const int k = KeyIndex(PlotKeyNames, key);
     switch (k) {
@@ -576,6 +591,45 @@ void TMapGrids::MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrap
     plots = std::move(moved);
     width = newWidth;
     height = newHeight;
+}
+
+void TMapGrids::RearrangePlots(int newWidth, int newHeight, const TPlaceOf& placeOf) {
+    const std::string refusal =
+        "Cannot arrange plots as " + IntToText(newWidth) + " x " + IntToText(newHeight);
+    if (newWidth < 0 || newHeight < 0 ||
+        static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight) != plots.size())
+        throw OperationAborted(refusal + ": another count of plots.");
+    // Where the plot of each place comes from, all found before any plot moves (Done: none yet).
+    constexpr std::size_t Done = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> source(plots.size(), Done);
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y) {
+            const auto [toX, toY] = placeOf(x, y);
+            const std::size_t to = static_cast<std::size_t>(toX) * static_cast<std::size_t>(newHeight) +
+                                   static_cast<std::size_t>(toY);
+            if (toX < 0 || toY < 0 || toX >= newWidth || toY >= newHeight || source[to] != Done)
+                throw OperationAborted(refusal + ": a place off the grid or taken twice.");
+            source[to] = Index(x, y);
+        }
+    // In place, one cycle of the arrangement at a time, each plot moved once (Done: filled): a new
+    // grid of a large map costs more in fresh memory than the moves themselves.
+    for (std::size_t start = 0; start < plots.size(); ++start) {
+        if (source[start] == Done || source[start] == start)
+            continue;
+        TMapGrid carried = std::move(plots[start]);
+        std::size_t hole = start;
+        while (source[hole] != start) {
+            const std::size_t from = source[hole];
+            plots[hole] = std::move(plots[from]);
+            source[hole] = Done;
+            hole = from;
+        }
+        plots[hole] = std::move(carried);
+        source[hole] = Done;
+    }
+    width = newWidth;
+    height = newHeight;
+    NumberPlots();
 }
 
 void TMapGrids::KeepRectangle(int left, int bottom, int newWidth, int newHeight) {

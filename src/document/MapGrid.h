@@ -6,11 +6,22 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+// The river a plot keeps on its east or its south edge, as it is written: the flag, the direction
+// (-1 for none; a file's value off the edge's pair of flows is kept) and whether the direction is
+// written at all. A file may hold either without the other.
+struct TEdgeRiver {
+    bool flag = false;
+    int direction = -1;
+    bool directionWritten = false;
+    bool Empty() const { return !flag && !directionWritten; }
+};
 
 // One plot of the map: terrain, relief, feature, bonus, improvement, route, rivers, start mark,
 // reveal state, its units and its city. The grid owns every plot; a plot owns its units and city.
@@ -105,6 +116,9 @@ public:
     // is written.
     void RemoveEastRiver();
     void RemoveSouthRiver();
+    // The river of the east (or south) edge whole, to move it to another plot's edge as it is.
+    TEdgeRiver EdgeRiver(bool eastEdge) const;
+    void SetEdgeRiver(bool eastEdge, const TEdgeRiver& river);
     void SetStartingPlot(bool value) { startingPlot = value; }
     void SetBonusType(std::string_view value);
     void SetImprovementType(std::string_view value);
@@ -177,6 +191,12 @@ public:
     // Plots that land outside are freed; places no plot lands on get new default plots. Every plot's X and Y
     // follow its place. Negative sizes are refused with OperationAborted and change nothing.
     void MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrapX, bool wrapY);
+    // The new place of the plot at (x, y).
+    using TPlaceOf = std::function<std::pair<int, int>(int x, int y)>;
+    // Makes the grid `newWidth` x `newHeight`, of as many plots as now, and moves every plot, with
+    // all it holds, to the place `placeOf` gives it: a place for each plot and a plot for each place.
+    // A size of another plot count is refused with OperationAborted and changes nothing.
+    void RearrangePlots(int newWidth, int newHeight, const TPlaceOf& placeOf);
 
 private:
     // Moves every plot by (dx, dy) around a grid that keeps its size.

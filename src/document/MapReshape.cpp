@@ -4,6 +4,7 @@
 #include <charconv>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -17,11 +18,19 @@ public:
     TPlaceMap(const TMapGrids& grids, int newWidth, int newHeight, int dx, int dy, bool wrapX, bool wrapY)
         : oldWidth(grids.Width()), oldHeight(grids.Height()), newWidth(newWidth), newHeight(newHeight),
           dx(dx), dy(dy), wrapX(wrapX), wrapY(wrapY) {}
+    // A mirror or turn of the whole grid, on a map that wraps as said.
+    TPlaceMap(const TMapGrids& grids, const TMapTurn& turn, bool wrapX, bool wrapY)
+        : oldWidth(grids.Width()), oldHeight(grids.Height()), newWidth(turn.NewWidth()),
+          newHeight(turn.NewHeight()), dx(0), dy(0), wrapX(wrapX), wrapY(wrapY), turn(turn) {}
 
     // A place off the old map names no plot and stays as it is.
     TOutcome Apply(int& x, int& y) const {
         if (x < 0 || y < 0 || x >= oldWidth || y >= oldHeight)
             return Unchanged;
+        if (turn) {
+            std::tie(x, y) = turn->Plot(x, y);
+            return Moved;
+        }
         const long long movedX = Along(x, dx, newWidth, wrapX), movedY = Along(y, dy, newHeight, wrapY);
         if (movedX < 0 || movedY < 0 || movedX >= newWidth || movedY >= newHeight)
             return Left;
@@ -29,9 +38,17 @@ public:
         y = static_cast<int>(movedY);
         return Moved;
     }
-    void Move(TMap& map) const { map.Grids().MovePlots(newWidth, newHeight, dx, dy, wrapX, wrapY); }
+    // Moves the plots; returns how many river edges went.
+    int Move(TMap& map) const {
+        if (turn)
+            return turn->MovePlotsAndRivers(map.Grids(), wrapX, wrapY);
+        map.Grids().MovePlots(newWidth, newHeight, dx, dy, wrapX, wrapY);
+        return 0;
+    }
     // Whether a plot of the old map can land outside the new one.
     bool CanLeave() const {
+        if (turn)
+            return false;
         const bool leavesX = !wrapX && (dx < 0 || static_cast<long long>(oldWidth) + dx > newWidth);
         const bool leavesY = !wrapY && (dy < 0 || static_cast<long long>(oldHeight) + dy > newHeight);
         return leavesX || leavesY;
@@ -47,6 +64,7 @@ private:
 
     int oldWidth, oldHeight, newWidth, newHeight, dx, dy;
     bool wrapX, wrapY;
+    std::optional<TMapTurn> turn;
 };
 
 // The integer value of the key's item in the line, or none when the line lacks it or it is no number.
@@ -165,7 +183,7 @@ TPlan MakePlan(const TMap& map, const TPlaceMap& place) {
 }
 
 void CarryOut(TMap& map, const TPlaceMap& place, TPlan& plan) {
-    place.Move(map);
+    plan.result.riverEdges += place.Move(map);
     map.Grids().SetTrailingLines(std::move(plan.trailing));
     map.Players().SetExtraBlocks(std::move(plan.extraPlayers));
     TMapData& mapData = map.MapData();
@@ -245,6 +263,38 @@ int CutBorderRivers(TMapGrids& grids, int x1, int y1, int x2, int y2, bool wrapX
         }
     }
     return cut;
+}
+
+// The map section's fields that follow the picture: a quarter turn swaps the axes the map wraps
+// along; a picture whose north and south change places puts the bottom's latitude, mirrored, at the
+// top and the top's at the bottom, so that every plot keeps its distance from the equator.
+void TurnMapSection(TMapData& section, const TMapTurn& turn) {
+    // The row that gives `key` what `from` holds, or makes it absent as `from` is.
+    auto takeFrom = [&section](std::string_view key, std::string_view from, int value) {
+        return std::string(key) + (section.IsSet(from) ? std::to_string(value) : std::string());
+    };
+    if (turn.SwapsAxes())
+        section.ApplyEditorLines({takeFrom("wrap X=", "wrap Y=", section.WrapY()),
+                                  takeFrom("wrap Y=", "wrap X=", section.WrapX())});
+    if (turn.MirrorsNorthSouth())
+        section.ApplyEditorLines({takeFrom("top latitude=", "bottom latitude=", -section.BottomLatitude()),
+                                  takeFrom("bottom latitude=", "top latitude=", -section.TopLatitude())});
+}
+
+std::string TurnText(TMapTurn::TKind kind) {
+    switch (kind) {
+    case TMapTurn::FlipX:
+        return "flip the map east-west";
+    case TMapTurn::FlipY:
+        return "flip the map north-south";
+    case TMapTurn::Clockwise90:
+        return "turn the map by 90 degrees";
+    case TMapTurn::Clockwise180:
+        return "turn the map by 180 degrees";
+    case TMapTurn::Clockwise270:
+        return "turn the map by 270 degrees";
+    }
+    return "turn the map";
 }
 
 bool IsTypeName(std::string_view text) {
@@ -344,5 +394,20 @@ TReshapeResult ShiftMap(TMap& map, int dx, int dy) {
     const TPlaceMap place(grids, grids.Width(), grids.Height(), shiftX, shiftY, true, true);
     TPlan plan = MakePlan(map, place);
     CarryOut(map, place, plan);
+    return plan.result;
+}
+
+TReshapeResult TurnMap(TMap& map, TMapTurn::TKind kind) {
+    const TMapGrids& grids = map.Grids();
+    const std::string action = "Cannot " + TurnText(kind);
+    if (grids.Width() <= 0 || grids.Height() <= 0)
+        throw OperationAborted(action + ": the map has no plots.");
+    const TMapTurn turn(kind, grids.Width(), grids.Height());
+    CheckResultSize(map, action, turn.NewWidth(), turn.NewHeight());
+
+    const TPlaceMap place(grids, turn, map.MapData().WrapX() != 0, map.MapData().WrapY() != 0);
+    TPlan plan = MakePlan(map, place);
+    CarryOut(map, place, plan);
+    TurnMapSection(map.MapData(), turn);
     return plan.result;
 }

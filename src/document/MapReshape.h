@@ -1,12 +1,13 @@
 #pragma once
 
-// Cropping, extending and shifting a whole map. Each works on the document in place and leaves a
-// complete map: the plots move with all they hold, the map section's size follows, and the players'
-// starts and the signs after the plots move along. A request that cannot be carried out (a corner
-// outside the map, a result of no plot or beyond the sizes the editor opens, a shift along an axis
-// that does not wrap) is refused with OperationAborted, whose text says why, before anything changes.
+// Cropping, extending, shifting, mirroring and turning a whole map. Each works on the document in
+// place and leaves a complete map: the plots move with all they hold, the map section's size
+// follows, and the players' starts and the signs after the plots move along. A request that cannot be carried
+// out (a corner outside the map, a result of no plot or beyond the sizes the editor opens, a shift along an
+// axis that does not wrap) is refused with OperationAborted, whose text says why, before anything changes.
 
 #include "Map.h"
+#include "MapTurn.h"
 
 #include <string_view>
 
@@ -36,6 +37,13 @@ TReshapeResult ExtendMap(TMap& map, int left, int right, int bottom, int top,
 // Moves the plot at (x, y) to ((x + dx) mod width, (y + dy) mod height); a shift along an axis the
 // map does not wrap on is refused.
 TReshapeResult ShiftMap(TMap& map, int dx, int dy);
+
+// Mirrors the map or turns it clockwise (see TMapTurn): every plot moves with all it holds, and the
+// starts and signs with their plots. Every river moves to its edge's new place with its flow turned
+// as the picture is; a river on the east border of a map that does not wrap in x, flipped or turned
+// onto its west border (or likewise onto the north border), has no plot to keep it and goes. A
+// quarter turn swaps the axes the map wraps along; a north-south mirror swaps the latitudes.
+TReshapeResult TurnMap(TMap& map, TMapTurn::TKind kind);
 
 // The plot type a plot of the terrain has when nothing else says: 3 (water) for the game's water
 // terrains, 2 (flat land) for any other.

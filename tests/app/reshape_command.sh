@@ -1,6 +1,6 @@
 #!/bin/sh
-# Runs one case of `tessel --crop`, `--extend` or `--shift` on the sample map (16 x 10, wrapping
-# along x only). A change must exit 0, say what it dropped and write a map that loads; a refusal
+# Runs one case of `tessel --crop`, `--extend`, `--shift`, `--flip` or `--rotate` on the sample map
+# (16 x 10, wrapping along x only). A change must exit 0, say what it dropped and write a map that loads; a refusal
 # must exit 1, print nothing on stdout, say why on stderr and leave OUT as it was.
 # Usage: reshape_command.sh TESSEL CASE SAMPLE_MAP
 tessel=$1
@@ -77,6 +77,44 @@ shift)
     changes "Shifted by 16, 0: 16 x 10 plots. Dropped: units 0, cities 0, starts 0, signs 0, river edges 0." \
         --shift 16 0 "$map" "$work/around"
     same "$work/around" "$work/resaved" ;;
+flip)
+    changes "Flipped east-west: 16 x 10 plots. Dropped: units 0, cities 0, starts 0, signs 0, river edges 0." \
+        --flip x "$map" "$work/flipped"
+    cmp -s "$work/flipped" "$work/resaved" && fail "a flip changed nothing"
+    changes "Flipped east-west: 16 x 10 plots. Dropped: units 0, cities 0, starts 0, signs 0, river edges 0." \
+        --flip x "$work/flipped" "$work/back"
+    same "$work/back" "$work/resaved"
+    changes "Flipped north-south: 16 x 10 plots. Dropped: units 0, cities 0, starts 0, signs 0, river edges 0." \
+        --flip y "$map" "$work/flipped"
+    changes "Flipped north-south: 16 x 10 plots. Dropped: units 0, cities 0, starts 0, signs 0, river edges 0." \
+        --flip y "$work/flipped" "$work/back"
+    same "$work/back" "$work/resaved" ;;
+rotate)
+    changes "Rotated by 90 degrees clockwise: 10 x 16 plots. Dropped: units 0, cities 0, starts 0, signs 0, river edges 0." \
+        --rotate 90 "$map" "$work/turned"
+    run --check "$work/turned" || fail "the turned map does not load"
+    grep -qF "grid 10 x 16, 160 plots written" "$work/out" || fail "the turned map is not 10 x 16"
+    grep -qF "wrap Y=1" "$work/turned" || fail "the turned map does not wrap along y"
+    changes "Rotated by 270 degrees clockwise: 16 x 10 plots. Dropped: units 0, cities 0, starts 0, signs 0, river edges 0." \
+        --rotate 270 "$work/turned" "$work/back"
+    same "$work/back" "$work/resaved"
+    changes "Rotated by 180 degrees clockwise: 16 x 10 plots. Dropped: units 0, cities 0, starts 0, signs 0, river edges 0." \
+        --rotate 180 "$map" "$work/turned"
+    "$tessel" --rotate 180 "$work/turned" "$work/back" >/dev/null || fail "a half turn back failed"
+    same "$work/back" "$work/resaved" ;;
+turn_refusals)
+    refuses "Cannot flip along \"z\": give x (east-west) or y (north-south)." --flip z
+    refuses "Cannot rotate by \"45\": give 90, 180 or 270 (degrees clockwise)." --rotate 45
+    refuses "Cannot rotate by \"-90\": give 90, 180 or 270 (degrees clockwise)." --rotate -90
+    printf 'previous map' >"$work/target"
+    run --flip x --rotate 90 "$map" "$work/target"
+    [ $? = 2 ] || fail "two commands at once did not fail as misuse"
+    grep -qF "Give one of --crop, --extend, --shift, --flip and --rotate at a time." "$work/err" ||
+        fail "two commands at once did not say so"
+    run --rotate 90 "$work/no-such-map" "$work/target"
+    [ $? = 1 ] || fail "a missing map did not fail"
+    grep -qF "Fail to open file!" "$work/err" || fail "a missing map did not say so"
+    [ "$(cat "$work/target")" = 'previous map' ] || fail "a failed turn changed its target" ;;
 refusals)
     refuses "Cannot crop to x 0..16, y 0..9: the map's plots are x 0..15, y 0..9." --crop 0 0 16 9
     refuses "Cannot crop to x -1..3, y 0..9: the map's plots are x 0..15, y 0..9." --crop -1 0 3 9
