@@ -1,5 +1,6 @@
 #include "GameLayers.h"
 
+#include "FileText.h"
 #include "GamePath.h"
 #include "LineCodec.h"
 
@@ -25,18 +26,6 @@ const char* EditionFolderName(TEdition edition) {
 
 bool EndsWithText(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && SameText(text.substr(text.size() - suffix.size()), suffix);
-}
-
-std::string Parent(const std::string& folder) {
-    const std::size_t slash = folder.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : folder.substr(0, slash);
-}
-
-std::string BaseName(const std::string& folder) {
-    const std::size_t slash = folder.find_last_of('/');
-    return slash == std::string::npos ? folder : folder.substr(slash + 1);
 }
 
 std::string TrimSeparators(std::string path) {
@@ -85,8 +74,7 @@ std::string MyGamesFolder(const std::string& documents, TEdition edition) {
     if (edition != TEdition::Base)
         return SubFolder(myGames, EditionFolderName(edition));
     for (const std::string& folder : FolderEntries(myGames, true))
-        if (EndsWithText(BaseName(folder), "Civilization 4") ||
-            EndsWithText(BaseName(folder), "Civilization IV"))
+        if (EndsWithText(NameOf(folder), "Civilization 4") || EndsWithText(NameOf(folder), "Civilization IV"))
             return folder;
     return {};
 }
@@ -141,8 +129,8 @@ std::string ModNameOfModPath(std::string_view modPath) {
         return {};
     const std::size_t slash = path.find('/');
     if (slash != std::string::npos && SameText(std::string_view(path).substr(0, slash), "Mods"))
-        return BaseName(path);
-    return SameText(path, "Mods") ? std::string() : BaseName(path);
+        return NameOf(path);
+    return SameText(path, "Mods") ? std::string() : NameOf(path);
 }
 
 TLayerChoice ChoiceOfMap(std::string_view fileName, std::string_view modPath) {
@@ -167,15 +155,15 @@ TLayerChoice TNamedFolder::Over(TLayerChoice choice) const {
 TNamedFolder LocateGameFolder(const std::string& named) {
     TNamedFolder result;
     std::string folder = TrimSeparators(named);
-    if (SameText(BaseName(Parent(folder)), "Mods")) {
-        result.mod = BaseName(folder);
-        folder = Parent(Parent(folder));
+    if (SameText(NameOf(FolderOf(folder)), "Mods")) {
+        result.mod = NameOf(folder);
+        folder = FolderOf(FolderOf(folder));
     }
     TEdition edition = TEdition::Base;
-    if (IsExpansionFolderName(BaseName(folder), edition) &&
-        !SubFolder(Parent(folder), "Assets/XML").empty()) {
+    if (IsExpansionFolderName(NameOf(folder), edition) &&
+        !SubFolder(FolderOf(folder), "Assets/XML").empty()) {
         result.edition = edition;
-        folder = Parent(folder);
+        folder = FolderOf(folder);
     } else if (!result.mod.empty()) {
         result.edition = TEdition::Base;
     }
@@ -213,7 +201,7 @@ TGameLayers TGameLayers::Resolve(const std::string& rootFolder, const TLayerChoi
         const std::string modFolder =
             expansion.empty() || !plainName ? "" : SubFolder(expansion, "Mods/" + choice.mod);
         if (!modFolder.empty()) {
-            result.mod = BaseName(modFolder);
+            result.mod = NameOf(modFolder);
             result.layers.insert(result.layers.begin(), {result.mod, modFolder});
         } else if (result.missing.empty()) {
             const std::string namedAs = choice.modNamedAs.empty() ? "The mod \"" + choice.mod + "\" is"
@@ -282,6 +270,6 @@ std::vector<std::string> TGameLayers::InstalledMods(const std::string& root, TEd
     const std::string modsFolder = folder.empty() ? "" : SubFolder(folder, "Mods");
     if (!modsFolder.empty())
         for (const std::string& mod : FolderEntries(modsFolder, true))
-            mods.push_back(BaseName(mod));
+            mods.push_back(NameOf(mod));
     return mods;
 }

@@ -36,18 +36,6 @@ private:
     throw OperationAborted(what + " \"" + path + "\": " + std::strerror(error));
 }
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // A symbolic link is saved through: the file it names is replaced, the link stays.
 std::string ResolveTarget(const std::string& path) {
     struct stat info {};
@@ -77,6 +65,18 @@ void SyncFolder(const std::string& folder) {
 }
 
 } // namespace
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
 
 std::string ReadFileBytes(const std::string& path) {
     const TFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));

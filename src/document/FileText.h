@@ -10,6 +10,10 @@
 // The whole file; raises OperationAborted when it cannot be read (missing, a folder, no permission).
 std::string ReadFileBytes(const std::string& path);
 
+// The folder of a path ("." for a bare name, "/" at the root) and its last name.
+std::string FolderOf(const std::string& path);
+std::string NameOf(const std::string& path);
+
 // Lines split at CR LF, a lone CR and a lone LF; a NUL byte ends the text. A final line break
 // starts no further line.
 std::vector<std::string_view> SplitLines(std::string_view text);
