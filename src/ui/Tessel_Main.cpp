@@ -223,11 +223,13 @@ void TMainForm::CreateTabsAndPanels() {
 
     splitter = new QSplitter(Qt::Vertical, central);
     splitter->setObjectName("Splitter");
+    splitter->setAccessibleName("Map and sheet");
     splitter->setHandleWidth(4);
     splitter->setChildrenCollapsible(false);
 
     panelDock = new QWidget(splitter);
     panelDock->setObjectName("PanelDock");
+    panelDock->setAccessibleName("Map");
     auto* dockLayout = new QVBoxLayout(panelDock);
     dockLayout->setContentsMargins(0, 0, 0, 0);
     CreateMapPanel();
@@ -235,6 +237,7 @@ void TMainForm::CreateTabsAndPanels() {
 
     panelVLE = new QWidget(splitter);
     panelVLE->setObjectName("PanelVLE");
+    panelVLE->setAccessibleName("Sheet");
     auto* vleLayout = new QHBoxLayout(panelVLE);
     vleLayout->setContentsMargins(0, 0, 0, 0);
     vleLayout->setSpacing(0);
