@@ -205,7 +205,7 @@ TEST_P(RealMap, LoadsAndSavesToAStableText) {
 }
 
 // What a resave means to the game is what the file meant: every line the game wrote comes back as
-// it was, trimmed, but for those a save does not keep (see the README), and nothing is added.
+// it was, trimmed, but for those a save does not keep (docs/file-format.md), and nothing is added.
 TEST_P(RealMap, AResaveAddsAndChangesNothing) {
     const std::string original = ReadFileBytes(GetParam().string());
     TMap map;
