@@ -99,16 +99,6 @@ bool UnderRoot(std::string_view path, std::string_view root) {
     return StartsWithText(path, root) && (path.size() == root.size() || path[root.size()] == '\\');
 }
 
-bool EndsWithText(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && SameText(text.substr(text.size() - suffix.size()), suffix);
-}
-
-std::string TrimTrailingSeparators(std::string path) {
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path;
-}
-
 std::string CanonicalPath(const std::string& path) {
     char buffer[PATH_MAX];
     return ::realpath(path.c_str(), buffer) ? std::string(buffer) : path;

@@ -24,16 +24,6 @@ const char* EditionFolderName(TEdition edition) {
     return "";
 }
 
-bool EndsWithText(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && SameText(text.substr(text.size() - suffix.size()), suffix);
-}
-
-std::string TrimSeparators(std::string path) {
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path;
-}
-
 // The existing folder that `relative` names below `folder`, whatever its letter case; "" when none.
 std::string SubFolder(const std::string& folder, std::string_view relative) {
     std::string resolved;
@@ -122,7 +112,7 @@ bool ParseEdition(std::string_view text, TEdition& edition) {
 
 std::string ModNameOfModPath(std::string_view modPath) {
     std::string path = ToLocalSeparators(TrimBlanks(modPath));
-    path = TrimSeparators(path);
+    path = TrimTrailingSeparators(path);
     while (path.rfind("./", 0) == 0)
         path.erase(0, 2);
     if (path == "/" || path == ".")
@@ -154,7 +144,7 @@ TLayerChoice TNamedFolder::Over(TLayerChoice choice) const {
 
 TNamedFolder LocateGameFolder(const std::string& named) {
     TNamedFolder result;
-    std::string folder = TrimSeparators(named);
+    std::string folder = TrimTrailingSeparators(named);
     if (SameText(NameOf(FolderOf(folder)), "Mods")) {
         result.mod = NameOf(folder);
         folder = FolderOf(FolderOf(folder));
@@ -173,7 +163,7 @@ TNamedFolder LocateGameFolder(const std::string& named) {
 
 TGameLayers TGameLayers::OfFolder(const std::string& folder) {
     TGameLayers result;
-    result.root = TrimSeparators(folder);
+    result.root = TrimTrailingSeparators(folder);
     if (!folder.empty())
         result.layers.push_back({EditionName(TEdition::Base), result.root});
     return result;
@@ -266,7 +256,7 @@ std::string TGameLayers::Key() const {
 
 std::vector<std::string> TGameLayers::InstalledMods(const std::string& root, TEdition edition) {
     std::vector<std::string> mods;
-    const std::string folder = EditionFolder(TrimSeparators(root), edition);
+    const std::string folder = EditionFolder(TrimTrailingSeparators(root), edition);
     const std::string modsFolder = folder.empty() ? "" : SubFolder(folder, "Mods");
     if (!modsFolder.empty())
         for (const std::string& mod : FolderEntries(modsFolder, true))

@@ -108,3 +108,9 @@ std::vector<std::string> FolderEntries(const std::string& folder, bool folders) 
     std::sort(found.begin(), found.end());
     return found;
 }
+
+std::string TrimTrailingSeparators(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}

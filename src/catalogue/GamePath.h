@@ -10,6 +10,9 @@
 // The path with every backslash turned into "/".
 std::string ToLocalSeparators(std::string_view path);
 
+// The path without the separators at its end, "/" kept for the root.
+std::string TrimTrailingSeparators(std::string path);
+
 // Whether two file names are equal ignoring the case of ASCII letters.
 bool SameFileName(std::string_view a, std::string_view b);
 

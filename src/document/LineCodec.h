@@ -86,6 +86,10 @@ inline bool SameText(std::string_view a, std::string_view b) {
 inline bool StartsWithText(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
 }
+// Whether the text ends with the suffix, ignoring letter case.
+inline bool EndsWithText(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() && SameText(text.substr(text.size() - suffix.size()), suffix);
+}
 inline bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
