@@ -136,10 +136,28 @@ void FillList(StringList& list, std::initializer_list<const char*> items) {
         list.assign(items.begin(), items.end());
 }
 
+// The text files of every layer, lowest first, and the names of the layers that have any, highest
+// first: what every text key reads.
+struct TLayeredTexts {
+    std::vector<std::string> files;
+    std::string source;
+
+    explicit TLayeredTexts(const TGameLayers& layers) {
+        StringList names;
+        for (const auto& [layer, file] : layers.TextFiles()) {
+            files.push_back(file);
+            if (std::find(names.begin(), names.end(), layer) == names.end())
+                names.insert(names.begin(), layer);
+        }
+        for (const std::string& name : names)
+            source += (source.empty() ? "" : ", ") + name;
+    }
+};
+
 // The reader of a key's file: the file of the highest layer that has it or, for a text file, the
 // text files of every layer.
 void SetFileReader(TValueInfo& info, const TKeyRow& row, const TGameLayers& layers,
-                   const std::string& gameDir) {
+                   const std::string& gameDir, const TLayeredTexts& texts) {
     auto reader = std::make_unique<TMapXMLReader>();
     const std::string relative = std::string(row.folder) + row.file;
     std::string source;
@@ -148,17 +166,8 @@ void SetFileReader(TValueInfo& info, const TKeyRow& row, const TGameLayers& laye
     if (path.empty())
         path = gameDir + relative;
     if (std::string_view(row.folder) == Text) {
-        std::vector<std::string> files;
-        StringList names;
-        for (const auto& [layer, file] : layers.TextFiles()) {
-            files.push_back(file);
-            if (std::find(names.begin(), names.end(), layer) == names.end())
-                names.insert(names.begin(), layer);
-        }
-        source.clear();
-        for (const std::string& name : names)
-            source += (source.empty() ? "" : ", ") + name;
-        reader->SetTextFiles(std::move(files));
+        source = texts.source;
+        reader->SetTextFiles(texts.files);
     }
     reader->SetFileName(path);
     reader->SetMode(row.mode);
@@ -218,6 +227,8 @@ std::string TMapDataReader::SourceOf(std::string_view key) const {
 void TMapDataReader::Build() {
     entries.clear();
     entries.reserve(KeyTable.size());
+    // The text folders are listed once for the five text keys.
+    const TLayeredTexts texts(layers);
     for (const TKeyRow& row : KeyTable) {
         auto info = std::make_unique<TValueInfo>(row.kind);
         switch (row.fixed) {
@@ -254,7 +265,7 @@ void TMapDataReader::Build() {
             break;
         case TFixed::None:
             if (*row.file)
-                SetFileReader(*info, row, layers, gameDir);
+                SetFileReader(*info, row, layers, gameDir, texts);
             break;
         }
         AddEntry(row.key, std::move(info));

@@ -66,7 +66,8 @@ public:
     // Which layers the key's list comes from (see TValueInfo::Source); "" for a key without a file.
     std::string SourceOf(std::string_view key) const;
 
-    // Replaces the key table by a fresh one; no file is touched until a list is asked for.
+    // Replaces the key table by a fresh one: it finds the layer of each key's file and lists the text
+    // folders, but reads no file until a list is asked for.
     void Build();
     std::size_t EntryCount() const { return entries.size(); }
 
