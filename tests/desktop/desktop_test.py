@@ -1,6 +1,6 @@
 """End to end on a real X server: open a real map in the installed editor, click a cell and walk
 with the arrow keys, write a row, undo and redo it, paint a short stroke with the brush, save, and
-read the saved file back. Run it through xsession.sh:
+read the saved file back and open it again. Run it through xsession.sh:
 
     tests/desktop/xsession.sh python3 tests/desktop/desktop_test.py TESSEL GAME_DIR MAP
 """
@@ -51,6 +51,11 @@ def main():
     app = App([tessel, "--game-dir", game, path])
     try:
         run(app, path)
+        # The saved map opens again in the editor, as large as it was.
+        size = app.label("Map size")
+        app.stop()
+        app = App([tessel, "--game-dir", game, path])
+        reopen(app, path, size)
     except Failure as failure:
         screenshot(os.path.join(work, "failure.png"))
         print(f"FAILED: {failure} (screenshot in {work}/failure.png)")
@@ -130,6 +135,14 @@ def run(app, path):
     for x in range(start[0], start[0] + 4):
         if "TerrainType=TERRAIN_DESERT" not in plots[(x, y)]:
             raise Failure(f"plot ({x}, {y}) was not painted desert")
+
+
+def reopen(app, path, size):
+    name = os.path.basename(path)
+    wait_for("the saved map to open again", lambda: name in app.wait("frame").name)
+    wait_for(f"the map size {size}", lambda: app.label("Map size") == size)
+    show_tab(app, "Rule")
+    wait_value(app, "StartYear", "-2500")
 
 
 if __name__ == "__main__":
