@@ -5,7 +5,7 @@
 #include "FileText.h"
 #include "LineCodec.h"
 #include "Map.h"
-#include "MapGrid.h"
+#include "Plot.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -68,12 +68,12 @@ void Reload(TMap& map, const std::string& bytes) {
 // so comes back as the default plot at its place, and a city whose owner was never set is written
 // with "CityOwner=-1", at which its reading stops, so it comes back as a default city.
 void MakeAsSaved(TMap& map) {
-    TMapGrids& grids = map.Grids();
+    TPlotGrid& grids = map.Grids();
     for (int x = 0; x < grids.Width(); ++x)
         for (int y = 0; y < grids.Height(); ++y) {
-            TMapGrid& plot = *grids.GetPlot(x, y);
+            TPlot& plot = *grids.GetPlot(x, y);
             if (!plot.IsWritten()) {
-                plot = TMapGrid();
+                plot = TPlot();
                 plot.SetX(x);
                 plot.SetY(y);
             } else if (plot.HasCity() && plot.City()->CityOwner() < 0) {
@@ -85,9 +85,9 @@ void MakeAsSaved(TMap& map) {
 // The plot reader parses a line into the slot of a line it parsed before, keeping that parse when
 // the two differ only in digits: the result must be the line's own parse, whatever came before.
 void CheckReusedParse(std::string_view before, std::string_view line) {
-    TMapGrid::TParsedLine reused(before);
+    TPlot::TParsedLine reused(before);
     reused.Assign(line);
-    const TMapGrid::TParsedLine fresh(line);
+    const TPlot::TParsedLine fresh(line);
     const TLineItems &a = reused.items, &b = fresh.items;
     bool same = a.Line().data() == line.data() && a.Count() == b.Count() && a.Markers() == b.Markers();
     for (std::size_t i = 0; same && i < a.Count(); ++i)

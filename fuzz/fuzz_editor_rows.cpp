@@ -7,15 +7,15 @@
 // file's "StateReligion=" among them); but after it the rows and the saved block must stay as they
 // are: an unchanged sheet applied twice changes nothing.
 
-#include "CityType.h"
+#include "City.h"
 #include "FileText.h"
-#include "GameData.h"
+#include "GameSection.h"
 #include "LineCodec.h"
-#include "MapData.h"
-#include "MapGrid.h"
-#include "PlayerData.h"
-#include "TeamData.h"
-#include "UnitType.h"
+#include "MapSection.h"
+#include "Player.h"
+#include "Plot.h"
+#include "Team.h"
+#include "Unit.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -83,40 +83,40 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     switch (kind) {
     case 0: {
-        TGameData game;
-        Exercise(game, "TGameData", rows, readAsBlockFirst);
+        TGameSection game;
+        Exercise(game, "TGameSection", rows, readAsBlockFirst);
         break;
     }
     case 1: {
-        TTeamData team;
+        TTeam team;
         team.SetSlotIndex(0);
-        Exercise(team, "TTeamData", rows, readAsBlockFirst);
+        Exercise(team, "TTeam", rows, readAsBlockFirst);
         break;
     }
     case 2: {
-        TPlayerData player;
+        TPlayer player;
         player.SetTeam(0);
-        Exercise(player, "TPlayerData", rows, readAsBlockFirst);
+        Exercise(player, "TPlayer", rows, readAsBlockFirst);
         break;
     }
     case 3: {
-        TMapData mapData;
-        Exercise(mapData, "TMapData", rows, readAsBlockFirst);
+        TMapSection mapData;
+        Exercise(mapData, "TMapSection", rows, readAsBlockFirst);
         break;
     }
     case 4: {
-        TMapGrid plot;
-        Exercise(plot, "TMapGrid", rows, readAsBlockFirst);
+        TPlot plot;
+        Exercise(plot, "TPlot", rows, readAsBlockFirst);
         break;
     }
     case 5: {
-        TUnitType unit;
-        Exercise(unit, "TUnitType", rows, readAsBlockFirst);
+        TUnit unit;
+        Exercise(unit, "TUnit", rows, readAsBlockFirst);
         break;
     }
     default: {
-        TCityType city;
-        Exercise(city, "TCityType", rows, readAsBlockFirst);
+        TCity city;
+        Exercise(city, "TCity", rows, readAsBlockFirst);
         break;
     }
     }

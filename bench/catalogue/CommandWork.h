@@ -3,8 +3,8 @@
 // What `tessel --check` and `tessel --validate` do, for the benchmarks that time one against the
 // other.
 
+#include "Catalogue.h"
 #include "MapContents.h"
-#include "MapReader.h"
 
 #include <string>
 
@@ -19,7 +19,7 @@ inline std::string CheckCommand(const std::string& path) {
 inline std::string ValidateCommand(const std::string& path, const TGameLayers& layers) {
     TMap map;
     map.LoadFromFile(path);
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetLayers(layers);
     TMapValidator validator;
     validator.LoadRules(catalogue);

@@ -88,11 +88,11 @@ const TBenchInstall& Install() {
 
 // Every list of the catalogue, read afresh.
 std::size_t ReadEveryList(const TGameLayers& layers) {
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetLayers(layers);
     std::size_t values = 0;
     StringList list;
-    for (const std::string& key : TMapDataReader::CatalogueKeys()) {
+    for (const std::string& key : TValueCatalogue::CatalogueKeys()) {
         catalogue.GetValueList(key, list);
         values += list.size();
     }

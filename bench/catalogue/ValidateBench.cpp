@@ -72,7 +72,7 @@ void BM_ValidateCommand(benchmark::State& state) {
 void BM_LoadRules(benchmark::State& state) {
     const std::string gameDir = GameFolder();
     for (auto _ : state) {
-        TMapDataReader catalogue;
+        TValueCatalogue catalogue;
         catalogue.SetGameDir(gameDir);
         TMapValidator validator;
         validator.LoadRules(catalogue);
@@ -83,7 +83,7 @@ void BM_LoadRules(benchmark::State& state) {
 void BM_CheckLoadedMap(benchmark::State& state) {
     TMap map;
     map.LoadFromFile(benchMap.Path());
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetGameDir(GameFolder());
     TMapValidator validator;
     validator.LoadRules(catalogue);

@@ -161,7 +161,7 @@ void BM_HeapPerDefaultPlot(benchmark::State& state) {
     long long bytes = 0;
     for (auto _ : state) {
         const long long before = liveHeapBytes;
-        TMapGrids grids;
+        TPlotGrid grids;
         grids.SetWidth(width);
         grids.SetHeight(height);
         bytes = liveHeapBytes - before;

@@ -39,13 +39,13 @@ void BuildSyntheticMap(TMap& map, int width, int height) {
              "CivType=CIVILIZATION_" + std::to_string(player), "CityList=Alpha,Beta,"});
     map.MapData().SetGridWidth(width);
     map.MapData().SetGridHeight(height);
-    TMapGrids& grids = map.Grids();
+    TPlotGrid& grids = map.Grids();
     grids.SetWidth(width);
     grids.SetHeight(height);
 
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            TMapGrid& plot = *grids.GetPlot(x, y);
+            TPlot& plot = *grids.GetPlot(x, y);
             if (chance(0.3))
                 for (int team = pick(MaxTeams); team < MaxTeams; team += 5)
                     plot.SetTeamReveal(team, true);
@@ -77,14 +77,14 @@ void BuildSyntheticMap(TMap& map, int width, int height) {
             if (chance(0.1))
                 plot.SetBonusType(Bonuses[pick(10)]);
             if (chance(0.01)) {
-                TUnitType& unit = plot.Units().Add();
+                TUnit& unit = plot.Units().Add();
                 unit.SetUnitType(UnitTypes[pick(5)]);
                 unit.SetUnitOwner(pick(MaxPlayers));
                 unit.SetPromotionTypes({"PROMOTION_COMBAT1"});
             }
             if (chance(0.005)) {
                 plot.SetRouteType("ROUTE_ROAD");
-                TCityType& city = plot.GetOrCreateCity();
+                TCity& city = plot.GetOrCreateCity();
                 city.SetCityOwner(pick(MaxPlayers));
                 city.SetCityName("City " + std::to_string(x) + "-" + std::to_string(y));
                 city.SetCityPopulation(1 + pick(8));

@@ -21,7 +21,7 @@ void BM_CheckAgain(benchmark::State& state, bool everyPlotUnknown) {
     TEditorOnMap editor(1024, 640, GameFolder(), [everyPlotUnknown](TMap& map) {
         if (!everyPlotUnknown)
             return;
-        TMapGrids& grids = map.Grids();
+        TPlotGrid& grids = map.Grids();
         for (int x = 0; x < grids.Width(); ++x)
             for (int y = 0; y < grids.Height(); ++y)
                 grids.GetPlot(x, y)->SetTerrainType("TERRAIN_UNKNOWN");

@@ -21,7 +21,7 @@ void BM_UndoBuildNewMap(benchmark::State& state) {
         change.text = "Build a new map";
         change.scope = TChangeScope::WholeDocument();
         change.apply = [](TMap& document) {
-            TMapGrids grids;
+            TPlotGrid grids;
             grids.SetWidth(40);
             grids.SetHeight(30);
             document.Grids() = std::move(grids);

@@ -8,7 +8,7 @@
 
 #include "MapGridView.h"
 #include "MiniMapBitmap.h"
-#include "PlayerData.h"
+#include "Player.h"
 #include "StartFlags.h"
 #include "SyntheticMap.h"
 
@@ -138,7 +138,7 @@ void BM_EditRepaint(benchmark::State& state) {
     TMiniMapBitmap bitmap;
     bitmap.RebuildMiniMap(map.Grids(), -1, -1, 256, 160);
     const int col = 20, row = 10;
-    TMapGrid& plot = *map.Grids().GetPlot(col, map.Grids().Height() - 1 - row);
+    TPlot& plot = *map.Grids().GetPlot(col, map.Grids().Height() - 1 - row);
     const StringList desert = {"TerrainType=TERRAIN_DESERT"}, grass = {"TerrainType=TERRAIN_GRASS"};
     bool toDesert = true;
     for (auto _ : state) {

@@ -5,8 +5,8 @@
 #include "BalanceCommand.h"
 #include "ValidateCommand.h"
 
+#include "Catalogue.h"
 #include "MapContents.h"
-#include "MapReader.h"
 #include "RenderCommand.h"
 
 #include <QCoreApplication>
@@ -192,7 +192,7 @@ int TCommandLine::Render(const QString& in, const QString& out) {
 
 int TCommandLine::Values(const QString& key) {
     const std::string keyText = key.toStdString();
-    if (!TMapDataReader::IsCatalogueKey(keyText)) {
+    if (!TValueCatalogue::IsCatalogueKey(keyText)) {
         PrintError(QString("Unknown key \"%1\": it has no list of values.").arg(key));
         return 1;
     }
@@ -200,7 +200,7 @@ int TCommandLine::Values(const QString& key) {
         LayersForCommand(LayerOptions(), QString(), nullptr, QString("for \"%1\"").arg(key));
     if (!layers)
         return 1;
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetLayers(*layers);
     StringList values;
     try {

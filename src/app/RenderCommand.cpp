@@ -16,7 +16,7 @@
 #include <cstdio>
 
 int RenderMap(const TMap& map, const TRenderRequest& request) {
-    const TMapGrids& plots = map.Grids();
+    const TPlotGrid& plots = map.Grids();
     TGridLayout layout;
     layout.zoom = request.zoom;
     layout.lineWidth = request.gridLines ? 1 : 0;

@@ -1,8 +1,8 @@
 #include "ValidateCommand.h"
 
+#include "Catalogue.h"
 #include "CommandSupport.h"
 #include "MapContents.h"
-#include "MapReader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +21,7 @@ bool LoadRules(TMapValidator& validator, const QString& file, const TMap& map, c
         LayersForCommand(options, file, &map, QString("to check \"%1\" against").arg(file));
     if (!layers)
         return false;
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetLayers(*layers);
     try {
         validator.LoadRules(catalogue);

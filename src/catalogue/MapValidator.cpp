@@ -17,7 +17,7 @@ constexpr std::size_t Rule(std::string_view key) {
 
 // The civic options' keys follow each other in the order of the player's civic options.
 constexpr std::size_t FirstCivicOption = Rule("CIVICOPTION_GOVERNMENT");
-static_assert(Rule("CIVICOPTION_RELIGION") == FirstCivicOption + TPlayerData::CivicOptions.size() - 1);
+static_assert(Rule("CIVICOPTION_RELIGION") == FirstCivicOption + TPlayer::CivicOptions.size() - 1);
 
 // The game's barbarians play in the slot after the 18 players and own units and cities there.
 constexpr int BarbarianPlayer = MaxPlayers;
@@ -126,7 +126,7 @@ private:
     std::array<std::string_view, TMapValidator::CheckedKeys.size()> lastKnown{};
 };
 
-void CheckGame(TChecker& check, const TGameData& game) {
+void CheckGame(TChecker& check, const TGameSection& game) {
     check.At(TFindingPlace::Game);
     check.Value<Rule("Era")>(game.Era());
     check.Value<Rule("Speed")>(game.Speed());
@@ -137,14 +137,14 @@ void CheckGame(TChecker& check, const TGameData& game) {
     check.List<Rule("Victory")>(game.Victories());
 }
 
-void CheckTeam(TChecker& check, const TTeamData& team, int slot) {
+void CheckTeam(TChecker& check, const TTeam& team, int slot) {
     check.At(TFindingPlace::Team, slot);
     check.List<Rule("Tech")>(team.Techs());
     check.IgnoredNumbers(team.IgnoredRelations());
     check.List<Rule("ProjectType")>(team.ProjectTypes());
 }
 
-void CheckPlayer(TChecker& check, const TPlayerData& player, int slot) {
+void CheckPlayer(TChecker& check, const TPlayer& player, int slot) {
     check.At(TFindingPlace::Player, slot);
     check.IgnoredNumbers(player.IgnoredNumbers());
     check.Value<Rule("LeaderType")>(player.LeaderType());
@@ -153,21 +153,21 @@ void CheckPlayer(TChecker& check, const TPlayerData& player, int slot) {
     check.Value<Rule("ArtStyle")>(player.ArtStyle());
     check.Value<Rule("StateReligion")>(player.StateReligion());
     check.Value<Rule("StartingEra")>(player.StartingEra());
-    for (std::size_t option = 0; option < TPlayerData::CivicOptions.size(); ++option)
+    for (std::size_t option = 0; option < TPlayer::CivicOptions.size(); ++option)
         check.Value(FirstCivicOption + option, player.Civic(option));
     check.Value<Rule("Handicap")>(player.Handicap());
 }
 
-void CheckPlot(TChecker& check, const TMapGrid& plot, int x, int y, TValidationCounts& counts) {
+void CheckPlot(TChecker& check, const TPlot& plot, int x, int y, TValidationCounts& counts) {
     check.At(TFindingPlace::Plot, -1, x, y);
     check.Value<Rule("BonusType")>(plot.BonusType());
     check.Value<Rule("ImprovementType")>(plot.ImprovementType());
     check.Value<Rule("FeatureType")>(plot.FeatureType());
     check.Value<Rule("RouteType")>(plot.RouteType());
     check.Value<Rule("TerrainType")>(plot.TerrainType());
-    const TUnitTypes& units = plot.Units();
+    const TUnitList& units = plot.Units();
     for (int k = 0; k < units.Count(); ++k) {
-        const TUnitType& unit = *units.GetUnit(k);
+        const TUnit& unit = *units.GetUnit(k);
         check.At(TFindingPlace::Unit, k, x, y);
         check.Value<Rule("UnitType")>(unit.UnitType());
         check.Owner("UnitOwner", unit.UnitOwner());
@@ -175,7 +175,7 @@ void CheckPlot(TChecker& check, const TMapGrid& plot, int x, int y, TValidationC
         check.Value<Rule("UnitAIType")>(unit.UnitAIType());
     }
     counts.units += units.Count();
-    if (const TCityType* city = plot.City()) {
+    if (const TCity* city = plot.City()) {
         ++counts.cities;
         check.At(TFindingPlace::City, -1, x, y);
         // A city without an owner line holds -1: no number to check.
@@ -232,7 +232,7 @@ std::string TValidationCounts::SummaryText() const {
     return text;
 }
 
-void TMapValidator::LoadRules(TMapDataReader& catalogue) {
+void TMapValidator::LoadRules(TValueCatalogue& catalogue) {
     std::array<StringList, CheckedKeys.size()> loaded;
     for (std::size_t i = 0; i < CheckedKeys.size(); ++i) {
         const TValueInfo* entry = catalogue.FindEntry(CheckedKeys[i]);
@@ -274,14 +274,14 @@ std::vector<TMapFinding> TMapValidator::Check(const TMap& map, TValidationCounts
 
     CheckGame(check, map.Game());
     for (int slot = 0; slot < MaxTeams; ++slot) {
-        const TTeamData& team = *map.Teams().GetTeam(slot);
+        const TTeam& team = *map.Teams().GetTeam(slot);
         if (team.InUse()) {
             ++count.teams;
             CheckTeam(check, team, slot);
         }
     }
     for (int slot = 0; slot < MaxPlayers; ++slot) {
-        const TPlayerData& player = *map.Players().GetPlayer(slot);
+        const TPlayer& player = *map.Players().GetPlayer(slot);
         if (player.InUse()) {
             ++count.players;
             CheckPlayer(check, player, slot);
@@ -298,10 +298,10 @@ std::vector<TMapFinding> TMapValidator::Check(const TMap& map, TValidationCounts
     check.Value<Rule("climate")>(map.MapData().Climate());
     check.Value<Rule("sealevel")>(map.MapData().SeaLevel());
 
-    const TMapGrids& grids = map.Grids();
+    const TPlotGrid& grids = map.Grids();
     for (int x = 0; x < grids.Width(); ++x)
         for (int y = 0; y < grids.Height(); ++y) {
-            const TMapGrid& plot = *grids.GetPlot(x, y);
+            const TPlot& plot = *grids.GetPlot(x, y);
             if (!plot.IsWritten())
                 continue;
             ++count.plots;

@@ -5,7 +5,7 @@
 // and player number in relations and owners must name a slot. The command line and the editor each
 // own a validator; it holds the game's values, read once, and no reference to the catalogue or map.
 
-#include "MapDataReader.h"
+#include "ValueCatalogue.h"
 
 #include <array>
 #include <string>
@@ -97,7 +97,7 @@ public:
     // Reads the legal values of every checked key through the catalogue, whose game folder must be
     // set; keys whose values come from the same list of the same file share one reading. Raises
     // OperationAborted naming the file when a file cannot be read; the rules loaded before stay.
-    void LoadRules(TMapDataReader& catalogue);
+    void LoadRules(TValueCatalogue& catalogue);
     bool HasRules() const { return hasRules; }
 
     // Every finding in the map's order: game, teams, players, map, then plot by plot (x, then y),

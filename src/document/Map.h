@@ -1,11 +1,11 @@
 #pragma once
 
-#include "GameData.h"
-#include "MapData.h"
-#include "MapGrid.h"
-#include "PlayerData.h"
+#include "GameSection.h"
+#include "MapSection.h"
+#include "Player.h"
+#include "Plot.h"
 #include "RecordText.h"
-#include "TeamData.h"
+#include "Team.h"
 
 #include <functional>
 #include <string>
@@ -46,16 +46,16 @@ public:
     bool GameSectionOnly() const;
     // The most plots this document opens (MaxGridPlots unless made smaller).
     long long MaxPlots() const { return maxPlots; }
-    TGameData& Game() { return game; }
-    TTeamDatas& Teams() { return teams; }
-    TPlayerDatas& Players() { return players; }
-    TMapData& MapData() { return mapData; }
-    TMapGrids& Grids() { return grids; }
-    const TGameData& Game() const { return game; }
-    const TTeamDatas& Teams() const { return teams; }
-    const TPlayerDatas& Players() const { return players; }
-    const TMapData& MapData() const { return mapData; }
-    const TMapGrids& Grids() const { return grids; }
+    TGameSection& Game() { return game; }
+    TTeamSlots& Teams() { return teams; }
+    TPlayerSlots& Players() { return players; }
+    TMapSection& MapData() { return mapData; }
+    TPlotGrid& Grids() { return grids; }
+    const TGameSection& Game() const { return game; }
+    const TTeamSlots& Teams() const { return teams; }
+    const TPlayerSlots& Players() const { return players; }
+    const TMapSection& MapData() const { return mapData; }
+    const TPlotGrid& Grids() const { return grids; }
 
     void SetOnProgress(TMapProgressEvent handler) { onProgress = std::move(handler); }
 
@@ -68,12 +68,12 @@ private:
     [[noreturn]] void FailOutOfMemory();
 
     std::string errorText;
-    TGameData game;
-    TMapData mapData;
-    TMapGrids grids;
-    TPlayerDatas players;
+    TGameSection game;
+    TMapSection mapData;
+    TPlotGrid grids;
+    TPlayerSlots players;
     StringList lines;
-    TTeamDatas teams;
+    TTeamSlots teams;
     TMapProgressEvent onProgress;
     long long maxPlots = MaxGridPlots;
     bool gameSectionOnly = false;

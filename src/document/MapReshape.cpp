@@ -9,17 +9,17 @@
 
 namespace {
 
-// Where a place of the old map lands: the move TMapGrids::MovePlots makes, for the coordinates the
+// Where a place of the old map lands: the move TPlotGrid::MovePlots makes, for the coordinates the
 // map's text holds (players' starts, signs).
 class TPlaceMap {
 public:
     enum TOutcome { Unchanged, Moved, Left };
 
-    TPlaceMap(const TMapGrids& grids, int newWidth, int newHeight, int dx, int dy, bool wrapX, bool wrapY)
+    TPlaceMap(const TPlotGrid& grids, int newWidth, int newHeight, int dx, int dy, bool wrapX, bool wrapY)
         : oldWidth(grids.Width()), oldHeight(grids.Height()), newWidth(newWidth), newHeight(newHeight),
           dx(dx), dy(dy), wrapX(wrapX), wrapY(wrapY) {}
     // A mirror or turn of the whole grid, on a map that wraps as said.
-    TPlaceMap(const TMapGrids& grids, const TMapTurn& turn, bool wrapX, bool wrapY)
+    TPlaceMap(const TPlotGrid& grids, const TMapTurn& turn, bool wrapX, bool wrapY)
         : oldWidth(grids.Width()), oldHeight(grids.Height()), newWidth(turn.NewWidth()),
           newHeight(turn.NewHeight()), dx(0), dy(0), wrapX(wrapX), wrapY(wrapY), turn(turn) {}
 
@@ -161,7 +161,7 @@ TPlan MakePlan(const TMap& map, const TPlaceMap& place) {
             count && result.signs > 0)
             WriteIntValue(line, "num signs written=", std::max(0, *count - result.signs));
     for (int i = 0; i < MaxPlayers; ++i) {
-        const TPlayerData& player = *map.Players().GetPlayer(i);
+        const TPlayer& player = *map.Players().GetPlayer(i);
         int x = player.StartingX(), y = player.StartingY();
         if (place.Apply(x, y) == TPlaceMap::Left) {
             x = y = -1;
@@ -169,13 +169,13 @@ TPlan MakePlan(const TMap& map, const TPlaceMap& place) {
         }
         plan.starts.emplace_back(x, y);
     }
-    const TMapGrids& grids = map.Grids();
+    const TPlotGrid& grids = map.Grids();
     for (int x = 0; x < grids.Width() && place.CanLeave(); ++x)
         for (int y = 0; y < grids.Height(); ++y) {
             int movedX = x, movedY = y;
             if (place.Apply(movedX, movedY) != TPlaceMap::Left)
                 continue;
-            const TMapGrid& plot = *grids.GetPlot(x, y);
+            const TPlot& plot = *grids.GetPlot(x, y);
             result.units += plot.Units().Count();
             result.cities += plot.HasCity() ? 1 : 0;
         }
@@ -186,7 +186,7 @@ void CarryOut(TMap& map, const TPlaceMap& place, TPlan& plan) {
     plan.result.riverEdges += place.Move(map);
     map.Grids().SetTrailingLines(std::move(plan.trailing));
     map.Players().SetExtraBlocks(std::move(plan.extraPlayers));
-    TMapData& mapData = map.MapData();
+    TMapSection& mapData = map.MapData();
     if (plan.result.signs > 0)
         mapData.SetKeptLines(plan.mapKept);
     mapData.SetGridWidth(place.NewWidth());
@@ -195,7 +195,7 @@ void CarryOut(TMap& map, const TPlaceMap& place, TPlan& plan) {
         static_cast<int>(static_cast<long long>(place.NewWidth()) * place.NewHeight()));
     for (int i = 0; i < MaxPlayers; ++i) {
         // A start the file left to the game stays absent unless it moves.
-        TPlayerData& player = *map.Players().GetPlayer(i);
+        TPlayer& player = *map.Players().GetPlayer(i);
         const auto [x, y] = plan.starts[static_cast<std::size_t>(i)];
         if (player.StartingX() != x)
             player.SetStartingX(x);
@@ -223,14 +223,14 @@ void CheckResultSize(const TMap& map, const std::string& action, long long width
 }
 
 // Takes the river off a plot's east edge; true when there was one.
-bool CutEastRiver(TMapGrid& plot) {
+bool CutEastRiver(TPlot& plot) {
     const bool river = plot.IsWOfRiver() || plot.RiverNSDirection() >= 0;
     plot.RemoveEastRiver();
     return river;
 }
 
 // Takes the river off a plot's south edge; true when there was one.
-bool CutSouthRiver(TMapGrid& plot) {
+bool CutSouthRiver(TPlot& plot) {
     const bool river = plot.IsNOfRiver() || plot.RiverWEDirection() >= 0;
     plot.RemoveSouthRiver();
     return river;
@@ -239,7 +239,7 @@ bool CutSouthRiver(TMapGrid& plot) {
 // The edges between the kept rectangle and the plots beyond it. A plot holds the rivers of its
 // east edge and of its south edge (y grows northwards), so the rectangle's west and north edges are
 // held by plots that leave. On the seam of a wrapping axis the neighbour is on the far side.
-int CutBorderRivers(TMapGrids& grids, int x1, int y1, int x2, int y2, bool wrapX, bool wrapY) {
+int CutBorderRivers(TPlotGrid& grids, int x1, int y1, int x2, int y2, bool wrapX, bool wrapY) {
     const int width = grids.Width(), height = grids.Height();
     int cut = 0;
     if (x1 > 0 || x2 < width - 1) {
@@ -268,7 +268,7 @@ int CutBorderRivers(TMapGrids& grids, int x1, int y1, int x2, int y2, bool wrapX
 // The map section's fields that follow the picture: a quarter turn swaps the axes the map wraps
 // along; a picture whose north and south change places puts the bottom's latitude, mirrored, at the
 // top and the top's at the bottom, so that every plot keeps its distance from the equator.
-void TurnMapSection(TMapData& section, const TMapTurn& turn) {
+void TurnMapSection(TMapSection& section, const TMapTurn& turn) {
     // The row that gives `key` what `from` holds, or makes it absent as `from` is.
     auto takeFrom = [&section](std::string_view key, std::string_view from, int value) {
         return std::string(key) + (section.IsSet(from) ? std::to_string(value) : std::string());
@@ -313,7 +313,7 @@ int PlotTypeOfTerrain(std::string_view terrain) {
 }
 
 TReshapeResult CropMap(TMap& map, int x1, int y1, int x2, int y2) {
-    const TMapGrids& grids = map.Grids();
+    const TPlotGrid& grids = map.Grids();
     const std::string action = "Cannot crop to x " + RangeText(x1, x2) + ", y " + RangeText(y1, y2);
     if (grids.Width() <= 0 || grids.Height() <= 0)
         throw OperationAborted(action + ": the map has no plots.");
@@ -334,7 +334,7 @@ TReshapeResult CropMap(TMap& map, int x1, int y1, int x2, int y2) {
 }
 
 TReshapeResult ExtendMap(TMap& map, int left, int right, int bottom, int top, std::string_view fillTerrain) {
-    const TMapGrids& grids = map.Grids();
+    const TPlotGrid& grids = map.Grids();
     const std::string action =
         "Cannot extend the map of " + SizeText(grids.Width(), grids.Height()) + " plots";
     const std::pair<const char*, int> sides[] = {
@@ -359,7 +359,7 @@ TReshapeResult ExtendMap(TMap& map, int left, int right, int bottom, int top, st
     const std::string terrain = UpperCase(fillTerrain);
     const int plotType = PlotTypeOfTerrain(terrain);
     // New plots are made as ocean already.
-    const TMapGrid blank;
+    const TPlot blank;
     if (terrain == blank.TerrainType() && plotType == blank.PlotType())
         return plan.result;
     for (int x = 0; x < width; ++x)
@@ -367,7 +367,7 @@ TReshapeResult ExtendMap(TMap& map, int left, int right, int bottom, int top, st
             const bool isNew = x < left || x >= left + oldWidth || y < bottom || y >= bottom + oldHeight;
             if (!isNew)
                 continue;
-            TMapGrid& plot = *map.Grids().GetPlot(x, y);
+            TPlot& plot = *map.Grids().GetPlot(x, y);
             plot.SetTerrainType(terrain);
             plot.SetPlotType(plotType);
         }
@@ -375,8 +375,8 @@ TReshapeResult ExtendMap(TMap& map, int left, int right, int bottom, int top, st
 }
 
 TReshapeResult ShiftMap(TMap& map, int dx, int dy) {
-    const TMapGrids& grids = map.Grids();
-    const TMapData& mapData = map.MapData();
+    const TPlotGrid& grids = map.Grids();
+    const TMapSection& mapData = map.MapData();
     const std::string action = "Cannot shift the map by " + std::to_string(dx) + ", " + std::to_string(dy);
     if (grids.Width() <= 0 || grids.Height() <= 0)
         throw OperationAborted(action + ": the map has no plots.");
@@ -398,7 +398,7 @@ TReshapeResult ShiftMap(TMap& map, int dx, int dy) {
 }
 
 TReshapeResult TurnMap(TMap& map, TMapTurn::TKind kind) {
-    const TMapGrids& grids = map.Grids();
+    const TPlotGrid& grids = map.Grids();
     const std::string action = "Cannot " + TurnText(kind);
     if (grids.Width() <= 0 || grids.Height() <= 0)
         throw OperationAborted(action + ": the map has no plots.");

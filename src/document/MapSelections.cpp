@@ -10,36 +10,34 @@ constexpr int WaterPlotType = 3;
 // A row of the sheet: its key as the plot names it, and how a plot's value reads.
 struct TPlotRow {
     std::string_view key;
-    void (*read)(const TMapGrid& plot, std::string& value);
+    void (*read)(const TPlot& plot, std::string& value);
 };
 
 const TPlotRow PlotRows[] = {
-    {"Landmark=", [](const TMapGrid& plot, std::string& value) { value = plot.Landmark(); }},
-    {"ScriptData=", [](const TMapGrid& plot, std::string& value) { value = plot.ScriptData(); }},
+    {"Landmark=", [](const TPlot& plot, std::string& value) { value = plot.Landmark(); }},
+    {"ScriptData=", [](const TPlot& plot, std::string& value) { value = plot.ScriptData(); }},
     {"RiverNSDirection=",
-     [](const TMapGrid& plot, std::string& value) { value = IntToText(plot.RiverNSDirection()); }},
-    {"isNOfRiver",
-     [](const TMapGrid& plot, std::string& value) { value = BoolToFlagText(plot.IsNOfRiver()); }},
+     [](const TPlot& plot, std::string& value) { value = IntToText(plot.RiverNSDirection()); }},
+    {"isNOfRiver", [](const TPlot& plot, std::string& value) { value = BoolToFlagText(plot.IsNOfRiver()); }},
     {"RiverWEDirection=",
-     [](const TMapGrid& plot, std::string& value) { value = IntToText(plot.RiverWEDirection()); }},
-    {"isWOfRiver",
-     [](const TMapGrid& plot, std::string& value) { value = BoolToFlagText(plot.IsWOfRiver()); }},
+     [](const TPlot& plot, std::string& value) { value = IntToText(plot.RiverWEDirection()); }},
+    {"isWOfRiver", [](const TPlot& plot, std::string& value) { value = BoolToFlagText(plot.IsWOfRiver()); }},
     {"StartingPlot",
-     [](const TMapGrid& plot, std::string& value) { value = BoolToFlagText(plot.StartingPlot()); }},
-    {"BonusType=", [](const TMapGrid& plot, std::string& value) { value = plot.BonusType(); }},
-    {"ImprovementType=", [](const TMapGrid& plot, std::string& value) { value = plot.ImprovementType(); }},
-    {"FeatureType=", [](const TMapGrid& plot, std::string& value) { value = plot.FeatureType(); }},
+     [](const TPlot& plot, std::string& value) { value = BoolToFlagText(plot.StartingPlot()); }},
+    {"BonusType=", [](const TPlot& plot, std::string& value) { value = plot.BonusType(); }},
+    {"ImprovementType=", [](const TPlot& plot, std::string& value) { value = plot.ImprovementType(); }},
+    {"FeatureType=", [](const TPlot& plot, std::string& value) { value = plot.FeatureType(); }},
     {"FeatureVariety=",
-     [](const TMapGrid& plot, std::string& value) { value = IntToText(plot.FeatureVariety()); }},
-    {"RouteType=", [](const TMapGrid& plot, std::string& value) { value = plot.RouteType(); }},
-    {"TerrainType=", [](const TMapGrid& plot, std::string& value) { value = plot.TerrainType(); }},
-    {"PlotType=", [](const TMapGrid& plot, std::string& value) { value = IntToText(plot.PlotType()); }},
-    {"Units", [](const TMapGrid& plot,
+     [](const TPlot& plot, std::string& value) { value = IntToText(plot.FeatureVariety()); }},
+    {"RouteType=", [](const TPlot& plot, std::string& value) { value = plot.RouteType(); }},
+    {"TerrainType=", [](const TPlot& plot, std::string& value) { value = plot.TerrainType(); }},
+    {"PlotType=", [](const TPlot& plot, std::string& value) { value = IntToText(plot.PlotType()); }},
+    {"Units", [](const TPlot& plot,
                  std::string& value) { value = "[ " + IntToText(plot.Units().Count()) + " Units ]"; }},
     {"City",
-     [](const TMapGrid& plot, std::string& value) { value = plot.HasCity() ? "[ 1 City ]" : "[ 0 City ]"; }},
+     [](const TPlot& plot, std::string& value) { value = plot.HasCity() ? "[ 1 City ]" : "[ 0 City ]"; }},
     {"TeamReveal=",
-     [](const TMapGrid& plot, std::string& value) { value = FlagsToCommaText(plot.TeamReveal()); }},
+     [](const TPlot& plot, std::string& value) { value = FlagsToCommaText(plot.TeamReveal()); }},
 };
 
 std::string_view WithoutEquals(std::string_view key) {
@@ -53,7 +51,7 @@ const TPlotRow* FindRow(std::string_view rowKey) {
     return nullptr;
 }
 
-void ReadRow(const TMapGrid& plot, const TPlotRow& row, std::string& value) {
+void ReadRow(const TPlot& plot, const TPlotRow& row, std::string& value) {
     // A field that holds no value of its own shows as empty; the flags and summaries always show.
     if (row.key.back() == '=' && !plot.IsSet(row.key))
         value.clear();
@@ -62,7 +60,7 @@ void ReadRow(const TMapGrid& plot, const TPlotRow& row, std::string& value) {
 }
 
 // Every plot of the grid that fits.
-template <typename Fits> TPlotSet PlotsThatFit(const TMapGrids& grids, Fits fits) {
+template <typename Fits> TPlotSet PlotsThatFit(const TPlotGrid& grids, Fits fits) {
     TPlotSet set(grids.Width(), grids.Height());
     for (int x = 0; x < grids.Width(); ++x)
         for (int y = 0; y < grids.Height(); ++y)
@@ -113,7 +111,7 @@ TPlotSet Flood(const TMap& map, TPlotSet open, int x, int y, bool corners) {
 
 } // namespace
 
-bool PlotRowValue(const TMapGrid& plot, std::string_view rowKey, std::string& value) {
+bool PlotRowValue(const TPlot& plot, std::string_view rowKey, std::string& value) {
     const TPlotRow* row = FindRow(rowKey);
     if (row == nullptr)
         return false;
@@ -122,12 +120,12 @@ bool PlotRowValue(const TMapGrid& plot, std::string_view rowKey, std::string& va
 }
 
 TPlotSet SelectAlike(const TMap& map, int x, int y) {
-    const TMapGrid* start = map.Grids().GetPlot(x, y);
+    const TPlot* start = map.Grids().GetPlot(x, y);
     if (start == nullptr)
         return TPlotSet(map.Grids().Width(), map.Grids().Height());
     const std::string& terrain = start->TerrainType();
     const int plotType = start->PlotType();
-    TPlotSet alike = PlotsThatFit(map.Grids(), [&](const TMapGrid& plot) {
+    TPlotSet alike = PlotsThatFit(map.Grids(), [&](const TPlot& plot) {
         return plot.PlotType() == plotType && plot.TerrainType() == terrain;
     });
     return Flood(map, std::move(alike), x, y, false);
@@ -137,23 +135,23 @@ TPlotSet SelectSameValue(const TMap& map, int x, int y, std::string_view rowKey)
     const TPlotRow* row = FindRow(rowKey);
     if (row == nullptr)
         throw OperationAborted("A plot has no row \"" + std::string(rowKey) + "\".");
-    const TMapGrid* start = map.Grids().GetPlot(x, y);
+    const TPlot* start = map.Grids().GetPlot(x, y);
     if (start == nullptr)
         return TPlotSet(map.Grids().Width(), map.Grids().Height());
     std::string wanted, value;
     ReadRow(*start, *row, wanted);
-    return PlotsThatFit(map.Grids(), [&](const TMapGrid& plot) {
+    return PlotsThatFit(map.Grids(), [&](const TPlot& plot) {
         ReadRow(plot, *row, value);
         return value == wanted;
     });
 }
 
 TPlotSet SelectLandmass(const TMap& map, int x, int y) {
-    const TMapGrid* start = map.Grids().GetPlot(x, y);
+    const TPlot* start = map.Grids().GetPlot(x, y);
     if (start == nullptr)
         return TPlotSet(map.Grids().Width(), map.Grids().Height());
     const bool water = start->PlotType() == WaterPlotType;
     TPlotSet alike = PlotsThatFit(
-        map.Grids(), [water](const TMapGrid& plot) { return (plot.PlotType() == WaterPlotType) == water; });
+        map.Grids(), [water](const TPlot& plot) { return (plot.PlotType() == WaterPlotType) == water; });
     return Flood(map, std::move(alike), x, y, !water);
 }

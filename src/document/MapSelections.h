@@ -25,6 +25,6 @@ TPlotSet SelectSameValue(const TMap& map, int x, int y, std::string_view rowKey)
 TPlotSet SelectLandmass(const TMap& map, int x, int y);
 
 // The value the sheet shows for the plot in the row of `rowKey` (with or without its "="), as
-// TMapGrid::GetEditorLines gives it after the "=", without touching the plot; false for a key that
+// TPlot::GetEditorLines gives it after the "=", without touching the plot; false for a key that
 // names no row.
-bool PlotRowValue(const TMapGrid& plot, std::string_view rowKey, std::string& value);
+bool PlotRowValue(const TPlot& plot, std::string_view rowKey, std::string& value);

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 std::vector<TMapStart> MapStartsIn(const TMap& map, int x1, int y1, int x2, int y2) {
-    const TMapGrids& grids = map.Grids();
+    const TPlotGrid& grids = map.Grids();
     const int left = std::max(x1, 0), right = std::min(x2, grids.Width() - 1);
     const int bottom = std::max(y1, 0), top = std::min(y2, grids.Height() - 1);
     std::vector<TMapStart> starts;
@@ -13,7 +13,7 @@ std::vector<TMapStart> MapStartsIn(const TMap& map, int x1, int y1, int x2, int 
         return starts;
     const auto inside = [&](int x, int y) { return x >= left && x <= right && y >= bottom && y <= top; };
     for (int slot = 0; slot < MaxPlayers; ++slot) {
-        const TPlayerData* player = map.Players().GetPlayer(slot);
+        const TPlayer* player = map.Players().GetPlayer(slot);
         if (player && player->InUse() && inside(player->StartingX(), player->StartingY()))
             starts.push_back({slot, player->StartingX(), player->StartingY()});
     }
@@ -25,7 +25,7 @@ std::vector<TMapStart> MapStartsIn(const TMap& map, int x1, int y1, int x2, int 
     };
     for (int x = left; x <= right; ++x)
         for (int y = bottom; y <= top; ++y)
-            if (const TMapGrid* plot = grids.GetPlot(x, y);
+            if (const TPlot* plot = grids.GetPlot(x, y);
                 plot && plot->StartingPlot() && !playerStartsAt(x, y))
                 starts.push_back({TMapStart::NoPlayer, x, y});
     return starts;
@@ -36,8 +36,8 @@ std::vector<TMapStart> MapStarts(const TMap& map) {
 }
 
 void MoveStart(TMap& map, int slot, int x, int y) {
-    TPlayerData* player = map.Players().GetPlayer(slot);
-    TMapGrid* plot = map.Grids().GetPlot(x, y);
+    TPlayer* player = map.Players().GetPlayer(slot);
+    TPlot* plot = map.Grids().GetPlot(x, y);
     if (!player || !plot)
         return;
     const int oldX = player->StartingX(), oldY = player->StartingY();
@@ -49,6 +49,6 @@ void MoveStart(TMap& map, int slot, int x, int y) {
     const std::vector<TMapStart> left = MapStartsIn(map, oldX, oldY, oldX, oldY);
     const bool stillStarted = std::any_of(
         left.begin(), left.end(), [](const TMapStart& start) { return start.player != TMapStart::NoPlayer; });
-    if (TMapGrid* oldPlot = map.Grids().GetPlot(oldX, oldY); oldPlot && !stillStarted)
+    if (TPlot* oldPlot = map.Grids().GetPlot(oldX, oldY); oldPlot && !stillStarted)
         oldPlot->SetStartingPlot(false);
 }

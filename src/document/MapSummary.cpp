@@ -2,7 +2,7 @@
 
 TMapSummary TMapSummary::Of(const TMap& map) {
     TMapSummary summary;
-    const TMapGrids& grids = map.Grids();
+    const TPlotGrid& grids = map.Grids();
     summary.width = grids.Width();
     summary.height = grids.Height();
     summary.teamsInUse = map.Teams().InUseCount();
@@ -12,13 +12,13 @@ TMapSummary TMapSummary::Of(const TMap& map) {
     summary.unsetGame = map.Game().UnsetFieldCount();
     summary.unsetMap = map.MapData().UnsetFieldCount();
     for (int i = 0; i < MaxTeams; ++i) {
-        const TTeamData& team = *map.Teams().GetTeam(i);
+        const TTeam& team = *map.Teams().GetTeam(i);
         summary.keptTeams += static_cast<int>(team.KeptLines().size());
         if (team.InUse())
             summary.unsetTeams += team.UnsetFieldCount();
     }
     for (int i = 0; i < MaxPlayers; ++i) {
-        const TPlayerData& player = *map.Players().GetPlayer(i);
+        const TPlayer& player = *map.Players().GetPlayer(i);
         summary.keptPlayers += static_cast<int>(player.KeptLines().size());
         if (player.InUse())
             summary.unsetPlayers += player.UnsetFieldCount();
@@ -28,7 +28,7 @@ TMapSummary TMapSummary::Of(const TMap& map) {
     summary.trailingLines = static_cast<int>(grids.TrailingLines().size());
     for (int x = 0; x < grids.Width(); ++x)
         for (int y = 0; y < grids.Height(); ++y) {
-            const TMapGrid& plot = *grids.GetPlot(x, y);
+            const TPlot& plot = *grids.GetPlot(x, y);
             if (!plot.IsWritten())
                 continue;
             ++summary.plotsWritten;
@@ -36,7 +36,7 @@ TMapSummary TMapSummary::Of(const TMap& map) {
             summary.unsetPlots += plot.UnsetFieldCount();
             summary.units += plot.Units().Count();
             for (int u = 0; u < plot.Units().Count(); ++u) {
-                const TUnitType& unit = *plot.Units().GetUnit(u);
+                const TUnit& unit = *plot.Units().GetUnit(u);
                 summary.keptUnits += static_cast<int>(unit.KeptLines().size());
                 summary.unsetUnits += unit.UnsetFieldCount();
             }

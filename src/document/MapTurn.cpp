@@ -1,6 +1,6 @@
 #include "MapTurn.h"
 
-#include "MapGrid.h"
+#include "Plot.h"
 
 #include <algorithm>
 #include <vector>
@@ -55,7 +55,7 @@ int TMapTurn::Flow(int flow) const {
     return flow;
 }
 
-int TMapTurn::MovePlotsAndRivers(TMapGrids& grids, bool wrapX, bool wrapY) const {
+int TMapTurn::MovePlotsAndRivers(TPlotGrid& grids, bool wrapX, bool wrapY) const {
     if (grids.Width() != width || grids.Height() != height)
         throw OperationAborted("Cannot turn a grid of " + IntToText(grids.Width()) + " x " +
                                IntToText(grids.Height()) + " plots as one of " + IntToText(width) + " x " +

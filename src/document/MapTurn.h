@@ -7,7 +7,7 @@
 
 #include <utility>
 
-class TMapGrids;
+class TPlotGrid;
 
 class TMapTurn {
 public:
@@ -40,7 +40,7 @@ public:
     // the turned edge on the turned map, its flow turned. Returns how many rivers fell on an edge no
     // plot keeps there (the west or north border of a map that does not wrap) and went. Refused with
     // OperationAborted, changing nothing, for a grid of another size.
-    int MovePlotsAndRivers(TMapGrids& grids, bool wrapX, bool wrapY) const;
+    int MovePlotsAndRivers(TPlotGrid& grids, bool wrapX, bool wrapY) const;
 
 private:
     TKind kind;

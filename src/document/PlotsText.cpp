@@ -38,7 +38,7 @@ std::string Joined(TLineSpan lines) {
 
 } // namespace
 
-std::string TPlotsText::Write(TMapGrids& grids, int x1, int y1, int x2, int y2) {
+std::string TPlotsText::Write(TPlotGrid& grids, int x1, int y1, int x2, int y2) {
     const int left = std::max(x1, 0), right = std::min(x2, grids.Width() - 1);
     const int bottom = std::max(y1, 0), top = std::min(y2, grids.Height() - 1);
     std::string text;
@@ -49,7 +49,7 @@ std::string TPlotsText::Write(TMapGrids& grids, int x1, int y1, int x2, int y2) 
             .EndLine();
         for (int x = left; x <= right; ++x) {
             for (int y = bottom; y <= top; ++y) {
-                const TMapGrid& plot = *grids.GetPlot(x, y);
+                const TPlot& plot = *grids.GetPlot(x, y);
                 if (plot.IsWritten())
                     plot.Write(out);
                 else
@@ -95,7 +95,7 @@ TPlotsText TPlotsText::Read(std::string_view text) {
         return block;
     };
 
-    TMapGrid scratch;
+    TPlot scratch;
     for (; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         const std::string lineName = "Line " + std::to_string(i + 1);
@@ -134,13 +134,13 @@ TPlotsText TPlotsText::Read(std::string_view text) {
     return plots;
 }
 
-void TPlotsText::PasteInto(TMapGrids& grids, int left, int bottom) const {
+void TPlotsText::PasteInto(TPlotGrid& grids, int left, int bottom) const {
     for (const TBlock& block : blocks) {
         const long long x = static_cast<long long>(left) + block.dx,
                         y = static_cast<long long>(bottom) + block.dy;
         if (x < 0 || y < 0 || x >= grids.Width() || y >= grids.Height())
             continue;
-        TMapGrid& plot = *grids.GetPlot(static_cast<int>(x), static_cast<int>(y));
+        TPlot& plot = *grids.GetPlot(static_cast<int>(x), static_cast<int>(y));
         plot.Clear();
         if (block.text.empty()) {
             plot.SetX(static_cast<int>(x));

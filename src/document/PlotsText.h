@@ -5,7 +5,7 @@
 // into the plot at its new place, so a region of a map can be repeated elsewhere. The text may come
 // from anywhere: reading it checks every line before a single plot is touched.
 
-#include "MapGrid.h"
+#include "Plot.h"
 
 #include <string>
 #include <string_view>
@@ -17,7 +17,7 @@ public:
     static constexpr std::string_view Header = "TesselPlots";
 
     // The plots x1..x2, y1..y2 (inclusive, map coordinates) that lie on the map.
-    static std::string Write(TMapGrids& grids, int x1, int y1, int x2, int y2);
+    static std::string Write(TPlotGrid& grids, int x1, int y1, int x2, int y2);
     // Raises OperationAborted, with the reason, for a text that Write did not make or that a plot
     // cannot be read from.
     static TPlotsText Read(std::string_view text);
@@ -26,7 +26,7 @@ public:
     int Height() const { return height; }
     // Puts each plot at (left + its column, bottom + its row) of the rectangle; those falling off the
     // grid are skipped. Nothing can fail here: every block was read once already.
-    void PasteInto(TMapGrids& grids, int left, int bottom) const;
+    void PasteInto(TPlotGrid& grids, int left, int bottom) const;
 
 private:
     struct TBlock {

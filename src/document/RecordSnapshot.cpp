@@ -28,7 +28,7 @@ template <typename TRecord> StringList RowsBeyondFresh(TRecord& record) {
     return rows;
 }
 
-TRecordSnapshot::TPlotText TextOfPlot(TMapGrid& plot, int x, int y) {
+TRecordSnapshot::TPlotText TextOfPlot(TPlot& plot, int x, int y) {
     TRecordSnapshot::TPlotText entry;
     entry.x = x;
     entry.y = y;
@@ -51,7 +51,7 @@ TRecordSnapshot TRecordSnapshot::OfTeam(TMap& map, int slot) {
     TRecordSnapshot snapshot;
     snapshot.kind = TKind::Team;
     snapshot.slot = slot;
-    if (TTeamData* team = map.Teams().GetTeam(slot))
+    if (TTeam* team = map.Teams().GetTeam(slot))
         snapshot.text = TextOf(*team);
     return snapshot;
 }
@@ -60,7 +60,7 @@ TRecordSnapshot TRecordSnapshot::OfPlayer(TMap& map, int slot) {
     TRecordSnapshot snapshot;
     snapshot.kind = TKind::Player;
     snapshot.slot = slot;
-    if (TPlayerData* player = map.Players().GetPlayer(slot)) {
+    if (TPlayer* player = map.Players().GetPlayer(slot)) {
         snapshot.text = TextOf(*player);
         if (snapshot.text.empty())
             snapshot.rows = RowsBeyondFresh(*player);
@@ -78,7 +78,7 @@ TRecordSnapshot TRecordSnapshot::OfMapData(TMap& map) {
 TRecordSnapshot TRecordSnapshot::OfPlots(TMap& map, int x1, int y1, int x2, int y2) {
     TRecordSnapshot snapshot;
     snapshot.kind = TKind::Plots;
-    TMapGrids& grids = map.Grids();
+    TPlotGrid& grids = map.Grids();
     const int left = std::max(x1, 0), right = std::min(x2, grids.Width() - 1);
     const int bottom = std::max(y1, 0), top = std::min(y2, grids.Height() - 1);
     for (int x = left; x <= right; ++x) {
@@ -94,7 +94,7 @@ TRecordSnapshot TRecordSnapshot::OfPlotList(TMap& map, const std::vector<std::pa
     snapshot.kind = TKind::Plots;
     snapshot.plots.reserve(places.size());
     for (const auto& [x, y] : places)
-        if (TMapGrid* plot = map.Grids().GetPlot(x, y))
+        if (TPlot* plot = map.Grids().GetPlot(x, y))
             snapshot.plots.push_back(TextOfPlot(*plot, x, y));
     return snapshot;
 }
@@ -147,7 +147,7 @@ void TRecordSnapshot::Restore(TMap& map) const {
         break;
     case TKind::Plots:
         for (const TPlotText& entry : plots) {
-            TMapGrid* plot = map.Grids().GetPlot(entry.x, entry.y);
+            TPlot* plot = map.Grids().GetPlot(entry.x, entry.y);
             if (plot == nullptr)
                 continue;
             plot->Clear();

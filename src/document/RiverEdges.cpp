@@ -81,19 +81,19 @@ std::vector<TRiverStep> TRiverLattice::Path(TPlotCorner from, TPlotCorner to) {
     return path;
 }
 
-TRiverState TRiverLattice::RiverAt(const TMapGrids& grids, const TPlotEdge& edge) const {
+TRiverState TRiverLattice::RiverAt(const TPlotGrid& grids, const TPlotEdge& edge) const {
     const std::optional<TRiverHolder> holder = Holder(edge);
-    const TMapGrid* plot = holder ? grids.GetPlot(holder->x, holder->y) : nullptr;
+    const TPlot* plot = holder ? grids.GetPlot(holder->x, holder->y) : nullptr;
     return plot != nullptr ? RiverKept(*plot, holder->eastEdge) : TRiverState{};
 }
 
-TRiverState TRiverLattice::RiverKept(const TMapGrid& plot, bool eastEdge) {
+TRiverState TRiverLattice::RiverKept(const TPlot& plot, bool eastEdge) {
     if (eastEdge)
         return {plot.IsWOfRiver(), IsNorthSouthFlow(plot.RiverNSDirection()) ? plot.RiverNSDirection() : -1};
     return {plot.IsNOfRiver(), IsWestEastFlow(plot.RiverWEDirection()) ? plot.RiverWEDirection() : -1};
 }
 
-bool TRiverLattice::TouchesRiver(const TMapGrids& grids, int x, int y) const {
+bool TRiverLattice::TouchesRiver(const TPlotGrid& grids, int x, int y) const {
     if (grids.GetPlot(x, y) == nullptr)
         return false;
     for (const TPlotEdge& edge : {TPlotEdge{x, y, true}, TPlotEdge{x + 1, y, true}, TPlotEdge{x, y, false},
@@ -103,9 +103,9 @@ bool TRiverLattice::TouchesRiver(const TMapGrids& grids, int x, int y) const {
     return false;
 }
 
-bool TRiverLattice::SetRiver(TMapGrids& grids, const TRiverStep& step) const {
+bool TRiverLattice::SetRiver(TPlotGrid& grids, const TRiverStep& step) const {
     const std::optional<TRiverHolder> holder = Holder(step.edge);
-    TMapGrid* plot = holder ? grids.GetPlot(holder->x, holder->y) : nullptr;
+    TPlot* plot = holder ? grids.GetPlot(holder->x, holder->y) : nullptr;
     if (plot == nullptr)
         return false;
     if (holder->eastEdge) {
@@ -122,9 +122,9 @@ bool TRiverLattice::SetRiver(TMapGrids& grids, const TRiverStep& step) const {
     return true;
 }
 
-void TRiverLattice::RemoveRiver(TMapGrids& grids, const TPlotEdge& edge) const {
+void TRiverLattice::RemoveRiver(TPlotGrid& grids, const TPlotEdge& edge) const {
     const std::optional<TRiverHolder> holder = Holder(edge);
-    TMapGrid* plot = holder ? grids.GetPlot(holder->x, holder->y) : nullptr;
+    TPlot* plot = holder ? grids.GetPlot(holder->x, holder->y) : nullptr;
     if (plot == nullptr)
         return;
     if (holder->eastEdge)
@@ -133,7 +133,7 @@ void TRiverLattice::RemoveRiver(TMapGrids& grids, const TPlotEdge& edge) const {
         plot->RemoveSouthRiver();
 }
 
-bool TRiverLattice::ToggleRiver(TMapGrids& grids, const TPlotEdge& edge) const {
+bool TRiverLattice::ToggleRiver(TPlotGrid& grids, const TPlotEdge& edge) const {
     const TRiverState state = RiverAt(grids, edge);
     if (state.river) {
         RemoveRiver(grids, edge);

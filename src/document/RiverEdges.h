@@ -10,8 +10,8 @@
 #include <vector>
 
 class TMap;
-class TMapGrid;
-class TMapGrids;
+class TPlot;
+class TPlotGrid;
 
 // The game's numbers of the four ways a river flows; a river along an east edge flows north or
 // south, one along a south edge east or west.
@@ -98,21 +98,21 @@ public:
     // line between them, each with the flow of its step; nothing when the corners are the same.
     static std::vector<TRiverStep> Path(TPlotCorner from, TPlotCorner to);
 
-    TRiverState RiverAt(const TMapGrids& grids, const TPlotEdge& edge) const;
+    TRiverState RiverAt(const TPlotGrid& grids, const TPlotEdge& edge) const;
     // The river a plot keeps on its east edge or on its south edge.
-    static TRiverState RiverKept(const TMapGrid& plot, bool eastEdge);
+    static TRiverState RiverKept(const TPlot& plot, bool eastEdge);
     // Whether a river runs along any of the four edges of the plot at (x, y).
-    bool TouchesRiver(const TMapGrids& grids, int x, int y) const;
+    bool TouchesRiver(const TPlotGrid& grids, int x, int y) const;
 
     // Puts a river flowing `step.flow` on the edge, or gives it that flow; false, changing nothing,
     // when no plot keeps the edge or the flow runs across it.
-    bool SetRiver(TMapGrids& grids, const TRiverStep& step) const;
+    bool SetRiver(TPlotGrid& grids, const TRiverStep& step) const;
     // Takes the river off the edge: its flag and direction are no longer written.
-    void RemoveRiver(TMapGrids& grids, const TPlotEdge& edge) const;
+    void RemoveRiver(TPlotGrid& grids, const TPlotEdge& edge) const;
     // Takes a river off the edge, or puts one on with the flow its plot still names for that edge,
     // else south or east. Returns whether the edge now has a river (false too for an edge no plot
     // keeps, which is left alone).
-    bool ToggleRiver(TMapGrids& grids, const TPlotEdge& edge) const;
+    bool ToggleRiver(TPlotGrid& grids, const TPlotEdge& edge) const;
 
 private:
     int width, height;

@@ -50,9 +50,9 @@ TBalanceStart TBalanceReport::MeasureStart(const TMap& map, const TMapTopology& 
     start.x = x;
     start.y = y;
     std::map<std::string, int> bonusCounts;
-    const TMapGrids& grids = map.Grids();
+    const TPlotGrid& grids = map.Grids();
     for (const TPlotPosition& position : topology.CityRadius(x, y)) {
-        const TMapGrid* plot = grids.GetPlot(position.x, position.y);
+        const TPlot* plot = grids.GetPlot(position.x, position.y);
         if (!plot)
             continue;
         const int plotType = plot->PlotType();

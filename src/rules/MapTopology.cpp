@@ -35,6 +35,6 @@ std::vector<TPlotPosition> TMapTopology::CityRadius(int x, int y) const {
     return plots;
 }
 
-bool TMapTopology::HasRiverEdge(const TMapGrids& grids, int x, int y) const {
+bool TMapTopology::HasRiverEdge(const TPlotGrid& grids, int x, int y) const {
     return TRiverLattice(width, height, wrapX, wrapY).TouchesRiver(grids, x, y);
 }

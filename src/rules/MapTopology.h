@@ -5,7 +5,7 @@
 #include <vector>
 
 class TMap;
-class TMapGrids;
+class TPlotGrid;
 
 struct TPlotPosition {
     int x = 0;
@@ -38,7 +38,7 @@ public:
     // Whether a river runs along any of the four edges of the plot at (x, y). The game marks a
     // river on the plot west or north of it: "isWOfRiver" for a river along the plot's east edge,
     // "isNOfRiver" along its south edge (y grows northwards).
-    bool HasRiverEdge(const TMapGrids& grids, int x, int y) const;
+    bool HasRiverEdge(const TPlotGrid& grids, int x, int y) const;
 
 private:
     int width, height;

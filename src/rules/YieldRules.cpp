@@ -4,7 +4,7 @@
 #include "GameLayers.h"
 #include "GamePath.h"
 #include "LineCodec.h"
-#include "MapGrid.h"
+#include "Plot.h"
 
 #include <pugixml.hpp>
 
@@ -188,7 +188,7 @@ void TYieldRules::LoadFromTexts(const TSource& terrainSource, const TSource& fea
     peakChange = newPeak;
 }
 
-TYields TYieldRules::NaturalYield(const TMapGrid& plot, bool river) const {
+TYields TYieldRules::NaturalYield(const TPlot& plot, bool river) const {
     TYields total{};
     const int plotType = plot.PlotType();
     if (plotType < 1 || plotType > 3)

@@ -10,7 +10,7 @@
 #include <unordered_map>
 
 class TGameLayers;
-class TMapGrid;
+class TPlot;
 
 // The three yields of a plot, in this order.
 enum TYieldType { YieldFood, YieldProduction, YieldCommerce };
@@ -67,7 +67,7 @@ public:
     // no feature), plus on a river the river change of the feature (of the terrain when there is
     // no feature), plus the feature's and the bonus's yield changes; each yield at least 0. A plot
     // whose plot type is not one of the four yields nothing; an unknown type name adds nothing.
-    TYields NaturalYield(const TMapGrid& plot, bool river) const;
+    TYields NaturalYield(const TPlot& plot, bool river) const;
 
 private:
     using TTypeTable = std::unordered_map<std::string, TTypeYields>;

@@ -17,7 +17,7 @@ void TBrushTool::SetSize(int value) {
 }
 
 QRect TBrushTool::PlotsUnder(int col, int row) const {
-    const TMapGrids& grids = main.Map().Grids();
+    const TPlotGrid& grids = main.Map().Grids();
     const int x = col, y = grids.Height() - 1 - row, reach = size / 2;
     const QRect square(QPoint(x - reach, y - reach), QPoint(x + reach, y + reach));
     return square & QRect(0, 0, grids.Width(), grids.Height());

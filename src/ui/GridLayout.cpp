@@ -15,7 +15,7 @@ bool TGridLayout::CellAt(QPoint point, int& col, int& row) const {
     return col < colCount && row < rowCount;
 }
 
-void PaintGridArea(QPainter& painter, TPlotPainter& plotPainter, const TMapGrids& plots,
+void PaintGridArea(QPainter& painter, TPlotPainter& plotPainter, const TPlotGrid& plots,
                    const TGridLayout& layout, const QRect& area, bool graphic) {
     const QRect cells = area & layout.Extent();
     for (const QRect& blank : QRegion(area).subtracted(cells))
@@ -38,7 +38,7 @@ void PaintGridArea(QPainter& painter, TPlotPainter& plotPainter, const TMapGrids
     for (int row = firstRow; row <= lastRow; ++row)
         for (int col = firstCol; col <= lastCol; ++col) {
             const QRect rect = layout.CellRect(col, row);
-            if (const TMapGrid* plot = GetPlotAt(plots, col, row))
+            if (const TPlot* plot = GetPlotAt(plots, col, row))
                 plotPainter.DrawPlot(painter, *plot, rect, graphic);
             else
                 painter.fillRect(rect, GridBackgroundColor);

@@ -8,7 +8,7 @@
 #include <QRect>
 
 class QPainter;
-class TMapGrids;
+class TPlotGrid;
 class TPlotPainter;
 
 struct TGridLayout {
@@ -35,5 +35,5 @@ inline const QColor GridBackgroundColor(255, 255, 255);
 
 // Paints the part `area` of the grid's picture: every cell that meets it from its plot, the lines
 // between them, and the background beyond the last cell. A cell without a plot shows the background.
-void PaintGridArea(QPainter& painter, TPlotPainter& plotPainter, const TMapGrids& plots,
+void PaintGridArea(QPainter& painter, TPlotPainter& plotPainter, const TPlotGrid& plots,
                    const TGridLayout& layout, const QRect& area, bool graphic);

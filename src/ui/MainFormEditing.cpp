@@ -194,7 +194,7 @@ void TMainForm::ShowSelectionFrame(const QRect& cells) {
 QRect TMainForm::SelectedPlots() const {
     if (!selection.isEmpty())
         return selection;
-    const TMapGrid* plot = GetPlotAt(GridCol(), GridRow());
+    const TPlot* plot = GetPlotAt(GridCol(), GridRow());
     return plot != nullptr ? QRect(plot->X(), plot->Y(), 1, 1) : QRect();
 }
 
@@ -211,7 +211,7 @@ TDocumentChange TMainForm::SelectionRowChange(const QString& key, const StringLi
     change.text = key + " in " + PlotsName(plots);
     change.scope = TChangeScope::Plots(plots);
     change.apply = [rows, plots](TMap& document) {
-        ForEachPlot(document, plots, [&](TMapGrid& plot) { plot.ApplyEditorLines(rows); });
+        ForEachPlot(document, plots, [&](TPlot& plot) { plot.ApplyEditorLines(rows); });
     };
     return change;
 }
@@ -247,7 +247,7 @@ void TMainForm::PastePlots() {
             QString("The plots on the clipboard cannot be pasted: %1.").arg(FromWindows1252(error.what())));
         return;
     }
-    const TMapGrid* current = GetPlotAt(GridCol(), GridRow());
+    const TPlot* current = GetPlotAt(GridCol(), GridRow());
     if (current == nullptr || !CommitCurrentRow())
         return;
     // The current cell is the pasted rectangle's top left corner.
@@ -276,7 +276,7 @@ void TMainForm::DeleteUnitsAndCities() {
     if (plots.isEmpty() || !CommitCurrentRow())
         return;
     int units = 0, cities = 0;
-    ForEachPlot(*map, plots, [&](TMapGrid& plot) {
+    ForEachPlot(*map, plots, [&](TPlot& plot) {
         units += plot.Units().Count();
         cities += plot.HasCity() ? 1 : 0;
     });
@@ -297,7 +297,7 @@ void TMainForm::DeleteUnitsAndCities() {
     change.text = "Remove units and cities in " + PlotsName(plots);
     change.scope = TChangeScope::Plots(plots);
     change.apply = [plots](TMap& document) {
-        ForEachPlot(document, plots, [](TMapGrid& plot) {
+        ForEachPlot(document, plots, [](TPlot& plot) {
             plot.Units().Clear();
             plot.DeleteCity();
         });

@@ -5,9 +5,9 @@
 #include "Tessel_Main.h"
 
 #include "BusyCursor.h"
+#include "Catalogue.h"
 #include "Dialogs.h"
 #include "MapContents.h"
-#include "MapReader.h"
 #include "PropertySheet.h"
 #include "Tessel_About.h"
 #include "Tessel_NewMap.h"
@@ -215,7 +215,7 @@ void TMainForm::BtnEmptyMapClick() {
     change.apply = [width, height](TMap& document) {
         // The grid is built apart and taken over whole: one too large for the memory at hand
         // leaves the map as it was.
-        TMapGrids grids;
+        TPlotGrid grids;
         try {
             grids.SetWidth(width);
             grids.SetHeight(height);

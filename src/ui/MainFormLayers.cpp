@@ -8,7 +8,7 @@
 #include "GameFolder.h"
 #include "GamePath.h"
 #include "Map.h"
-#include "MapDataReader.h"
+#include "ValueCatalogue.h"
 
 #include <QActionGroup>
 #include <QFile>

@@ -183,8 +183,8 @@ void TMainForm::WindowsCreated() {
     });
 }
 
-TMapGrid* TMainForm::GetPlotAt(int col, int row) const {
-    const TMapGrids& grids = map->Grids();
+TPlot* TMainForm::GetPlotAt(int col, int row) const {
+    const TPlotGrid& grids = map->Grids();
     if (col < 0 || row < 0 || col >= grids.Width() || row >= grids.Height())
         return nullptr;
     return map->Grids().GetPlot(col, grids.Height() - 1 - row);
@@ -219,7 +219,7 @@ bool TMainForm::DrawGridSelectCell(int col, int row) {
         selection = QRect();
     }
     updating = true;
-    TMapGrid* plot = GetPlotAt(col, row);
+    TPlot* plot = GetPlotAt(col, row);
     FillSheet(*vle, plot != nullptr ? plot->GetEditorLines() : StringList());
     updating = false;
     UpdateStatusBar(col, row);

@@ -83,7 +83,7 @@ void TMainForm::BtnExtendMapClick() {
 }
 
 void TMainForm::BtnShiftMapClick() {
-    const TMapData& world = map->MapData();
+    const TMapSection& world = map->MapData();
     if (world.WrapX() == 0 && world.WrapY() == 0) {
         ShowError("The map wraps neither across nor up and down: there is no seam to move.");
         return;

@@ -4,10 +4,10 @@
 #include "Tessel_Main.h"
 
 #include "BusyCursor.h"
+#include "Catalogue.h"
 #include "Dialogs.h"
 #include "MapContents.h"
 #include "MapGridView.h"
-#include "MapReader.h"
 #include "PickProtocol.h"
 #include "PropertySheet.h"
 #include "SheetText.h"
@@ -52,7 +52,7 @@ bool TMainForm::VLEValidate(int /*row*/, const QString& key, const QString& valu
         change.apply = [rows](TMap& document) { document.MapData().ApplyEditorLines(rows); };
         break;
     default: {
-        const TMapGrid* plot = GetPlotAt(GridCol(), GridRow());
+        const TPlot* plot = GetPlotAt(GridCol(), GridRow());
         if (plot == nullptr)
             return true;
         const int x = plot->X(), y = plot->Y();
@@ -95,7 +95,7 @@ QStringList TMainForm::VLEGetPickList(const QString& key) {
 
 void TMainForm::VLEEditButtonClick(int row) {
     const QString key = vle->Key(row);
-    TMapGrid* plot = GetPlotAt(GridCol(), GridRow());
+    TPlot* plot = GetPlotAt(GridCol(), GridRow());
     const bool units = key.compare("Units", Qt::CaseInsensitive) == 0;
     if (units || key.compare("City", Qt::CaseInsensitive) == 0) {
         if (plot == nullptr || UCForm == nullptr)

@@ -1,6 +1,6 @@
 #include "MapGridView.h"
 
-#include "MapGrid.h"
+#include "Plot.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -33,7 +33,7 @@ TMapGridView::TMapGridView(TPlotImageLists images, QWidget* parent)
     UpdateScrollBars();
 }
 
-void TMapGridView::SetPlots(const TMapGrids* value) {
+void TMapGridView::SetPlots(const TPlotGrid* value) {
     plots = value;
     viewport()->update();
 }
@@ -46,7 +46,7 @@ void TMapGridView::SetGridSize(int colCount, int rowCount) {
     Relayout();
 }
 
-const TMapGrid* TMapGridView::GetPlotAt(int cellCol, int cellRow) const {
+const TPlot* TMapGridView::GetPlotAt(int cellCol, int cellRow) const {
     if (!plots || cellCol < 0 || cellRow < 0 || cellCol >= layout.colCount || cellRow >= layout.rowCount)
         return nullptr;
     return ::GetPlotAt(*plots, cellCol, cellRow);

@@ -15,8 +15,8 @@
 #include <functional>
 #include <vector>
 
-class TMapGrid;
-class TMapGrids;
+class TPlot;
+class TPlotGrid;
 
 // The pointer over the grid, as a tool sees it.
 struct TMapGridMouse {
@@ -61,13 +61,13 @@ public:
     TPlotPainter& Painter() { return plotPainter; }
 
     // The plots the cells show (not owned); null shows none.
-    void SetPlots(const TMapGrids* value);
+    void SetPlots(const TPlotGrid* value);
     // The owner takes the counts from the plot grid after every change of its size.
     void SetGridSize(int colCount, int rowCount);
     int ColCount() const { return layout.colCount; }
     int RowCount() const { return layout.rowCount; }
     // The plot cell (col, row) shows, or null outside the grid or the plot grid.
-    const TMapGrid* GetPlotAt(int col, int row) const;
+    const TPlot* GetPlotAt(int col, int row) const;
 
     int Zoom() const { return layout.zoom; }
     // Within MinZoom to MaxZoom; the left column and top row stay.
@@ -141,7 +141,7 @@ private:
     int FittingCount(int pixels) const;
 
     TPlotPainter plotPainter;
-    const TMapGrids* plots = nullptr;
+    const TPlotGrid* plots = nullptr;
     TGridLayout layout;
     bool graphicMode = false;
     int col = 0, row = 0;

@@ -1,6 +1,6 @@
 #include "MiniMapBitmap.h"
 
-#include "MapGrid.h"
+#include "Plot.h"
 #include "PlotPainter.h"
 
 #include <algorithm>
@@ -31,12 +31,12 @@ void TMiniMapBitmap::FillBlock(int col, int row, QRgb colour) {
     }
 }
 
-void TMiniMapBitmap::PaintMiniMapCell(const TMapGrids& plots, int col, int row) {
-    if (const TMapGrid* plot = GetPlotAt(plots, col, row))
+void TMiniMapBitmap::PaintMiniMapCell(const TPlotGrid& plots, int col, int row) {
+    if (const TPlot* plot = GetPlotAt(plots, col, row))
         FillBlock(col, row, ColourOf(plot->TerrainType()));
 }
 
-void TMiniMapBitmap::RebuildMiniMap(const TMapGrids& plots, int col, int row, int colCount, int rowCount) {
+void TMiniMapBitmap::RebuildMiniMap(const TPlotGrid& plots, int col, int row, int colCount, int rowCount) {
     if (col >= 0 && row >= 0) {
         PaintMiniMapCell(plots, col, row);
         return;

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-class TMapGrids;
+class TPlotGrid;
 
 class TMiniMapBitmap {
 public:
@@ -26,10 +26,10 @@ public:
 
     // Paints the block of grid cell (col, row); a cell without a plot or outside the picture is left
     // as it is.
-    void PaintMiniMapCell(const TMapGrids& plots, int col, int row);
+    void PaintMiniMapCell(const TPlotGrid& plots, int col, int row);
     // With a negative col or row: sizes the picture to the grid's colCount x rowCount cells and paints
     // every plot. Otherwise paints only that cell.
-    void RebuildMiniMap(const TMapGrids& plots, int col, int row, int colCount, int rowCount);
+    void RebuildMiniMap(const TPlotGrid& plots, int col, int row, int colCount, int rowCount);
 
 private:
     void FillBlock(int col, int row, QRgb colour);

@@ -1,7 +1,7 @@
 #include "PickProtocol.h"
 
-#include "MapDataReader.h"
 #include "SheetText.h"
+#include "ValueCatalogue.h"
 
 #include <QListWidget>
 
@@ -20,11 +20,11 @@ void FillPickList(QListWidget& list, const StringList& values) {
         list.addItem(FromWindows1252(value));
 }
 
-bool IsTeamPickList(const QListWidget& list, TMapDataReader& catalogue) {
+bool IsTeamPickList(const QListWidget& list, TValueCatalogue& catalogue) {
     return FirstItemIs(list, catalogue.GetTeamNames());
 }
 
-bool IsPlayerPickList(const QListWidget& list, TMapDataReader& catalogue) {
+bool IsPlayerPickList(const QListWidget& list, TValueCatalogue& catalogue) {
     return FirstItemIs(list, catalogue.GetPlayerNames());
 }
 
@@ -38,7 +38,7 @@ QString TrimBlanksAndControls(const QString& text) {
     return text.mid(first, last - first);
 }
 
-void MarkPickedValues(QListWidget& list, const QString& text, TMapDataReader& catalogue) {
+void MarkPickedValues(QListWidget& list, const QString& text, TValueCatalogue& catalogue) {
     const bool teams = IsTeamPickList(list, catalogue);
     const bool players = !teams && IsPlayerPickList(list, catalogue);
     QStringList pieces = text.split(',');
@@ -59,7 +59,7 @@ void MarkPickedValues(QListWidget& list, const QString& text, TMapDataReader& ca
     }
 }
 
-QString CollectPickedValues(const QListWidget& list, TMapDataReader& catalogue) {
+QString CollectPickedValues(const QListWidget& list, TValueCatalogue& catalogue) {
     const bool teams = IsTeamPickList(list, catalogue);
     const bool players = !teams && IsPlayerPickList(list, catalogue);
     QString result;

@@ -10,19 +10,19 @@
 #include <QString>
 
 class QListWidget;
-class TMapDataReader;
+class TValueCatalogue;
 
 // Replaces the list's items (and so clears its selection) by the values.
 void FillPickList(QListWidget& list, const StringList& values);
 
 // Whether the list's first item is the catalogue's first team (player) name; an empty list is neither.
-bool IsTeamPickList(const QListWidget& list, TMapDataReader& catalogue);
-bool IsPlayerPickList(const QListWidget& list, TMapDataReader& catalogue);
+bool IsTeamPickList(const QListWidget& list, TValueCatalogue& catalogue);
+bool IsPlayerPickList(const QListWidget& list, TValueCatalogue& catalogue);
 
 // Selects the items the comma text names; pieces that name no item are dropped.
-void MarkPickedValues(QListWidget& list, const QString& text, TMapDataReader& catalogue);
+void MarkPickedValues(QListWidget& list, const QString& text, TValueCatalogue& catalogue);
 // The selected items in list order, each followed by a comma ("3,5," for Team3 and Team5).
-QString CollectPickedValues(const QListWidget& list, TMapDataReader& catalogue);
+QString CollectPickedValues(const QListWidget& list, TValueCatalogue& catalogue);
 
 // The text without characters up to the blank at both ends.
 QString TrimBlanksAndControls(const QString& text);

@@ -1,7 +1,7 @@
 #include "PlotPainter.h"
 
 #include "CSFEngine.h"
-#include "MapGrid.h"
+#include "Plot.h"
 
 #include <QPainter>
 #include <QPen>
@@ -151,7 +151,7 @@ QRect SubCellRect(int index, const QRect& rect) {
     return QRect(rect.left() + (index % 4) * side, rect.top() + (index / 4) * side, side, side);
 }
 
-const TMapGrid* GetPlotAt(const TMapGrids& plots, int col, int row) {
+const TPlot* GetPlotAt(const TPlotGrid& plots, int col, int row) {
     if (col < 0 || col >= plots.Width() || row < 0 || row >= plots.Height())
         return nullptr;
     return plots.GetPlot(col, plots.Height() - 1 - row);
@@ -322,7 +322,7 @@ const TPlotPainter::TBonusLook& TPlotPainter::BonusLook(const std::string& type)
     });
 }
 
-std::uint32_t TPlotPainter::SchematicKey(const TMapGrid& plot) {
+std::uint32_t TPlotPainter::SchematicKey(const TPlot& plot) {
     const TTerrainLook& terrain = TerrainLook(plot.TerrainType());
     std::uint32_t plotMark = NoMark;
     if (on.plot && plot.PlotType() == 0)
@@ -334,7 +334,7 @@ std::uint32_t TPlotPainter::SchematicKey(const TMapGrid& plot) {
                           on.teamReveal && plot.HasTeamReveal());
 }
 
-std::uint32_t TPlotPainter::GraphicKey(const TMapGrid& plot) {
+std::uint32_t TPlotPainter::GraphicKey(const TPlot& plot) {
     const StringList& terrains = TerrainNames();
     TGraphicKey look;
     look.terrain = TerrainLook(plot.TerrainType()).image;
@@ -370,7 +370,7 @@ bool TPlotPainter::PrepareCell(const QRect& rect) {
     return true;
 }
 
-void TPlotPainter::DrawPlotSchematic(QPainter& painter, const TMapGrid& plot, const QRect& rect) {
+void TPlotPainter::DrawPlotSchematic(QPainter& painter, const TPlot& plot, const QRect& rect) {
     if (!PrepareCell(rect))
         return;
     const std::uint32_t key = SchematicKey(plot);
@@ -380,7 +380,7 @@ void TPlotPainter::DrawPlotSchematic(QPainter& painter, const TMapGrid& plot, co
     painter.drawImage(rect.topLeft(), cell);
 }
 
-void TPlotPainter::DrawPlotGraphic(QPainter& painter, const TMapGrid& plot, const QRect& rect) {
+void TPlotPainter::DrawPlotGraphic(QPainter& painter, const TPlot& plot, const QRect& rect) {
     if (!PrepareCell(rect))
         return;
     const std::uint32_t key = GraphicKey(plot);

@@ -21,8 +21,8 @@
 #include <vector>
 
 class QPainter;
-class TMapGrid;
-class TMapGrids;
+class TPlot;
+class TPlotGrid;
 
 // The image names whose positions are the pictures' indices in the terrain and bonus image lists.
 inline constexpr const char* TerrainNamesText =
@@ -49,7 +49,7 @@ QRect SubCellRect(int index, const QRect& rect);
 
 // The plot grid column c, row r shows: x = c, y = H - 1 - r (the top row is the map's north), or null
 // for a cell outside the plot grid.
-const TMapGrid* GetPlotAt(const TMapGrids& plots, int col, int row);
+const TPlot* GetPlotAt(const TPlotGrid& plots, int col, int row);
 
 // The four image lists the graphic look draws from; the main window owns them.
 struct TPlotImageLists {
@@ -87,9 +87,9 @@ public:
     void ImagesChanged();
 
     // The cell's side is the zoom value: `rect` is a square.
-    void DrawPlotSchematic(QPainter& painter, const TMapGrid& plot, const QRect& rect);
-    void DrawPlotGraphic(QPainter& painter, const TMapGrid& plot, const QRect& rect);
-    void DrawPlot(QPainter& painter, const TMapGrid& plot, const QRect& rect, bool graphic) {
+    void DrawPlotSchematic(QPainter& painter, const TPlot& plot, const QRect& rect);
+    void DrawPlotGraphic(QPainter& painter, const TPlot& plot, const QRect& rect);
+    void DrawPlot(QPainter& painter, const TPlot& plot, const QRect& rect, bool graphic) {
         graphic ? DrawPlotGraphic(painter, plot, rect) : DrawPlotSchematic(painter, plot, rect);
     }
     // Stretches image `index` of the list over the rectangle; a negative index or one the list lacks
@@ -110,8 +110,8 @@ private:
     bool IsGoodyHutShown(const std::string& type);
     const TBonusLook& BonusLook(const std::string& type);
     // What a cell shows, packed into one number: cells that show the same are painted alike.
-    std::uint32_t SchematicKey(const TMapGrid& plot);
-    std::uint32_t GraphicKey(const TMapGrid& plot);
+    std::uint32_t SchematicKey(const TPlot& plot);
+    std::uint32_t GraphicKey(const TPlot& plot);
     QImage PaintSchematic(std::uint32_t key, int side) const;
     QImage PaintGraphic(std::uint32_t key, int side);
     const QImage& ScaledImage(const TImageList& list, int index, QSize size, TImageList::TDrawStyle style);

@@ -1,6 +1,6 @@
 #include "PlotSelection.h"
 
-#include "MapGrid.h"
+#include "Plot.h"
 
 #include <QPainter>
 
@@ -70,14 +70,14 @@ bool TSelectionTool::MouseRelease(const TMapGridMouse& mouse) {
     return true;
 }
 
-void SharedPlotRows(TMapGrids& grids, const QRect& plots, StringList& rows, std::vector<bool>& mixed) {
+void SharedPlotRows(TPlotGrid& grids, const QRect& plots, StringList& rows, std::vector<bool>& mixed) {
     rows.clear();
     mixed.clear();
     bool first = true;
     std::size_t stillShared = 0;
     for (int x = plots.left(); x <= plots.right(); ++x) {
         for (int y = plots.top(); y <= plots.bottom(); ++y) {
-            TMapGrid* plot = grids.GetPlot(x, y);
+            TPlot* plot = grids.GetPlot(x, y);
             if (plot == nullptr)
                 continue;
             const StringList& lines = plot->GetEditorLines();

@@ -13,7 +13,7 @@
 #include <vector>
 
 class QPainter;
-class TMapGrids;
+class TPlotGrid;
 
 // The rectangle of grid cells (columns and rows) that covers the plots (map coordinates) of a grid
 // `height` plots high, and back.
@@ -42,7 +42,7 @@ private:
 
 // The rows of the plots in `plots` (map coordinates, on the grid): a row whose value every plot
 // shares as it is, a row whose values differ with an empty value and marked in `mixed`.
-void SharedPlotRows(TMapGrids& grids, const QRect& plots, StringList& rows, std::vector<bool>& mixed);
+void SharedPlotRows(TPlotGrid& grids, const QRect& plots, StringList& rows, std::vector<bool>& mixed);
 
 // The frame around the selected cells.
 void PaintSelectionFrame(QPainter& painter, const TMapGridView& grid, const QRect& cells);

@@ -1,8 +1,8 @@
 #include "PropertySheet.h"
 
-#include "MapDataReader.h"
 #include "PropertySheetAccessible.h"
 #include "SheetText.h"
+#include "ValueCatalogue.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>

@@ -79,14 +79,14 @@ QPointF TRiverTool::LatticePoint(QPoint position) const {
 }
 
 TPlotCorner TRiverTool::NearestCorner(QPointF lattice) const {
-    const TMapGrids& plots = form.Map().Grids();
+    const TPlotGrid& plots = form.Map().Grids();
     const int col = std::clamp(static_cast<int>(std::lround(lattice.x())), 0, plots.Width());
     const int row = std::clamp(static_cast<int>(std::lround(lattice.y())), 0, plots.Height());
     return {col, plots.Height() - row};
 }
 
 std::optional<TPlotEdge> TRiverTool::EdgeNear(QPointF lattice) const {
-    const TMapGrids& plots = form.Map().Grids();
+    const TPlotGrid& plots = form.Map().Grids();
     const int col = static_cast<int>(std::floor(lattice.x())),
               row = static_cast<int>(std::floor(lattice.y()));
     if (col < 0 || row < 0 || col >= plots.Width() || row >= plots.Height())
@@ -103,7 +103,7 @@ std::optional<TPlotEdge> TRiverTool::EdgeNear(QPointF lattice) const {
 }
 
 void TRiverTool::EdgeLine(const TPlotEdge& edge, QPointF& from, QPointF& to) const {
-    const TMapGrids& plots = form.Map().Grids();
+    const TPlotGrid& plots = form.Map().Grids();
     const int width = plots.Width(), height = plots.Height();
     const TCorners corners = Corners();
     // An edge on the map's border is drawn inside its cells, so that all of it shows.
@@ -171,7 +171,7 @@ const QImage& TRiverTool::ArrowImage(int flow) const {
 
 void TRiverTool::PaintOverlay(QPainter& painter, const TCellRange& cells) const {
     const TMap& map = form.Map();
-    const TMapGrids& plots = map.Grids();
+    const TPlotGrid& plots = map.Grids();
     const int width = plots.Width(), height = plots.Height();
     const TRiverLattice lattice = TRiverLattice::Of(map);
     TRiverDrawing drawing;
@@ -179,7 +179,7 @@ void TRiverTool::PaintOverlay(QPainter& painter, const TCellRange& cells) const 
     // around them, whose lines reach into the cells a little, and those across a seam.
     auto addPlot = [&](int col, int row) {
         const int x = col, y = height - 1 - row;
-        const TMapGrid& plot = *plots.GetPlot(x, y);
+        const TPlot& plot = *plots.GetPlot(x, y);
         for (const bool eastEdge : {true, false}) {
             const TRiverHolder holder{x, y, eastEdge};
             TRiverState state = TRiverLattice::RiverKept(plot, eastEdge);
@@ -225,7 +225,7 @@ void TRiverTool::UpdateHolders(const std::vector<TRiverHolder>& holders) const {
 }
 
 QRect TRiverTool::ShownPlots(const std::vector<TRiverHolder>& holders) const {
-    const TMapGrids& plots = form.Map().Grids();
+    const TPlotGrid& plots = form.Map().Grids();
     const TRiverLattice lattice = TRiverLattice::Of(form.Map());
     QRect shown;
     // The plots on both sides of each place and the plots around them, which its line reaches into.

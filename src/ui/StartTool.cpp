@@ -17,7 +17,7 @@ bool TStartTool::MousePress(const TMapGridMouse& mouse) {
 bool TStartTool::PlaceStart(int x, int y) {
     const int slot = Player();
     TMap& map = form.Map();
-    const TPlayerData* player = map.Players().GetPlayer(slot);
+    const TPlayer* player = map.Players().GetPlayer(slot);
     if (!player || !map.Grids().GetPlot(x, y))
         return false;
     if (!player->InUse()) {
@@ -50,7 +50,7 @@ int TStartTool::Player() const {
 }
 
 QString TStartTool::PlayerName() const {
-    const TPlayerData* player = form.Map().Players().GetPlayer(Player());
+    const TPlayer* player = form.Map().Players().GetPlayer(Player());
     QString name = QString("player %1").arg(Player());
     if (!player)
         return name;

@@ -2,11 +2,11 @@
 
 #include "BrushTool.h"
 #include "BusyCursor.h"
+#include "Catalogue.h"
 #include "Dialogs.h"
 #include "ImageList.h"
 #include "MapContents.h"
 #include "MapGridView.h"
-#include "MapReader.h"
 #include "MapUtils.h"
 #include "MiniMapBitmap.h"
 #include "PlotSelection.h"
@@ -101,7 +101,7 @@ void TMainForm::FormCreate(const QString& gameDir) {
 
     map = std::make_unique<TMap>();
     map->SetOnProgress([this](TMap&, int position, int total) { ShowLoadProgress(position, total); });
-    catalogue = std::make_unique<TMapDataReader>();
+    catalogue = std::make_unique<TValueCatalogue>();
     busyCursor = new TBusyCursor(this);
     recovery = std::make_unique<TRecovery>();
     recoveryTimer = new QTimer(this);
@@ -336,7 +336,7 @@ const StringList& TMainForm::SectionRows() const {
     case TabWorld:
         return map->MapData().GetEditorLines();
     default:
-        if (TMapGrid* plot = GetPlotAt(GridCol(), GridRow()))
+        if (TPlot* plot = GetPlotAt(GridCol(), GridRow()))
             return plot->GetEditorLines();
         return none;
     }
@@ -350,7 +350,7 @@ void TMainForm::FillSheet(TPropertySheet& sheet, const StringList& rows,
     } else {
         // Without a game folder the rows keep their styles, so that opening a list can offer one.
         for (const std::string& row : rows)
-            kinds.push_back(TMapDataReader::KeyTableKind(std::string_view(row).substr(0, row.find('='))));
+            kinds.push_back(TValueCatalogue::KeyTableKind(std::string_view(row).substr(0, row.find('='))));
     }
     sheet.SetRows(rows, kinds, mixed);
 }

@@ -37,8 +37,8 @@ class TCheckForm;
 class TDialogs;
 class TImageList;
 class TMap;
-class TMapDataReader;
-class TMapGrid;
+class TValueCatalogue;
+class TPlot;
 class TMapGridView;
 class TMiniMapBitmap;
 class TMapUtils;
@@ -179,7 +179,7 @@ public:
 
     // The map of the "Map" tab.
     // The plot under grid column col and row row (row 0 is the map's largest y), or null.
-    TMapGrid* GetPlotAt(int col, int row) const;
+    TPlot* GetPlotAt(int col, int row) const;
     int GridCol() const;
     int GridRow() const;
     // Takes the plot grid's size and puts the current cell at its top-left corner.
@@ -220,7 +220,7 @@ public:
     QToolButton* LayersButton() const { return layersButton; }
 
     TMap& Map() const { return *map; }
-    TMapDataReader& Catalogue() const { return *catalogue; }
+    TValueCatalogue& Catalogue() const { return *catalogue; }
     TBusyCursor& BusyCursor() const { return *busyCursor; }
     const TMapUtils& Utils() const { return *utils; }
     const QString& FileName() const { return fileName; }
@@ -327,7 +327,7 @@ private:
 
     std::unique_ptr<TDialogs> dialogs;
     std::unique_ptr<TMap> map;
-    std::unique_ptr<TMapDataReader> catalogue;
+    std::unique_ptr<TValueCatalogue> catalogue;
     std::unique_ptr<TMapUtils> utils;
     std::unique_ptr<TRecovery> recovery;
     QTimer* recoveryTimer = nullptr;

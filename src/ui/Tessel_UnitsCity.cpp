@@ -87,14 +87,14 @@ void TUCForm::FormCreate() {
     layout->addWidget(splitter, 1);
 }
 
-void TUCForm::SetPlot(TMapGrid* value, bool mode) {
+void TUCForm::SetPlot(TPlot* value, bool mode) {
     plotX = value != nullptr ? value->X() : -1;
     plotY = value != nullptr ? value->Y() : -1;
     unitsMode = mode;
     setWindowTitle(unitsMode ? "Units" : "City");
 }
 
-TMapGrid* TUCForm::Plot() const {
+TPlot* TUCForm::Plot() const {
     return mainForm->Map().Grids().GetPlot(plotX, plotY);
 }
 
@@ -103,22 +103,22 @@ QString TUCForm::PlotText() const {
 }
 
 QString TUCForm::Caption(int index) const {
-    const TMapGrid* plot = Plot();
+    const TPlot* plot = Plot();
     if (plot == nullptr)
         return QString();
     if (unitsMode) {
-        const TUnitType* unit = plot->Units().GetUnit(index);
+        const TUnit* unit = plot->Units().GetUnit(index);
         return unit != nullptr ? FromWindows1252(unit->DisplayName()) : QString();
     }
     return index == 0 && plot->HasCity() ? FromWindows1252(plot->City()->CityName()) : QString();
 }
 
 StringList TUCForm::RecordLines(int index) const {
-    TMapGrid* plot = Plot();
+    TPlot* plot = Plot();
     if (plot == nullptr)
         return {};
     if (unitsMode) {
-        TUnitType* unit = plot->Units().GetUnit(index);
+        TUnit* unit = plot->Units().GetUnit(index);
         return unit != nullptr ? unit->GetEditorLines() : StringList();
     }
     return index == 0 && plot->HasCity() ? plot->City()->GetEditorLines() : StringList();
@@ -136,7 +136,7 @@ void TUCForm::FormShow() {
     {
         const QSignalBlocker blocker(lbList);
         lbList->clear();
-        if (const TMapGrid* plot = Plot()) {
+        if (const TPlot* plot = Plot()) {
             const int count = unitsMode ? plot->Units().Count() : (plot->HasCity() ? 1 : 0);
             for (int i = 0; i < count; ++i)
                 lbList->addItem(Caption(i));
@@ -173,13 +173,13 @@ bool TUCForm::CommitCurrent() {
     return currentIndex < 0 || vle->ValidateCurrentRow();
 }
 
-bool TUCForm::ChangePlot(const QString& text, std::function<void(TMapGrid&)> apply) {
+bool TUCForm::ChangePlot(const QString& text, std::function<void(TPlot&)> apply) {
     TDocumentChange change;
     change.text = text;
     change.scope = TChangeScope::Plot(plotX, plotY);
     // The records are found again from the document each time the change is made.
     change.apply = [x = plotX, y = plotY, apply = std::move(apply)](TMap& document) {
-        TMapGrid* plot = document.Grids().GetPlot(x, y);
+        TPlot* plot = document.Grids().GetPlot(x, y);
         if (plot == nullptr)
             throw OperationAborted("No plot at (" + std::to_string(x) + ", " + std::to_string(y) + ")");
         apply(*plot);
@@ -204,14 +204,14 @@ bool TUCForm::VLEValidate(int /*row*/, const QString& key, const QString& value)
     bool written = false;
     if (unitsMode) {
         written = ChangePlot(QString("%1 of unit %2 at %3").arg(key).arg(index).arg(PlotText()),
-                             [index, rows](TMapGrid& plot) {
-                                 TUnitType* unit = plot.Units().GetUnit(index);
+                             [index, rows](TPlot& plot) {
+                                 TUnit* unit = plot.Units().GetUnit(index);
                                  if (unit == nullptr)
                                      throw OperationAborted("No unit " + std::to_string(index));
                                  unit->ApplyEditorLines(rows);
                              });
     } else {
-        written = ChangePlot(QString("%1 of the city at %2").arg(key, PlotText()), [rows](TMapGrid& plot) {
+        written = ChangePlot(QString("%1 of the city at %2").arg(key, PlotText()), [rows](TPlot& plot) {
             if (!plot.HasCity())
                 throw OperationAborted("No city");
             plot.City()->ApplyEditorLines(rows);
@@ -237,7 +237,7 @@ void TUCForm::ShowWritten(const QString& key, const QString& value, const String
     // A write may change more than its row: an owner that is no player slot resets a city, and a
     // value may carry further items ("5, Experience=10"). The sheet shows what the record now holds.
     vle->ShowValues(after);
-    const TMapGrid* plot = Plot();
+    const TPlot* plot = Plot();
     if (!unitsMode && key.compare("CityOwner", Qt::CaseInsensitive) == 0 && plot != nullptr &&
         plot->HasCity() && !IsValidPlayerIndex(plot->City()->CityOwner()))
         mainForm->Dialogs().ShowMessage(
@@ -289,17 +289,17 @@ void TUCForm::ListRowChanged(int row) {
 void TUCForm::BtnAddClick() {
     if (!CommitCurrent())
         return;
-    const TMapGrid* plot = Plot();
+    const TPlot* plot = Plot();
     if (plot == nullptr)
         return;
     if (unitsMode) {
-        if (!ChangePlot("Add unit at " + PlotText(), [](TMapGrid& target) { target.Units().Add(); }))
+        if (!ChangePlot("Add unit at " + PlotText(), [](TPlot& target) { target.Units().Add(); }))
             return;
         lbList->addItem(Caption(Plot()->Units().Count() - 1));
     } else {
         if (plot->HasCity())
             return;
-        if (!ChangePlot("Add city at " + PlotText(), [](TMapGrid& target) { target.GetOrCreateCity(); }))
+        if (!ChangePlot("Add city at " + PlotText(), [](TPlot& target) { target.GetOrCreateCity(); }))
             return;
         lbList->addItem(Caption(0));
     }
@@ -311,14 +311,14 @@ void TUCForm::BtnAddClick() {
 void TUCForm::BtnDeleteClick() {
     if (!CommitCurrent())
         return;
-    const TMapGrid* plot = Plot();
+    const TPlot* plot = Plot();
     if (plot == nullptr)
         return;
     const int index = currentIndex;
     if (unitsMode) {
         if (index >= 0 && index < plot->Units().Count()) {
             if (!ChangePlot(QString("Delete unit %1 at %2").arg(index).arg(PlotText()),
-                            [index](TMapGrid& target) {
+                            [index](TPlot& target) {
                                 if (target.Units().GetUnit(index) == nullptr)
                                     throw OperationAborted("No unit " + std::to_string(index));
                                 target.Units().Delete(index);
@@ -330,7 +330,7 @@ void TUCForm::BtnDeleteClick() {
         }
     } else {
         if (plot->HasCity()) {
-            if (!ChangePlot("Delete city at " + PlotText(), [](TMapGrid& target) { target.DeleteCity(); }))
+            if (!ChangePlot("Delete city at " + PlotText(), [](TPlot& target) { target.DeleteCity(); }))
                 return;
             mainForm->SetModified(true);
         }

@@ -19,7 +19,7 @@ class QListWidget;
 class QSplitter;
 class QToolButton;
 class TMainForm;
-class TMapGrid;
+class TPlot;
 class TPropertySheet;
 
 class TUCForm : public QDialog {
@@ -30,9 +30,9 @@ public:
     ~TUCForm() override;
 
     // The plot to edit and whether its units (true) or its city (false) are edited.
-    void SetPlot(TMapGrid* value, bool unitsMode);
+    void SetPlot(TPlot* value, bool unitsMode);
     // The plot being edited, found again in the document; null when there is none.
-    TMapGrid* Plot() const;
+    TPlot* Plot() const;
     bool UnitsMode() const { return unitsMode; }
     // The list index of the record the sheet shows; -1 for none.
     int CurrentIndex() const { return currentIndex; }
@@ -75,7 +75,7 @@ private:
     StringList RecordLines(int index) const;
     QString PlotText() const;
     // Makes a change to the plot through the main window: false when the document refused it.
-    bool ChangePlot(const QString& text, std::function<void(TMapGrid&)> apply);
+    bool ChangePlot(const QString& text, std::function<void(TPlot&)> apply);
     // After a row was written: the list item takes the record's caption, and rows the write changed
     // besides the one written show their new values.
     void ShowWritten(const QString& key, const QString& value, const StringList& before);

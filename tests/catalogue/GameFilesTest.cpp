@@ -1,6 +1,6 @@
 // Every key of the table against a whole game folder: the base game's files and our sample.
 
-#include "MapDataReader.h"
+#include "ValueCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -46,13 +46,13 @@ protected:
         return list;
     }
 
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
 };
 
 } // namespace
 
 TEST_P(GameFiles, EveryFileBackedKeyGivesASortedListOfValues) {
-    for (const std::string& key : TMapDataReader::CatalogueKeys()) {
+    for (const std::string& key : TValueCatalogue::CatalogueKeys()) {
         const TValueInfo* entry = catalogue.FindEntry(key);
         ASSERT_NE(entry, nullptr) << key;
         if (!entry->Reader())
@@ -134,7 +134,7 @@ TEST_P(GameFiles, TextListsHoldEnglishDisplayNames) {
 }
 
 TEST(SampleGame, TextsWriteAccentedLettersAsCharacterReferences) {
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetGameDir(TESSEL_SAMPLES_DIR "/game");
     StringList cities;
     catalogue.GetValueList("CityName", cities);

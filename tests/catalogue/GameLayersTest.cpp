@@ -1,5 +1,5 @@
 #include "GameLayers.h"
-#include "MapDataReader.h"
+#include "ValueCatalogue.h"
 
 #include "TempFolder.h"
 
@@ -22,7 +22,7 @@ TLayerChoice Choice(TEdition edition, std::string mod = "") {
     return choice;
 }
 
-StringList Values(TMapDataReader& catalogue, std::string_view key) {
+StringList Values(TValueCatalogue& catalogue, std::string_view key) {
     StringList values;
     catalogue.GetValueList(key, values);
     return values;
@@ -31,7 +31,7 @@ StringList Values(TMapDataReader& catalogue, std::string_view key) {
 } // namespace
 
 TEST(GameLayers, EachFileComesFromTheHighestLayerThatHasItAndTextsAddUp) {
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     const TGameLayers layers = TGameLayers::Resolve(Root, Choice(TEdition::BeyondTheSword, "next war"), {});
     catalogue.SetLayers(layers);
     EXPECT_EQ(layers.Description(), "Beyond the Sword \xC2\xB7 Next War");
@@ -56,7 +56,7 @@ TEST(GameLayers, ListsOfALayerSetUsedBeforeAreKeptWithoutReadingAgain) {
     TTempFolder install;
     install.Write("Assets/XML/Units/CIV4UnitInfos.xml", "<Type>UNIT_WARRIOR</Type>\n");
     install.Write("Warlords/Assets/XML/Units/CIV4UnitInfos.xml", "<Type>UNIT_BERSERKER</Type>\n");
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetLayers(TGameLayers::Resolve(install.Path(), Choice(TEdition::Warlords), {}));
     EXPECT_EQ(Values(catalogue, "UnitType"), StringList{"UNIT_BERSERKER"});
     catalogue.SetLayers(TGameLayers::Resolve(install.Path(), Choice(TEdition::Base), {}));

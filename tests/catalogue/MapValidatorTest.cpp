@@ -35,7 +35,7 @@ TMap MakeMap(std::string_view game, std::string_view teams, std::string_view pla
 }
 
 TMapValidator SampleRules() {
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetGameDir(SampleGame);
     TMapValidator validator;
     validator.LoadRules(catalogue);
@@ -189,7 +189,7 @@ TEST(MapValidator, AGameFolderWithoutAFileFailsNamingItAndKeepsTheRulesItHad) {
     TTempFolder game;
     fs::copy(SampleGame, game.Path(), fs::copy_options::recursive);
     fs::remove(game / "Assets/XML/Terrain/CIV4TerrainInfos.xml");
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetGameDir(game.Path());
     TMapValidator validator = SampleRules();
     try {
@@ -200,7 +200,7 @@ TEST(MapValidator, AGameFolderWithoutAFileFailsNamingItAndKeepsTheRulesItHad) {
     }
     EXPECT_TRUE(validator.IsKnown("TerrainType", "TERRAIN_GRASS"));
 
-    TMapDataReader noGame;
+    TValueCatalogue noGame;
     TMapValidator fresh;
     EXPECT_THROW(fresh.LoadRules(noGame), OperationAborted);
     EXPECT_FALSE(fresh.HasRules());
@@ -212,7 +212,7 @@ TEST(MapValidator, RealMapsCheckAgainstTheRealGame) {
     const fs::path folder = fs::path(TESSEL_REALDATA_DIR);
     if (!fs::is_directory(folder / "maps") || !fs::is_directory(folder / "game"))
         GTEST_SKIP() << "no real data at " << folder;
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetGameDir((folder / "game").string());
     TMapValidator validator;
     validator.LoadRules(catalogue);
@@ -249,7 +249,7 @@ TEST(MapValidator, FindsTheOutskirtsOfJerusalemWhereTheCrusadesPutThem) {
     const fs::path file = fs::path(TESSEL_REALDATA_DIR) / "maps/Crusades.Civ4WorldBuilderSave";
     if (!fs::exists(file))
         GTEST_SKIP() << "no real map at " << file;
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetGameDir(TESSEL_REALDATA_DIR "/game");
     TMapValidator validator;
     validator.LoadRules(catalogue);

@@ -2,7 +2,7 @@
 
 #include "FileText.h"
 #include "Map.h"
-#include "PlayerData.h"
+#include "Player.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,7 @@ TEST(FuzzRegression, APlotWithAPlotTypeOutsideItsRangeIsLeftOutAndReloadsAsOcean
 
     TMap second(65536);
     ASSERT_NO_FATAL_FAILURE(LoadAccepted(second, saved));
-    const TMapGrid& plot = *second.Grids().GetPlot(14, 7);
+    const TPlot& plot = *second.Grids().GetPlot(14, 7);
     EXPECT_EQ(plot.TerrainType(), "TERRAIN_OCEAN");
     EXPECT_EQ(plot.PlotType(), 3);
 
@@ -143,7 +143,7 @@ TEST(FuzzRegression, CoordinatesOnTheEndPlotLineDoNotMoveThePlotTheyEnd) {
     const std::string input = FuzzInput("coordinates-on-the-end-plot-line.Civ4WorldBuilderSave");
     TMap map(65536);
     ASSERT_NO_FATAL_FAILURE(LoadAccepted(map, input));
-    const TMapGrid& plot = *map.Grids().GetPlot(0, 1);
+    const TPlot& plot = *map.Grids().GetPlot(0, 1);
     EXPECT_EQ(plot.X(), 0);
     EXPECT_EQ(plot.Y(), 1);
     EXPECT_EQ(plot.TerrainType(), "TERRAIN_COAST");
@@ -160,7 +160,7 @@ TEST(FuzzRegression, PlotKeysInsideACityOrUnitStayWithIt) {
     const std::string input = FuzzInput("plot-keys-inside-a-city-and-a-unit.Civ4WorldBuilderSave");
     TMap map(65536);
     ASSERT_NO_FATAL_FAILURE(LoadAccepted(map, input));
-    const TMapGrid& plot = *map.Grids().GetPlot(1, 0);
+    const TPlot& plot = *map.Grids().GetPlot(1, 0);
     EXPECT_EQ(plot.TerrainType(), "TERRAIN_GRASS");
     EXPECT_EQ(plot.PlotType(), 2);
     ASSERT_TRUE(plot.HasCity());
@@ -200,14 +200,14 @@ TEST(FuzzRegression, APlotInfoLineInsideTheMapSectionIsNotKept) {
 TEST(FuzzRegression, ACityWithoutAnOwnerComesBackAsADefaultCity) {
     TMap first(65536);
     ASSERT_NO_FATAL_FAILURE(LoadAccepted(first, FuzzInput("city-without-owner.Civ4WorldBuilderSave")));
-    const TCityType* city = first.Grids().GetPlot(0, 0)->City();
+    const TCity* city = first.Grids().GetPlot(0, 0)->City();
     ASSERT_NE(city, nullptr);
     EXPECT_EQ(city->CityOwner(), -1);
     EXPECT_EQ(city->CityName(), "Camp");
 
     TMap second(65536);
     ASSERT_NO_FATAL_FAILURE(LoadAccepted(second, first.SaveToBytes()));
-    const TCityType* reloaded = second.Grids().GetPlot(0, 0)->City();
+    const TCity* reloaded = second.Grids().GetPlot(0, 0)->City();
     ASSERT_NE(reloaded, nullptr);
     EXPECT_EQ(reloaded->CityName(), "Noname");
     EXPECT_TRUE(reloaded->KeptLines().empty());
@@ -281,7 +281,7 @@ TEST(FuzzRegression, ACivicReadWithALeadingBlankSettlesAfterOneApplyOfTheSheet) 
     // First byte: the record kind and "read the rows as a block first", as the fuzz target reads it.
     const std::string input = FuzzInput("player-civic-with-leading-blank.rows");
     const StringList rows = LinesOf(std::string_view(input).substr(1));
-    TPlayerData player;
+    TPlayer player;
     player.SetTeam(0);
     player.LoadFromStrings(rows);
     player.ApplyEditorLines(rows);

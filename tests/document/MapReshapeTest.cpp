@@ -57,7 +57,7 @@ std::string PlaceName(int x, int y) {
 }
 
 // The plot that stood at (x, y) of the small map carries its own river directions.
-void ExpectPlotFrom(const TMapGrid& plot, int x, int y, bool eastRiver, bool southRiver) {
+void ExpectPlotFrom(const TPlot& plot, int x, int y, bool eastRiver, bool southRiver) {
     SCOPED_TRACE("plot " + std::to_string(plot.X()) + "," + std::to_string(plot.Y()) + " from " +
                  PlaceName(x, y));
     EXPECT_EQ(plot.Landmark(), PlaceName(x, y));
@@ -73,7 +73,7 @@ void ExpectPlotFrom(const TMapGrid& plot, int x, int y, bool eastRiver, bool sou
 }
 
 std::string Start(const TMap& map, int player) {
-    const TPlayerData& data = *map.Players().GetPlayer(player);
+    const TPlayer& data = *map.Players().GetPlayer(player);
     return std::to_string(data.StartingX()) + "," + std::to_string(data.StartingY());
 }
 
@@ -110,7 +110,7 @@ TEST(MapReshape, CropKeepsTheRectangleWithAllItsPlotsHold) {
     ASSERT_EQ(map.Grids().Height(), 2);
     for (int x = 0; x < 2; ++x)
         for (int y = 0; y < 2; ++y) {
-            const TMapGrid& plot = *map.Grids().GetPlot(x, y);
+            const TPlot& plot = *map.Grids().GetPlot(x, y);
             EXPECT_EQ(plot.X(), x);
             EXPECT_EQ(plot.Y(), y);
             // The east edges of the last column and the south edges of the first row border plots
@@ -186,7 +186,7 @@ TEST(MapReshape, ExtendMovesEveryPlotAndFillsTheNewOnes) {
     ASSERT_EQ(map.Grids().Height(), 4);
     for (int x = 0; x < 7; ++x)
         for (int y = 0; y < 4; ++y) {
-            const TMapGrid& plot = *map.Grids().GetPlot(x, y);
+            const TPlot& plot = *map.Grids().GetPlot(x, y);
             EXPECT_EQ(plot.X(), x);
             EXPECT_EQ(plot.Y(), y);
             if (x >= 1 && x <= 4 && y >= 1) {
@@ -209,7 +209,7 @@ TEST(MapReshape, ExtendMovesEveryPlotAndFillsTheNewOnes) {
 TEST(MapReshape, ExtendFillsWithOceanUnlessToldOtherwise) {
     TMap map = LoadMap(SmallMapText(0, 0));
     ExtendMap(map, 0, 0, 0, 1);
-    const TMapGrid& ocean = *map.Grids().GetPlot(2, 3);
+    const TPlot& ocean = *map.Grids().GetPlot(2, 3);
     EXPECT_EQ(ocean.TerrainType(), "TERRAIN_OCEAN");
     EXPECT_EQ(ocean.PlotType(), 3);
     ExtendMap(map, 0, 1, 0, 0, "TERRAIN_COAST");
@@ -224,7 +224,7 @@ TEST(MapReshape, ShiftMovesPlotsStartsAndSignsAroundTheWorld) {
 
     for (int x = 0; x < 4; ++x)
         for (int y = 0; y < 3; ++y) {
-            const TMapGrid& plot = *map.Grids().GetPlot(x, y);
+            const TPlot& plot = *map.Grids().GetPlot(x, y);
             EXPECT_EQ(plot.X(), x);
             EXPECT_EQ(plot.Y(), y);
             ExpectPlotFrom(plot, (x + 3) % 4, (y + 1) % 3, true, true);
@@ -366,12 +366,12 @@ TEST(MapReshapeRealMaps, ExtendedAndCroppedBackTheyAreAsBeforeButForTheRiversOnT
         const int width = map.Grids().Width(), height = map.Grids().Height();
         int edgeRivers = 0;
         for (int y = 0; y < height; ++y) {
-            TMapGrid& plot = *expected.Grids().GetPlot(width - 1, y);
+            TPlot& plot = *expected.Grids().GetPlot(width - 1, y);
             edgeRivers += plot.IsWOfRiver() || plot.RiverNSDirection() >= 0 ? 1 : 0;
             plot.RemoveEastRiver();
         }
         for (int x = 0; x < width; ++x) {
-            TMapGrid& plot = *expected.Grids().GetPlot(x, 0);
+            TPlot& plot = *expected.Grids().GetPlot(x, 0);
             edgeRivers += plot.IsNOfRiver() || plot.RiverWEDirection() >= 0 ? 1 : 0;
             plot.RemoveSouthRiver();
         }
@@ -387,8 +387,8 @@ TEST(MapReshapeRealMaps, ExtendedAndCroppedBackTheyAreAsBeforeButForTheRiversOnT
         GTEST_SKIP() << "no real maps in " << TESSEL_REALDATA_DIR;
 }
 
-TEST(MapGrid, MovedPlotsOfAGridWithoutPlotsAreNewDefaultOnes) {
-    TMapGrids grids;
+TEST(Plot, MovedPlotsOfAGridWithoutPlotsAreNewDefaultOnes) {
+    TPlotGrid grids;
     grids.SetWidth(0);
     grids.SetHeight(3);
     grids.MovePlots(0, 3, 0, 0, true, true);
@@ -406,8 +406,8 @@ TEST(MapGrid, MovedPlotsOfAGridWithoutPlotsAreNewDefaultOnes) {
     EXPECT_EQ(grids.Width(), 2);
 }
 
-TEST(MapGrid, PlotsMovedAcrossAWrapThatChangesSizeLeaveInsteadOfWrapping) {
-    TMapGrids grids;
+TEST(Plot, PlotsMovedAcrossAWrapThatChangesSizeLeaveInsteadOfWrapping) {
+    TPlotGrid grids;
     grids.SetWidth(3);
     for (int x = 0; x < 3; ++x)
         grids.GetPlot(x, 0)->SetLandmark("P" + std::to_string(x));

@@ -39,7 +39,7 @@ protected:
             listed.emplace_back(start.player, start.x, start.y);
         return listed;
     }
-    TMapGrid& Plot(int x, int y) { return *map.Grids().GetPlot(x, y); }
+    TPlot& Plot(int x, int y) { return *map.Grids().GetPlot(x, y); }
 
     TMap map;
 };

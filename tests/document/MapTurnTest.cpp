@@ -63,10 +63,10 @@ int RemoveRiversOffTheMirror(TMap& map, TMapTurn::TKind flip) {
     const bool eastBorder = flip == TMapTurn::FlipX;
     if ((eastBorder ? map.MapData().WrapX() : map.MapData().WrapY()) != 0)
         return 0;
-    TMapGrids& grids = map.Grids();
+    TPlotGrid& grids = map.Grids();
     int removed = 0;
     for (int i = 0; i < (eastBorder ? grids.Height() : grids.Width()); ++i) {
-        TMapGrid& plot = eastBorder ? *grids.GetPlot(grids.Width() - 1, i) : *grids.GetPlot(i, 0);
+        TPlot& plot = eastBorder ? *grids.GetPlot(grids.Width() - 1, i) : *grids.GetPlot(i, 0);
         removed += plot.EdgeRiver(eastBorder).Empty() ? 0 : 1;
         plot.SetEdgeRiver(eastBorder, {});
     }
@@ -184,7 +184,7 @@ TEST(MapTurnRealMaps, MirroredTwiceOrTurnedFourQuartersTheyComeBack) {
         GTEST_SKIP() << "no real maps in " << TESSEL_REALDATA_DIR;
 }
 
-TEST(MapGrid, AnArrangementThatIsNoPlaceForEachPlotIsRefusedAndMovesNothing) {
+TEST(Plot, AnArrangementThatIsNoPlaceForEachPlotIsRefusedAndMovesNothing) {
     TMap map = GrassMap(3, 2, 0, 0, {});
     const std::string before = map.SaveToBytes();
     const auto column = [](int x, int) { return std::pair(x, 0); };

@@ -15,7 +15,7 @@ std::string SampleMap() {
 class PlotsTextTest : public ::testing::Test {
 protected:
     void SetUp() override { map.LoadFromFile(SampleMap()); }
-    TMapGrid& Plot(int x, int y) { return *map.Grids().GetPlot(x, y); }
+    TPlot& Plot(int x, int y) { return *map.Grids().GetPlot(x, y); }
     std::string Block(int x, int y) {
         std::string text;
         for (const std::string& line : Plot(x, y).SaveToStrings())

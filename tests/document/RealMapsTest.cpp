@@ -1,13 +1,13 @@
 // Round trips of the maps the game itself wrote (base game and both expansions).
 
 #include "FileText.h"
-#include "GameData.h"
+#include "GameSection.h"
 #include "LineCodec.h"
 #include "Map.h"
-#include "MapData.h"
-#include "MapGrid.h"
-#include "PlayerData.h"
-#include "UnitType.h"
+#include "MapSection.h"
+#include "Player.h"
+#include "Plot.h"
+#include "Unit.h"
 
 #include <gtest/gtest.h>
 
@@ -54,14 +54,14 @@ std::vector<std::string_view> SingleKeys(const std::array<std::string_view, N>& 
 const std::map<std::string, std::vector<std::string_view>>& SingleValueKeys() {
     static const std::map<std::string, std::vector<std::string_view>> keys = [] {
         std::map<std::string, std::vector<std::string_view>> table;
-        table["game"] = SingleKeys(TGameData::Keys, {"Option=", "MPOption=", "ForceControl=", "Victory="});
+        table["game"] = SingleKeys(TGameSection::Keys, {"Option=", "MPOption=", "ForceControl=", "Victory="});
         table["team"] = {"RevealMap="};
         table["player"] =
-            SingleKeys(TPlayerData::Keys, {"Civic=", "AttitudePlayer=", "AttitudeExtra=", "CityList="});
-        table["map"] = SingleKeys(TMapData::Keys);
-        table["plot"] = SingleKeys(TMapGrid::Keys);
+            SingleKeys(TPlayer::Keys, {"Civic=", "AttitudePlayer=", "AttitudeExtra=", "CityList="});
+        table["map"] = SingleKeys(TMapSection::Keys);
+        table["plot"] = SingleKeys(TPlot::Keys);
         table["plot"].push_back("TeamReveal=");
-        table["unit"] = SingleKeys(TUnitType::Keys, {"PromotionType="});
+        table["unit"] = SingleKeys(TUnit::Keys, {"PromotionType="});
         table["city"] = {"CityOwner=", "CityName=", "CityPopulation=", "ScriptData="};
         return table;
     }();

@@ -31,7 +31,7 @@ protected:
         before.Restore(map);
         EXPECT_EQ(map.SaveToBytes(), original);
     }
-    TMapGrid& Plot(int x, int y) { return *map.Grids().GetPlot(x, y); }
+    TPlot& Plot(int x, int y) { return *map.Grids().GetPlot(x, y); }
 
     TMap map;
     std::string original;
@@ -60,7 +60,7 @@ TEST_F(RecordSnapshotTest, SlotsTakenIntoUseGoBackOutOfUse) {
 }
 
 TEST_F(RecordSnapshotTest, AnUnusedPlayerKeepsWhatItHoldsThoughNothingIsWritten) {
-    TPlayerData& player = *map.Players().GetPlayer(12);
+    TPlayer& player = *map.Players().GetPlayer(12);
     const TRecordSnapshot before = TRecordSnapshot::OfPlayer(map, 12);
     player.ApplyEditorLines({"LeaderName=Ada"});
     const TRecordSnapshot after = TRecordSnapshot::OfPlayer(map, 12);
@@ -104,7 +104,7 @@ TEST_F(RecordSnapshotTest, APlotThatWritesNothingComesBackToo) {
 
 TEST_F(RecordSnapshotTest, SeveralRecordsComeBackTogether) {
     // A start moved: the player's coordinates and the marks of the plot left and the plot taken.
-    const TPlayerData& player = *map.Players().GetPlayer(0);
+    const TPlayer& player = *map.Players().GetPlayer(0);
     const int oldX = player.StartingX(), oldY = player.StartingY();
     ASSERT_TRUE(Plot(oldX, oldY).StartingPlot());
     const auto take = [&] {

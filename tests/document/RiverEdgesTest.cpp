@@ -47,7 +47,7 @@ struct TRiverMap {
     }
     StringList Text() { return grids.SaveToStrings(); }
     TRiverLattice lattice;
-    TMapGrids grids;
+    TPlotGrid grids;
 };
 
 } // namespace
@@ -61,7 +61,7 @@ TEST(RiverEdges, EachSideOfAPlotIsKeptByTheRightPlotAndFlag) {
     EXPECT_EQ(lattice.Holder(North(2, 2)), (TRiverHolder{2, 3, false}));
 
     // Drawn on the map, each lands in the flag and direction of its plot, and nowhere else.
-    TMapGrids& grids = map.grids;
+    TPlotGrid& grids = map.grids;
     ASSERT_TRUE(lattice.SetRiver(grids, {West(2, 2), RiverNorth}));
     EXPECT_TRUE(grids.GetPlot(1, 2)->IsWOfRiver());
     EXPECT_EQ(grids.GetPlot(1, 2)->RiverNSDirection(), RiverNorth);
@@ -167,7 +167,7 @@ TEST(RiverEdges, AJumpOverSeveralCornersFollowsAStaircaseOfEdges) {
 TEST(RiverEdgesOnAMap, ARiverDrawnWithABendTakesTheFlowOfTheDrawing) {
     TRiverMap map(6, 5, false, false);
     const TRiverLattice& lattice = map.lattice;
-    TMapGrids& grids = map.grids;
+    TPlotGrid& grids = map.grids;
     // East along the south edges of (1, 1) and (2, 1), then north along the east edges of (2, 1)
     // and (2, 2).
     for (const auto& [from, to] : {std::pair<TPlotCorner, TPlotCorner>{{1, 1}, {3, 1}}, {{3, 1}, {3, 3}}})
@@ -192,7 +192,7 @@ TEST(RiverEdgesOnAMap, ARiverDrawnWithABendTakesTheFlowOfTheDrawing) {
 TEST(RiverEdgesOnAMap, AClickedRiverTakesSouthOrEastAndGoesAgainWithoutATrace) {
     TRiverMap map(6, 5, false, false);
     const TRiverLattice& lattice = map.lattice;
-    TMapGrids& grids = map.grids;
+    TPlotGrid& grids = map.grids;
     const StringList before = map.Text();
     EXPECT_TRUE(lattice.ToggleRiver(grids, East(1, 1)));
     EXPECT_EQ(grids.GetPlot(1, 1)->RiverNSDirection(), RiverSouth);
@@ -209,7 +209,7 @@ TEST(RiverEdgesOnAMap, AClickedRiverTakesSouthOrEastAndGoesAgainWithoutATrace) {
 TEST(RiverEdgesOnAMap, AClickedRiverKeepsTheFlowItsPlotNames) {
     TRiverMap map(3, 3, false, false);
     const TRiverLattice& lattice = map.lattice;
-    TMapGrids& grids = map.grids;
+    TPlotGrid& grids = map.grids;
     // A file's river without a direction, and a direction left without its river.
     grids.GetPlot(1, 1)->LoadFromStrings(Lines("BeginPlot\n\tx=1,y=1\n\tisWOfRiver\n\tRiverWEDirection=3\n"
                                                "\tTerrainType=TERRAIN_GRASS\n\tPlotType=2\nEndPlot"));

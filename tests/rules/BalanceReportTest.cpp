@@ -25,9 +25,9 @@ void MakeSea(TMap& map, int width, int height) {
     map.Grids().SetHeight(height);
 }
 
-TMapGrid& Land(TMap& map, int x, int y, int plotType, const char* terrain, const char* feature = "",
-               const char* bonus = "") {
-    TMapGrid& plot = *map.Grids().GetPlot(x, y);
+TPlot& Land(TMap& map, int x, int y, int plotType, const char* terrain, const char* feature = "",
+            const char* bonus = "") {
+    TPlot& plot = *map.Grids().GetPlot(x, y);
     plot.SetPlotType(plotType);
     plot.SetTerrainType(terrain);
     plot.SetFeatureType(feature);

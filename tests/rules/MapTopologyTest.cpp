@@ -123,7 +123,7 @@ TEST(MapTopology, RiverEdgesComeFromThePlotAndFromItsWestAndNorthNeighbours) {
     map.Grids().GetPlot(2, 2)->SetIsWOfRiver(true);
     map.Grids().GetPlot(4, 3)->SetIsNOfRiver(true);
     const TMapTopology topology = TMapTopology::Of(map);
-    const TMapGrids& grids = map.Grids();
+    const TPlotGrid& grids = map.Grids();
     EXPECT_TRUE(topology.HasRiverEdge(grids, 2, 2));  // its own east edge
     EXPECT_TRUE(topology.HasRiverEdge(grids, 3, 2));  // its west edge
     EXPECT_FALSE(topology.HasRiverEdge(grids, 1, 2)); // west of the river's plot

@@ -3,7 +3,7 @@
 #include "YieldRules.h"
 #include "GameLayers.h"
 #include "LineCodec.h"
-#include "MapGrid.h"
+#include "Plot.h"
 #include "RulesTestFiles.h"
 #include "TempFolder.h"
 
@@ -16,8 +16,8 @@ using namespace rulestest;
 
 namespace {
 
-TMapGrid Plot(int plotType, const char* terrain, const char* feature = "", const char* bonus = "") {
-    TMapGrid plot;
+TPlot Plot(int plotType, const char* terrain, const char* feature = "", const char* bonus = "") {
+    TPlot plot;
     plot.SetPlotType(plotType);
     plot.SetTerrainType(terrain);
     plot.SetFeatureType(feature);

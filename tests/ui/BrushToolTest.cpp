@@ -28,7 +28,7 @@ protected:
     }
     static std::vector<std::string> Terrains() {
         std::vector<std::string> terrains;
-        const TMapGrids& grids = MainForm->Map().Grids();
+        const TPlotGrid& grids = MainForm->Map().Grids();
         for (int x = 0; x < grids.Width(); ++x)
             for (int y = 0; y < grids.Height(); ++y)
                 terrains.push_back(Plot(x, y).TerrainType());

@@ -4,7 +4,7 @@
 
 #include "EditorFixture.h"
 
-#include "MapDataReader.h"
+#include "ValueCatalogue.h"
 
 #include <QFile>
 #include <QLabel>

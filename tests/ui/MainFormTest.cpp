@@ -3,8 +3,8 @@
 
 #include "EditorFixture.h"
 
+#include "Catalogue.h"
 #include "MapContents.h"
-#include "MapReader.h"
 #include "PickProtocol.h"
 #include "Tessel_MultiValues.h"
 
@@ -25,7 +25,7 @@ protected:
         ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
     }
     void ShowTab(int tab) { MainForm->TCMain()->setCurrentIndex(tab); }
-    const TTeamData& Team(int index) const { return *MainForm->Map().Teams().GetTeam(index); }
+    const TTeam& Team(int index) const { return *MainForm->Map().Teams().GetTeam(index); }
 
     // Opens the picker on the row and, while it is shown, runs `act` on it.
     void PickOnRow(const QString& key, std::function<void(TMVForm&)> act) {
@@ -81,7 +81,7 @@ TEST_F(MainFormTest, EachTabShowsItsSectionAndTheSelectorChoosesTeamsAndPlayers)
 
     ShowTab(TMainForm::TabMap);
     EXPECT_TRUE(MainForm->PanelDock()->isVisible());
-    const TMapGrid* topLeft = MainForm->Map().Grids().GetPlot(0, 9);
+    const TPlot* topLeft = MainForm->Map().Grids().GetPlot(0, 9);
     EXPECT_EQ(MainForm->GetPlotAt(0, 0), topLeft);
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("TerrainType")), QString::fromStdString(topLeft->TerrainType()));
 

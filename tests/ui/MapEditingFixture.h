@@ -19,7 +19,7 @@ protected:
     }
 
     static TMapGridView& Grid() { return *MainForm->DrawGrid(); }
-    static TMapGrid& Plot(int x, int y) { return *MainForm->Map().Grids().GetPlot(x, y); }
+    static TPlot& Plot(int x, int y) { return *MainForm->Map().Grids().GetPlot(x, y); }
     // The plot's block as the map file holds it.
     static std::string PlotText(int x, int y) {
         std::string text;

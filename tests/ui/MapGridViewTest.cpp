@@ -1,6 +1,6 @@
 #include "MapGridView.h"
 
-#include "MapGrid.h"
+#include "Plot.h"
 #include "TestPictures.h"
 
 #include <QApplication>

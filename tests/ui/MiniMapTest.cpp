@@ -1,8 +1,8 @@
 #include "MiniMapBitmap.h"
 #include "Tessel_MiniMap.h"
 
-#include "MapGrid.h"
 #include "MapGridView.h"
+#include "Plot.h"
 #include "PlotPainter.h"
 #include "TestPictures.h"
 

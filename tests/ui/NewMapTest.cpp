@@ -40,7 +40,7 @@ protected:
         form.NumHeight()->setValue(height);
     }
     static int UnitsAndCities() {
-        const TMapGrids& grids = MainForm->Map().Grids();
+        const TPlotGrid& grids = MainForm->Map().Grids();
         int count = 0;
         for (int x = 0; x < grids.Width(); ++x)
             for (int y = 0; y < grids.Height(); ++y)
@@ -81,7 +81,7 @@ TEST_F(NewMapTest, BuildingASixteenBySixteenMapGivesEmptyPlotsAndMarksItModified
         EXPECT_EQ(form.NumHeight()->value(), 16);
         form.BtnOk()->click();
     });
-    const TMapGrids& grids = MainForm->Map().Grids();
+    const TPlotGrid& grids = MainForm->Map().Grids();
     EXPECT_EQ(grids.Width() * grids.Height(), 256);
     EXPECT_EQ(grids.GetPlot(15, 15)->X(), 15);
     EXPECT_EQ(grids.GetPlot(15, 15)->Y(), 15);

@@ -2,7 +2,7 @@
 
 #include "PickProtocol.h"
 
-#include "MapReader.h"
+#include "Catalogue.h"
 #include "SheetText.h"
 
 #include <QListWidget>
@@ -23,7 +23,7 @@ protected:
         return names;
     }
 
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     QListWidget list;
 };
 

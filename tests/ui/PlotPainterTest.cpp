@@ -1,6 +1,6 @@
 #include "PlotPainter.h"
 
-#include "MapGrid.h"
+#include "Plot.h"
 #include "TestPictures.h"
 
 #include <QPainter>
@@ -12,8 +12,8 @@ namespace {
 constexpr QRgb Green = 0xff'008000, Yellow = 0xff'ffff00, Black = 0xff'000000, White = 0xff'ffffff,
                Red = 0xff'ff0000, Cyan = 0xff'00ffff, Magenta = 0xff'ff00ff;
 
-TMapGrid Plot(const char* terrain, int plotType = 2) {
-    TMapGrid plot;
+TPlot Plot(const char* terrain, int plotType = 2) {
+    TPlot plot;
     plot.SetTerrainType(terrain);
     plot.SetPlotType(plotType);
     return plot;
@@ -123,7 +123,7 @@ TEST_F(PlotPainterTest, PlotMarksNeedThePlotOption) {
 }
 
 TEST_F(PlotPainterTest, GoodyHutIsARedDotAtZoom8AndARedCrossFrom16) {
-    TMapGrid plot = Plot("TERRAIN_GRASS");
+    TPlot plot = Plot("TERRAIN_GRASS");
     plot.SetImprovementType("IMPROVEMENT_GOODY_HUT");
     for (bool graphic : {false, true}) {
         const QImage small = PaintCell(painter, plot, 8, graphic);
@@ -141,7 +141,7 @@ TEST_F(PlotPainterTest, GoodyHutIsARedDotAtZoom8AndARedCrossFrom16) {
 }
 
 TEST_F(PlotPainterTest, RevealedPlotGetsACyanFrameAlongItsCell) {
-    TMapGrid plot = Plot("TERRAIN_GRASS");
+    TPlot plot = Plot("TERRAIN_GRASS");
     plot.SetTeamReveal(3, true);
     for (bool graphic : {false, true}) {
         const QImage cell = PaintCell(painter, plot, 16, graphic);
@@ -156,7 +156,7 @@ TEST_F(PlotPainterTest, RevealedPlotGetsACyanFrameAlongItsCell) {
 }
 
 TEST_F(PlotPainterTest, BonusIsAMagentaDiscWhenItsOptionOrOtherBonusIsOn) {
-    TMapGrid plot = Plot("TERRAIN_GRASS");
+    TPlot plot = Plot("TERRAIN_GRASS");
     plot.SetBonusType("BONUS_WHEAT");
     EXPECT_EQ(At(PaintCell(painter, plot, 16, false), 8, 8), Magenta);
     options.RemoveOption("Wheat");
@@ -166,7 +166,7 @@ TEST_F(PlotPainterTest, BonusIsAMagentaDiscWhenItsOptionOrOtherBonusIsOn) {
 }
 
 TEST_F(PlotPainterTest, IceHatchFallsFromLeftToRight) {
-    TMapGrid plot = Plot("TERRAIN_GRASS");
+    TPlot plot = Plot("TERRAIN_GRASS");
     plot.SetFeatureType("FEATURE_ICE");
     const QImage cell = PaintCell(painter, plot, 32, false);
     int whites = 0;
@@ -180,7 +180,7 @@ TEST_F(PlotPainterTest, IceHatchFallsFromLeftToRight) {
 }
 
 TEST_F(PlotPainterTest, FloodPlainsHatchIsVerticalAndDesertMarksAreBlack) {
-    TMapGrid plot = Plot("TERRAIN_DESERT");
+    TPlot plot = Plot("TERRAIN_DESERT");
     plot.SetFeatureType("FEATURE_FLOOD_PLAINS");
     const QImage cell = PaintCell(painter, plot, 32, false);
     int blackColumns = 0;
@@ -193,7 +193,7 @@ TEST_F(PlotPainterTest, FloodPlainsHatchIsVerticalAndDesertMarksAreBlack) {
 }
 
 TEST_F(PlotPainterTest, ForestHatchCrossesBothWaysOverTheTerrain) {
-    TMapGrid plot = Plot("TERRAIN_GRASS");
+    TPlot plot = Plot("TERRAIN_GRASS");
     plot.SetFeatureType("FEATURE_FOREST");
     const QImage cell = PaintCell(painter, plot, 32, false);
     int whites = 0, greens = 0;
@@ -209,7 +209,7 @@ TEST_F(PlotPainterTest, ForestHatchCrossesBothWaysOverTheTerrain) {
 }
 
 TEST_F(PlotPainterTest, OasisIsARingInTheLowerHalf) {
-    TMapGrid plot = Plot("TERRAIN_DESERT");
+    TPlot plot = Plot("TERRAIN_DESERT");
     plot.SetFeatureType("FEATURE_OASIS");
     const QImage cell = PaintCell(painter, plot, 36, false);
     // z = 36: e = 4, h = 18; the ring spans (4, 22) to (31, 31).
@@ -227,7 +227,7 @@ TEST_F(PlotPainterTest, GraphicCellStretchesTheTerrainPicture) {
 }
 
 TEST_F(PlotPainterTest, GraphicRiversLieInTheTopRightSquares) {
-    TMapGrid plot = Plot("TERRAIN_GRASS");
+    TPlot plot = Plot("TERRAIN_GRASS");
     plot.SetIsWOfRiver(true);
     plot.SetIsNOfRiver(true);
     QImage cell = PaintCell(painter, plot, 32, true);
@@ -249,7 +249,7 @@ TEST_F(PlotPainterTest, GraphicRiversLieInTheTopRightSquares) {
 }
 
 TEST_F(PlotPainterTest, GraphicForestShowsThePictureOfItsVariety) {
-    TMapGrid plot = Plot("TERRAIN_GRASS");
+    TPlot plot = Plot("TERRAIN_GRASS");
     plot.SetFeatureType("FEATURE_FOREST");
     plot.SetFeatureVariety(2);
     EXPECT_EQ(At(PaintCell(painter, plot, 16, true), 8, 8), TerrainImageColour(10));
@@ -258,7 +258,7 @@ TEST_F(PlotPainterTest, GraphicForestShowsThePictureOfItsVariety) {
 }
 
 TEST_F(PlotPainterTest, GraphicReliefNeedsTheOptionOfItsName) {
-    TMapGrid plot = Plot("TERRAIN_GRASS", 0);
+    TPlot plot = Plot("TERRAIN_GRASS", 0);
     EXPECT_EQ(At(PaintCell(painter, plot, 16, true), 8, 8), TerrainImageColour(15));
     options.RemoveOption("Mountain");
     EXPECT_EQ(At(PaintCell(painter, plot, 16, true), 8, 8), TerrainImageColour(3));
@@ -267,7 +267,7 @@ TEST_F(PlotPainterTest, GraphicReliefNeedsTheOptionOfItsName) {
 }
 
 TEST_F(PlotPainterTest, GraphicBonusLeavesItsBackgroundOutAndFallsBackToOtherBonus) {
-    TMapGrid plot = Plot("TERRAIN_GRASS");
+    TPlot plot = Plot("TERRAIN_GRASS");
     plot.SetBonusType("BONUS_GOLD");
     QImage cell = PaintCell(painter, plot, 55, true);
     EXPECT_EQ(At(cell, 27, 27), BonusImageColour(14));
@@ -279,7 +279,7 @@ TEST_F(PlotPainterTest, GraphicBonusLeavesItsBackgroundOutAndFallsBackToOtherBon
 }
 
 TEST_F(PlotPainterTest, GraphicUnitsCoverTheCity) {
-    TMapGrid plot = Plot("TERRAIN_GRASS");
+    TPlot plot = Plot("TERRAIN_GRASS");
     plot.GetOrCreateCity();
     EXPECT_EQ(At(PaintCell(painter, plot, 16, true), 8, 8), CityColour);
     plot.Units().Add();
@@ -290,7 +290,7 @@ TEST_F(PlotPainterTest, GraphicUnitsCoverTheCity) {
 
 TEST_F(PlotPainterTest, PainterWithoutOptionsPaintsEveryOptionOfTheTree) {
     TPlotPainter everything(pictures.Lists());
-    TMapGrid plot = Plot("TERRAIN_TUNDRA");
+    TPlot plot = Plot("TERRAIN_TUNDRA");
     plot.SetTeamReveal(0, true);
     const QImage cell = PaintCell(everything, plot, 16, false);
     EXPECT_EQ(At(cell, 8, 8), TerrainColor("TERRAIN_TUNDRA").rgb());

@@ -37,7 +37,7 @@ protected:
     }
     static TMapGridView& Grid() { return *MainForm->DrawGrid(); }
     static QWidget* Viewport() { return Grid().viewport(); }
-    static const TMapGrid& Plot(int x, int y) { return *MainForm->Map().Grids().GetPlot(x, y); }
+    static const TPlot& Plot(int x, int y) { return *MainForm->Map().Grids().GetPlot(x, y); }
     static std::string Bytes() { return MainForm->Map().SaveToBytes(); }
     static void RiverButton(bool down) {
         QAction* button = MainForm->MapButton("BtnRiver");

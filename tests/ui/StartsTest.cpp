@@ -31,7 +31,7 @@ protected:
     static void ShowTab(int tab) { MainForm->TCMain()->setCurrentIndex(tab); }
     static TMapGridView& Grid() { return *MainForm->DrawGrid(); }
     static TMap& Map() { return MainForm->Map(); }
-    static TMapGrid& Plot(int x, int y) { return *Map().Grids().GetPlot(x, y); }
+    static TPlot& Plot(int x, int y) { return *Map().Grids().GetPlot(x, y); }
     static int RowOf(int y) { return Map().Grids().Height() - 1 - y; }
     // A pixel inside the flag's cloth, left of its label, on the plot (x, y) at zoom 32.
     static QRgb ClothPixel(int x, int y) {

@@ -44,13 +44,13 @@ void MakeGrassMap(TMap& map, int width, int height) {
     map.Grids().SetHeight(height);
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y) {
-            TMapGrid& plot = *map.Grids().GetPlot(x, y);
+            TPlot& plot = *map.Grids().GetPlot(x, y);
             plot.SetTerrainType("TERRAIN_GRASS");
             plot.SetPlotType(2);
         }
 }
 
-QImage PaintCell(TPlotPainter& painter, const TMapGrid& plot, int zoom, bool graphic) {
+QImage PaintCell(TPlotPainter& painter, const TPlot& plot, int zoom, bool graphic) {
     QImage picture(zoom + 2 * Left, zoom + 2 * Top, QImage::Format_RGB32);
     picture.fill(qRgb(100, 100, 100));
     QPainter canvas(&picture);

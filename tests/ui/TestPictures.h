@@ -28,4 +28,4 @@ void MakeGrassMap(TMap& map, int width, int height);
 
 // Paints the plot into a cell at (Left, Top) of a grey picture a little larger than the cell.
 inline constexpr int Left = 5, Top = 7;
-QImage PaintCell(TPlotPainter& painter, const TMapGrid& plot, int zoom, bool graphic);
+QImage PaintCell(TPlotPainter& painter, const TPlot& plot, int zoom, bool graphic);

@@ -4,8 +4,8 @@
 
 #include "EditorFixture.h"
 
+#include "Catalogue.h"
 #include "MapContents.h"
-#include "MapReader.h"
 #include "Tessel_MultiValues.h"
 #include "Tessel_UnitsCity.h"
 
@@ -24,7 +24,7 @@ protected:
         ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
     }
 
-    static TMapGrid& PlotAt(int x, int y) { return *MainForm->Map().Grids().GetPlot(x, y); }
+    static TPlot& PlotAt(int x, int y) { return *MainForm->Map().Grids().GetPlot(x, y); }
     static TPropertySheet& UCSheet() { return *UCForm->VLE(); }
     static QString UCValue(const QString& key) { return UCSheet().Value(UCSheet().FindRow(key)); }
     static QStringList Listed() {

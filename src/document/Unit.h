@@ -14,12 +14,12 @@
 // own AI. Editor rows: a row sets its field, even to the default; a row with an empty value makes a
 // field absent again (it then holds its default, shows as empty and is not written); a promotion row
 // replaces the list. A setter marks its field set. The script data is free text and keeps its case.
-class TUnitType {
+class TUnit {
 public:
     static constexpr std::array<std::string_view, 7> Keys = {
         "UnitType=", "UnitOwner=", "Level=", "Experience=", "PromotionType=", "UnitAIType=", "ScriptData="};
 
-    TUnitType() = default;
+    TUnit() = default;
 
     void Clear();
     void LoadFromStrings(const StringList& lines);
@@ -68,17 +68,17 @@ private:
 };
 
 // The units of one plot, in file order. Every plot owns one list; the list owns its units.
-class TUnitTypes {
+class TUnitList {
 public:
-    TUnitType& Add();
+    TUnit& Add();
     void Delete(int index);
     int Count() const { return static_cast<int>(units.size()); }
-    TUnitType* GetUnit(int index) const;
+    TUnit* GetUnit(int index) const;
     void Clear() { units.clear(); }
     const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
 
 private:
-    std::vector<std::unique_ptr<TUnitType>> units;
+    std::vector<std::unique_ptr<TUnit>> units;
     TScratchList lines;
 };

@@ -48,12 +48,12 @@ private:
     std::string source;
 };
 
-class TMapDataReader {
+class TValueCatalogue {
 public:
-    TMapDataReader() = default;
+    TValueCatalogue() = default;
     // Entries point at the catalogue's own fixed lists, so the catalogue stays where it was made.
-    TMapDataReader(const TMapDataReader&) = delete;
-    TMapDataReader& operator=(const TMapDataReader&) = delete;
+    TValueCatalogue(const TValueCatalogue&) = delete;
+    TValueCatalogue& operator=(const TValueCatalogue&) = delete;
 
     // The game's installation folder without a trailing separator, as one layer alone; a changed
     // text (letter case counts) rebuilds the key table, the same text keeps it and every list read.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CityType.h"
+#include "City.h"
 #include "RecordText.h"
-#include "UnitType.h"
+#include "Unit.h"
 
 #include <array>
 #include <cstdint>
@@ -32,7 +32,7 @@ struct TEdgeRiver {
 // then holds its default, shows as empty and is not written); "0" or an empty value clears one of the
 // three flags, which are written as bare words when set. A setter marks its field set. The landmark
 // and script data are free text and keep their case; the type names are upper-cased.
-class TMapGrid {
+class TPlot {
 public:
     static constexpr std::array<std::string_view, 16> Keys = {"x=",
                                                               "y=",
@@ -51,7 +51,7 @@ public:
                                                               "TerrainType=",
                                                               "PlotType="};
 
-    TMapGrid() = default;
+    TPlot() = default;
 
     void Clear();
     void LoadFromStrings(const StringList& lines);
@@ -76,12 +76,12 @@ public:
     void ApplyEditorLines(const StringList& rows);
 
     bool HasCity() const { return city != nullptr; }
-    TCityType& GetOrCreateCity();
-    TCityType* City() const { return city.get(); }
+    TCity& GetOrCreateCity();
+    TCity* City() const { return city.get(); }
     void DeleteCity() { city.reset(); }
     bool HasTeamReveal() const;
-    TUnitTypes& Units() { return units; }
-    const TUnitTypes& Units() const { return units; }
+    TUnitList& Units() { return units; }
+    const TUnitList& Units() const { return units; }
 
     int X() const { return x; }
     int Y() const { return y; }
@@ -158,16 +158,16 @@ private:
     TFieldPresence presence;
     std::string bonusType, improvementType, featureType, routeType;
     std::string terrainType = "TERRAIN_OCEAN";
-    TUnitTypes units;
-    std::unique_ptr<TCityType> city;
+    TUnitList units;
+    std::unique_ptr<TCity> city;
     TKeptLines kept;
     std::unique_ptr<TRareParts> rare;
 };
 
 // The rectangle of plots, Width columns of Height plots. Owned by the document.
-class TMapGrids {
+class TPlotGrid {
 public:
-    TMapGrids() { Clear(); }
+    TPlotGrid() { Clear(); }
 
     void Clear();
     // Negative sizes are refused with OperationAborted and change nothing.
@@ -176,8 +176,8 @@ public:
     int Width() const { return width; }
     int Height() const { return height; }
     // The plot at (x, y), or null outside the grid. Valid until the grid is resized or cleared.
-    TMapGrid* GetPlot(int x, int y);
-    const TMapGrid* GetPlot(int x, int y) const;
+    TPlot* GetPlot(int x, int y);
+    const TPlot* GetPlot(int x, int y) const;
 
     void LoadFromStrings(const StringList& lines);
     void Read(TLineSpan lines, bool fromFile);
@@ -211,7 +211,7 @@ private:
 
     int width = 1, height = 1;
     // The plots column by column, in the order the file lists them: (0,0), (0,1), ..., (1,0), ...
-    std::vector<TMapGrid> plots;
+    std::vector<TPlot> plots;
     StringList trailing;
     TScratchList lines;
 };

@@ -1,16 +1,16 @@
-#include "UnitType.h"
+#include "Unit.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
 
-TEST(UnitType, ADefaultUnitWritesFiveLines) {
-    TUnitType unit;
+TEST(Unit, ADefaultUnitWritesFiveLines) {
+    TUnit unit;
     EXPECT_EQ(unit.SaveToStrings(), Lines("\tBeginUnit\n\t\tUnitType=UNIT_SETTLER, UnitOwner=0\n\t\tLevel=1, "
                                           "Experience=0\n\t\tUnitAIType=UNITAI_SETTLE\n\tEndUnit"));
 }
 
-TEST(UnitType, PromotionsAreWrittenBetweenLevelAndAILines) {
-    TUnitType unit;
+TEST(Unit, PromotionsAreWrittenBetweenLevelAndAILines) {
+    TUnit unit;
     unit.LoadFromStrings(
         Lines("\tBeginUnit\n\t\tUnitType=unit_warrior, UnitOwner=2\n\t\tLevel=3, Experience=7\n"
               "\t\tPromotionType=promotion_combat1\n\t\tPromotionType=PROMOTION_COMBAT1\n"
@@ -25,22 +25,22 @@ TEST(UnitType, PromotionsAreWrittenBetweenLevelAndAILines) {
               "\t\tScriptData=abc\n\tEndUnit"));
 }
 
-TEST(UnitType, AnEmptyLevelReadsAsZero) {
-    TUnitType unit;
+TEST(Unit, AnEmptyLevelReadsAsZero) {
+    TUnit unit;
     unit.LoadFromStrings(Lines("Level=, Experience="));
     EXPECT_EQ(unit.Level(), 0);
     EXPECT_EQ(unit.Experience(), 0);
 }
 
-TEST(UnitType, DisplayNameDropsEveryUnitPrefix) {
-    TUnitType unit;
+TEST(Unit, DisplayNameDropsEveryUnitPrefix) {
+    TUnit unit;
     EXPECT_EQ(unit.DisplayName(), "SETTLER");
     unit.LoadFromStrings(Lines("UnitType=Unit_x_unit_Y"));
     EXPECT_EQ(unit.DisplayName(), "X_Y");
 }
 
-TEST(UnitType, EditorRowsReplacePromotionsAndRejectMalformedNumbers) {
-    TUnitType unit;
+TEST(Unit, EditorRowsReplacePromotionsAndRejectMalformedNumbers) {
+    TUnit unit;
     EXPECT_EQ(unit.GetEditorLines(),
               (StringList{"UnitType=UNIT_SETTLER", "UnitOwner=0", "Level=1", "Experience=0",
                           "PromotionType=", "UnitAIType=UNITAI_SETTLE", "ScriptData="}));
@@ -52,8 +52,8 @@ TEST(UnitType, EditorRowsReplacePromotionsAndRejectMalformedNumbers) {
     EXPECT_EQ(unit.Level(), 1);
 }
 
-TEST(UnitType, UnknownLinesStayWithTheUnit) {
-    TUnitType unit;
+TEST(Unit, UnknownLinesStayWithTheUnit) {
+    TUnit unit;
     unit.LoadFromStrings(
         Lines("\tBeginUnit\n\t\tUnitType=UNIT_WORKER, UnitOwner=1\n\t\tDamage=20\n\t\tSleep\n"
               "\t\tFacingDirection=4\n\tEndUnit"));
@@ -64,8 +64,8 @@ TEST(UnitType, UnknownLinesStayWithTheUnit) {
     EXPECT_EQ(lines.back(), "\tEndUnit");
 }
 
-TEST(UnitTypes, AddDeleteAndGetIgnoreBadIndices) {
-    TUnitTypes units;
+TEST(UnitList, AddDeleteAndGetIgnoreBadIndices) {
+    TUnitList units;
     units.Add().SetUnitType("UNIT_A");
     units.Add().SetUnitType("UNIT_B");
     units.Delete(5);
@@ -81,8 +81,8 @@ TEST(UnitTypes, AddDeleteAndGetIgnoreBadIndices) {
     EXPECT_TRUE(units.SaveToStrings().empty());
 }
 
-TEST(UnitType, AUnitFromAFileWritesWhatTheFileSet) {
-    TUnitType unit;
+TEST(Unit, AUnitFromAFileWritesWhatTheFileSet) {
+    TUnit unit;
     unit.LoadFromStrings(Lines("\tBeginUnit\n\t\tUnitType=UNIT_ARCHER, UnitOwner=1\n\t\tLevel=2\n\tEndUnit"));
     // Without an AI of its own the game gives the archer its type's AI, not a settler's.
     EXPECT_EQ(unit.UnitAIType(), "UNITAI_SETTLE");

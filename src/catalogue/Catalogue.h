@@ -6,6 +6,6 @@
 #include "CodePage.h"
 #include "GameFolder.h"
 #include "GamePath.h"
-#include "MapDataReader.h"
 #include "MapValidator.h"
 #include "MapXMLReader.h"
+#include "ValueCatalogue.h"

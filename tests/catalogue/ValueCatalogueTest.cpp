@@ -1,4 +1,4 @@
-#include "MapDataReader.h"
+#include "ValueCatalogue.h"
 
 #include "TempFolder.h"
 
@@ -6,14 +6,14 @@
 
 namespace {
 
-StringList Values(TMapDataReader& catalogue, std::string_view key) {
+StringList Values(TValueCatalogue& catalogue, std::string_view key) {
     StringList list{"left over"};
     catalogue.GetValueList(key, list);
     return list;
 }
 
 // The error text of the request, "" when it raised nothing.
-std::string AbortText(TMapDataReader& catalogue, std::string_view key) {
+std::string AbortText(TValueCatalogue& catalogue, std::string_view key) {
     StringList list;
     try {
         catalogue.GetValueList(key, list);
@@ -26,28 +26,28 @@ std::string AbortText(TMapDataReader& catalogue, std::string_view key) {
 
 } // namespace
 
-TEST(MapDataReader, NewCatalogueKnowsNoKey) {
-    TMapDataReader catalogue;
+TEST(ValueCatalogue, NewCatalogueKnowsNoKey) {
+    TValueCatalogue catalogue;
     EXPECT_EQ(catalogue.GameDir(), "");
     EXPECT_EQ(catalogue.EntryCount(), 0u);
     EXPECT_EQ(catalogue.GetKind("TerrainType"), 0);
 }
 
-TEST(MapDataReader, EmptyGameDirBuildsNothing) {
-    TMapDataReader catalogue;
+TEST(ValueCatalogue, EmptyGameDirBuildsNothing) {
+    TValueCatalogue catalogue;
     catalogue.SetGameDir("");
     EXPECT_EQ(catalogue.EntryCount(), 0u);
-    for (const std::string& key : TMapDataReader::CatalogueKeys())
+    for (const std::string& key : TValueCatalogue::CatalogueKeys())
         EXPECT_EQ(catalogue.GetKind(key), 0) << key;
     EXPECT_TRUE(Values(catalogue, "PlotType").empty());
     EXPECT_EQ(catalogue.ApplyEditStyles({"Units=", "City="}), (std::vector<int>{0, 0}));
 }
 
-TEST(MapDataReader, KeyTableHoldsItsSixtySevenKeysInOrder) {
-    TMapDataReader catalogue;
+TEST(ValueCatalogue, KeyTableHoldsItsSixtySevenKeysInOrder) {
+    TValueCatalogue catalogue;
     catalogue.SetGameDir("C:\\Game");
     EXPECT_EQ(catalogue.EntryCount(), 67u);
-    const StringList keys = TMapDataReader::CatalogueKeys();
+    const StringList keys = TValueCatalogue::CatalogueKeys();
     ASSERT_EQ(keys.size(), 67u);
     EXPECT_EQ(keys.front(), "Era");
     EXPECT_EQ(keys[17], "LeaderName");
@@ -55,8 +55,8 @@ TEST(MapDataReader, KeyTableHoldsItsSixtySevenKeysInOrder) {
     EXPECT_EQ(keys.back(), "HolyCityReligionType");
 }
 
-TEST(MapDataReader, KindsFollowTheKeyIgnoringCase) {
-    TMapDataReader catalogue;
+TEST(ValueCatalogue, KindsFollowTheKeyIgnoringCase) {
+    TValueCatalogue catalogue;
     catalogue.SetGameDir("C:\\Game");
     EXPECT_EQ(catalogue.GetKind("Tech"), 1);
     EXPECT_EQ(catalogue.GetKind("TerrainType"), 2);
@@ -69,8 +69,8 @@ TEST(MapDataReader, KindsFollowTheKeyIgnoringCase) {
     EXPECT_EQ(catalogue.GetKind("World Size"), 2);
 }
 
-TEST(MapDataReader, FixedListsNeedNoFile) {
-    TMapDataReader catalogue;
+TEST(ValueCatalogue, FixedListsNeedNoFile) {
+    TValueCatalogue catalogue;
     catalogue.SetGameDir("/no/such/game");
     EXPECT_EQ(Values(catalogue, "PlotType"), (StringList{"0", "1", "2", "3"}));
     EXPECT_EQ(Values(catalogue, "RiverWEDirection"), (StringList{"1", "3"}));
@@ -84,8 +84,8 @@ TEST(MapDataReader, FixedListsNeedNoFile) {
     EXPECT_EQ(Values(catalogue, "Team"), owners);
 }
 
-TEST(MapDataReader, TeamNamesComeInNumericOrder) {
-    TMapDataReader catalogue;
+TEST(ValueCatalogue, TeamNamesComeInNumericOrder) {
+    TValueCatalogue catalogue;
     catalogue.SetGameDir("C:\\Game");
     const StringList teams = Values(catalogue, "ContactWithTeam");
     ASSERT_EQ(teams.size(), 18u);
@@ -100,21 +100,21 @@ TEST(MapDataReader, TeamNamesComeInNumericOrder) {
     EXPECT_EQ(players.back(), "Player17");
 }
 
-TEST(MapDataReader, UnitsAndCityHaveButtonsButNoValues) {
-    TMapDataReader catalogue;
+TEST(ValueCatalogue, UnitsAndCityHaveButtonsButNoValues) {
+    TValueCatalogue catalogue;
     catalogue.SetGameDir("C:\\Game");
     EXPECT_TRUE(Values(catalogue, "Units").empty());
     EXPECT_TRUE(Values(catalogue, "City").empty());
 }
 
-TEST(MapDataReader, UnknownKeyGivesAnEmptyList) {
-    TMapDataReader catalogue;
+TEST(ValueCatalogue, UnknownKeyGivesAnEmptyList) {
+    TValueCatalogue catalogue;
     catalogue.SetGameDir("C:\\Game");
     EXPECT_TRUE(Values(catalogue, "Level").empty());
 }
 
-TEST(MapDataReader, ReadersNameTheGameFilesBelowTheGameDir) {
-    TMapDataReader catalogue;
+TEST(ValueCatalogue, ReadersNameTheGameFilesBelowTheGameDir) {
+    TValueCatalogue catalogue;
     catalogue.SetGameDir("C:\\Game");
     EXPECT_EQ(catalogue.FindEntry("Era")->Reader()->FileName(),
               "C:\\Game\\Assets\\XML\\GameInfo\\CIV4EraInfos.xml");
@@ -123,11 +123,11 @@ TEST(MapDataReader, ReadersNameTheGameFilesBelowTheGameDir) {
     EXPECT_EQ(catalogue.FindEntry("PlotType")->Reader(), nullptr);
 }
 
-TEST(MapDataReader, EachKeyReadsItsFileOnceEvenWhereKeysShareAFile) {
+TEST(ValueCatalogue, EachKeyReadsItsFileOnceEvenWhereKeysShareAFile) {
     const TTempFolder game;
     const std::string eras = game.Write("Assets/XML/GameInfo/CIV4EraInfos.xml",
                                         "<Type>ERA_MEDIEVAL</Type>\n<Type>ERA_ANCIENT</Type>\n");
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetGameDir(game.Path());
     EXPECT_EQ(Values(catalogue, "Era"), (StringList{"ERA_ANCIENT", "ERA_MEDIEVAL"}));
     std::filesystem::remove(eras);
@@ -137,9 +137,9 @@ TEST(MapDataReader, EachKeyReadsItsFileOnceEvenWhereKeysShareAFile) {
     EXPECT_NE(error.find("Assets/XML/GameInfo/CIV4EraInfos.xml"), std::string::npos) << error;
 }
 
-TEST(MapDataReader, MissingFileAbortsEachRequestUntilItExists) {
+TEST(ValueCatalogue, MissingFileAbortsEachRequestUntilItExists) {
     const TTempFolder game;
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetGameDir(game.Path());
     EXPECT_EQ(catalogue.GetKind("TerrainType"), 2) << "styles do not need the files";
     EXPECT_NE(AbortText(catalogue, "TerrainType").find("CIV4TerrainInfos.xml"), std::string::npos);
@@ -148,10 +148,10 @@ TEST(MapDataReader, MissingFileAbortsEachRequestUntilItExists) {
     EXPECT_EQ(Values(catalogue, "TerrainType"), (StringList{"TERRAIN_GRASS"}));
 }
 
-TEST(MapDataReader, CallersGetCopies) {
+TEST(ValueCatalogue, CallersGetCopies) {
     const TTempFolder game;
     game.Write("Assets/XML/Terrain/CIV4TerrainInfos.xml", "<Type>TERRAIN_GRASS</Type>\n");
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetGameDir(game.Path());
     StringList terrains = Values(catalogue, "TerrainType");
     terrains.push_back("TERRAIN_MINE");
@@ -161,10 +161,10 @@ TEST(MapDataReader, CallersGetCopies) {
     EXPECT_EQ(Values(catalogue, "RevealMap"), (StringList{"0", "1"}));
 }
 
-TEST(MapDataReader, SameGameDirKeepsTheTableAndAnotherHasItsOwn) {
+TEST(ValueCatalogue, SameGameDirKeepsTheTableAndAnotherHasItsOwn) {
     const TTempFolder game, other;
     const std::string eras = game.Write("Assets/XML/GameInfo/CIV4EraInfos.xml", "<Type>ERA_ANCIENT</Type>\n");
-    TMapDataReader catalogue;
+    TValueCatalogue catalogue;
     catalogue.SetGameDir(game.Path());
     EXPECT_EQ(Values(catalogue, "Era"), (StringList{"ERA_ANCIENT"}));
     std::filesystem::remove(eras);
@@ -174,8 +174,8 @@ TEST(MapDataReader, SameGameDirKeepsTheTableAndAnotherHasItsOwn) {
     EXPECT_NE(AbortText(catalogue, "Era"), "") << "another folder reads its own files";
 }
 
-TEST(MapDataReader, GameDirComparesWithLetterCase) {
-    TMapDataReader catalogue;
+TEST(ValueCatalogue, GameDirComparesWithLetterCase) {
+    TValueCatalogue catalogue;
     catalogue.SetGameDir("C:\\Game");
     catalogue.SetGameDir("C:\\game");
     EXPECT_EQ(catalogue.GameDir(), "C:\\game");
@@ -183,18 +183,18 @@ TEST(MapDataReader, GameDirComparesWithLetterCase) {
               "C:\\game\\Assets\\XML\\GameInfo\\CIV4EraInfos.xml");
 }
 
-TEST(MapDataReader, EditStylesFollowEachRowsKey) {
-    TMapDataReader catalogue;
+TEST(ValueCatalogue, EditStylesFollowEachRowsKey) {
+    TValueCatalogue catalogue;
     catalogue.SetGameDir("C:\\Game");
     EXPECT_EQ(catalogue.ApplyEditStyles({"Era=X", "Foo=1", "Option=A,B,"}), (std::vector<int>{2, 0, 1}));
     EXPECT_EQ(catalogue.ApplyEditStyles({"Units", "city=", "", "=Era"}), (std::vector<int>{1, 1, 0, 0}));
 }
 
-TEST(MapDataReader, CatalogueKeysAreKnownWithoutATable) {
-    EXPECT_TRUE(TMapDataReader::IsCatalogueKey("terraintype"));
-    EXPECT_TRUE(TMapDataReader::IsCatalogueKey("CIVICOPTION_LEGAL"));
-    EXPECT_FALSE(TMapDataReader::IsCatalogueKey("Level"));
-    EXPECT_EQ(TMapDataReader::KeyTableKind("tech"), KindSeveralValues);
-    EXPECT_EQ(TMapDataReader::KeyTableKind("TerrainType"), KindOneValue);
-    EXPECT_EQ(TMapDataReader::KeyTableKind("Level"), KindPlainText);
+TEST(ValueCatalogue, CatalogueKeysAreKnownWithoutATable) {
+    EXPECT_TRUE(TValueCatalogue::IsCatalogueKey("terraintype"));
+    EXPECT_TRUE(TValueCatalogue::IsCatalogueKey("CIVICOPTION_LEGAL"));
+    EXPECT_FALSE(TValueCatalogue::IsCatalogueKey("Level"));
+    EXPECT_EQ(TValueCatalogue::KeyTableKind("tech"), KindSeveralValues);
+    EXPECT_EQ(TValueCatalogue::KeyTableKind("TerrainType"), KindOneValue);
+    EXPECT_EQ(TValueCatalogue::KeyTableKind("Level"), KindPlainText);
 }

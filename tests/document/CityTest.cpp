@@ -1,16 +1,16 @@
-#include "CityType.h"
+#include "City.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
 
-TEST(CityType, ADefaultCityWritesFiveLines) {
-    TCityType city;
+TEST(City, ADefaultCityWritesFiveLines) {
+    TCity city;
     EXPECT_EQ(city.SaveToStrings(),
               Lines("\tBeginCity\n\t\tCityOwner=-1\n\t\tCityName=Noname\n\t\tCityPopulation=1\n\tEndCity"));
 }
 
-TEST(CityType, AHolyCityReligionFollowsItsReligionLine) {
-    TCityType city;
+TEST(City, AHolyCityReligionFollowsItsReligionLine) {
+    TCity city;
     city.LoadFromStrings(Lines("\t\tCityOwner=0\n\t\tReligionType=religion_a\n\t\tReligionType=RELIGION_B\n"
                                "\t\tHolyCityReligionType=RELIGION_C\n\t\tHolyCityReligionType=RELIGION_B"));
     const StringList& lines = city.SaveToStrings();
@@ -21,26 +21,26 @@ TEST(CityType, AHolyCityReligionFollowsItsReligionLine) {
     EXPECT_EQ(city.HolyCityReligionTypes(), (StringList{"RELIGION_C", "RELIGION_B"}));
 }
 
-TEST(CityType, OnlyTheCurrentProductionKindIsWritten) {
-    TCityType city;
+TEST(City, OnlyTheCurrentProductionKindIsWritten) {
+    TCity city;
     city.LoadFromStrings(Lines("CityOwner=1\nProductionUnit=unit_x\nProductionBuilding=building_y"));
-    EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Building);
+    EXPECT_EQ(city.ProductionKind(), TCity::TProductionKind::Building);
     EXPECT_EQ(city.SaveToStrings(),
               Lines("\tBeginCity\n\t\tCityOwner=1\n\t\tProductionBuilding=BUILDING_Y\n\tEndCity"));
 
     city.ApplyEditorLines({"ProductionUnit=UNIT_X"});
-    EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Building);
+    EXPECT_EQ(city.ProductionKind(), TCity::TProductionKind::Building);
     city.ApplyEditorLines({"ProductionUnit=UNIT_Z"});
-    EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::Unit);
+    EXPECT_EQ(city.ProductionKind(), TCity::TProductionKind::Unit);
 
     // A file's production line names what the city makes even when its text is empty.
-    TCityType idle;
+    TCity idle;
     idle.LoadFromStrings(Lines("CityOwner=1\nProductionUnit="));
     EXPECT_EQ(idle.SaveToStrings(), Lines("\tBeginCity\n\t\tCityOwner=1\n\t\tProductionUnit=\n\tEndCity"));
 }
 
-TEST(CityType, CultureIsReadPerPlayerSlotAndWrittenAsTheFileWroteIt) {
-    TCityType city;
+TEST(City, CultureIsReadPerPlayerSlotAndWrittenAsTheFileWroteIt) {
+    TCity city;
     city.LoadFromStrings(Lines("\t\tCityOwner=2\n\t\tPlayer3Culture=250\n\t\tPlayer5Culture=9\n"
                                "\t\tPlayer5Culture=0\n\t\tPlayer20Culture=5\n\t\tCityCulture=40"));
     EXPECT_EQ(city.GetCulture(3), 250);
@@ -58,21 +58,21 @@ TEST(CityType, CultureIsReadPerPlayerSlotAndWrittenAsTheFileWroteIt) {
     EXPECT_EQ(lines[2], "\t\tPlayer2Culture=40");
 }
 
-TEST(CityType, ANegativeOwnerResetsTheCityAndStopsReading) {
-    TCityType city;
+TEST(City, ANegativeOwnerResetsTheCityAndStopsReading) {
+    TCity city;
     city.LoadFromStrings(Lines("CityOwner=3\nCityName=Rome\nCityOwner=-2\nCityName=Paris"));
     EXPECT_EQ(city.CityOwner(), -1);
     EXPECT_EQ(city.CityName(), "Noname");
 
-    TCityType written;
+    TCity written;
     written.LoadFromStrings(written.SaveToStrings());
     EXPECT_EQ(written.CityOwner(), -1);
     // Read back, a city without an owner holds its defaults and writes them as a new city does.
-    TCityType unowned;
+    TCity unowned;
     unowned.LoadFromStrings(Lines("CityName=Rome\nCityOwner=-1"));
-    EXPECT_EQ(unowned.SaveToStrings(), TCityType().SaveToStrings());
+    EXPECT_EQ(unowned.SaveToStrings(), TCity().SaveToStrings());
 
-    TCityType edited;
+    TCity edited;
     edited.LoadFromStrings(Lines("CityOwner=1\nCityName=Athens\nCityPopulation=5\nBuildingType=B"));
     edited.ApplyEditorLines({"CityOwner=20"});
     EXPECT_EQ(edited.CityName(), "Noname");
@@ -80,8 +80,8 @@ TEST(CityType, ANegativeOwnerResetsTheCityAndStopsReading) {
     EXPECT_TRUE(edited.BuildingTypes().empty());
 }
 
-TEST(CityType, ABarbarianCityFromAFileKeepsItsOwnerAndCulture) {
-    TCityType city;
+TEST(City, ABarbarianCityFromAFileKeepsItsOwnerAndCulture) {
+    TCity city;
     city.LoadFromStrings(Lines("\tBeginCity\n\t\tCityOwner=18\n\t\tCityName=Gadir\n\t\tCityCulture=10\n"
                                "\t\tBuildingType=BUILDING_WALLS\n\t\tPlayer18Culture=4\n\tEndCity"));
     EXPECT_EQ(city.CityOwner(), 18);
@@ -89,7 +89,7 @@ TEST(CityType, ABarbarianCityFromAFileKeepsItsOwnerAndCulture) {
     EXPECT_EQ(city.BuildingTypes(), StringList{"BUILDING_WALLS"});
     EXPECT_EQ(city.KeptLines(), (StringList{"CityCulture=10", "Player18Culture=4"}));
     const StringList saved = city.SaveToStrings();
-    TCityType again;
+    TCity again;
     again.LoadFromStrings(saved);
     EXPECT_EQ(again.SaveToStrings(), saved);
 
@@ -98,14 +98,14 @@ TEST(CityType, ABarbarianCityFromAFileKeepsItsOwnerAndCulture) {
     EXPECT_EQ(city.CityName(), "Noname");
 }
 
-TEST(CityType, NamesKeepTheirCaseAndEndAtAComma) {
-    TCityType city;
+TEST(City, NamesKeepTheirCaseAndEndAtAComma) {
+    TCity city;
     city.LoadFromStrings(Lines("CityOwner=0\nCityName=Los Angeles, CA"));
     EXPECT_EQ(city.CityName(), "Los Angeles");
 }
 
-TEST(CityType, EditorRowsEndWithEighteenCultureRows) {
-    TCityType city;
+TEST(City, EditorRowsEndWithEighteenCultureRows) {
+    TCity city;
     const StringList& rows = city.GetEditorLines();
     ASSERT_EQ(rows.size(), 29u);
     EXPECT_EQ(rows[11], "Player0Culture=");
@@ -119,8 +119,8 @@ TEST(CityType, EditorRowsEndWithEighteenCultureRows) {
     EXPECT_THROW(city.ApplyEditorLines({"CityPopulation=lots"}), OperationAborted);
 }
 
-TEST(CityType, UnknownLinesStayWithTheCity) {
-    TCityType city;
+TEST(City, UnknownLinesStayWithTheCity) {
+    TCity city;
     city.LoadFromStrings(Lines("\tBeginCity\n\t\tCityOwner=1\n\t\tCorporationType=CORPORATION_1\n"
                                "\t\tFreeSpecialistType=SPECIALIST_X\n\tEndCity"));
     EXPECT_EQ(city.KeptLines(),
@@ -129,8 +129,8 @@ TEST(CityType, UnknownLinesStayWithTheCity) {
     EXPECT_EQ(lines[lines.size() - 2], "\t\tFreeSpecialistType=SPECIALIST_X");
 }
 
-TEST(CityType, ACityFromAFileWritesWhatTheFileSet) {
-    TCityType city;
+TEST(City, ACityFromAFileWritesWhatTheFileSet) {
+    TCity city;
     city.LoadFromStrings(Lines("\tBeginCity\n\t\tCityOwner=3\n\t\tScriptData=Capital\n\tEndCity"));
     EXPECT_EQ(city.CityName(), "Noname");
     EXPECT_EQ(city.UnsetFieldCount(), 2);
@@ -148,7 +148,7 @@ TEST(CityType, ACityFromAFileWritesWhatTheFileSet) {
                     "\t\tProductionUnit=UNIT_WARRIOR\n\tEndCity"));
     // An empty row for what the city makes leaves it making nothing.
     city.ApplyEditorLines({"ProductionUnit="});
-    EXPECT_EQ(city.ProductionKind(), TCityType::TProductionKind::None);
+    EXPECT_EQ(city.ProductionKind(), TCity::TProductionKind::None);
     EXPECT_TRUE(city.IsSet("CityName="));
     EXPECT_FALSE(city.IsSet("ProductionUnit="));
 }

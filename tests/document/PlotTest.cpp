@@ -1,16 +1,16 @@
-#include "MapGrid.h"
+#include "Plot.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
 
-TEST(MapGrid, ADefaultPlotWritesFiveLines) {
-    TMapGrids grids;
+TEST(Plot, ADefaultPlotWritesFiveLines) {
+    TPlotGrid grids;
     EXPECT_EQ(grids.GetPlot(0, 0)->SaveToStrings(),
               Lines("BeginPlot\n\tx=0,y=0\n\tTerrainType=TERRAIN_OCEAN\n\tPlotType=3\nEndPlot"));
 }
 
-TEST(MapGrid, AFullPlotWritesItsLinesInOrder) {
-    TMapGrid plot;
+TEST(Plot, AFullPlotWritesItsLinesInOrder) {
+    TPlot plot;
     plot.LoadFromStrings(
         Lines("BeginPlot\n\tTeamReveal=2,0,\n\tx=3,y=7\n\tRouteType=route_road\n"
               "\tFeatureType=FEATURE_FOREST, FeatureVariety=2\n\tImprovementType=IMPROVEMENT_FARM\n"
@@ -26,8 +26,8 @@ TEST(MapGrid, AFullPlotWritesItsLinesInOrder) {
             "\tRouteType=ROUTE_ROAD\n\tTerrainType=TERRAIN_GRASS\n\tPlotType=1\n\tTeamReveal=0,2,\nEndPlot"));
 }
 
-TEST(MapGrid, OutOfRangeValuesTakeTheirReplacement) {
-    TMapGrid plot;
+TEST(Plot, OutOfRangeValuesTakeTheirReplacement) {
+    TPlot plot;
     plot.ApplyEditorLines(Lines("RiverNSDirection=1\nRiverWEDirection=3"));
     plot.LoadFromStrings(Lines("FeatureVariety=7\nTeamReveal=0,3,25,"));
     EXPECT_EQ(plot.RiverNSDirection(), -1);
@@ -41,8 +41,8 @@ TEST(MapGrid, OutOfRangeValuesTakeTheirReplacement) {
     EXPECT_THROW(plot.LoadFromStrings(Lines("RiverNSDirection=south")), OperationAborted);
 }
 
-TEST(MapGrid, ARiverDirectionOutsideItsPairIsKeptOnlyFromAFile) {
-    TMapGrid plot;
+TEST(Plot, ARiverDirectionOutsideItsPairIsKeptOnlyFromAFile) {
+    TPlot plot;
     plot.LoadFromStrings(Lines("RiverWEDirection=0\nRiverNSDirection=3"));
     EXPECT_EQ(plot.RiverWEDirection(), 0);
     EXPECT_EQ(plot.RiverNSDirection(), 3);
@@ -54,8 +54,8 @@ TEST(MapGrid, ARiverDirectionOutsideItsPairIsKeptOnlyFromAFile) {
     EXPECT_EQ(plot.RiverNSDirection(), 2);
 }
 
-TEST(MapGrid, UnitAndCityBlocksKeepTheirOwnLines) {
-    TMapGrid plot;
+TEST(Plot, UnitAndCityBlocksKeepTheirOwnLines) {
+    TPlot plot;
     plot.LoadFromStrings(
         Lines("BeginPlot\n\tx=1,y=1\n\tScriptData=PLOT\n\tBeginUnit\n\t\tUnitType=UNIT_A, "
               "UnitOwner=1\n\t\tScriptData=UNIT\n\t\tDamage=5\n\tEndUnit\n\tBeginUnit\n"
@@ -73,14 +73,14 @@ TEST(MapGrid, UnitAndCityBlocksKeepTheirOwnLines) {
     EXPECT_EQ(plot.KeptLines(), StringList{"Team1PlotRevealed=1"});
 
     const StringList saved = plot.SaveToStrings();
-    TMapGrid again;
+    TPlot again;
     again.LoadFromStrings(saved);
     EXPECT_EQ(again.SaveToStrings(), saved);
     EXPECT_EQ(saved[saved.size() - 2], "\tTeam1PlotRevealed=1");
 }
 
-TEST(MapGrid, EditorRowsOfADefaultPlot) {
-    TMapGrid plot;
+TEST(Plot, EditorRowsOfADefaultPlot) {
+    TPlot plot;
     EXPECT_EQ(plot.GetEditorLines(),
               (StringList{"Landmark=", "ScriptData=", "RiverNSDirection=-1", "isNOfRiver=0",
                           "RiverWEDirection=-1", "isWOfRiver=0", "StartingPlot=0",
@@ -89,8 +89,8 @@ TEST(MapGrid, EditorRowsOfADefaultPlot) {
                           "City=[ 0 City ]", "TeamReveal="}));
 }
 
-TEST(MapGrid, EditorRowsSetAndClearFlagsButNeverTouchUnitsOrCity) {
-    TMapGrid plot;
+TEST(Plot, EditorRowsSetAndClearFlagsButNeverTouchUnitsOrCity) {
+    TPlot plot;
     plot.ApplyEditorLines({"isNOfRiver=1"});
     EXPECT_TRUE(plot.IsNOfRiver());
     plot.ApplyEditorLines({"isNOfRiver=0"});
@@ -108,8 +108,8 @@ TEST(MapGrid, EditorRowsSetAndClearFlagsButNeverTouchUnitsOrCity) {
     EXPECT_EQ(plot.BonusType(), "");
 }
 
-TEST(MapGrids, PlotsAreWrittenColumnByColumn) {
-    TMapGrids grids;
+TEST(PlotGrid, PlotsAreWrittenColumnByColumn) {
+    TPlotGrid grids;
     grids.SetWidth(2);
     grids.SetHeight(3);
     const StringList& lines = grids.SaveToStrings();
@@ -121,8 +121,8 @@ TEST(MapGrids, PlotsAreWrittenColumnByColumn) {
         EXPECT_EQ(lines[2 + 5 * i + 1], order[i]);
 }
 
-TEST(MapGrids, BlocksLandOnTheirOwnCoordinates) {
-    TMapGrids grids;
+TEST(PlotGrid, BlocksLandOnTheirOwnCoordinates) {
+    TPlotGrid grids;
     grids.SetWidth(5);
     grids.SetHeight(2);
     grids.LoadFromStrings(
@@ -140,8 +140,8 @@ TEST(MapGrids, BlocksLandOnTheirOwnCoordinates) {
 
 // Plots of a map repeat each other's lines, often but for their numbers: each plot still reads its
 // own values, whether a line repeats, differs in digits, or differs in length or letters.
-TEST(MapGrids, PlotsWithSimilarLinesReadTheirOwnValues) {
-    TMapGrids grids;
+TEST(PlotGrid, PlotsWithSimilarLinesReadTheirOwnValues) {
+    TPlotGrid grids;
     grids.SetWidth(12);
     grids.SetHeight(1);
     grids.LoadFromStrings(
@@ -153,8 +153,8 @@ TEST(MapGrids, PlotsWithSimilarLinesReadTheirOwnValues) {
               "\tTerrainType=TERRAIN_GRASS\n\tPlotType=1\nEndPlot\n"
               "BeginPlot\n\tx=11,y=0\n\tFeatureType=FEATURE_FOREST, FeatureVariety=2\n"
               "\tTerrainType=TERRAIN_GRASS\n\tPlotType=1\n\tisNOfRiver\nEndPlot"));
-    const TMapGrid& coast = *grids.GetPlot(0, 0);
-    const TMapGrid& grass = *grids.GetPlot(1, 0);
+    const TPlot& coast = *grids.GetPlot(0, 0);
+    const TPlot& grass = *grids.GetPlot(1, 0);
     EXPECT_EQ(coast.Landmark(), "Sea 1");
     EXPECT_EQ(grass.Landmark(), "Sea 2");
     EXPECT_EQ(coast.TerrainType(), "TERRAIN_COAST");
@@ -171,8 +171,8 @@ TEST(MapGrids, PlotsWithSimilarLinesReadTheirOwnValues) {
     EXPECT_EQ(grids.GetPlot(2, 0)->TerrainType(), "TERRAIN_OCEAN");
 }
 
-TEST(MapGrids, ResizingKeepsPlotsAndRefusesNegativeSizes) {
-    TMapGrids grids;
+TEST(PlotGrid, ResizingKeepsPlotsAndRefusesNegativeSizes) {
+    TPlotGrid grids;
     grids.GetPlot(0, 0)->SetTerrainType("TERRAIN_GRASS");
     grids.SetWidth(3);
     grids.SetHeight(2);
@@ -189,8 +189,8 @@ TEST(MapGrids, ResizingKeepsPlotsAndRefusesNegativeSizes) {
     EXPECT_EQ(grids.GetPlot(0, 0)->SaveToStrings()[1], "\tx=0,y=0");
 }
 
-TEST(MapGrids, TextAfterTheLastPlotIsKeptWhole) {
-    TMapGrids grids;
+TEST(PlotGrid, TextAfterTheLastPlotIsKeptWhole) {
+    TPlotGrid grids;
     grids.LoadFromStrings(Lines("BeginPlot\n\tx=0,y=0\nEndPlot\n\n### Sign Info ###\nBeginSign\n\tplotX=0\n"
                                 "\tcaption=Here, there  \nEndSign"));
     EXPECT_EQ(grids.TrailingLines(),
@@ -203,8 +203,8 @@ TEST(MapGrids, TextAfterTheLastPlotIsKeptWhole) {
     EXPECT_TRUE(grids.TrailingLines().empty());
 }
 
-TEST(MapGrid, APlotFromAFileWritesWhatTheFileSetEmptyValuesIncluded) {
-    TMapGrid plot;
+TEST(Plot, APlotFromAFileWritesWhatTheFileSetEmptyValuesIncluded) {
+    TPlot plot;
     plot.LoadFromStrings(Lines("BeginPlot\n\tx=0,y=0\n\tScriptData=Scenario\n\tBonusType=\n"
                                "\tFeatureType=FEATURE_ICE\n\tPlotType=3\nEndPlot"));
     EXPECT_EQ(plot.TerrainType(), "TERRAIN_OCEAN");
@@ -228,8 +228,8 @@ TEST(MapGrid, APlotFromAFileWritesWhatTheFileSetEmptyValuesIncluded) {
     EXPECT_EQ(plot.SaveToStrings()[4], "\tFeatureVariety=1");
 }
 
-TEST(MapGrid, AnEmptyOrZeroFlagRowClearsTheFlag) {
-    TMapGrid plot;
+TEST(Plot, AnEmptyOrZeroFlagRowClearsTheFlag) {
+    TPlot plot;
     plot.ApplyEditorLines({"StartingPlot=1", "isWOfRiver=1"});
     EXPECT_TRUE(plot.StartingPlot());
     plot.ApplyEditorLines({"StartingPlot="});

@@ -1,8 +1,8 @@
-#include "MapData.h"
+#include "MapSection.h"
 
 namespace {
 
-const TKeyTable MapKeys(TMapData::Keys);
+const TKeyTable MapKeys(TMapSection::Keys);
 
 enum MapKey {
     KeyGridWidth,
@@ -22,7 +22,7 @@ constexpr std::uint32_t OptionalFields = ((1u << KeyNumPlotsWritten) - 1) & ~((1
 
 } // namespace
 
-void TMapData::Clear() {
+void TMapSection::Clear() {
     gridWidth = gridHeight = 1;
     for (std::size_t k = KeyTopLatitude; k <= KeySeaLevel; ++k)
         MakeAbsent(k);
@@ -31,7 +31,7 @@ void TMapData::Clear() {
     presence.Reset();
 }
 
-void TMapData::MakeAbsent(std::size_t key) {
+void TMapSection::MakeAbsent(std::size_t key) {
     switch (key) {
     case KeyTopLatitude:
         topLatitude = 90;
@@ -58,62 +58,62 @@ void TMapData::MakeAbsent(std::size_t key) {
     presence.Unmark(key);
 }
 
-void TMapData::SetTopLatitude(int value) {
+void TMapSection::SetTopLatitude(int value) {
     topLatitude = value;
     presence.Mark(KeyTopLatitude);
 }
 
-void TMapData::SetBottomLatitude(int value) {
+void TMapSection::SetBottomLatitude(int value) {
     bottomLatitude = value;
     presence.Mark(KeyBottomLatitude);
 }
 
-void TMapData::SetWrapX(int value) {
+void TMapSection::SetWrapX(int value) {
     wrapX = value;
     presence.Mark(KeyWrapX);
 }
 
-void TMapData::SetWrapY(int value) {
+void TMapSection::SetWrapY(int value) {
     wrapY = value;
     presence.Mark(KeyWrapY);
 }
 
-void TMapData::SetWorldSize(std::string_view value) {
+void TMapSection::SetWorldSize(std::string_view value) {
     AssignUpperCase(worldSize, value);
     presence.Mark(KeyWorldSize);
 }
 
-void TMapData::SetClimate(std::string_view value) {
+void TMapSection::SetClimate(std::string_view value) {
     AssignUpperCase(climate, value);
     presence.Mark(KeyClimate);
 }
 
-void TMapData::SetSeaLevel(std::string_view value) {
+void TMapSection::SetSeaLevel(std::string_view value) {
     AssignUpperCase(seaLevel, value);
     presence.Mark(KeySeaLevel);
 }
 
-bool TMapData::IsSet(std::string_view key) const {
+bool TMapSection::IsSet(std::string_view key) const {
     const int k = KeyIndex(Keys, key);
     return k >= 0 && presence.Has(static_cast<std::size_t>(k));
 }
 
-int TMapData::UnsetFieldCount() const {
+int TMapSection::UnsetFieldCount() const {
     return presence.CountAbsent(OptionalFields);
 }
 
-void TMapData::SetKeptLines(const StringList& lines) {
+void TMapSection::SetKeptLines(const StringList& lines) {
     kept.Clear();
     for (const std::string& line : lines)
         kept.Offer(line);
 }
 
-void TMapData::LoadFromStrings(const StringList& lines) {
+void TMapSection::LoadFromStrings(const StringList& lines) {
     const auto views = ViewLines(lines);
     Read(TLineSpan(views), true);
 }
 
-void TMapData::Read(TLineSpan lines, bool fromFile) {
+void TMapSection::Read(TLineSpan lines, bool fromFile) {
     if (fromFile) {
         kept.Clear();
         // The grid's size and the plot count are always written, so they count as set.
@@ -171,7 +171,7 @@ void TMapData::Read(TLineSpan lines, bool fromFile) {
     }
 }
 
-const StringList& TMapData::SaveToStrings() {
+const StringList& TMapSection::SaveToStrings() {
     StringList& lines = sectionLines.Get();
     lines.clear();
     TTextWriter out(lines);
@@ -179,7 +179,7 @@ const StringList& TMapData::SaveToStrings() {
     return lines;
 }
 
-void TMapData::Write(TTextWriter& out) {
+void TMapSection::Write(TTextWriter& out) {
     numPlotsWritten = static_cast<int>(static_cast<long long>(gridWidth) * gridHeight);
     out.Line("BeginMap");
     (out << "\tgrid width=" << gridWidth).EndLine();
@@ -203,7 +203,7 @@ void TMapData::Write(TTextWriter& out) {
     out.Line("EndMap");
 }
 
-const StringList& TMapData::GetEditorLines() {
+const StringList& TMapSection::GetEditorLines() {
     StringList& rows = editorLines.Get();
     rows.clear();
     for (const auto& [k, value] : {std::pair<MapKey, const std::string*>{KeyWorldSize, &worldSize},
@@ -213,7 +213,7 @@ const StringList& TMapData::GetEditorLines() {
     return rows;
 }
 
-void TMapData::ApplyEditorLines(const StringList& rows) {
+void TMapSection::ApplyEditorLines(const StringList& rows) {
     StringList& remaining = editorLines.Get();
     remaining = rows;
     const auto views = ViewLines(remaining);

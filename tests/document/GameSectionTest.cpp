@@ -1,20 +1,20 @@
-#include "GameData.h"
+#include "GameSection.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-TEST(GameData, ClearedSectionWritesItsDefaults) {
-    TGameData game;
+TEST(GameSection, ClearedSectionWritesItsDefaults) {
+    TGameSection game;
     EXPECT_EQ(game.SaveToStrings(),
               Lines("BeginGame\n\tEra=ERA_ANCIENT\n\tSpeed=GAMESPEED_EPIC\n\tCalendar=CALENDAR_DEFAULT\n"
                     "\tGameTurn=0\n\tMaxTurns=0\n\tMaxCityElimination=0\n\tTargetScore=0\n\tStartYear=-4000\n"
                     "\tDescription=\n\tModPath=\nEndGame"));
 }
 
-TEST(GameData, TypeNamesAreUpperCasedFreeTextKeepsItsCaseAndListsKeepFileOrder) {
-    TGameData game;
+TEST(GameSection, TypeNamesAreUpperCasedFreeTextKeepsItsCaseAndListsKeepFileOrder) {
+    TGameSection game;
     game.LoadFromStrings(
         Lines("BeginGame\n\tDescription=My map\n\tModPath=Mods\\Foo\n\tOption=b\n\tOption=A\n"
               "\tOption=b\n\tVictory=\n\tera=era_medieval\nEndGame"));
@@ -30,8 +30,8 @@ TEST(GameData, TypeNamesAreUpperCasedFreeTextKeepsItsCaseAndListsKeepFileOrder) 
     EXPECT_EQ(game.Description(), "Old Invictus");
 }
 
-TEST(GameData, IntegersKeepTheirValueWhenEmptyAndRaiseWhenMalformed) {
-    TGameData game;
+TEST(GameSection, IntegersKeepTheirValueWhenEmptyAndRaiseWhenMalformed) {
+    TGameSection game;
     game.LoadFromStrings(Lines("GameTurn=12\nGameTurn=\nStartYear=-3000"));
     EXPECT_EQ(game.GameTurn(), 12);
     EXPECT_EQ(game.StartYear(), -3000);
@@ -40,14 +40,14 @@ TEST(GameData, IntegersKeepTheirValueWhenEmptyAndRaiseWhenMalformed) {
     EXPECT_EQ(game.Era(), "ERA_ANCIENT");
 }
 
-TEST(GameData, AnEraLineAfterTheEndMarkerStillCounts) {
-    TGameData game;
+TEST(GameSection, AnEraLineAfterTheEndMarkerStillCounts) {
+    TGameSection game;
     game.LoadFromStrings(Lines("BeginGame\nEndGame\nEra=ERA_RENAISSANCE"));
     EXPECT_EQ(game.Era(), "ERA_RENAISSANCE");
 }
 
-TEST(GameData, EditorRowsShowListsAsCommaTextAndWhatTheFileLeftUnsetAsEmpty) {
-    TGameData game;
+TEST(GameSection, EditorRowsShowListsAsCommaTextAndWhatTheFileLeftUnsetAsEmpty) {
+    TGameSection game;
     game.ApplyEditorLines({"Option=A,B,"});
     const StringList& rows = game.GetEditorLines();
     ASSERT_EQ(rows.size(), 14u);
@@ -57,7 +57,7 @@ TEST(GameData, EditorRowsShowListsAsCommaTextAndWhatTheFileLeftUnsetAsEmpty) {
     EXPECT_EQ(rows[11], "StartYear=-4000");
     EXPECT_EQ(rows[13], "ModPath=");
 
-    TGameData read;
+    TGameSection read;
     read.LoadFromStrings(Lines("BeginGame\n\tSpeed=GAMESPEED_NORMAL\n\tStartYear=-4000\nEndGame"));
     EXPECT_EQ(read.GetEditorLines(),
               (StringList{"Era=", "Speed=GAMESPEED_NORMAL", "Calendar=", "Option=", "MPOption=",
@@ -66,8 +66,8 @@ TEST(GameData, EditorRowsShowListsAsCommaTextAndWhatTheFileLeftUnsetAsEmpty) {
     EXPECT_EQ(read.Era(), "ERA_ANCIENT");
 }
 
-TEST(GameData, EditorRowsReplaceWholeListsAndSetSingleValues) {
-    TGameData game;
+TEST(GameSection, EditorRowsReplaceWholeListsAndSetSingleValues) {
+    TGameSection game;
     game.LoadFromStrings(Lines("Option=OLD"));
     game.ApplyEditorLines({"Option=a,B,"});
     EXPECT_EQ(game.Options(), (StringList{"a", "B"}));
@@ -78,8 +78,8 @@ TEST(GameData, EditorRowsReplaceWholeListsAndSetSingleValues) {
     EXPECT_THROW(game.ApplyEditorLines({"GameTurn=x"}), OperationAborted);
 }
 
-TEST(GameData, UnknownLinesInsideTheBlockAreKeptAndWrittenBeforeTheEnd) {
-    TGameData game;
+TEST(GameSection, UnknownLinesInsideTheBlockAreKeptAndWrittenBeforeTheEnd) {
+    TGameSection game;
     game.LoadFromStrings(
         Lines("BeginGame\n\tSyncRandSeed=7623250  \n\tTutorial=0\n\n\tEra=ERA_ANCIENT\nEndGame\n"
               "\tStray=1"));
@@ -98,8 +98,8 @@ TEST(GameData, UnknownLinesInsideTheBlockAreKeptAndWrittenBeforeTheEnd) {
     EXPECT_TRUE(game.KeptLines().empty());
 }
 
-TEST(GameData, AnEmptyEditorRowMakesAFieldAbsentAgain) {
-    TGameData game;
+TEST(GameSection, AnEmptyEditorRowMakesAFieldAbsentAgain) {
+    TGameSection game;
     game.LoadFromStrings(Lines("BeginGame\n\tGameTurn=12\n\tSpeed=GAMESPEED_QUICK\nEndGame"));
     game.ApplyEditorLines({"GameTurn="});
     game.ApplyEditorLines({"Era=ERA_ANCIENT"});

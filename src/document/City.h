@@ -16,11 +16,11 @@
 // absent again (it then holds its default, shows as empty and is not written), and an empty row for
 // the production being made leaves the city making nothing. The script data is free text and keeps
 // its case.
-class TCityType {
+class TCity {
 public:
     enum class TProductionKind { None, Unit, Building, Project, Process };
 
-    TCityType() = default;
+    TCity() = default;
 
     void Clear();
     void LoadFromStrings(const StringList& lines);

@@ -1,4 +1,4 @@
-#include "CityType.h"
+#include "City.h"
 
 #include <optional>
 
@@ -38,7 +38,7 @@ constexpr std::uint32_t OptionalFields = (1u << KeyName) | (1u << KeyPopulation)
 
 } // namespace
 
-void TCityType::Clear() {
+void TCity::Clear() {
     cityOwner = -1;
     for (std::size_t k : {KeyName, KeyPopulation, KeyScriptData})
         MakeAbsent(k);
@@ -57,7 +57,7 @@ void TCityType::Clear() {
     cityCultureSlot = -1;
 }
 
-void TCityType::MakeAbsent(std::size_t key) {
+void TCity::MakeAbsent(std::size_t key) {
     switch (key) {
     case KeyName:
         cityName = "Noname";
@@ -72,7 +72,7 @@ void TCityType::MakeAbsent(std::size_t key) {
     presence.Unmark(key);
 }
 
-bool TCityType::IsSet(std::string_view key) const {
+bool TCity::IsSet(std::string_view key) const {
     if (SameText(key, "CityOwner="))
         return true;
     for (std::size_t k : {KeyName, KeyPopulation, KeyScriptData})
@@ -98,22 +98,22 @@ bool TCityType::IsSet(std::string_view key) const {
     return false;
 }
 
-int TCityType::UnsetFieldCount() const {
+int TCity::UnsetFieldCount() const {
     return presence.CountAbsent((1u << KeyName) | (1u << KeyPopulation));
 }
 
-std::string TCityType::CultureKey(int slot) {
+std::string TCity::CultureKey(int slot) {
     return "Player" + IntToText(slot) + "Culture=";
 }
 
-int TCityType::GetCulture(int slot) const {
+int TCity::GetCulture(int slot) const {
     if (!IsValidPlayerIndex(slot) || culture[static_cast<std::size_t>(slot)].empty())
         return -1;
     const int value = ValueToInt(culture[static_cast<std::size_t>(slot)], -1);
     return value < 1 ? -1 : value;
 }
 
-void TCityType::StoreCulture(int slot, std::string_view value) {
+void TCity::StoreCulture(int slot, std::string_view value) {
     const int amount = ValueToInt(value, -1);
     if (!IsValidPlayerIndex(slot))
         return;
@@ -124,7 +124,7 @@ void TCityType::StoreCulture(int slot, std::string_view value) {
         entry = IntToText(amount);
 }
 
-void TCityType::SetCulture(int slot, int value) {
+void TCity::SetCulture(int slot, int value) {
     if (!IsValidPlayerIndex(slot))
         return;
     std::string& entry = culture[static_cast<std::size_t>(slot)];
@@ -134,7 +134,7 @@ void TCityType::SetCulture(int slot, int value) {
         entry = IntToText(value);
 }
 
-void TCityType::SetCityOwner(int value) {
+void TCity::SetCityOwner(int value) {
     if (value == cityOwner)
         return;
     if (IsValidPlayerIndex(value)) {
@@ -145,25 +145,25 @@ void TCityType::SetCityOwner(int value) {
     cityOwner = -1;
 }
 
-void TCityType::SetCityName(std::string_view value) {
+void TCity::SetCityName(std::string_view value) {
     if (value != cityName)
         cityName.assign(value);
     presence.Mark(KeyName);
 }
 
-void TCityType::SetCityPopulation(int value) {
+void TCity::SetCityPopulation(int value) {
     cityPopulation = value;
     presence.Mark(KeyPopulation);
 }
 
-void TCityType::SetProduction(std::string& field, std::string_view value, TProductionKind kind) {
+void TCity::SetProduction(std::string& field, std::string_view value, TProductionKind kind) {
     if (value == field)
         return;
     AssignUpperCase(field, value);
     productionKind = kind;
 }
 
-std::string& TCityType::ProductionField(TProductionKind kind) {
+std::string& TCity::ProductionField(TProductionKind kind) {
     switch (kind) {
     case TProductionKind::Building:
         return productionBuilding;
@@ -176,29 +176,29 @@ std::string& TCityType::ProductionField(TProductionKind kind) {
     }
 }
 
-void TCityType::SetProductionUnit(std::string_view value) {
+void TCity::SetProductionUnit(std::string_view value) {
     SetProduction(productionUnit, value, TProductionKind::Unit);
 }
-void TCityType::SetProductionBuilding(std::string_view value) {
+void TCity::SetProductionBuilding(std::string_view value) {
     SetProduction(productionBuilding, value, TProductionKind::Building);
 }
-void TCityType::SetProductionProject(std::string_view value) {
+void TCity::SetProductionProject(std::string_view value) {
     SetProduction(productionProject, value, TProductionKind::Project);
 }
-void TCityType::SetProductionProcess(std::string_view value) {
+void TCity::SetProductionProcess(std::string_view value) {
     SetProduction(productionProcess, value, TProductionKind::Process);
 }
-void TCityType::SetScriptData(std::string_view value) {
+void TCity::SetScriptData(std::string_view value) {
     scriptData.assign(value);
     presence.Mark(KeyScriptData);
 }
 
-void TCityType::LoadFromStrings(const StringList& lines) {
+void TCity::LoadFromStrings(const StringList& lines) {
     const auto views = ViewLines(lines);
     Read(TLineSpan(views), true);
 }
 
-void TCityType::Read(TLineSpan lines, bool fromFile) {
+void TCity::Read(TLineSpan lines, bool fromFile) {
     if (fromFile) {
         kept.Clear();
         presence.BeginFileRead();
@@ -294,7 +294,7 @@ void TCityType::Read(TLineSpan lines, bool fromFile) {
     }
 }
 
-const StringList& TCityType::SaveToStrings() {
+const StringList& TCity::SaveToStrings() {
     StringList& lines = sectionLines.Get();
     lines.clear();
     TTextWriter out(lines);
@@ -302,7 +302,7 @@ const StringList& TCityType::SaveToStrings() {
     return lines;
 }
 
-void TCityType::Write(TTextWriter& out) const {
+void TCity::Write(TTextWriter& out) const {
     out.Line("\tBeginCity");
     (out << "\t\tCityOwner=" << cityOwner).EndLine();
     if (presence.Has(KeyName))
@@ -367,7 +367,7 @@ void TCityType::Write(TTextWriter& out) const {
     out.Line("\tEndCity");
 }
 
-const StringList& TCityType::GetEditorLines() {
+const StringList& TCity::GetEditorLines() {
     StringList& rows = editorLines.Get();
     rows.clear();
     rows.push_back("CityOwner=" + IntToText(cityOwner));
@@ -387,7 +387,7 @@ const StringList& TCityType::GetEditorLines() {
     return rows;
 }
 
-void TCityType::ApplyEditorLines(const StringList& rows) {
+void TCity::ApplyEditorLines(const StringList& rows) {
     StringList& remaining = editorLines.Get();
     remaining = rows;
     ExtractListValue(remaining, "BuildingType=", buildingTypes);

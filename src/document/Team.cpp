@@ -1,10 +1,10 @@
-#include "TeamData.h"
+#include "Team.h"
 
 #include <algorithm>
 
 namespace {
 
-const TKeyTable TeamKeys(TTeamData::Keys);
+const TKeyTable TeamKeys(TTeam::Keys);
 
 enum TeamKey {
     KeyTech,
@@ -21,7 +21,7 @@ constexpr std::uint32_t SingleFields = 1u << KeyReveal;
 
 } // namespace
 
-void TTeamData::Clear() {
+void TTeam::Clear() {
     techs.clear();
     projectTypes.clear();
     ClearFlags(atWar);
@@ -36,18 +36,18 @@ void TTeamData::Clear() {
     selfContactUnlisted = false;
 }
 
-void TTeamData::SetSlotIndex(int index) {
+void TTeam::SetSlotIndex(int index) {
     if (!IsValidTeamIndex(index) || index == slotIndex)
         return;
     slotIndex = index;
     SetFlagSafe(contactWithTeam, index, true);
 }
 
-FlagSet& TTeamData::RelationSet(std::size_t key) {
-    return const_cast<FlagSet&>(static_cast<const TTeamData*>(this)->RelationSet(key));
+FlagSet& TTeam::RelationSet(std::size_t key) {
+    return const_cast<FlagSet&>(static_cast<const TTeam*>(this)->RelationSet(key));
 }
 
-const FlagSet& TTeamData::RelationSet(std::size_t key) const {
+const FlagSet& TTeam::RelationSet(std::size_t key) const {
     switch (key) {
     case KeyContact:
         return contactWithTeam;
@@ -62,7 +62,7 @@ const FlagSet& TTeamData::RelationSet(std::size_t key) const {
     }
 }
 
-bool TTeamData::IsSet(std::string_view key) const {
+bool TTeam::IsSet(std::string_view key) const {
     const int k = KeyIndex(Keys, key);
     switch (k) {
     case -1:
@@ -80,16 +80,16 @@ bool TTeamData::IsSet(std::string_view key) const {
     }
 }
 
-int TTeamData::UnsetFieldCount() const {
+int TTeam::UnsetFieldCount() const {
     return presence.CountAbsent(SingleFields);
 }
 
-void TTeamData::LoadFromStrings(const StringList& lines) {
+void TTeam::LoadFromStrings(const StringList& lines) {
     const auto views = ViewLines(lines);
     Read(TLineSpan(views), true);
 }
 
-void TTeamData::Read(TLineSpan lines, bool fromFile) {
+void TTeam::Read(TLineSpan lines, bool fromFile) {
     if (fromFile) {
         kept.Clear();
         ignoredRelations.clear();
@@ -137,7 +137,7 @@ void TTeamData::Read(TLineSpan lines, bool fromFile) {
     }
 }
 
-const StringList& TTeamData::SaveToStrings() {
+const StringList& TTeam::SaveToStrings() {
     StringList& result = sectionLines.Get();
     result.clear();
     TTextWriter out(result);
@@ -155,7 +155,7 @@ void WriteRelation(TTextWriter& out, std::string_view key, const FlagSet& flags,
 
 } // namespace
 
-void TTeamData::Write(TTextWriter& out) const {
+void TTeam::Write(TTextWriter& out) const {
     if (slotIndex < 0)
         return;
     out.Line("BeginTeam");
@@ -175,7 +175,7 @@ void TTeamData::Write(TTextWriter& out) const {
     out.Line("EndTeam");
 }
 
-const StringList& TTeamData::GetEditorLines() {
+const StringList& TTeam::GetEditorLines() {
     StringList& rows = editorLines.Get();
     rows.clear();
     rows.push_back("Tech=" + ListToCommaText(techs));
@@ -189,7 +189,7 @@ const StringList& TTeamData::GetEditorLines() {
     return rows;
 }
 
-void TTeamData::ApplyEditorLines(const StringList& rows) {
+void TTeam::ApplyEditorLines(const StringList& rows) {
     StringList& remaining = editorLines.Get();
     remaining = rows;
     if (!remaining.empty() && slotIndex < 0)
@@ -204,31 +204,31 @@ void TTeamData::ApplyEditorLines(const StringList& rows) {
     remaining.clear();
 }
 
-void TTeamDatas::Clear() {
+void TTeamSlots::Clear() {
     items.clear();
     for (int i = 0; i < MaxTeams; ++i)
-        items.push_back(std::make_unique<TTeamData>());
+        items.push_back(std::make_unique<TTeam>());
     loadedCount = 0;
     extraBlocks.clear();
 }
 
-TTeamData* TTeamDatas::GetTeam(int index) const {
+TTeam* TTeamSlots::GetTeam(int index) const {
     return IsValidTeamIndex(index) ? items[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
-int TTeamDatas::InUseCount() const {
+int TTeamSlots::InUseCount() const {
     int count = 0;
     for (const auto& team : items)
         count += team->InUse() ? 1 : 0;
     return count;
 }
 
-void TTeamDatas::LoadFromStrings(const StringList& source) {
+void TTeamSlots::LoadFromStrings(const StringList& source) {
     const auto views = ViewLines(source);
     Read(TLineSpan(views), true);
 }
 
-void TTeamDatas::Read(TLineSpan source, bool fromFile) {
+void TTeamSlots::Read(TLineSpan source, bool fromFile) {
     bool open = false;
     std::size_t blockStart = 0;
     for (std::size_t i = 0; i < source.size(); ++i) {
@@ -240,7 +240,7 @@ void TTeamDatas::Read(TLineSpan source, bool fromFile) {
         if (HasMarker(line, "EndTeam") && open) {
             const TLineSpan block = source.Sub(blockStart, i - blockStart + 1);
             if (IsValidTeamIndex(loadedCount)) {
-                TTeamData& team = *items[static_cast<std::size_t>(loadedCount)];
+                TTeam& team = *items[static_cast<std::size_t>(loadedCount)];
                 ++loadedCount;
                 team.SetSlotIndex(loadedCount - 1);
                 team.Read(block, fromFile);
@@ -254,7 +254,7 @@ void TTeamDatas::Read(TLineSpan source, bool fromFile) {
     }
 }
 
-const StringList& TTeamDatas::SaveToStrings() {
+const StringList& TTeamSlots::SaveToStrings() {
     StringList& result = lines.Get();
     result.clear();
     TTextWriter out(result);
@@ -262,17 +262,17 @@ const StringList& TTeamDatas::SaveToStrings() {
     return result;
 }
 
-void TTeamDatas::Write(TTextWriter& out) const {
+void TTeamSlots::Write(TTextWriter& out) const {
     for (const auto& team : items)
         team->Write(out);
     for (const std::string& line : extraBlocks)
         out.Line(line);
 }
 
-void TTeamDatas::RestoreSlot(int index, TLineSpan block) {
+void TTeamSlots::RestoreSlot(int index, TLineSpan block) {
     if (!IsValidTeamIndex(index))
         return;
-    auto team = std::make_unique<TTeamData>();
+    auto team = std::make_unique<TTeam>();
     if (!block.empty()) {
         team->SetSlotIndex(index);
         team->Read(block, true);

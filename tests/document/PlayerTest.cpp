@@ -1,12 +1,12 @@
-#include "PlayerData.h"
+#include "Player.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-TEST(PlayerData, ANewEmptyPlayerIsWrittenShort) {
-    TPlayerData player;
+TEST(Player, ANewEmptyPlayerIsWrittenShort) {
+    TPlayer player;
     EXPECT_TRUE(player.SaveToStrings().empty());
     player.ApplyEditorLines({"Team=2"});
     EXPECT_EQ(player.SaveToStrings(),
@@ -19,8 +19,8 @@ TEST(PlayerData, ANewEmptyPlayerIsWrittenShort) {
                     "\tColor=NONE\n\tArtStyle=NONE\n\tPlayableCiv=0\n\tHandicap=HANDICAP_NOBLE\nEndPlayer"));
 }
 
-TEST(PlayerData, ANewFullPlayerIsWrittenInFull) {
-    TPlayerData player;
+TEST(Player, ANewFullPlayerIsWrittenInFull) {
+    TPlayer player;
     player.ApplyEditorLines({"Team=1", "LeaderType=none", "Handicap=handicap_x", "StartingX=12",
                              "StartingY=30", "CIVICOPTION_LABOR=CIVIC_X", "Player4, AttitudeExtra=-2",
                              "CityList=Rome,Antium,",
@@ -44,8 +44,8 @@ TEST(PlayerData, ANewFullPlayerIsWrittenInFull) {
               "\tHandicap=HANDICAP_X\nEndPlayer"));
 }
 
-TEST(PlayerData, APlayerReadFromAFileWritesOnlyWhatTheFileSet) {
-    TPlayerData player;
+TEST(Player, APlayerReadFromAFileWritesOnlyWhatTheFileSet) {
+    TPlayer player;
     player.LoadFromStrings(
         Lines("BeginPlayer\n\tLeaderType=none\n\tHandicap=handicap_x\n\tStartingX=12, StartingY=30\n"
               "\tCivicOption=CIVICOPTION_LABOR, Civic=civic_x\n\tCivicOption=CIVICOPTION_LEGAL\n"
@@ -73,13 +73,13 @@ TEST(PlayerData, APlayerReadFromAFileWritesOnlyWhatTheFileSet) {
     EXPECT_EQ(player.UnsetFieldCount(), 24 - 9);
 }
 
-TEST(PlayerData, AStartIsWrittenOnlyOnceSet) {
-    TPlayerData made;
+TEST(Player, AStartIsWrittenOnlyOnceSet) {
+    TPlayer made;
     made.ApplyEditorLines({"Team=0", "LeaderType=LEADER_X"});
     const StringList& madeLines = made.SaveToStrings();
     EXPECT_NE(std::find(madeLines.begin(), madeLines.end(), "\tStartingX=-1, StartingY=-1"), madeLines.end());
 
-    TPlayerData read;
+    TPlayer read;
     read.LoadFromStrings(Lines("Team=0\nLeaderType=LEADER_X"));
     EXPECT_EQ(read.SaveToStrings(), Lines("BeginPlayer\n\tTeam=0\n\tLeaderType=LEADER_X\nEndPlayer"));
     read.SetStartingX(5);
@@ -89,8 +89,8 @@ TEST(PlayerData, AStartIsWrittenOnlyOnceSet) {
     EXPECT_EQ(read.SaveToStrings()[3], "\tStartingX=5, StartingY=7");
 }
 
-TEST(PlayerData, EditorRowsSetFieldsEvenToTheDefaultAndEmptyRowsMakeThemAbsent) {
-    TPlayerData player;
+TEST(Player, EditorRowsSetFieldsEvenToTheDefaultAndEmptyRowsMakeThemAbsent) {
+    TPlayer player;
     player.LoadFromStrings(Lines("BeginPlayer\n\tTeam=3\n\tLeaderType=LEADER_X\n\tStartingGold=50\n"
                                  "\tCivicOption=CIVICOPTION_LABOR, Civic=CIVIC_SLAVERY\nEndPlayer"));
     player.ApplyEditorLines({"StartingEra=ERA_ANCIENT", "CIVICOPTION_RELIGION=CIVIC_PAGANISM"});
@@ -109,8 +109,8 @@ TEST(PlayerData, EditorRowsSetFieldsEvenToTheDefaultAndEmptyRowsMakeThemAbsent) 
     EXPECT_EQ(rows[42], "Handicap=");
 }
 
-TEST(PlayerData, AttitudeIndicesBeyondTheSlotsAreIgnored) {
-    TPlayerData player;
+TEST(Player, AttitudeIndicesBeyondTheSlotsAreIgnored) {
+    TPlayer player;
     EXPECT_NO_THROW(player.LoadFromStrings(Lines("AttitudePlayer=18, AttitudeExtra=3\nAttitudeExtra=5\n"
                                                  "AttitudePlayer=1\nAttitudeExtra=7")));
     EXPECT_EQ(player.AttitudeExtras()[1], "7");
@@ -118,8 +118,8 @@ TEST(PlayerData, AttitudeIndicesBeyondTheSlotsAreIgnored) {
     EXPECT_THROW(player.LoadFromStrings(Lines("StartingGold=rich")), OperationAborted);
 }
 
-TEST(PlayerData, TeamAndAttitudeNumbersOfNoSlotAreListed) {
-    TPlayerData player;
+TEST(Player, TeamAndAttitudeNumbersOfNoSlotAreListed) {
+    TPlayer player;
     player.LoadFromStrings(Lines("Team=25\nTeam=\nAttitudePlayer=40, AttitudeExtra=3\nAttitudePlayer=2\n"
                                  "AttitudeExtra=1\nTeam=4"));
     EXPECT_EQ(player.IgnoredNumbers(), (StringList{"Team=25", "AttitudePlayer=40"}));
@@ -131,8 +131,8 @@ TEST(PlayerData, TeamAndAttitudeNumbersOfNoSlotAreListed) {
     EXPECT_TRUE(player.IgnoredNumbers().empty());
 }
 
-TEST(PlayerData, EditorRows) {
-    TPlayerData player;
+TEST(Player, EditorRows) {
+    TPlayer player;
     const StringList& rows = player.GetEditorLines();
     ASSERT_EQ(rows.size(), 43u);
     EXPECT_EQ(rows[0], "Team=-1");
@@ -155,8 +155,8 @@ TEST(PlayerData, EditorRows) {
     EXPECT_EQ(player.Team(), 4);
 }
 
-TEST(PlayerDatas, APlayerWithoutATeamLinePairsWithItsOwnTeam) {
-    TPlayerDatas players;
+TEST(PlayerSlots, APlayerWithoutATeamLinePairsWithItsOwnTeam) {
+    TPlayerSlots players;
     players.LoadFromStrings(
         Lines("BeginPlayer\n\tLeaderType=LEADER_A\nEndPlayer\nBeginPlayer\n\tTeam=5\nEndPlayer\n"
               "BeginPlayer\n\tTeam=30\nEndPlayer"));
@@ -176,25 +176,25 @@ TEST(PlayerDatas, APlayerWithoutATeamLinePairsWithItsOwnTeam) {
     EXPECT_EQ(players.GetPlayer(0)->SaveToStrings()[1], "\tTeam=0");
 }
 
-TEST(PlayerDatas, BlocksBeyondTheEighteenthAreKept) {
+TEST(PlayerSlots, BlocksBeyondTheEighteenthAreKept) {
     std::string text;
     for (int i = 0; i < 19; ++i)
         text +=
             "BeginPlayer\n\tTeam=" + std::to_string(i % 18) + "\n\tRandomStartLocation=false\nEndPlayer\n";
-    TPlayerDatas players;
+    TPlayerSlots players;
     players.LoadFromStrings(Lines(text));
     EXPECT_EQ(players.LoadedCount(), 18);
     EXPECT_EQ(players.ExtraBlocks().size(), 4u);
     EXPECT_EQ(players.GetPlayer(3)->KeptLines(), StringList{"RandomStartLocation=false"});
 }
 
-TEST(PlayerDatas, BlocksBeyondTheEighteenthKeepNoOtherMarkers) {
+TEST(PlayerSlots, BlocksBeyondTheEighteenthKeepNoOtherMarkers) {
     // Written back, a "BeginTeam" there would open a team section after the players.
     std::string text;
     for (int i = 0; i < 18; ++i)
         text += "BeginPlayer\n\tTeam=" + std::to_string(i) + "\nEndPlayer\n";
     text += "BeginPlayer, BeginTeam\n\tTeam=3\n\tEndGame\n\tCityName=Legendcity\nxEndPlayer\n";
-    TPlayerDatas players;
+    TPlayerSlots players;
     players.LoadFromStrings(Lines(text));
     EXPECT_EQ(players.ExtraBlocks(), Lines("BeginPlayer\n\tTeam=3\n\tCityName=Legendcity\nEndPlayer"));
 }

@@ -1,8 +1,8 @@
-#include "UnitType.h"
+#include "Unit.h"
 
 namespace {
 
-const TKeyTable UnitKeys(TUnitType::Keys);
+const TKeyTable UnitKeys(TUnit::Keys);
 
 enum UnitKey { KeyUnitType, KeyUnitOwner, KeyLevel, KeyExperience, KeyPromotion, KeyUnitAI, KeyScriptData };
 
@@ -12,7 +12,7 @@ constexpr std::uint32_t OptionalFields =
 
 } // namespace
 
-void TUnitType::Clear() {
+void TUnit::Clear() {
     unitType = "UNIT_SETTLER";
     unitOwner = 0;
     for (std::size_t k = 0; k < Keys.size(); ++k)
@@ -23,7 +23,7 @@ void TUnitType::Clear() {
     presence.Reset();
 }
 
-void TUnitType::MakeAbsent(std::size_t key) {
+void TUnit::MakeAbsent(std::size_t key) {
     switch (key) {
     case KeyLevel:
         level = 1;
@@ -41,43 +41,43 @@ void TUnitType::MakeAbsent(std::size_t key) {
     presence.Unmark(key);
 }
 
-bool TUnitType::IsSet(std::string_view key) const {
+bool TUnit::IsSet(std::string_view key) const {
     const int k = KeyIndex(Keys, key);
     if (k == KeyPromotion)
         return !promotionTypes.empty();
     return k >= 0 && presence.Has(static_cast<std::size_t>(k));
 }
 
-int TUnitType::UnsetFieldCount() const {
+int TUnit::UnsetFieldCount() const {
     return presence.CountAbsent(OptionalFields & ~(1u << KeyScriptData));
 }
 
-void TUnitType::SetUnitType(std::string_view value) {
+void TUnit::SetUnitType(std::string_view value) {
     AssignUpperCase(unitType, value);
 }
-void TUnitType::SetLevel(int value) {
+void TUnit::SetLevel(int value) {
     level = value;
     presence.Mark(KeyLevel);
 }
-void TUnitType::SetExperience(int value) {
+void TUnit::SetExperience(int value) {
     experience = value;
     presence.Mark(KeyExperience);
 }
-void TUnitType::SetUnitAIType(std::string_view value) {
+void TUnit::SetUnitAIType(std::string_view value) {
     AssignUpperCase(unitAIType, value);
     presence.Mark(KeyUnitAI);
 }
-void TUnitType::SetScriptData(std::string_view value) {
+void TUnit::SetScriptData(std::string_view value) {
     scriptData.assign(value);
     presence.Mark(KeyScriptData);
 }
 
-void TUnitType::LoadFromStrings(const StringList& lines) {
+void TUnit::LoadFromStrings(const StringList& lines) {
     const auto views = ViewLines(lines);
     Read(TLineSpan(views), true);
 }
 
-void TUnitType::Read(TLineSpan lines, bool fromFile) {
+void TUnit::Read(TLineSpan lines, bool fromFile) {
     if (fromFile) {
         kept.Clear();
         presence.BeginFileRead();
@@ -122,7 +122,7 @@ void TUnitType::Read(TLineSpan lines, bool fromFile) {
     }
 }
 
-const StringList& TUnitType::SaveToStrings() {
+const StringList& TUnit::SaveToStrings() {
     StringList& lines = sectionLines.Get();
     lines.clear();
     TTextWriter out(lines);
@@ -130,7 +130,7 @@ const StringList& TUnitType::SaveToStrings() {
     return lines;
 }
 
-void TUnitType::Write(TTextWriter& out) const {
+void TUnit::Write(TTextWriter& out) const {
     out.Line("\tBeginUnit");
     (out << "\t\tUnitType=" << unitType << ", UnitOwner=" << unitOwner).EndLine();
     const bool writesLevel = presence.Has(KeyLevel), writesExperience = presence.Has(KeyExperience);
@@ -150,11 +150,11 @@ void TUnitType::Write(TTextWriter& out) const {
     out.Line("\tEndUnit");
 }
 
-std::string TUnitType::DisplayName() const {
+std::string TUnit::DisplayName() const {
     return DeleteAllText(unitType, "Unit_");
 }
 
-const StringList& TUnitType::GetEditorLines() {
+const StringList& TUnit::GetEditorLines() {
     StringList& rows = editorLines.Get();
     rows.clear();
     auto single = [&](std::size_t k, const std::string& value) {
@@ -170,7 +170,7 @@ const StringList& TUnitType::GetEditorLines() {
     return rows;
 }
 
-void TUnitType::ApplyEditorLines(const StringList& rows) {
+void TUnit::ApplyEditorLines(const StringList& rows) {
     StringList& remaining = editorLines.Get();
     remaining = rows;
     ExtractListValue(remaining, "PromotionType=", promotionTypes);
@@ -179,21 +179,21 @@ void TUnitType::ApplyEditorLines(const StringList& rows) {
     remaining.clear();
 }
 
-TUnitType& TUnitTypes::Add() {
-    units.push_back(std::make_unique<TUnitType>());
+TUnit& TUnitList::Add() {
+    units.push_back(std::make_unique<TUnit>());
     return *units.back();
 }
 
-void TUnitTypes::Delete(int index) {
+void TUnitList::Delete(int index) {
     if (index >= 0 && index < Count())
         units.erase(units.begin() + index);
 }
 
-TUnitType* TUnitTypes::GetUnit(int index) const {
+TUnit* TUnitList::GetUnit(int index) const {
     return (index >= 0 && index < Count()) ? units[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
-const StringList& TUnitTypes::SaveToStrings() {
+const StringList& TUnitList::SaveToStrings() {
     StringList& result = lines.Get();
     result.clear();
     TTextWriter out(result);
@@ -201,7 +201,7 @@ const StringList& TUnitTypes::SaveToStrings() {
     return result;
 }
 
-void TUnitTypes::Write(TTextWriter& out) const {
+void TUnitList::Write(TTextWriter& out) const {
     for (const auto& unit : units)
         unit->Write(out);
 }

@@ -1,4 +1,4 @@
-#include "MapGrid.h"
+#include "Plot.h"
 
 #include <algorithm>
 #include <cstring>
@@ -29,8 +29,8 @@ enum PlotKey {
 // The plot's keys and, last, the reveal set, which replaces the whole set from its line's value.
 const std::array<std::string_view, 17> PlotKeyNames = [] {
     std::array<std::string_view, 17> names{};
-    for (std::size_t k = 0; k < TMapGrid::Keys.size(); ++k)
-        names[k] = TMapGrid::Keys[k];
+    for (std::size_t k = 0; k < TPlot::Keys.size(); ++k)
+        names[k] = TPlot::Keys[k];
     names[KeyTeamReveal] = "TeamReveal=";
     return names;
 }();
@@ -57,7 +57,7 @@ constexpr std::uint32_t OptionalFields = (1u << KeyLandmark) | (1u << KeyScriptD
 
 } // namespace
 
-void TMapGrid::Clear() {
+void TPlot::Clear() {
     x = y = -1;
     for (std::size_t k = 0; k < PlotKeyNames.size(); ++k)
         if ((OptionalFields >> k) & 1u)
@@ -69,7 +69,7 @@ void TMapGrid::Clear() {
     presence.Reset();
 }
 
-void TMapGrid::MakeAbsent(std::size_t key) {
+void TPlot::MakeAbsent(std::size_t key) {
     switch (key) {
     case KeyLandmark:
         if (rare)
@@ -113,23 +113,23 @@ void TMapGrid::MakeAbsent(std::size_t key) {
     presence.Unmark(key);
 }
 
-void TMapGrid::RemoveEastRiver() {
+void TPlot::RemoveEastRiver() {
     isWOfRiver = false;
     MakeAbsent(KeyRiverNS);
 }
 
-void TMapGrid::RemoveSouthRiver() {
+void TPlot::RemoveSouthRiver() {
     isNOfRiver = false;
     MakeAbsent(KeyRiverWE);
 }
 
-TEdgeRiver TMapGrid::EdgeRiver(bool eastEdge) const {
+TEdgeRiver TPlot::EdgeRiver(bool eastEdge) const {
     const int direction = eastEdge ? riverNSDirection : riverWEDirection;
     return {eastEdge ? isWOfRiver : isNOfRiver, direction,
             presence.Writes(eastEdge ? KeyRiverNS : KeyRiverWE, direction > -1)};
 }
 
-void TMapGrid::SetEdgeRiver(bool eastEdge, const TEdgeRiver& river) {
+void TPlot::SetEdgeRiver(bool eastEdge, const TEdgeRiver& river) {
     const std::size_t key = eastEdge ? KeyRiverNS : KeyRiverWE;
     (eastEdge ? isWOfRiver : isNOfRiver) = river.flag;
     if (!river.directionWritten)
@@ -138,7 +138,7 @@ void TMapGrid::SetEdgeRiver(bool eastEdge, const TEdgeRiver& river) {
     presence.Mark(key);
 }
 
-bool TMapGrid::IsSet(std::string_view key) const {
+bool TPlot::IsSet(std::string_view key) const {
     const int k = KeyIndex(PlotKeyNames, key);
     switch (k) {
     case -1:
@@ -154,108 +154,108 @@ bool TMapGrid::IsSet(std::string_view key) const {
     }
 }
 
-int TMapGrid::UnsetFieldCount() const {
+int TPlot::UnsetFieldCount() const {
     return presence.CountAbsent((1u << KeyTerrain) | (1u << KeyPlotType));
 }
 
-const std::string& TMapGrid::Landmark() const {
+const std::string& TPlot::Landmark() const {
     return rare ? rare->landmark : NoText();
 }
 
-const std::string& TMapGrid::ScriptData() const {
+const std::string& TPlot::ScriptData() const {
     return rare ? rare->scriptData : NoText();
 }
 
-void TMapGrid::SetLandmark(std::string_view value) {
+void TPlot::SetLandmark(std::string_view value) {
     if (rare || !value.empty())
         RareParts().landmark.assign(value);
     presence.Mark(KeyLandmark);
 }
 
-void TMapGrid::SetScriptData(std::string_view value) {
+void TPlot::SetScriptData(std::string_view value) {
     if (rare || !value.empty())
         RareParts().scriptData.assign(value);
     presence.Mark(KeyScriptData);
 }
 
-void TMapGrid::SetRiverNSDirection(int value) {
+void TPlot::SetRiverNSDirection(int value) {
     riverNSDirection = static_cast<std::int8_t>((value == 0 || value == 2) ? value : -1);
     presence.Mark(KeyRiverNS);
 }
 
-void TMapGrid::SetRiverWEDirection(int value) {
+void TPlot::SetRiverWEDirection(int value) {
     riverWEDirection = static_cast<std::int8_t>((value == 1 || value == 3) ? value : -1);
     presence.Mark(KeyRiverWE);
 }
 
-void TMapGrid::SetBonusType(std::string_view value) {
+void TPlot::SetBonusType(std::string_view value) {
     AssignUpperCase(bonusType, value);
     presence.Mark(KeyBonus);
 }
 
-void TMapGrid::SetImprovementType(std::string_view value) {
+void TPlot::SetImprovementType(std::string_view value) {
     AssignUpperCase(improvementType, value);
     presence.Mark(KeyImprovement);
 }
 
-void TMapGrid::SetFeatureType(std::string_view value) {
+void TPlot::SetFeatureType(std::string_view value) {
     AssignUpperCase(featureType, value);
     presence.Mark(KeyFeature);
 }
 
-void TMapGrid::SetFeatureVariety(int value) {
+void TPlot::SetFeatureVariety(int value) {
     featureVariety = static_cast<std::int8_t>((value >= 0 && value <= 2) ? value : 0);
     presence.Mark(KeyFeatureVariety);
 }
 
-void TMapGrid::SetRouteType(std::string_view value) {
+void TPlot::SetRouteType(std::string_view value) {
     AssignUpperCase(routeType, value);
     presence.Mark(KeyRoute);
 }
 
-void TMapGrid::SetTerrainType(std::string_view value) {
+void TPlot::SetTerrainType(std::string_view value) {
     AssignUpperCase(terrainType, value);
     presence.Mark(KeyTerrain);
 }
 
-void TMapGrid::SetPlotType(int value) {
+void TPlot::SetPlotType(int value) {
     plotType = static_cast<std::int8_t>((value >= 0 && value <= 3) ? value : -1);
     presence.Mark(KeyPlotType);
 }
 
-void TMapGrid::SetTeamReveal(int team, bool value) {
+void TPlot::SetTeamReveal(int team, bool value) {
     SetFlagSafe(teamReveal, team, value);
     presence.Mark(KeyTeamReveal);
 }
 
-TMapGrid::TRareParts& TMapGrid::RareParts() {
+TPlot::TRareParts& TPlot::RareParts() {
     if (!rare)
         rare = std::make_unique<TRareParts>();
     return *rare;
 }
 
-TCityType& TMapGrid::GetOrCreateCity() {
+TCity& TPlot::GetOrCreateCity() {
     if (!city)
-        city = std::make_unique<TCityType>();
+        city = std::make_unique<TCity>();
     return *city;
 }
 
-bool TMapGrid::HasTeamReveal() const {
+bool TPlot::HasTeamReveal() const {
     // Asked of every plot on every save: the whole set at once.
     static constexpr FlagSet none{};
     return std::memcmp(teamReveal.data(), none.data(), sizeof none) != 0;
 }
 
-void TMapGrid::LoadFromStrings(const StringList& lines) {
+void TPlot::LoadFromStrings(const StringList& lines) {
     const auto views = ViewLines(lines);
     Read(TLineSpan(views), true);
 }
 
-TMapGrid::TParsedLine::TParsedLine(std::string_view line) : items(line) {
+TPlot::TParsedLine::TParsedLine(std::string_view line) : items(line) {
     PlotKeys.Match(items, match);
 }
 
-void TMapGrid::TParsedLine::Assign(std::string_view line) {
+void TPlot::TParsedLine::Assign(std::string_view line) {
     const std::string_view before = items.Line();
     if (PlotKeys.KeysHoldDigits() ? line == before : SameShape(line, before)) {
         match.MoveTo(line);
@@ -266,18 +266,17 @@ void TMapGrid::TParsedLine::Assign(std::string_view line) {
     PlotKeys.Match(items, match);
 }
 
-void TMapGrid::Read(TLineSpan lines, bool fromFile) {
+void TPlot::Read(TLineSpan lines, bool fromFile) {
     ReadLines(lines, nullptr, fromFile, ~0u);
 }
 
-void TMapGrid::ReadPlaced(TLineSpan lines, const TParsedLine* parsed, bool fromFile, int placedX,
-                          int placedY) {
+void TPlot::ReadPlaced(TLineSpan lines, const TParsedLine* parsed, bool fromFile, int placedX, int placedY) {
     ReadLines(lines, parsed, fromFile, ~((1u << KeyX) | (1u << KeyY)));
     x = placedX;
     y = placedY;
 }
 
-void TMapGrid::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile, std::uint32_t keyMask) {
+void TPlot::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile, std::uint32_t keyMask) {
     if (fromFile) {
         kept.Clear();
         presence.BeginFileRead();
@@ -388,7 +387,7 @@ void TMapGrid::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFi
     }
 }
 
-const StringList& TMapGrid::SaveToStrings() {
+const StringList& TPlot::SaveToStrings() {
     StringList& result = RareParts().sectionLines;
     result.clear();
     TTextWriter out(result);
@@ -396,7 +395,7 @@ const StringList& TMapGrid::SaveToStrings() {
     return result;
 }
 
-void TMapGrid::Write(TTextWriter& out) const {
+void TPlot::Write(TTextWriter& out) const {
     if (!IsWritten())
         return;
     out.Line("BeginPlot");
@@ -446,7 +445,7 @@ void TMapGrid::Write(TTextWriter& out) const {
     out.Line("EndPlot");
 }
 
-const StringList& TMapGrid::GetEditorLines() {
+const StringList& TPlot::GetEditorLines() {
     StringList& rows = RareParts().editorLines;
     rows.clear();
     auto single = [&](std::size_t k, const std::string& value) {
@@ -472,7 +471,7 @@ const StringList& TMapGrid::GetEditorLines() {
     return rows;
 }
 
-void TMapGrid::ApplyEditorLines(const StringList& rows) {
+void TPlot::ApplyEditorLines(const StringList& rows) {
     StringList& remaining = RareParts().editorLines;
     remaining.clear();
     for (const std::string& row : rows) {
@@ -502,7 +501,7 @@ void TMapGrid::ApplyEditorLines(const StringList& rows) {
     remaining.clear();
 }
 
-void TMapGrids::Clear() {
+void TPlotGrid::Clear() {
     plots.clear();
     plots.emplace_back();
     plots.back().SetX(0);
@@ -511,7 +510,7 @@ void TMapGrids::Clear() {
     trailing.clear();
 }
 
-void TMapGrids::SetWidth(int newWidth) {
+void TPlotGrid::SetWidth(int newWidth) {
     if (newWidth < 0)
         throw OperationAborted("Negative map width " + IntToText(newWidth));
     if (newWidth == width)
@@ -524,7 +523,7 @@ void TMapGrids::SetWidth(int newWidth) {
         plots.reserve(static_cast<std::size_t>(newWidth) * columnSize);
         for (int x = width; x < newWidth; ++x)
             for (int y = 0; y < height; ++y) {
-                TMapGrid& plot = plots.emplace_back();
+                TPlot& plot = plots.emplace_back();
                 plot.SetX(x);
                 plot.SetY(y);
             }
@@ -532,19 +531,19 @@ void TMapGrids::SetWidth(int newWidth) {
     width = newWidth;
 }
 
-void TMapGrids::SetHeight(int newHeight) {
+void TPlotGrid::SetHeight(int newHeight) {
     if (newHeight < 0)
         throw OperationAborted("Negative map height " + IntToText(newHeight));
     if (newHeight == height)
         return;
-    std::vector<TMapGrid> resized;
+    std::vector<TPlot> resized;
     resized.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(newHeight));
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < newHeight; ++y) {
             if (y < height) {
                 resized.push_back(std::move(plots[Index(x, y)]));
             } else {
-                TMapGrid& plot = resized.emplace_back();
+                TPlot& plot = resized.emplace_back();
                 plot.SetX(x);
                 plot.SetY(y);
             }
@@ -553,7 +552,7 @@ void TMapGrids::SetHeight(int newHeight) {
     height = newHeight;
 }
 
-void TMapGrids::MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrapX, bool wrapY) {
+void TPlotGrid::MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrapX, bool wrapY) {
     if (newWidth < 0 || newHeight < 0)
         throw OperationAborted("Negative map size " + IntToText(newWidth) + " x " + IntToText(newHeight));
     // Wrapping needs the axis to keep its size, so that every plot lands on one place.
@@ -576,13 +575,13 @@ void TMapGrids::MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrap
             from = ((from % size) + size) % size;
         return from >= 0 && from < oldSize ? static_cast<int>(from) : -1;
     };
-    std::vector<TMapGrid> moved;
+    std::vector<TPlot> moved;
     moved.reserve(static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight));
     for (int x = 0; x < newWidth; ++x) {
         const int fromX = source(x, dx, newWidth, width, wrapX);
         for (int y = 0; y < newHeight; ++y) {
             const int fromY = fromX < 0 ? -1 : source(y, dy, newHeight, height, wrapY);
-            TMapGrid& plot =
+            TPlot& plot =
                 fromY < 0 ? moved.emplace_back() : moved.emplace_back(std::move(plots[Index(fromX, fromY)]));
             plot.SetX(x);
             plot.SetY(y);
@@ -593,7 +592,7 @@ void TMapGrids::MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrap
     height = newHeight;
 }
 
-void TMapGrids::RearrangePlots(int newWidth, int newHeight, const TPlaceOf& placeOf) {
+void TPlotGrid::RearrangePlots(int newWidth, int newHeight, const TPlaceOf& placeOf) {
     const std::string refusal =
         "Cannot arrange plots as " + IntToText(newWidth) + " x " + IntToText(newHeight);
     if (newWidth < 0 || newHeight < 0 ||
@@ -616,7 +615,7 @@ void TMapGrids::RearrangePlots(int newWidth, int newHeight, const TPlaceOf& plac
     for (std::size_t start = 0; start < plots.size(); ++start) {
         if (source[start] == Done || source[start] == start)
             continue;
-        TMapGrid carried = std::move(plots[start]);
+        TPlot carried = std::move(plots[start]);
         std::size_t hole = start;
         while (source[hole] != start) {
             const std::size_t from = source[hole];
@@ -632,7 +631,7 @@ void TMapGrids::RearrangePlots(int newWidth, int newHeight, const TPlaceOf& plac
     NumberPlots();
 }
 
-void TMapGrids::KeepRectangle(int left, int bottom, int newWidth, int newHeight) {
+void TPlotGrid::KeepRectangle(int left, int bottom, int newWidth, int newHeight) {
     auto to = plots.begin();
     for (int x = 0; x < newWidth; ++x) {
         const auto column = plots.begin() + static_cast<std::ptrdiff_t>(Index(left + x, bottom));
@@ -645,7 +644,7 @@ void TMapGrids::KeepRectangle(int left, int bottom, int newWidth, int newHeight)
     NumberPlots();
 }
 
-void TMapGrids::NumberPlots() {
+void TPlotGrid::NumberPlots() {
     const auto columnSize = static_cast<std::size_t>(height);
     for (std::size_t i = 0; i < plots.size(); ++i) {
         plots[i].SetX(static_cast<int>(i / columnSize));
@@ -653,7 +652,7 @@ void TMapGrids::NumberPlots() {
     }
 }
 
-void TMapGrids::RotatePlots(int dx, int dy) {
+void TPlotGrid::RotatePlots(int dx, int dy) {
     if (plots.empty())
         return;
     // In place: a new grid of a large map costs more in fresh memory than the moves themselves.
@@ -671,22 +670,22 @@ void TMapGrids::RotatePlots(int dx, int dy) {
     NumberPlots();
 }
 
-TMapGrid* TMapGrids::GetPlot(int x, int y) {
+TPlot* TPlotGrid::GetPlot(int x, int y) {
     if (x < 0 || y < 0 || x >= width || y >= height)
         return nullptr;
     return &plots[Index(x, y)];
 }
 
-const TMapGrid* TMapGrids::GetPlot(int x, int y) const {
-    return const_cast<TMapGrids*>(this)->GetPlot(x, y);
+const TPlot* TPlotGrid::GetPlot(int x, int y) const {
+    return const_cast<TPlotGrid*>(this)->GetPlot(x, y);
 }
 
-void TMapGrids::LoadFromStrings(const StringList& source) {
+void TPlotGrid::LoadFromStrings(const StringList& source) {
     const auto views = ViewLines(source);
     Read(TLineSpan(views), true);
 }
 
-void TMapGrids::Read(TLineSpan source, bool fromFile) {
+void TPlotGrid::Read(TLineSpan source, bool fromFile) {
     int pendingX = -1, pendingY = -1;
     bool inBlock = false;
     // Within a block, whether the line is inside a unit or city block, as the plot reads it.
@@ -700,17 +699,17 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
     // parse (see TParsedLine::Assign). A block longer than the cache (a hostile file's) is parsed
     // again by its plot instead, so memory stays bounded.
     constexpr std::size_t MaxCachedLines = 4096;
-    std::vector<TMapGrid::TParsedLine> block;
+    std::vector<TPlot::TParsedLine> block;
     std::size_t used = 0;
     bool cacheFull = false;
-    std::optional<TMapGrid::TParsedLine> uncached;
+    std::optional<TPlot::TParsedLine> uncached;
     for (std::size_t i = 0; i < source.size(); ++i) {
         // Outside a block every line is parsed into the first slot, where a "BeginPlot" belongs.
         if (!inBlock) {
             used = 0;
             cacheFull = false;
         }
-        TMapGrid::TParsedLine* parsed;
+        TPlot::TParsedLine* parsed;
         if (used < MaxCachedLines) {
             if (used < block.size())
                 block[used].Assign(source[i]);
@@ -744,7 +743,7 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
             inCity = (inCity || (markers & BeginCityMarker)) && !(markers & EndCityMarker);
         }
         if ((markers & EndPlotMarker) && inBlock) {
-            if (TMapGrid* plot = GetPlot(pendingX, pendingY)) {
+            if (TPlot* plot = GetPlot(pendingX, pendingY)) {
                 // The block's place is where the last coordinates before its end put it.
                 plot->ReadPlaced(source.Sub(blockStart, i - blockStart + 1),
                                  cacheFull ? nullptr : block.data(), fromFile, pendingX, pendingY);
@@ -764,8 +763,8 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
             pendingY = ValueToInt(match.Value(PlotKeys, KeyY, scratch), -1);
         // The plot is read at the block's end; its memory is fetched while the lines in between are parsed.
         if (match.found & ((1u << KeyX) | (1u << KeyY)))
-            if (const TMapGrid* plot = GetPlot(pendingX, pendingY))
-                for (std::size_t offset = 0; offset < sizeof(TMapGrid); offset += 64)
+            if (const TPlot* plot = GetPlot(pendingX, pendingY))
+                for (std::size_t offset = 0; offset < sizeof(TPlot); offset += 64)
                     __builtin_prefetch(reinterpret_cast<const char*>(plot) + offset, 1);
     }
     trailing.clear();
@@ -782,7 +781,7 @@ void TMapGrids::Read(TLineSpan source, bool fromFile) {
         trailing.assign(tail.begin(), tail.end());
 }
 
-const StringList& TMapGrids::SaveToStrings() {
+const StringList& TPlotGrid::SaveToStrings() {
     StringList& result = lines.Get();
     result.clear();
     TTextWriter out(result);
@@ -790,10 +789,10 @@ const StringList& TMapGrids::SaveToStrings() {
     return result;
 }
 
-void TMapGrids::Write(TTextWriter& out) const {
+void TPlotGrid::Write(TTextWriter& out) const {
     out.Line("");
     out.Line("### Plot Info ###");
-    for (const TMapGrid& plot : plots)
+    for (const TPlot& plot : plots)
         plot.Write(out);
     for (const std::string& line : trailing)
         out.Line(line);

@@ -1,8 +1,8 @@
-#include "GameData.h"
+#include "GameSection.h"
 
 namespace {
 
-const TKeyTable GameKeys(TGameData::Keys);
+const TKeyTable GameKeys(TGameSection::Keys);
 
 enum GameKey {
     KeyEra,
@@ -29,7 +29,7 @@ constexpr std::uint32_t SingleFields = (1u << KeyEra) | (1u << KeySpeed) | (1u <
 
 } // namespace
 
-void TGameData::Clear() {
+void TGameSection::Clear() {
     for (std::size_t k = 0; k < Keys.size(); ++k)
         if ((SingleFields >> k) & 1u)
             MakeAbsent(k);
@@ -41,7 +41,7 @@ void TGameData::Clear() {
     presence.Reset();
 }
 
-void TGameData::MakeAbsent(std::size_t key) {
+void TGameSection::MakeAbsent(std::size_t key) {
     switch (key) {
     case KeyEra:
         era = "ERA_ANCIENT";
@@ -77,7 +77,7 @@ void TGameData::MakeAbsent(std::size_t key) {
     presence.Unmark(key);
 }
 
-bool TGameData::IsSet(std::string_view key) const {
+bool TGameSection::IsSet(std::string_view key) const {
     const int k = KeyIndex(Keys, key);
     switch (k) {
     case -1:
@@ -95,16 +95,16 @@ bool TGameData::IsSet(std::string_view key) const {
     }
 }
 
-int TGameData::UnsetFieldCount() const {
+int TGameSection::UnsetFieldCount() const {
     return presence.CountAbsent(SingleFields);
 }
 
-void TGameData::LoadFromStrings(const StringList& lines) {
+void TGameSection::LoadFromStrings(const StringList& lines) {
     const auto views = ViewLines(lines);
     Read(TLineSpan(views), true);
 }
 
-void TGameData::Read(TLineSpan lines, bool fromFile) {
+void TGameSection::Read(TLineSpan lines, bool fromFile) {
     if (fromFile) {
         kept.Clear();
         presence.BeginFileRead();
@@ -173,7 +173,7 @@ void TGameData::Read(TLineSpan lines, bool fromFile) {
     }
 }
 
-const StringList& TGameData::SaveToStrings() {
+const StringList& TGameSection::SaveToStrings() {
     StringList& lines = sectionLines.Get();
     lines.clear();
     TTextWriter out(lines);
@@ -181,7 +181,7 @@ const StringList& TGameData::SaveToStrings() {
     return lines;
 }
 
-void TGameData::Write(TTextWriter& out) const {
+void TGameSection::Write(TTextWriter& out) const {
     out.Line("BeginGame");
     if (presence.Has(KeyEra))
         (out << "\tEra=" << era).EndLine();
@@ -215,7 +215,7 @@ void TGameData::Write(TTextWriter& out) const {
     out.Line("EndGame");
 }
 
-const StringList& TGameData::GetEditorLines() {
+const StringList& TGameSection::GetEditorLines() {
     StringList& rows = editorLines.Get();
     rows.clear();
     auto single = [&](std::size_t k, const std::string& value) {
@@ -238,7 +238,7 @@ const StringList& TGameData::GetEditorLines() {
     return rows;
 }
 
-void TGameData::ApplyEditorLines(const StringList& rows) {
+void TGameSection::ApplyEditorLines(const StringList& rows) {
     StringList& remaining = editorLines.Get();
     remaining = rows;
     ExtractListValue(remaining, "Option=", options);

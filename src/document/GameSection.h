@@ -14,14 +14,14 @@
 // row replaces the whole list; an empty one empties it, and an empty list writes no line.
 // Description and mod path are free text and keep their case; the other texts are type names of the
 // game, upper-cased.
-class TGameData {
+class TGameSection {
 public:
     static constexpr std::array<std::string_view, 14> Keys = {
         "Era=",          "Speed=",     "Calendar=",    "Option=",   "MPOption=",
         "ForceControl=", "Victory=",   "GameTurn=",    "MaxTurns=", "MaxCityElimination=",
         "TargetScore=",  "StartYear=", "Description=", "ModPath="};
 
-    TGameData() { Clear(); }
+    TGameSection() { Clear(); }
 
     void Clear();
     void LoadFromStrings(const StringList& lines);

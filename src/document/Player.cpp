@@ -1,10 +1,10 @@
-#include "PlayerData.h"
+#include "Player.h"
 
 #include <algorithm>
 
 namespace {
 
-const TKeyTable PlayerKeys(TPlayerData::Keys);
+const TKeyTable PlayerKeys(TPlayer::Keys);
 
 enum PlayerKey {
     KeyTeam,
@@ -46,7 +46,7 @@ constexpr std::uint32_t SingleFields =
 
 } // namespace
 
-void TPlayerData::Clear() {
+void TPlayer::Clear() {
     for (std::size_t k = 0; k < Keys.size(); ++k)
         if ((SingleFields >> k) & 1u)
             MakeAbsent(k);
@@ -57,7 +57,7 @@ void TPlayerData::Clear() {
     presence.Reset();
 }
 
-void TPlayerData::MakeAbsent(std::size_t key) {
+void TPlayer::MakeAbsent(std::size_t key) {
     switch (key) {
     case KeyTeam:
         team = -1;
@@ -124,22 +124,22 @@ void TPlayerData::MakeAbsent(std::size_t key) {
     presence.Unmark(key);
 }
 
-void TPlayerData::SetTeam(int value) {
+void TPlayer::SetTeam(int value) {
     team = value;
     presence.Mark(KeyTeam);
 }
 
-void TPlayerData::SetStartingX(int value) {
+void TPlayer::SetStartingX(int value) {
     startingX = value;
     presence.Mark(KeyStartingX);
 }
 
-void TPlayerData::SetStartingY(int value) {
+void TPlayer::SetStartingY(int value) {
     startingY = value;
     presence.Mark(KeyStartingY);
 }
 
-bool TPlayerData::IsSet(std::string_view key) const {
+bool TPlayer::IsSet(std::string_view key) const {
     const int k = KeyIndex(Keys, key);
     switch (k) {
     case -1:
@@ -156,16 +156,16 @@ bool TPlayerData::IsSet(std::string_view key) const {
     }
 }
 
-int TPlayerData::UnsetFieldCount() const {
+int TPlayer::UnsetFieldCount() const {
     return presence.CountAbsent(SingleFields);
 }
 
-void TPlayerData::LoadFromStrings(const StringList& lines) {
+void TPlayer::LoadFromStrings(const StringList& lines) {
     const auto views = ViewLines(lines);
     Read(TLineSpan(views), true);
 }
 
-void TPlayerData::Read(TLineSpan lines, bool fromFile) {
+void TPlayer::Read(TLineSpan lines, bool fromFile) {
     if (fromFile) {
         kept.Clear();
         ignoredNumbers.clear();
@@ -291,7 +291,7 @@ void TPlayerData::Read(TLineSpan lines, bool fromFile) {
     }
 }
 
-const StringList& TPlayerData::SaveToStrings() {
+const StringList& TPlayer::SaveToStrings() {
     StringList& result = sectionLines.Get();
     result.clear();
     TTextWriter out(result);
@@ -299,7 +299,7 @@ const StringList& TPlayerData::SaveToStrings() {
     return result;
 }
 
-void TPlayerData::Write(TTextWriter& out) const {
+void TPlayer::Write(TTextWriter& out) const {
     if (team < 0)
         return;
     // A player not read from a file and holding no civilization is written short: only the lines
@@ -361,7 +361,7 @@ void TPlayerData::Write(TTextWriter& out) const {
     out.Line("EndPlayer");
 }
 
-const StringList& TPlayerData::GetEditorLines() {
+const StringList& TPlayer::GetEditorLines() {
     StringList& rows = editorLines.Get();
     rows.clear();
     auto single = [&](std::string_view key, std::size_t k, const std::string& value) {
@@ -395,7 +395,7 @@ const StringList& TPlayerData::GetEditorLines() {
     return rows;
 }
 
-void TPlayerData::ApplyEditorLines(const StringList& rows) {
+void TPlayer::ApplyEditorLines(const StringList& rows) {
     StringList& remaining = editorLines.Get();
     remaining = rows;
     for (std::size_t i = 0; i < civics.size(); ++i) {
@@ -431,31 +431,31 @@ void TPlayerData::ApplyEditorLines(const StringList& rows) {
     remaining.clear();
 }
 
-void TPlayerDatas::Clear() {
+void TPlayerSlots::Clear() {
     items.clear();
     for (int i = 0; i < MaxPlayers; ++i)
-        items.push_back(std::make_unique<TPlayerData>());
+        items.push_back(std::make_unique<TPlayer>());
     loadedCount = 0;
     extraBlocks.clear();
 }
 
-TPlayerData* TPlayerDatas::GetPlayer(int index) const {
+TPlayer* TPlayerSlots::GetPlayer(int index) const {
     return IsValidPlayerIndex(index) ? items[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
-int TPlayerDatas::InUseCount() const {
+int TPlayerSlots::InUseCount() const {
     int count = 0;
     for (const auto& player : items)
         count += player->InUse() ? 1 : 0;
     return count;
 }
 
-void TPlayerDatas::LoadFromStrings(const StringList& source) {
+void TPlayerSlots::LoadFromStrings(const StringList& source) {
     const auto views = ViewLines(source);
     Read(TLineSpan(views), true);
 }
 
-void TPlayerDatas::Read(TLineSpan source, bool fromFile) {
+void TPlayerSlots::Read(TLineSpan source, bool fromFile) {
     bool open = false;
     std::size_t blockStart = 0;
     for (std::size_t i = 0; i < source.size(); ++i) {
@@ -468,7 +468,7 @@ void TPlayerDatas::Read(TLineSpan source, bool fromFile) {
             const TLineSpan block = source.Sub(blockStart, i - blockStart + 1);
             if (IsValidPlayerIndex(loadedCount)) {
                 const int slot = loadedCount++;
-                TPlayerData& player = *items[static_cast<std::size_t>(slot)];
+                TPlayer& player = *items[static_cast<std::size_t>(slot)];
                 player.Read(block, fromFile);
                 // The game pairs player k with team k when the block names no team; the block still
                 // names none when written back.
@@ -484,7 +484,7 @@ void TPlayerDatas::Read(TLineSpan source, bool fromFile) {
     }
 }
 
-const StringList& TPlayerDatas::SaveToStrings() {
+const StringList& TPlayerSlots::SaveToStrings() {
     StringList& result = lines.Get();
     result.clear();
     TTextWriter out(result);
@@ -492,17 +492,17 @@ const StringList& TPlayerDatas::SaveToStrings() {
     return result;
 }
 
-void TPlayerDatas::Write(TTextWriter& out) const {
+void TPlayerSlots::Write(TTextWriter& out) const {
     for (const auto& player : items)
         player->Write(out);
     for (const std::string& line : extraBlocks)
         out.Line(line);
 }
 
-void TPlayerDatas::RestoreSlot(int index, TLineSpan block) {
+void TPlayerSlots::RestoreSlot(int index, TLineSpan block) {
     if (!IsValidPlayerIndex(index))
         return;
-    auto player = std::make_unique<TPlayerData>();
+    auto player = std::make_unique<TPlayer>();
     if (!block.empty()) {
         player->Read(block, true);
         if (!player->InUse())

@@ -1,4 +1,4 @@
-#include "TeamData.h"
+#include "Team.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +14,8 @@ std::string TeamBlocks(int count, std::string_view body = "") {
 
 } // namespace
 
-TEST(TeamDatas, BlocksFillSlotsInOrderAndEachTeamKnowsItself) {
-    TTeamDatas teams;
+TEST(TeamSlots, BlocksFillSlotsInOrderAndEachTeamKnowsItself) {
+    TTeamSlots teams;
     teams.LoadFromStrings(Lines(TeamBlocks(5)));
     EXPECT_EQ(teams.LoadedCount(), 5);
     for (int i = 0; i < 5; ++i) {
@@ -29,8 +29,8 @@ TEST(TeamDatas, BlocksFillSlotsInOrderAndEachTeamKnowsItself) {
     EXPECT_EQ(teams.GetTeam(0)->UnsetFieldCount(), 1);
 }
 
-TEST(TeamDatas, BlocksBeyondTheEighteenthAreKeptWhole) {
-    TTeamDatas teams;
+TEST(TeamSlots, BlocksBeyondTheEighteenthAreKeptWhole) {
+    TTeamSlots teams;
     teams.LoadFromStrings(Lines(TeamBlocks(18) + "BeginTeam\n\tTech=TECH_X  \n\tTeamID=18\nEndTeam\n"));
     EXPECT_EQ(teams.LoadedCount(), 18);
     EXPECT_EQ(teams.ExtraBlocks(), Lines("BeginTeam\n\tTech=TECH_X  \n\tTeamID=18\nEndTeam"));
@@ -39,16 +39,16 @@ TEST(TeamDatas, BlocksBeyondTheEighteenthAreKeptWhole) {
     EXPECT_EQ(lines[lines.size() - 3], "\tTech=TECH_X  ");
 }
 
-TEST(TeamDatas, AnUnclosedBlockAndLinesBetweenBlocksAreNotRead) {
-    TTeamDatas teams;
+TEST(TeamSlots, AnUnclosedBlockAndLinesBetweenBlocksAreNotRead) {
+    TTeamSlots teams;
     teams.LoadFromStrings(Lines("BeginTeam\n\tTech=A\nEndTeam\n\tTech=STRAY\nBeginTeam\n\tTech=B"));
     EXPECT_EQ(teams.LoadedCount(), 1);
     EXPECT_EQ(teams.GetTeam(0)->Techs(), StringList{"A"});
     EXPECT_FALSE(teams.GetTeam(1)->InUse());
 }
 
-TEST(TeamData, RelationsAreSetsOfTeamIndices) {
-    TTeamData team;
+TEST(Team, RelationsAreSetsOfTeamIndices) {
+    TTeam team;
     team.SetSlotIndex(0);
     team.LoadFromStrings(Lines("AtWar=2\nAtWar=2\nAtWar=18\nAtWar=-1\nAtWar=\nOpenBordersWithTeam=3\n"
                                "tech=tech_x\nRevealMap=1"));
@@ -62,8 +62,8 @@ TEST(TeamData, RelationsAreSetsOfTeamIndices) {
     EXPECT_THROW(team.LoadFromStrings(Lines("AtWar=abc")), OperationAborted);
 }
 
-TEST(TeamData, RelationsToNoTeamSlotAreListedButNotWritten) {
-    TTeamData team;
+TEST(Team, RelationsToNoTeamSlotAreListedButNotWritten) {
+    TTeam team;
     team.SetSlotIndex(0);
     team.LoadFromStrings(Lines("AtWar=25\nAtWar=\nContactWithTeam=-1, OpenBordersWithTeam=3\nAtWar=2"));
     EXPECT_EQ(team.IgnoredRelations(), (StringList{"AtWar=25", "ContactWithTeam=-1"}));
@@ -77,16 +77,16 @@ TEST(TeamData, RelationsToNoTeamSlotAreListedButNotWritten) {
     EXPECT_TRUE(team.IgnoredRelations().empty());
 }
 
-TEST(TeamData, ASlotNotInUseWritesNothingButShowsItsRows) {
-    TTeamData team;
+TEST(Team, ASlotNotInUseWritesNothingButShowsItsRows) {
+    TTeam team;
     EXPECT_TRUE(team.SaveToStrings().empty());
     EXPECT_EQ(team.GetEditorLines(),
               (StringList{"Tech=", "ContactWithTeam=", "AtWar=", "PermanentWarPeace=", "OpenBordersWithTeam=",
                           "DefensivePactWithTeam=", "ProjectType=", "RevealMap=0"}));
 }
 
-TEST(TeamData, EditorRowsTakeASlotIntoUseAndReplaceSets) {
-    TTeamDatas teams;
+TEST(Team, EditorRowsTakeASlotIntoUseAndReplaceSets) {
+    TTeamSlots teams;
     teams.LoadFromStrings(Lines(TeamBlocks(5)));
     teams.GetTeam(7)->ApplyEditorLines({"ContactWithTeam=1,2"});
     EXPECT_TRUE(teams.GetTeam(7)->InUse());
@@ -96,15 +96,15 @@ TEST(TeamData, EditorRowsTakeASlotIntoUseAndReplaceSets) {
     teams.GetTeam(7)->ApplyEditorLines({"Tech=a,b,", "RevealMap=1"});
     EXPECT_EQ(teams.GetTeam(7)->Techs(), (StringList{"a", "b"}));
 
-    TTeamDatas reloaded;
+    TTeamSlots reloaded;
     reloaded.LoadFromStrings(teams.SaveToStrings());
     EXPECT_EQ(reloaded.LoadedCount(), 6);
     EXPECT_EQ(reloaded.GetTeam(5)->Techs(), (StringList{"A", "B"}));
     EXPECT_TRUE(reloaded.GetTeam(5)->RevealMap());
 }
 
-TEST(TeamData, UnknownLinesAreKeptOncePerLoad) {
-    TTeamData team;
+TEST(Team, UnknownLinesAreKeptOncePerLoad) {
+    TTeam team;
     team.SetSlotIndex(0);
     const StringList block = Lines("BeginTeam\n\tTeamID=0\n\tVassalOfTeam=1\nEndTeam");
     team.LoadFromStrings(block);
@@ -114,11 +114,11 @@ TEST(TeamData, UnknownLinesAreKeptOncePerLoad) {
     EXPECT_EQ(lines[lines.size() - 3], "\tTeamID=0");
 }
 
-TEST(TeamData, ATeamFromAFileWritesItsRevealStateAndOwnContactOnlyAsListed) {
-    TTeamDatas teams;
+TEST(Team, ATeamFromAFileWritesItsRevealStateAndOwnContactOnlyAsListed) {
+    TTeamSlots teams;
     teams.LoadFromStrings(Lines("BeginTeam\n\tContactWithTeam=1\nEndTeam\n"
                                 "BeginTeam\n\tContactWithTeam=1\n\tRevealMap=0\nEndTeam"));
-    TTeamData& first = *teams.GetTeam(0);
+    TTeam& first = *teams.GetTeam(0);
     EXPECT_EQ(FlagsToCommaText(first.ContactWithTeam()), "0,1,");
     EXPECT_FALSE(first.IsSet("RevealMap="));
     EXPECT_TRUE(first.IsSet("ContactWithTeam="));

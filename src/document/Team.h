@@ -9,13 +9,13 @@
 #include <vector>
 
 // One team slot ("BeginTeam" ... "EndTeam"): technologies, relations to the other teams as
-// team-index sets, projects and whether the map is revealed. Owned by TTeamDatas.
+// team-index sets, projects and whether the map is revealed. Owned by TTeamSlots.
 // Read from a file, it writes only what the file set (see TFieldPresence): "RevealMap=" only when
 // the file or the editor set it, and the team's contact with itself, which every team has, only
 // when the file listed it or the editor set the contacts since. Editor rows: "RevealMap=" with a
 // value sets it, even to "0", and with an empty value makes it absent again; a relation or list row
 // replaces the whole set or list, and an empty one empties it.
-class TTeamData {
+class TTeam {
 public:
     static constexpr std::array<std::string_view, 8> Keys = {"Tech=",
                                                              "ContactWithTeam=",
@@ -26,7 +26,7 @@ public:
                                                              "ProjectType=",
                                                              "RevealMap="};
 
-    TTeamData() = default;
+    TTeam() = default;
 
     // Empties the fields; the slot stays in use or out of use as it was.
     void Clear();
@@ -81,12 +81,12 @@ private:
 
 // The 18 team slots; the k-th complete block of a file is slot k. Blocks beyond the 18th (maps of
 // mods with more slots) are kept whole and written after the slots.
-class TTeamDatas {
+class TTeamSlots {
 public:
-    TTeamDatas() { Clear(); }
+    TTeamSlots() { Clear(); }
 
     void Clear();
-    TTeamData* GetTeam(int index) const;
+    TTeam* GetTeam(int index) const;
     int LoadedCount() const { return loadedCount; }
     int InUseCount() const;
     void LoadFromStrings(const StringList& lines);
@@ -100,7 +100,7 @@ public:
 
 private:
     int loadedCount = 0;
-    std::vector<std::unique_ptr<TTeamData>> items;
+    std::vector<std::unique_ptr<TTeam>> items;
     StringList extraBlocks;
     TScratchList lines;
 };

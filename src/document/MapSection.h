@@ -13,13 +13,13 @@
 // latitudes stay 0. Editor rows: a row sets its field, even to the default; a row with an empty
 // value makes one of those fields absent again (it then holds its default, shows as empty and is
 // not written). A setter marks its field set.
-class TMapData {
+class TMapSection {
 public:
     static constexpr std::array<std::string_view, 10> Keys = {
         "grid width=", "grid height=", "top latitude=", "bottom latitude=", "wrap X=",
         "wrap Y=",     "world size=",  "climate=",      "sealevel=",        "num plots written="};
 
-    TMapData() { Clear(); }
+    TMapSection() { Clear(); }
 
     void Clear();
     void LoadFromStrings(const StringList& lines);

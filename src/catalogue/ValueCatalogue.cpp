@@ -1,4 +1,4 @@
-#include "MapDataReader.h"
+#include "ValueCatalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -189,13 +189,13 @@ const StringList& TValueInfo::GetList() {
     return none;
 }
 
-void TMapDataReader::SetGameDir(std::string_view dir) {
+void TValueCatalogue::SetGameDir(std::string_view dir) {
     if (dir == gameDir && layers.Layers().size() <= 1)
         return;
     SetLayers(TGameLayers::OfFolder(std::string(dir)));
 }
 
-void TMapDataReader::SetLayers(const TGameLayers& value) {
+void TValueCatalogue::SetLayers(const TGameLayers& value) {
     const std::string key = value.Key();
     const bool same = key == layers.Key() && !entries.empty();
     gameDir = value.Root();
@@ -219,12 +219,12 @@ void TMapDataReader::SetLayers(const TGameLayers& value) {
     keptEntries.erase(kept);
 }
 
-std::string TMapDataReader::SourceOf(std::string_view key) const {
+std::string TValueCatalogue::SourceOf(std::string_view key) const {
     const TValueInfo* info = FindEntry(key);
     return info ? info->Source() : std::string();
 }
 
-void TMapDataReader::Build() {
+void TValueCatalogue::Build() {
     entries.clear();
     entries.reserve(KeyTable.size());
     // The text folders are listed once for the five text keys.
@@ -272,29 +272,29 @@ void TMapDataReader::Build() {
     }
 }
 
-void TMapDataReader::AddEntry(std::string_view key, std::unique_ptr<TValueInfo> info) {
+void TValueCatalogue::AddEntry(std::string_view key, std::unique_ptr<TValueInfo> info) {
     entries.emplace_back(std::string(key), std::move(info));
 }
 
-TValueInfo* TMapDataReader::FindEntry(std::string_view key) const {
+TValueInfo* TValueCatalogue::FindEntry(std::string_view key) const {
     for (const auto& [entryKey, info] : entries)
         if (SameText(entryKey, key))
             return info.get();
     return nullptr;
 }
 
-int TMapDataReader::GetKind(std::string_view key) const {
+int TValueCatalogue::GetKind(std::string_view key) const {
     const TValueInfo* info = FindEntry(key);
     return info ? info->Kind() : KindPlainText;
 }
 
-void TMapDataReader::GetValueList(std::string_view key, StringList& list) {
+void TValueCatalogue::GetValueList(std::string_view key, StringList& list) {
     list.clear();
     if (TValueInfo* info = FindEntry(key))
         list = info->GetList();
 }
 
-std::vector<int> TMapDataReader::ApplyEditStyles(const std::vector<std::string>& rows) const {
+std::vector<int> TValueCatalogue::ApplyEditStyles(const std::vector<std::string>& rows) const {
     std::vector<int> kinds;
     kinds.reserve(rows.size());
     for (const std::string& row : rows) {
@@ -304,31 +304,31 @@ std::vector<int> TMapDataReader::ApplyEditStyles(const std::vector<std::string>&
     return kinds;
 }
 
-const StringList& TMapDataReader::GetTeamNames() {
+const StringList& TValueCatalogue::GetTeamNames() {
     FillNumbers(teamNames, "Team", MaxTeams);
     return teamNames;
 }
 
-const StringList& TMapDataReader::GetPlayerNames() {
+const StringList& TValueCatalogue::GetPlayerNames() {
     FillNumbers(playerNames, "Player", MaxPlayers);
     return playerNames;
 }
 
-bool TMapDataReader::IsCatalogueKey(std::string_view key) {
+bool TValueCatalogue::IsCatalogueKey(std::string_view key) {
     for (const TKeyRow& row : KeyTable)
         if (SameText(row.key, key))
             return true;
     return false;
 }
 
-int TMapDataReader::KeyTableKind(std::string_view key) {
+int TValueCatalogue::KeyTableKind(std::string_view key) {
     for (const TKeyRow& row : KeyTable)
         if (SameText(row.key, key))
             return row.kind;
     return KindPlainText;
 }
 
-StringList TMapDataReader::CatalogueKeys() {
+StringList TValueCatalogue::CatalogueKeys() {
     StringList keys;
     keys.reserve(KeyTable.size());
     for (const TKeyRow& row : KeyTable)

@@ -11,14 +11,14 @@
 
 // One player slot ("BeginPlayer" ... "EndPlayer"): team, leader and civilization texts, flag,
 // colour, start, gold, era, religion, civics, attitudes, city names and handicap.
-// Owned by TPlayerDatas.
+// Owned by TPlayerSlots.
 // Read from a file, it writes only the fields the file set (see TFieldPresence): no "StartingEra="
 // starts the player in the game's era, no civic line gives the civilization's own starting civic,
 // no "Team=" plays for the slot's own team. Editor rows: a row sets its field, even to the default;
 // a row with an empty value makes a field absent again (it then holds its default, shows as empty
 // and is not written), but for "Team=", which an editor row can only set. An attitude row with an
 // empty value removes that attitude; a city list row replaces the list. A setter marks its field set.
-class TPlayerData {
+class TPlayer {
 public:
     static constexpr std::array<std::string_view, 28> Keys = {"Team=",
                                                               "LeaderType=",
@@ -53,7 +53,7 @@ public:
         "CIVICOPTION_GOVERNMENT", "CIVICOPTION_LEGAL", "CIVICOPTION_LABOR", "CIVICOPTION_ECONOMY",
         "CIVICOPTION_RELIGION"};
 
-    TPlayerData() { Clear(); }
+    TPlayer() { Clear(); }
 
     void Clear();
     void LoadFromStrings(const StringList& lines);
@@ -105,7 +105,7 @@ public:
     int UnsetFieldCount() const;
 
 private:
-    friend class TPlayerDatas;
+    friend class TPlayerSlots;
     void MakeAbsent(std::size_t key);
     // Whether a field is written: `fullRule` is the rule of a player not read from a file.
     bool Writes(std::size_t key, bool fullRule) const { return presence.Writes(key, fullRule); }
@@ -129,12 +129,12 @@ private:
 
 // The 18 player slots; the k-th complete block of a file is slot k. Blocks beyond the 18th are
 // kept whole and written after the slots.
-class TPlayerDatas {
+class TPlayerSlots {
 public:
-    TPlayerDatas() { Clear(); }
+    TPlayerSlots() { Clear(); }
 
     void Clear();
-    TPlayerData* GetPlayer(int index) const;
+    TPlayer* GetPlayer(int index) const;
     int LoadedCount() const { return loadedCount; }
     int InUseCount() const;
     void LoadFromStrings(const StringList& lines);
@@ -149,7 +149,7 @@ public:
 
 private:
     int loadedCount = 0;
-    std::vector<std::unique_ptr<TPlayerData>> items;
+    std::vector<std::unique_ptr<TPlayer>> items;
     StringList extraBlocks;
     TScratchList lines;
 };
