@@ -2,10 +2,10 @@
 // map it took must save to a file that loads again and saves to the very same lines, but for the
 // two things a file cannot hold (see MakeAsSaved).
 
-#include "FileText.h"
-#include "LineCodec.h"
-#include "Map.h"
-#include "Plot.h"
+#include "document/FileText.h"
+#include "document/LineCodec.h"
+#include "document/Map.h"
+#include "document/Plot.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -7,15 +7,15 @@
 // file's "StateReligion=" among them); but after it the rows and the saved block must stay as they
 // are: an unchanged sheet applied twice changes nothing.
 
-#include "City.h"
-#include "FileText.h"
-#include "GameSection.h"
-#include "LineCodec.h"
-#include "MapSection.h"
-#include "Player.h"
-#include "Plot.h"
-#include "Team.h"
-#include "Unit.h"
+#include "document/City.h"
+#include "document/FileText.h"
+#include "document/GameSection.h"
+#include "document/LineCodec.h"
+#include "document/MapSection.h"
+#include "document/Player.h"
+#include "document/Plot.h"
+#include "document/Team.h"
+#include "document/Unit.h"
 
 #include <cstddef>
 #include <cstdint>

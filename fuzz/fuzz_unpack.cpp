@@ -1,7 +1,7 @@
 // Any bytes as a packed resource: the unpacker either raises TUnpackError or returns exactly the
 // declared number of bytes, which pack and unpack again to themselves.
 
-#include "PackedData.h"
+#include "support/PackedData.h"
 
 #include <cstddef>
 #include <cstdint>

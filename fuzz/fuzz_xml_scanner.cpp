@@ -3,7 +3,7 @@
 // end without a crash, and in the modes that take the value from the wanted line itself a filter
 // can only remove values.
 
-#include "MapXMLReader.h"
+#include "catalogue/MapXMLReader.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // Scanning speed of the XML information file scanner: a fresh reader per iteration, so that every
 // iteration reads, scans, decodes and sorts the whole file.
 
-#include "MapXMLReader.h"
+#include "catalogue/MapXMLReader.h"
 
 #include <benchmark/benchmark.h>
 

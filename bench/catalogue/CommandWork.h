@@ -3,8 +3,8 @@
 // What `tessel --check` and `tessel --validate` do, for the benchmarks that time one against the
 // other.
 
-#include "Catalogue.h"
-#include "MapContents.h"
+#include "catalogue/Catalogue.h"
+#include "document/MapContents.h"
 
 #include <string>
 

@@ -9,8 +9,8 @@
 // adds a text file of its own, as the expansion does; the mod replaces the terrains.
 
 #include "CommandWork.h"
-#include "GameLayers.h"
 #include "SyntheticMap.h"
+#include "catalogue/GameLayers.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,9 +5,9 @@
 // Load and save are compared with BM_ReadLinesBaseline on the same file; heap use per default plot
 // is reported by BM_HeapPerDefaultPlot as the counter bytes_per_plot.
 
-#include "FileText.h"
-#include "Map.h"
 #include "SyntheticMap.h"
+#include "document/FileText.h"
+#include "document/Map.h"
 
 #include <benchmark/benchmark.h>
 

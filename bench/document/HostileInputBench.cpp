@@ -1,8 +1,8 @@
 // Hostile inputs of growing size: the load must stay linear, and 50 MB of any of them must load
 // (or be refused) within 5 seconds. Each benchmark reports its complexity over 5 to 50 MB.
 
-#include "FileText.h"
-#include "Map.h"
+#include "document/FileText.h"
+#include "document/Map.h"
 
 #include <benchmark/benchmark.h>
 

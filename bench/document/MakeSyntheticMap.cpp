@@ -3,8 +3,8 @@
 //
 //   tessel_make_synthetic_map 1024 640 /tmp/large.Civ4WorldBuilderSave
 
-#include "Map.h"
 #include "SyntheticMap.h"
+#include "document/Map.h"
 
 #include <cstdio>
 #include <cstdlib>

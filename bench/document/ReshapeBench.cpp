@@ -1,8 +1,8 @@
 // Cropping, extending and shifting the large synthetic map in memory. Each crop and extension works
 // on a map built afresh, outside the timing.
 
-#include "MapReshape.h"
 #include "SyntheticMap.h"
+#include "document/MapReshape.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Mirroring and turning the large synthetic map as the command line does it, file to file, against
 // a resave of the same file measured the same way; and the selections that flood the map.
 
-#include "MapReshape.h"
-#include "MapSelections.h"
 #include "SyntheticMap.h"
+#include "document/MapReshape.h"
+#include "document/MapSelections.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,11 +6,11 @@
 // The rules are the base game's from ../shared/realdata/game when it is there, else the small
 // hand-made set of the rule tests.
 
-#include "BalanceReport.h"
-#include "LineCodec.h"
-#include "Map.h"
 #include "RulesTestFiles.h"
 #include "SyntheticMap.h"
+#include "document/LineCodec.h"
+#include "document/Map.h"
+#include "rules/BalanceReport.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // "Check map" on a large map: the check and the list of what it found, as "Check again" runs them,
 // on a map the game knows and on one with an unknown terrain on every plot.
 
-#include "CheckForm.h"
 #include "EditorOnMap.h"
+#include "ui/windows/CheckWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>

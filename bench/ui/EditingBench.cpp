@@ -1,10 +1,10 @@
 // Editing many plots at once on a 1024 x 640 map: undoing a stroke of the brush, and one row written
 // into a selected rectangle of plots, each with the repaint of the grid that follows.
 
-#include "BrushTool.h"
 #include "EditorOnMap.h"
-#include "MapGridView.h"
-#include "PropertySheet.h"
+#include "ui/mapview/MapGridView.h"
+#include "ui/sheet/PropertySheet.h"
+#include "ui/tools/BrushTool.h"
 
 #include <QAction>
 #include <QApplication>

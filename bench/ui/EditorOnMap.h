@@ -2,10 +2,10 @@
 
 // The editor's windows with a synthetic map of the given size opened in them, as a user opens it.
 
-#include "EditorWindows.h"
-#include "MapContents.h"
 #include "SyntheticMap.h"
-#include "Tessel_Main.h"
+#include "document/MapContents.h"
+#include "ui/mainwindow/EditorWindows.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QTemporaryDir>
 

@@ -1,9 +1,9 @@
 // Undoing in the editor: the steps the main window records, undone with everything the windows
 // then show again (grid, mini-map, sheet).
 
-#include "BalanceForm.h"
 #include "EditorOnMap.h"
-#include "StartTool.h"
+#include "ui/tools/StartTool.h"
+#include "ui/windows/BalanceWindow.h"
 
 #include <QDir>
 #include <QUndoStack>

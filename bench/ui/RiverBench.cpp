@@ -3,8 +3,8 @@
 // and one corner of a drag: the edge it reaches drawn and the cells around it painted.
 
 #include "EditorOnMap.h"
-#include "MapGridView.h"
-#include "RiverTool.h"
+#include "ui/mapview/MapGridView.h"
+#include "ui/tools/RiverTool.h"
 
 #include <QAction>
 #include <QApplication>

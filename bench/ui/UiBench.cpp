@@ -6,11 +6,11 @@
 // The grid runs in an offscreen window; each viewport repaint paints every cell it shows, with the
 // pictures of cells the painter made in the iterations before (as a grid on screen keeps them).
 
-#include "MapGridView.h"
-#include "MiniMapBitmap.h"
-#include "Player.h"
-#include "StartFlags.h"
 #include "SyntheticMap.h"
+#include "document/Player.h"
+#include "render/MiniMapBitmap.h"
+#include "render/StartFlag.h"
+#include "ui/mapview/MapGridView.h"
 
 #include <QApplication>
 

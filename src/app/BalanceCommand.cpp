@@ -1,8 +1,8 @@
-#include "BalanceCommand.h"
+#include "app/BalanceCommand.h"
 
-#include "BalanceReport.h"
-#include "CommandSupport.h"
-#include "Map.h"
+#include "app/CommandSupport.h"
+#include "document/Map.h"
+#include "rules/BalanceReport.h"
 
 #include <cstdio>
 

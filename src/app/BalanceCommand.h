@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandSupport.h"
+#include "app/CommandSupport.h"
 
 #include <QString>
 

@@ -1,13 +1,13 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "CommandSupport.h"
+#include "app/CommandSupport.h"
 
-#include "BalanceCommand.h"
-#include "ValidateCommand.h"
+#include "app/BalanceCommand.h"
+#include "app/ValidateCommand.h"
 
-#include "Catalogue.h"
-#include "MapContents.h"
-#include "RenderCommand.h"
+#include "app/RenderCommand.h"
+#include "catalogue/Catalogue.h"
+#include "document/MapContents.h"
 
 #include <QCoreApplication>
 #include <QFile>

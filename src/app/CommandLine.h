@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CommandSupport.h"
-#include "ReshapeCommands.h"
+#include "app/CommandSupport.h"
+#include "app/ReshapeCommands.h"
 
 #include <QCommandLineParser>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "CommandSupport.h"
+#include "app/CommandSupport.h"
 
-#include "GameFolder.h"
-#include "GameLayers.h"
-#include "Map.h"
+#include "catalogue/GameFolder.h"
+#include "catalogue/GameLayers.h"
+#include "document/Map.h"
 
 #include <QFile>
 #include <QFileInfo>

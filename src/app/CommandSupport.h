@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "GameLayers.h"
+#include "catalogue/GameLayers.h"
 
 #include <optional>
 #include <string>

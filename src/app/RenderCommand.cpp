@@ -1,11 +1,11 @@
-#include "RenderCommand.h"
+#include "app/RenderCommand.h"
 
-#include "CommandSupport.h"
+#include "app/CommandSupport.h"
 
-#include "CSFEngine.h"
-#include "GridLayout.h"
-#include "Map.h"
-#include "PlotPainter.h"
+#include "document/Map.h"
+#include "render/GridLayout.h"
+#include "render/PlotPainter.h"
+#include "support/CSFEngine.h"
 
 #include <QImage>
 #include <QImageWriter>

@@ -1,7 +1,7 @@
-#include "ReshapeCommands.h"
+#include "app/ReshapeCommands.h"
 
-#include "CommandSupport.h"
-#include "MapContents.h"
+#include "app/CommandSupport.h"
+#include "document/MapContents.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MapTurn.h"
+#include "document/MapTurn.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

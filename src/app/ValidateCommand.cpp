@@ -1,8 +1,8 @@
-#include "ValidateCommand.h"
+#include "app/ValidateCommand.h"
 
-#include "Catalogue.h"
-#include "CommandSupport.h"
-#include "MapContents.h"
+#include "app/CommandSupport.h"
+#include "catalogue/Catalogue.h"
+#include "document/MapContents.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // The entry of `tessel`: the command line, the headless commands, or the editor's windows.
 
-#include "CommandLine.h"
-#include "CommandSupport.h"
-#include "EditorWindows.h"
-#include "MapUtils.h"
-#include "Tessel_Main.h"
+#include "app/CommandLine.h"
+#include "app/CommandSupport.h"
+#include "support/AppResources.h"
+#include "ui/mainwindow/EditorWindows.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>

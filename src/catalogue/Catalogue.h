@@ -3,9 +3,9 @@
 // The game rules catalogue: the XML information file scanner, the value catalogue with its key
 // table, the check of a map against the game's rules, and the search for the game's folder.
 
-#include "CodePage.h"
-#include "GameFolder.h"
-#include "GamePath.h"
-#include "MapValidator.h"
-#include "MapXMLReader.h"
-#include "ValueCatalogue.h"
+#include "catalogue/CodePage.h"
+#include "catalogue/GameFolder.h"
+#include "catalogue/GamePath.h"
+#include "catalogue/MapValidator.h"
+#include "catalogue/MapXMLReader.h"
+#include "catalogue/ValueCatalogue.h"

@@ -1,4 +1,4 @@
-#include "CodePage.h"
+#include "catalogue/CodePage.h"
 
 #include <array>
 #include <cstdint>

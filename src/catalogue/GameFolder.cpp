@@ -1,9 +1,9 @@
-#include "GameFolder.h"
+#include "catalogue/GameFolder.h"
 
-#include "CodePage.h"
-#include "FileText.h"
-#include "GamePath.h"
-#include "LineCodec.h"
+#include "catalogue/CodePage.h"
+#include "catalogue/GamePath.h"
+#include "document/FileText.h"
+#include "document/LineCodec.h"
 
 #include <algorithm>
 #include <climits>

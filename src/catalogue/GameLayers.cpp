@@ -1,8 +1,8 @@
-#include "GameLayers.h"
+#include "catalogue/GameLayers.h"
 
-#include "FileText.h"
-#include "GamePath.h"
-#include "LineCodec.h"
+#include "catalogue/GamePath.h"
+#include "document/FileText.h"
+#include "document/LineCodec.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "GamePath.h"
+#include "catalogue/GamePath.h"
 
 #include <algorithm>
 #include <dirent.h>

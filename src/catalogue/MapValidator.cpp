@@ -1,6 +1,6 @@
-#include "MapValidator.h"
+#include "catalogue/MapValidator.h"
 
-#include "Map.h"
+#include "document/Map.h"
 
 #include <algorithm>
 #include <stdexcept>

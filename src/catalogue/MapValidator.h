@@ -5,7 +5,7 @@
 // and player number in relations and owners must name a slot. The command line and the editor each
 // own a validator; it holds the game's values, read once, and no reference to the catalogue or map.
 
-#include "ValueCatalogue.h"
+#include "catalogue/ValueCatalogue.h"
 
 #include <array>
 #include <string>

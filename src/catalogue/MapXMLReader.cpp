@@ -1,8 +1,8 @@
-#include "MapXMLReader.h"
+#include "catalogue/MapXMLReader.h"
 
-#include "CodePage.h"
-#include "FileText.h"
-#include "GamePath.h"
+#include "catalogue/CodePage.h"
+#include "catalogue/GamePath.h"
+#include "document/FileText.h"
 
 #include <algorithm>
 #include <array>

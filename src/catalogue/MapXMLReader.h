@@ -5,7 +5,7 @@
 // paths, or the civics of one civic option. The catalogue owns one reader per key; the reader keeps
 // the list it found, so each file is scanned once per reader.
 
-#include "LineCodec.h"
+#include "document/LineCodec.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "ValueCatalogue.h"
+#include "catalogue/ValueCatalogue.h"
 
 #include <algorithm>
 #include <array>

@@ -5,9 +5,9 @@
 // values come from the game's XML information files below the game folder, or from small fixed
 // lists. The main window owns the one catalogue; the catalogue owns its entries and their readers.
 
-#include "GameLayers.h"
-#include "LineCodec.h"
-#include "MapXMLReader.h"
+#include "catalogue/GameLayers.h"
+#include "catalogue/MapXMLReader.h"
+#include "document/LineCodec.h"
 
 #include <map>
 #include <memory>

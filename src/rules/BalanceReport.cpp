@@ -1,6 +1,6 @@
-#include "BalanceReport.h"
+#include "rules/BalanceReport.h"
 
-#include "Map.h"
+#include "document/Map.h"
 
 #include <algorithm>
 #include <map>

@@ -3,9 +3,9 @@
 // How fair a map's starts are: for each start, what the 21 plots of its city radius hold and
 // yield by nature.
 
-#include "MapStarts.h"
-#include "MapTopology.h"
-#include "YieldRules.h"
+#include "document/MapStarts.h"
+#include "rules/MapTopology.h"
+#include "rules/YieldRules.h"
 
 #include <array>
 #include <string>

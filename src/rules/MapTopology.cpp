@@ -1,7 +1,7 @@
-#include "MapTopology.h"
+#include "rules/MapTopology.h"
 
-#include "Map.h"
-#include "RiverEdges.h"
+#include "document/Map.h"
+#include "document/RiverEdges.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "YieldRules.h"
+#include "rules/YieldRules.h"
 
-#include "FileText.h"
-#include "GameLayers.h"
-#include "GamePath.h"
-#include "LineCodec.h"
-#include "Plot.h"
+#include "catalogue/GameLayers.h"
+#include "catalogue/GamePath.h"
+#include "document/FileText.h"
+#include "document/LineCodec.h"
+#include "document/Plot.h"
 
 #include <pugixml.hpp>
 

@@ -1,4 +1,4 @@
-#include "BmpFile.h"
+#include "support/BmpFile.h"
 
 #include <stdexcept>
 

@@ -3,7 +3,7 @@
 // The bitmap form of the program's strips: an uncompressed 32-bit Windows BMP, a 54-byte header
 // followed by the pixels, bottom row first, as blue, green, red and a spare fourth byte.
 
-#include "PackedData.h"
+#include "support/PackedData.h"
 
 #include <cstdint>
 

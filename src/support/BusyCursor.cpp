@@ -1,4 +1,4 @@
-#include "BusyCursor.h"
+#include "support/BusyCursor.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
-#include "CSFEngine.h"
+#include "support/CSFEngine.h"
 
-#include "ImageList.h"
-#include "PackedData.h"
+#include "support/ImageList.h"
+#include "support/PackedData.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ImageList.h"
+#include "support/ImageList.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "JpegImage.h"
+#include "support/JpegImage.h"
 
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE and size_t declared first

@@ -1,4 +1,4 @@
-#include "PackedData.h"
+#include "support/PackedData.h"
 
 #include <zlib.h>
 

@@ -1,6 +1,6 @@
 // Every key of the table against a whole game folder: the base game's files and our sample.
 
-#include "ValueCatalogue.h"
+#include "catalogue/ValueCatalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "GameFolder.h"
-#include "GameLayers.h"
+#include "catalogue/GameFolder.h"
+#include "catalogue/GameLayers.h"
 
 #include "TempFolder.h"
 

@@ -1,5 +1,5 @@
-#include "GameLayers.h"
-#include "ValueCatalogue.h"
+#include "catalogue/GameLayers.h"
+#include "catalogue/ValueCatalogue.h"
 
 #include "TempFolder.h"
 

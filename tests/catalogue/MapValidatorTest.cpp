@@ -1,7 +1,7 @@
-#include "MapValidator.h"
+#include "catalogue/MapValidator.h"
 #include "../document/TestText.h"
-#include "Map.h"
 #include "TempFolder.h"
+#include "document/Map.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "MapXMLReader.h"
+#include "catalogue/MapXMLReader.h"
 
 #include "TempFolder.h"
 

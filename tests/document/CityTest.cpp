@@ -1,4 +1,4 @@
-#include "City.h"
+#include "document/City.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Inputs the fuzz targets found, each read through the same path as the target that found it.
 
-#include "FileText.h"
-#include "Map.h"
-#include "Player.h"
+#include "document/FileText.h"
+#include "document/Map.h"
+#include "document/Player.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "GameSection.h"
+#include "document/GameSection.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>

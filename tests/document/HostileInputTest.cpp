@@ -1,8 +1,8 @@
 // Maps from strangers: every input ends in a clear error or a sound load, never a crash or a hang.
 
-#include "FileText.h"
-#include "Map.h"
-#include "MapSummary.h"
+#include "document/FileText.h"
+#include "document/Map.h"
+#include "document/MapSummary.h"
 
 #include <gtest/gtest.h>
 

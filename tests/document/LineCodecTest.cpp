@@ -1,4 +1,4 @@
-#include "LineCodec.h"
+#include "document/LineCodec.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>

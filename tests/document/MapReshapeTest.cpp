@@ -1,4 +1,4 @@
-#include "MapReshape.h"
+#include "document/MapReshape.h"
 #include "RealMapFiles.h"
 #include "TestText.h"
 

@@ -1,4 +1,4 @@
-#include "MapSection.h"
+#include "document/MapSection.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>

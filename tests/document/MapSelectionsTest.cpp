@@ -1,7 +1,7 @@
 // Selections of any shape: the set of plots, the magic wand, every plot with a row's value, and
 // landmasses against bodies of water.
 
-#include "MapSelections.h"
+#include "document/MapSelections.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Where a map's players start, and a start moved from one plot to another.
 
-#include "MapStarts.h"
-#include "Map.h"
+#include "document/MapStarts.h"
+#include "document/Map.h"
 
 #include <gtest/gtest.h>
 

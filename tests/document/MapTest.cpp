@@ -1,7 +1,7 @@
-#include "Map.h"
-#include "FileText.h"
-#include "MapSummary.h"
+#include "document/Map.h"
 #include "TestText.h"
+#include "document/FileText.h"
+#include "document/MapSummary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Mirrors and turns of whole maps: where plots, starts and signs go, how each river's edge and flow
 // follow the picture, and that a mirror done twice or four quarter turns give the map back.
 
-#include "MapReshape.h"
 #include "RealMapFiles.h"
 #include "TestText.h"
+#include "document/MapReshape.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // replaces the global operator new with one that refuses single requests above a limit, so it
 // has a test executable of its own.
 
-#include "Map.h"
 #include "TestText.h"
+#include "document/Map.h"
 
 #include <gtest/gtest.h>
 

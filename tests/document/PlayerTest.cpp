@@ -1,4 +1,4 @@
-#include "Player.h"
+#include "document/Player.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "Plot.h"
+#include "document/Plot.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // A rectangle of plots as text: written, read back and pasted elsewhere it repeats each plot's block;
 // any other text is refused with its reason before a plot is touched.
 
-#include "PlotsText.h"
-#include "MapContents.h"
+#include "document/PlotsText.h"
+#include "document/MapContents.h"
 
 #include <gtest/gtest.h>
 

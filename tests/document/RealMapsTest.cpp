@@ -1,13 +1,13 @@
 // Round trips of the maps the game itself wrote (base game and both expansions).
 
-#include "FileText.h"
-#include "GameSection.h"
-#include "LineCodec.h"
-#include "Map.h"
-#include "MapSection.h"
-#include "Player.h"
-#include "Plot.h"
-#include "Unit.h"
+#include "document/FileText.h"
+#include "document/GameSection.h"
+#include "document/LineCodec.h"
+#include "document/Map.h"
+#include "document/MapSection.h"
+#include "document/Player.h"
+#include "document/Plot.h"
+#include "document/Unit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Snapshots of records put back exactly what was there: what undoing and redoing an edit rests on.
 
-#include "MapContents.h"
+#include "document/MapContents.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Rivers edge by edge: which plot and flag keep the river of each edge, across the seams of wrapping
 // maps, the flows of a walk from corner to corner, and rivers put on and taken off a map.
 
-#include "RiverEdges.h"
-#include "Map.h"
+#include "document/RiverEdges.h"
 #include "TestText.h"
+#include "document/Map.h"
 
 #include <gtest/gtest.h>
 

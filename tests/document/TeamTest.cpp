@@ -1,4 +1,4 @@
-#include "Team.h"
+#include "document/Team.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LineCodec.h"
+#include "document/LineCodec.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "Unit.h"
+#include "document/Unit.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The balance report of a map's starts, on small maps made here and on maps the game made.
 
-#include "BalanceReport.h"
-#include "Map.h"
+#include "rules/BalanceReport.h"
 #include "RulesTestFiles.h"
+#include "document/Map.h"
 
 #include <gtest/gtest.h>
 

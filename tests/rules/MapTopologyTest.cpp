@@ -1,7 +1,7 @@
 // The city radius and the river edges of a plot, across the seams of wrapping maps.
 
-#include "MapTopology.h"
-#include "Map.h"
+#include "rules/MapTopology.h"
+#include "document/Map.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 // Small yield rule files written by hand, in the layout of the game's own.
 
-#include "YieldRules.h"
+#include "rules/YieldRules.h"
 
 #include <initializer_list>
 #include <string>

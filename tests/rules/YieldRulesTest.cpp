@@ -1,11 +1,11 @@
 // The yield rules read from the game's XML, and the natural yield of a plot under them.
 
-#include "YieldRules.h"
-#include "GameLayers.h"
-#include "LineCodec.h"
-#include "Plot.h"
+#include "rules/YieldRules.h"
 #include "RulesTestFiles.h"
 #include "TempFolder.h"
+#include "catalogue/GameLayers.h"
+#include "document/LineCodec.h"
+#include "document/Plot.h"
 
 #include <gtest/gtest.h>
 

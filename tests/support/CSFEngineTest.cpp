@@ -1,8 +1,8 @@
-#include "CSFEngine.h"
-#include "ImageList.h"
-#include "JpegImage.h"
-#include "PackedData.h"
+#include "support/CSFEngine.h"
 #include "TestStrips.h"
+#include "support/ImageList.h"
+#include "support/JpegImage.h"
+#include "support/PackedData.h"
 
 #include <QPixmap>
 

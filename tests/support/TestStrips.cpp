@@ -1,7 +1,7 @@
 #include "TestStrips.h"
 
-#include "BmpFile.h"
-#include "PackedData.h"
+#include "support/BmpFile.h"
+#include "support/PackedData.h"
 
 #include <QPainter>
 

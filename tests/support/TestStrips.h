@@ -2,7 +2,7 @@
 
 // Strips and packed resources made in memory, so the tests feed the engine exactly the bytes they mean.
 
-#include "CSFEngine.h"
+#include "support/CSFEngine.h"
 
 #include <QByteArray>
 #include <QColor>

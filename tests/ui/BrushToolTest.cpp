@@ -3,9 +3,9 @@
 
 #include "MapEditingFixture.h"
 
-#include "BrushTool.h"
-#include "MiniMapBitmap.h"
-#include "PropertySheet.h"
+#include "render/MiniMapBitmap.h"
+#include "ui/sheet/PropertySheet.h"
+#include "ui/tools/BrushTool.h"
 
 #include <QLabel>
 #include <QMenu>

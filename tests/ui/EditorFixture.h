@@ -2,11 +2,11 @@
 
 // The editor's windows on the sample map and sample game folder, with scripted dialogs.
 
-#include "EditorWindows.h"
-#include "PropertySheet.h"
 #include "ScriptedDialogs.h"
-#include "StatusPanel.h"
-#include "Tessel_Main.h"
+#include "ui/mainwindow/EditorWindows.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/StatusPanel.h"
+#include "ui/sheet/PropertySheet.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -101,7 +101,7 @@ protected:
     TScriptedDialogs* dialogs = nullptr;
 };
 
-#include "MapContents.h"
+#include "document/MapContents.h"
 
 #include <QUndoStack>
 

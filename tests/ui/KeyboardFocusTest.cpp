@@ -3,7 +3,7 @@
 
 #include "MapEditingFixture.h"
 
-#include "StatusPanel.h"
+#include "ui/mainwindow/StatusPanel.h"
 
 #include <QApplication>
 #include <QTest>

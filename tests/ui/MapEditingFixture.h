@@ -4,8 +4,8 @@
 
 #include "EditorFixture.h"
 
-#include "MapContents.h"
-#include "MapGridView.h"
+#include "document/MapContents.h"
+#include "ui/mapview/MapGridView.h"
 
 #include <QTabBar>
 

@@ -1,7 +1,7 @@
-#include "MapGridView.h"
+#include "ui/mapview/MapGridView.h"
 
-#include "Plot.h"
 #include "TestPictures.h"
+#include "document/Plot.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -1,9 +1,9 @@
 // The picker's selection and a row's comma text, both ways.
 
-#include "PickProtocol.h"
+#include "ui/sheet/PickProtocol.h"
 
-#include "Catalogue.h"
-#include "SheetText.h"
+#include "catalogue/Catalogue.h"
+#include "ui/sheet/SheetText.h"
 
 #include <QListWidget>
 

@@ -1,7 +1,7 @@
-#include "PlotPainter.h"
+#include "render/PlotPainter.h"
 
-#include "Plot.h"
 #include "TestPictures.h"
+#include "document/Plot.h"
 
 #include <QPainter>
 

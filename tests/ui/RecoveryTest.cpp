@@ -2,8 +2,8 @@
 
 #include "EditorFixture.h"
 
-#include "MapContents.h"
-#include "Recovery.h"
+#include "document/MapContents.h"
+#include "edit/Recovery.h"
 
 #include <QDir>
 #include <QFile>

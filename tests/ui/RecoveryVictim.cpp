@@ -1,10 +1,10 @@
 // An editor that changes a map, writes its recovery copy, says "ready" and waits to be killed: the
 // crash the recovery test recovers from.
 
-#include "EditorWindows.h"
-#include "PropertySheet.h"
-#include "Recovery.h"
-#include "Tessel_Main.h"
+#include "edit/Recovery.h"
+#include "ui/mainwindow/EditorWindows.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/sheet/PropertySheet.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,10 +3,10 @@
 
 #include "EditorFixture.h"
 
-#include "MapContents.h"
-#include "MapGridView.h"
-#include "MiniMapBitmap.h"
-#include "ReshapeForms.h"
+#include "document/MapContents.h"
+#include "render/MiniMapBitmap.h"
+#include "ui/dialogs/ReshapeDialogs.h"
+#include "ui/mapview/MapGridView.h"
 
 #include <QAction>
 #include <QApplication>

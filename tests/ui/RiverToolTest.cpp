@@ -4,10 +4,10 @@
 
 #include "EditorFixture.h"
 
-#include "MapContents.h"
-#include "MapGridView.h"
-#include "RiverTool.h"
-#include "StartFlags.h"
+#include "document/MapContents.h"
+#include "render/StartFlag.h"
+#include "ui/mapview/MapGridView.h"
+#include "ui/tools/RiverTool.h"
 
 #include <QAction>
 #include <QImage>

@@ -2,7 +2,7 @@
 
 // Answers the windows' message boxes and file dialogs from a script and records what they showed.
 
-#include "Dialogs.h"
+#include "ui/dialogs/Dialogs.h"
 
 #include <QStringList>
 

@@ -3,10 +3,10 @@
 
 #include "EditorFixture.h"
 
-#include "BrushTool.h"
+#include "ui/tools/BrushTool.h"
 
-#include "EditorSettings.h"
-#include "MapGridView.h"
+#include "ui/mainwindow/EditorSettings.h"
+#include "ui/mapview/MapGridView.h"
 
 #include <QAction>
 #include <QDir>

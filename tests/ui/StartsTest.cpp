@@ -3,11 +3,11 @@
 
 #include "EditorFixture.h"
 
-#include "MapContents.h"
-#include "MapGridView.h"
-#include "StartFlags.h"
-#include "StartTool.h"
-#include "Tessel_Options.h"
+#include "document/MapContents.h"
+#include "render/StartFlag.h"
+#include "ui/mapview/MapGridView.h"
+#include "ui/tools/StartTool.h"
+#include "ui/windows/OptionsWindow.h"
 
 #include <QAction>
 #include <QLabel>

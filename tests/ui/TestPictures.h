@@ -2,9 +2,9 @@
 
 // Image lists of plain colours, so a painted pixel tells which picture lies there, and small maps.
 
-#include "ImageList.h"
-#include "Map.h"
-#include "PlotPainter.h"
+#include "document/Map.h"
+#include "render/PlotPainter.h"
+#include "support/ImageList.h"
 
 #include <QImage>
 

@@ -7,8 +7,8 @@
 
 #include "Art.h"
 
-#include "BmpFile.h"
-#include "PackedData.h"
+#include "support/BmpFile.h"
+#include "support/PackedData.h"
 
 #include <QBuffer>
 #include <QDir>

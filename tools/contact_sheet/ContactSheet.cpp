@@ -8,10 +8,10 @@
 // stretches them, over a checkerboard so the transparent mask shows; the terrain and bonus lists are
 // also laid over a ground texture as the map view composes them.
 
-#include "CSFEngine.h"
-#include "ImageList.h"
-#include "JpegImage.h"
-#include "MapUtils.h"
+#include "support/AppResources.h"
+#include "support/CSFEngine.h"
+#include "support/ImageList.h"
+#include "support/JpegImage.h"
 
 #include <QFont>
 #include <QGuiApplication>

@@ -1,0 +1,416 @@
+#include "ui/mainwindow/MainWindow.h"
+
+#include "catalogue/Catalogue.h"
+#include "document/MapContents.h"
+#include "edit/PlotStroke.h"
+#include "edit/Recovery.h"
+#include "render/MiniMapBitmap.h"
+#include "support/AppResources.h"
+#include "support/BusyCursor.h"
+#include "support/ImageList.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/mainwindow/StatusPanel.h"
+#include "ui/mapview/MapGridView.h"
+#include "ui/sheet/PropertySheet.h"
+#include "ui/sheet/SheetText.h"
+#include "ui/tools/BrushTool.h"
+#include "ui/tools/RiverTool.h"
+#include "ui/tools/SelectionTool.h"
+#include "ui/tools/StartTool.h"
+#include "ui/windows/DockWindow.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+constexpr const char* Title = "QuarraMapEditor V2";
+// A map with unsaved changes gets a recovery copy this often (milliseconds).
+constexpr int RecoveryInterval = 2 * 60 * 1000;
+
+// The fonts the windows were laid out with, or the nearest ones a Linux desktop has; pixel sizes
+// stay as laid out.
+void InstallFontSubstitutes() {
+    QFont::insertSubstitutions("MS Shell Dlg 2", {"Tahoma", "Liberation Sans", "Arimo", "DejaVu Sans"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
+    QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"});
+}
+
+QFont PixelFont(const char* family, int pixels) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+struct TImageListShape {
+    const char* name;
+    int size;
+    bool masked;
+};
+
+constexpr TImageListShape ImageLists[] = {{"ImageListProgram", 24, true},     {"ImageListTabs", 24, true},
+                                          {"ImageListToolBar", 16, true},     {"ImageListBonus", 55, true},
+                                          {"ImageListTerrain", 55, true},     {"ImageListUnitCity", 55, true},
+                                          {"ImageListRiverRoute", 32, false}, {"ImageListYesNo", 16, true}};
+
+QIcon IconOf(const TImageList& list, int index) {
+    return QIcon(QPixmap::fromImage(list.Image(index)));
+}
+
+} // namespace
+
+TMainForm::TMainForm(const QString& gameDir, QWidget* parent) : QMainWindow(parent) {
+    FormCreate(gameDir);
+}
+
+TMainForm::~TMainForm() {
+    // The sheet's editor may still close while the children go: nothing is written any more.
+    vle->SetHooks({});
+    undoStack->disconnect(this);
+    drawGrid->SetTool(nullptr);
+}
+
+void TMainForm::FormCreate(const QString& gameDir) {
+    setObjectName("MainForm");
+    InstallFontSubstitutes();
+    setFont(PixelFont("MS Shell Dlg 2", 13));
+    resize(LayoutSize);
+    dialogs = std::make_unique<TQtDialogs>();
+
+    utils = std::make_unique<TMapUtils>();
+    utils->ApplyXPLook(this);
+    CreateImageLists();
+    utils->LoadImageLists(this);
+
+    map = std::make_unique<TMap>();
+    map->SetOnProgress([this](TMap&, int position, int total) { ShowLoadProgress(position, total); });
+    catalogue = std::make_unique<TValueCatalogue>();
+    busyCursor = new TBusyCursor(this);
+    recovery = std::make_unique<TRecovery>();
+    recoveryTimer = new QTimer(this);
+    recoveryTimer->setInterval(RecoveryInterval);
+    connect(recoveryTimer, &QTimer::timeout, this, &TMainForm::WriteRecovery);
+    miniMapBitmap = std::make_unique<TMiniMapBitmap>();
+    setWindowTitle(Title);
+
+    CreateProgramToolBar();
+    CreateHistory();
+    CreateStatusBar();
+    CreateLayersButton();
+    CreateTabsAndPanels();
+
+    FindGameFolder(gameDir);
+    tbGridSize->setToolTip(QString::number(tbGridSize->value()));
+    blinkOn = modified = updating = false;
+    RebuildMiniMap(-1, -1);
+    setAcceptDrops(true);
+    RestoreSettings();
+}
+
+void TMainForm::CreateImageLists() {
+    for (const TImageListShape& shape : ImageLists) {
+        auto* list = new TImageList(shape.size, shape.size, this);
+        list->setObjectName(shape.name);
+        list->SetMasked(shape.masked);
+    }
+}
+
+const TImageList& TMainForm::ImageList(const char* name) const {
+    return *findChild<TImageList*>(name, Qt::FindDirectChildrenOnly);
+}
+
+QAction* TMainForm::AddProgramButton(const QString& caption, const QString& hint, int image) {
+    QAction* action = toolBarProgMain->addAction(IconOf(ImageList("ImageListProgram"), image), caption);
+    action->setToolTip(hint);
+    QWidget* button = toolBarProgMain->widgetForAction(action);
+    button->setFixedSize(61, 47);
+    button->setAccessibleName(caption.trimmed());
+    button->setAccessibleDescription(hint);
+    return action;
+}
+
+void TMainForm::CreateProgramToolBar() {
+    toolBarProgMain = new QToolBar(this);
+    toolBarProgMain->setObjectName("ToolBarProgMain");
+    toolBarProgMain->setAccessibleName("Program tool bar");
+    toolBarProgMain->setOrientation(Qt::Vertical);
+    toolBarProgMain->setMovable(false);
+    toolBarProgMain->setFloatable(false);
+    toolBarProgMain->setIconSize(QSize(24, 24));
+    toolBarProgMain->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolBarProgMain->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Qt::LeftToolBarArea, toolBarProgMain);
+
+    btnProgNew = AddProgramButton("New", "Create a new map", 0);
+    btnProgOpen = AddProgramButton("Open", "Open a map", 3);
+    btnProgSave = AddProgramButton("Save", "Save current map", 2);
+    btnProgSaveAs = AddProgramButton(" Save as ", "Save as a new map", 1);
+    btnProgAbout = AddProgramButton("About", "About this program", 4);
+    btnProgExit = AddProgramButton("Exit", "Exit to windows", 5);
+    recentMenu = new QMenu(this);
+    recentMenu->setObjectName("RecentMaps");
+    recentMenu->setTitle("Recent maps");
+    btnProgOpen->setMenu(recentMenu);
+    if (auto* openButton = qobject_cast<QToolButton*>(toolBarProgMain->widgetForAction(btnProgOpen)))
+        openButton->setPopupMode(QToolButton::MenuButtonPopup);
+    btnProgNew->setShortcut(QKeySequence::New);
+    btnProgOpen->setShortcut(QKeySequence::Open);
+    btnProgSave->setShortcut(QKeySequence::Save);
+    btnProgSaveAs->setShortcut(QKeySequence::SaveAs);
+    btnProgExit->setShortcut(QKeySequence::Quit);
+    connect(btnProgNew, &QAction::triggered, this, &TMainForm::BtnProgNewClick);
+    connect(btnProgOpen, &QAction::triggered, this, &TMainForm::BtnProgOpenClick);
+    connect(btnProgSave, &QAction::triggered, this, [this] { BtnProgSaveClick(); });
+    connect(btnProgSaveAs, &QAction::triggered, this, [this] { BtnProgSaveAsClick(); });
+    connect(btnProgAbout, &QAction::triggered, this, &TMainForm::BtnProgAboutClick);
+    connect(btnProgExit, &QAction::triggered, this, &TMainForm::BtnProgExitClick);
+}
+
+void TMainForm::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("StatusBar");
+    bar->setAccessibleName("Status bar");
+    bar->setFixedHeight(24);
+    const int widths[3] = {200, 200, 50};
+    const char* captions[3] = {"Status", "Map size", "Current cell"};
+    for (int i = 0; i < 3; ++i) {
+        statusPanels[i] = new TStatusPanel(captions[i], bar);
+        statusPanels[i]->setFrameShape(QFrame::Panel);
+        statusPanels[i]->setFrameShadow(QFrame::Sunken);
+        if (i < 2)
+            statusPanels[i]->setFixedWidth(widths[i]);
+        else
+            statusPanels[i]->setMinimumWidth(widths[i]);
+        bar->addWidget(statusPanels[i], i < 2 ? 0 : 1);
+    }
+}
+
+void TMainForm::CreateTabsAndPanels() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    tcMain = new QTabBar(central);
+    tcMain->setObjectName("TCMain");
+    tcMain->setAccessibleName("Sections");
+    tcMain->setFont(PixelFont("Times New Roman", 20));
+    tcMain->setIconSize(QSize(24, 24));
+    tcMain->setExpanding(false);
+    tcMain->setDrawBase(true);
+    const char* captions[] = {"Rule", "Team", "Player", "World", "Map"};
+    for (int i = 0; i < 5; ++i)
+        tcMain->addTab(IconOf(ImageList("ImageListTabs"), i), captions[i]);
+    connect(tcMain, &QTabBar::currentChanged, this, &TMainForm::TabChanged);
+    layout->addWidget(tcMain);
+
+    splitter = new QSplitter(Qt::Vertical, central);
+    splitter->setObjectName("Splitter");
+    splitter->setAccessibleName("Map and sheet");
+    splitter->setHandleWidth(4);
+    splitter->setChildrenCollapsible(false);
+
+    panelDock = new QWidget(splitter);
+    panelDock->setObjectName("PanelDock");
+    panelDock->setAccessibleName("Map");
+    auto* dockLayout = new QVBoxLayout(panelDock);
+    dockLayout->setContentsMargins(0, 0, 0, 0);
+    CreateMapPanel();
+    dockLayout->addWidget(panelMapGrids);
+
+    panelVLE = new QWidget(splitter);
+    panelVLE->setObjectName("PanelVLE");
+    panelVLE->setAccessibleName("Sheet");
+    auto* vleLayout = new QHBoxLayout(panelVLE);
+    vleLayout->setContentsMargins(0, 0, 0, 0);
+    vleLayout->setSpacing(0);
+    rgTeamPlayer = new QGroupBox(panelVLE);
+    rgTeamPlayer->setObjectName("RGTeamPlayer");
+    rgTeamPlayer->setFixedWidth(100);
+    auto* radioLayout = new QVBoxLayout(rgTeamPlayer);
+    radioLayout->setContentsMargins(4, 2, 2, 2);
+    radioLayout->setSpacing(0);
+    rgTeamPlayerButtons = new QButtonGroup(rgTeamPlayer);
+    for (int i = 0; i < MaxTeams; ++i) {
+        auto* radio = new QRadioButton(rgTeamPlayer);
+        radioLayout->addWidget(radio);
+        rgTeamPlayerButtons->addButton(radio, i);
+    }
+    radioLayout->addStretch(1);
+    connect(rgTeamPlayerButtons, &QButtonGroup::idClicked, this, &TMainForm::RGTeamPlayerClick);
+    vle = new TPropertySheet(panelVLE);
+    vle->SetHooks(SheetHandlersOf(this));
+    // Tab leaves the map for the plot's sheet below it.
+    QWidget::setTabOrder(drawGrid, vle);
+    vleLayout->addWidget(rgTeamPlayer);
+    vleLayout->addWidget(vle, 1);
+
+    splitter->addWidget(panelDock);
+    splitter->addWidget(panelVLE);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({360, 200});
+    layout->addWidget(splitter, 1);
+    setCentralWidget(central);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown) {
+        shown = true;
+        RefreshSheet();
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    if (DockForm != nullptr)
+        DockForm->close();
+    SaveSettings();
+    recovery->Remove();
+    event->accept();
+}
+
+void TMainForm::TabChanged(int index) {
+    if (index == sheetTab)
+        return;
+    // The row being edited goes into the section of the tab being left; a refused row keeps the tab.
+    if (!CommitCurrentRow()) {
+        const QSignalBlocker blocker(tcMain);
+        tcMain->setCurrentIndex(sheetTab);
+        return;
+    }
+    TCMainChange();
+}
+
+void TMainForm::TCMainChange() {
+    RefreshSheet();
+}
+
+void TMainForm::RGTeamPlayerClick(int index) {
+    const int tab = tcMain->currentIndex();
+    if (updating || (tab != TabTeam && tab != TabPlayer))
+        return;
+    if (!CommitCurrentRow()) {
+        const int shownIndex = tab == TabTeam ? teamIndex : playerIndex;
+        if (QAbstractButton* button = rgTeamPlayerButtons->button(shownIndex))
+            button->setChecked(true);
+        return;
+    }
+    if (tab == TabTeam)
+        teamIndex = index;
+    else
+        playerIndex = index;
+    RefreshSheet();
+}
+
+const StringList& TMainForm::SectionRows() const {
+    static const StringList none;
+    switch (sheetTab) {
+    case TabRule:
+        return map->Game().GetEditorLines();
+    case TabTeam:
+        return map->Teams().GetTeam(teamIndex)->GetEditorLines();
+    case TabPlayer:
+        return map->Players().GetPlayer(playerIndex)->GetEditorLines();
+    case TabWorld:
+        return map->MapData().GetEditorLines();
+    default:
+        if (TPlot* plot = GetPlotAt(GridCol(), GridRow()))
+            return plot->GetEditorLines();
+        return none;
+    }
+}
+
+void TMainForm::FillSheet(TPropertySheet& sheet, const StringList& rows,
+                          const std::vector<bool>& mixed) const {
+    std::vector<int> kinds;
+    if (catalogue->EntryCount() > 0) {
+        kinds = catalogue->ApplyEditStyles(rows);
+    } else {
+        // Without a game folder the rows keep their styles, so that opening a list can offer one.
+        for (const std::string& row : rows)
+            kinds.push_back(TValueCatalogue::KeyTableKind(std::string_view(row).substr(0, row.find('='))));
+    }
+    sheet.SetRows(rows, kinds, mixed);
+}
+
+void TMainForm::RefreshSheet() {
+    if (updating)
+        return;
+    busyCursor->Busy();
+    updating = true;
+    const int tab = tcMain->currentIndex();
+    const bool tabChanged = tab != sheetTab;
+    sheetTab = tab;
+    const bool teamOrPlayer = tab == TabTeam || tab == TabPlayer;
+    if (tab != TabMap && DockForm != nullptr && DockForm->isVisible())
+        DockForm->close();
+    rgTeamPlayer->setVisible(teamOrPlayer);
+    if (teamOrPlayer) {
+        const bool team = tab == TabTeam;
+        rgTeamPlayer->setTitle(team ? " Team " : " Player ");
+        const StringList& names = team ? catalogue->GetTeamNames() : catalogue->GetPlayerNames();
+        for (int i = 0; i < MaxTeams; ++i) {
+            QAbstractButton* button = rgTeamPlayerButtons->button(i);
+            button->setText(FromWindows1252(names[static_cast<std::size_t>(i)]));
+            button->setAccessibleName(button->text());
+        }
+        rgTeamPlayerButtons->button(team ? teamIndex : playerIndex)->setChecked(true);
+    }
+    const bool mapTab = tab == TabMap;
+    panelDock->setVisible(mapTab && (DockForm == nullptr || !DockForm->isVisible()));
+    // The map shown again is painted whole; one that stays repaints what changes on it.
+    if (mapTab && tabChanged)
+        drawGrid->viewport()->update();
+    if (mapTab && !selection.isEmpty())
+        FillSelectionSheet();
+    else
+        FillSheet(*vle, SectionRows());
+    if (mapTab)
+        cellRectTimer->start();
+    else
+        cellRectTimer->stop();
+    updating = false;
+    UpdateStatusBar(-1, -1);
+    busyCursor->Idle();
+}
+
+void TMainForm::UpdateStatusBar(int col, int row) {
+    statusPanels[0]->Show(startTool && drawGrid->Tool() == startTool.get() ? startTool->StatusText()
+                                                                           : QString("Ready..."));
+    const int width = map->Grids().Width(), height = map->Grids().Height();
+    statusPanels[1]->Show(QString("Size = (%1 x %2)").arg(width).arg(height),
+                          QString("%1 x %2").arg(width).arg(height));
+    const int shownCol = col < 0 ? GridCol() : col, shownRow = row < 0 ? GridRow() : row;
+    statusPanels[2]->Show(QString("(%1, %2)").arg(shownCol).arg(shownRow),
+                          QString("column %1, row %2").arg(shownCol).arg(shownRow));
+}
+
+bool TMainForm::FormCloseQuery() {
+    return ConfirmSaveChanges();
+}
+
+void TMainForm::BtnProgExitClick() {
+    close();
+}

@@ -1,0 +1,394 @@
+#pragma once
+
+// The main window: the hub that owns the one document, the one catalogue, the busy cursor and the
+// image lists for the whole run, with its program tool bar, status bar, five tabs and the property
+// sheet of the selected tab. It wires the sheet, the picker and the map's widgets together; what
+// they do lives in their own classes. The other windows reach it through MainForm.
+
+#include "catalogue/GameLayers.h"
+#include "document/LineCodec.h"
+#include "edit/DocumentChange.h"
+
+#include <QMainWindow>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+class QAction;
+class QButtonGroup;
+class QToolButton;
+class QGroupBox;
+class QLabel;
+class QSlider;
+class QSplitter;
+class QTabBar;
+class QToolBar;
+class QWidget;
+class TBrushTool;
+class TBusyCursor;
+class TCheckForm;
+class TDialogs;
+class TImageList;
+class TMap;
+class TValueCatalogue;
+class TPlot;
+class TMapGridView;
+class TMiniMapBitmap;
+class TMapUtils;
+class TPlotStroke;
+class TPropertySheet;
+class TSelectionTool;
+class TStatusPanel;
+class TRecovery;
+class TRecordSnapshot;
+class TRiverTool;
+class TMapGridTool;
+class QPainter;
+struct TCellRange;
+struct TReshapeResult;
+class THistoryForm;
+class TStartTool;
+class TBalanceForm;
+class QUndoStack;
+class QMenu;
+class QTimer;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    enum TTab { TabRule, TabTeam, TabPlayer, TabWorld, TabMap };
+
+    // gameDir: the game folder named on the command line; empty to search for it.
+    explicit TMainForm(const QString& gameDir = QString(), QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Message boxes and file dialogs; tests put answers of their own in.
+    void SetDialogs(std::unique_ptr<TDialogs> dialogs);
+    TDialogs& Dialogs() const { return *dialogs; }
+
+    // The program tool bar.
+    void BtnProgNewClick();
+    void BtnProgOpenClick();
+    bool BtnProgSaveClick();
+    bool BtnProgSaveAsClick();
+    void BtnProgAboutClick();
+    void BtnProgExitClick();
+    // The map tool bar's "Build a new map": an empty grid of the size the user gives.
+    void BtnEmptyMapClick();
+    // Opens a map as "Open" does once its file is chosen: the current map stays when the load fails.
+    bool OpenFile(const QString& path);
+    // "Open" without the file dialog: asks to save a modified map first.
+    bool OpenFileAsking(const QString& path);
+
+    // The tabs, the team and player selector, the sheet's rows and the status bar.
+    void TCMainChange();
+    void RGTeamPlayerClick(int index);
+    void RefreshSheet();
+    void UpdateStatusBar(int col, int row);
+    void ShowLoadProgress(int position, int total);
+    bool ConfirmSaveChanges();
+    bool FormCloseQuery();
+    void FindGameFolder(const QString& commandLineDir);
+
+    // Editing the sheet's rows.
+    bool VLEValidate(int row, const QString& key, const QString& value);
+    QStringList VLEGetPickList(const QString& key);
+    // Whether the lists come without a question: the game folder is known, or was asked for.
+    bool PickListsReady() const { return !installDir.isEmpty() || gameFolderAsked; }
+    void VLEEditButtonClick(int row);
+    void VLEStringsChange();
+    bool CommitCurrentRow();
+    bool IsTeamPickList() const;
+    bool IsPlayerPickList() const;
+    void MarkPickedValues(const QString& text);
+    QString CollectPickedValues() const;
+    // What every property sheet of the editor shares with this window's own.
+    // The rows with their edit styles; without a game folder each keeps the style its key has.
+    void FillSheet(TPropertySheet& sheet, const StringList& rows, const std::vector<bool>& mixed = {}) const;
+    // The row as the document's bytes, or nothing after a message naming the character that the
+    // map's code page cannot hold.
+    std::optional<std::string> EditorLine(const QString& key, const QString& value);
+    // Shows the picker on the key's legal values with the comma text's values marked: the values
+    // chosen, or nothing when the picker was cancelled or the values could not be listed.
+    std::optional<QString> PickValues(const QString& key, const QString& current);
+
+    // Settings kept between runs, the recent maps on the "Open" button, and crash recovery.
+    void SaveSettings() const;
+    // The remembered geometry; at a first start most of the screen, at least the layout's size.
+    void RestoreSettings();
+    static constexpr QSize LayoutSize{870, 640};
+    const QStringList& RecentMaps() const { return recentMaps; }
+    void OpenRecentMap(const QString& path);
+    // Offers to restore each map an editor that did not end cleanly left behind.
+    void OfferRecovery();
+    void WriteRecovery();
+    void SetRecoveryInterval(int milliseconds);
+    TRecovery& Recovery() const { return *recovery; }
+
+    // The one way into the document: false when the document refused the change. A change that
+    // changed something becomes a step of the history.
+    bool ChangeDocument(const TDocumentChange& change);
+    void Undo();
+    void Redo();
+    void ClearHistory();
+    QUndoStack& UndoStack() const { return *undoStack; }
+    QAction* BtnUndo() const { return btnUndo; }
+    QAction* BtnRedo() const { return btnRedo; }
+    void BtnHistoryClick(bool down);
+    // The map's extent, each one step of the history. The rectangle is in map coordinates.
+    bool CropMapTo(const QRect& plots);
+    void BtnCropMapClick();
+    void BtnExtendMapClick();
+    void BtnShiftMapClick();
+    THistoryForm* HistoryForm() const { return historyForm; }
+    // "Check map": the map's values checked against the game's rules, in a window of their own.
+    void BtnCheckMapClick(bool down);
+    TCheckForm* CheckForm() const { return checkForm; }
+    // A change made piece by piece, such as a stroke of the brush: the changes of plots between
+    // Begin and End go into the document at once and make one step of the history together.
+    void BeginPlotStroke(const QString& text);
+    void EndPlotStroke();
+
+    // Editing many plots at once (MainFormEditing.cpp). The rectangle of plots selected on the map,
+    // in map coordinates; empty when none.
+    const QRect& Selection() const { return selection; }
+    // Selects the plots (cut to the map; an empty rectangle clears the selection) and shows their
+    // rows; false when the row being edited is refused.
+    bool SetSelection(const QRect& plots);
+    // The plots the editing keys act on: the selection, or else the plot of the current cell.
+    QRect SelectedPlots() const;
+    void CopyPlots();
+    void PastePlots();
+    void DeleteUnitsAndCities();
+    // The brush: "Paint", "Brush size", and the row it paints (the row under the sheet's cursor, as
+    // shown and as the document's bytes), or nothing after saying why there is none.
+    void BtnPaintClick(bool down);
+    // Takes 1, 3 or 5 plots a side, and shows it on the "Brush size" button.
+    void BrushSizeChange(int size);
+    std::optional<std::pair<QString, std::string>> PaintRow();
+    // A button with a menu of the three sizes.
+    QToolButton* BrushSize() const { return brushSize; }
+    TBrushTool& BrushTool() const { return *brushTool; }
+
+    // The map of the "Map" tab.
+    // The plot under grid column col and row row (row 0 is the map's largest y), or null.
+    TPlot* GetPlotAt(int col, int row) const;
+    int GridCol() const;
+    int GridRow() const;
+    // Takes the plot grid's size and puts the current cell at its top-left corner.
+    void ResetGridSize();
+    bool DrawGridSelectCell(int col, int row);
+    // Gives the keyboard to the plot's sheet from the map, else to the map when it is shown.
+    void SwitchMapAndSheet();
+    void DrawGridTopLeftChanged();
+    void PanelMapGridsResize();
+    void TBGridSizeChange(int value);
+    void BtnZoomOutClick();
+    void BtnZoomInClick();
+    void BtnShowGridLineClick(bool down);
+    void BtnGraphicModeClick(bool down);
+    void BtnShowMiniMapClick(bool down);
+    void BtnDockClick(bool down);
+    void BtnOptionsClick(bool down);
+    // The "River" toggle: the grid shows the rivers edge by edge and draws them with the river tool.
+    void BtnRiverClick(bool down);
+    TRiverTool* RiverTool() const { return riverTool.get(); }
+    void CellRectTimerTimer();
+    void PaintMiniMapCell(int col, int row);
+    void RebuildMiniMap(int col, int row);
+    bool SyncMiniMapView(int leftCol, int topRow, bool force);
+    const TMiniMapBitmap& MiniMapBitmap() const { return *miniMapBitmap; }
+    // Ties the windows made after this one to it: their buttons, the options the grid paints with.
+    void WindowsCreated();
+
+    // The game's layers the open map runs with (MainFormLayers.cpp): its own edition and mod, or
+    // those the user chose for it on the status bar's "Game layers" button. The catalogue, the
+    // Check map window and the Balance window read the game's rules from them.
+    const TGameLayers& Layers() const { return layers; }
+    // Runs the open map with another edition and mod, without changing its file; nothing goes back
+    // to what the map and the game folder say. Opening another map goes back too.
+    void ChooseLayers(const std::optional<TLayerChoice>& choice);
+    // The edition and mod in use for the open map.
+    TLayerChoice LayerChoice() const { return layersMadeFor ? layersMadeFor->second : TLayerChoice(); }
+    QToolButton* LayersButton() const { return layersButton; }
+
+    TMap& Map() const { return *map; }
+    TValueCatalogue& Catalogue() const { return *catalogue; }
+    TBusyCursor& BusyCursor() const { return *busyCursor; }
+    const TMapUtils& Utils() const { return *utils; }
+    const QString& FileName() const { return fileName; }
+    bool Modified() const { return modified; }
+    // Unsaved changes also start the writing of a recovery copy; none left removes it.
+    void SetModified(bool value);
+    bool Updating() const { return updating; }
+    int TeamIndex() const { return teamIndex; }
+    int PlayerIndex() const { return playerIndex; }
+    const QString& InstallDir() const { return installDir; }
+    const QString& PublicMapsDir() const { return publicMapsDir; }
+    static QStringList FileFilters();
+    // The name a map is saved under: the map extension is added unless the name ends in it or in an
+    // expansion's extension.
+    static QString WithMapExtension(const QString& path);
+
+    TPropertySheet* VLE() const { return vle; }
+    QTabBar* TCMain() const { return tcMain; }
+    QGroupBox* RGTeamPlayer() const { return rgTeamPlayer; }
+    QWidget* PanelDock() const { return panelDock; }
+    QWidget* PanelMapGrids() const { return panelMapGrids; }
+    QSplitter* Splitter() const { return splitter; }
+    TStatusPanel* StatusPanel(int index) const { return statusPanels[index]; }
+    QToolBar* ToolBarProgMain() const { return toolBarProgMain; }
+    QToolBar* TBMap() const { return tbMap; }
+    QSlider* TBGridSize() const { return tbGridSize; }
+    TMapGridView* DrawGrid() const { return drawGrid; }
+    QAction* MapButton(const char* name) const;
+    // The starts on the map: the "Start" tool that places them and the "Balance" window that
+    // compares them.
+    void BtnStartClick(bool down);
+    void BtnBalanceClick(bool down);
+    TStartTool& StartTool() const { return *startTool; }
+    TBalanceForm* BalanceForm() const { return balanceForm; }
+    QTimer* CellRectTimer() const { return cellRectTimer; }
+    const TImageList& ImageList(const char* name) const;
+
+signals:
+    // The document changed: a step was made, undone or redone, or another map was opened.
+    void DocumentChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void FormCreate(const QString& gameDir);
+    void CreateImageLists();
+    void CreateProgramToolBar();
+    void CreateStatusBar();
+    void CreateTabsAndPanels();
+    void CreateMapPanel();
+    void CreateStartTools();
+    // One tool on the grid at a time: a tool's button down releases the others' buttons.
+    void SetMapTool(TMapGridTool* tool, bool down);
+    // What the grid paints over its cells: the rivers edge by edge while their tool is on, then the
+    // start flags.
+    void PaintGridOverlay(QPainter& painter, const TCellRange& cells);
+    void PaintStartOverlay(QPainter& painter, const TCellRange& cells);
+    QAction* AddProgramButton(const QString& caption, const QString& hint, int image);
+    void TabChanged(int index);
+    // The rows of the sheet's section, as the document gives them.
+    const StringList& SectionRows() const;
+    void SetGameFolder(const QString& dir, bool remember);
+    void CreateLayersButton();
+    void FillLayersMenu();
+    // Takes the layers the map and the user's choice now ask for, when they are other than those
+    // in use, and shows them.
+    void UpdateLayers();
+    // Offers a folder dialog the first time a list is asked for in a run without a game folder.
+    void AskForGameFolder();
+    bool SaveMapTo(const QString& path);
+    void AddRecentMap(const QString& path);
+    void ForgetRecentMap(const QString& path);
+    void CreateHistory();
+    void FitToScreen();
+    bool ReshapeMap(const QString& text, const std::function<TReshapeResult(TMap&)>& reshape);
+    void PushStep(const QString& text, const TChangeScope& scope, TRecordSnapshot before,
+                  TRecordSnapshot after);
+    void ShowPlotCells(const std::vector<QPoint>& places);
+    void CreateEditingTools();
+    // The cells the selection's frame goes round: the rectangle being dragged, else the selection.
+    QRect FramedCells() const;
+    // Frames the cells of a drag not yet let go; an empty rectangle frames the selection again.
+    void ShowSelectionFrame(const QRect& cells);
+    // The sheet of the selected plots; a row written there goes into all of them.
+    void FillSelectionSheet();
+    TDocumentChange SelectionRowChange(const QString& key, const StringList& rows) const;
+    TRecordSnapshot TakeSnapshot(const TChangeScope& scope) const;
+    void RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope);
+    // Shows what a change touched: its plots repainted, or its tab shown when it comes from the
+    // history.
+    void ShowChange(const TChangeScope& scope, bool fromHistory);
+    void ShowTab(int tab);
+    // Fills the sheet again with the cursor on the row of the key it was on, when the tab stays.
+    void RefreshSheetKeepingRow();
+    void FillRecentMenu();
+    void ShowError(const QString& text);
+    QAction* AddMapButton(const QString& hint, int image, bool toggle, const char* name);
+    // Sets a toggle button without running its handler.
+    void SetButtonDown(const char* name, bool down);
+
+    std::unique_ptr<TDialogs> dialogs;
+    std::unique_ptr<TMap> map;
+    std::unique_ptr<TValueCatalogue> catalogue;
+    std::unique_ptr<TMapUtils> utils;
+    std::unique_ptr<TRecovery> recovery;
+    QTimer* recoveryTimer = nullptr;
+    QMenu* recentMenu = nullptr;
+    QStringList recentMaps;
+    TBusyCursor* busyCursor = nullptr;
+    std::unique_ptr<TMiniMapBitmap> miniMapBitmap;
+
+    QString fileName;
+    QString installDir, publicMapsDir;
+    QString openFolder, saveFolder, saveFileName;
+    int teamIndex = 0, playerIndex = 0;
+    bool blinkOn = false, modified = false, updating = false;
+    bool gameFolderAsked = false;
+    bool shown = false;
+    // The tab, team, player and plot whose rows the sheet shows: a row is written back there.
+    int sheetTab = TabRule;
+
+    QToolBar* toolBarProgMain = nullptr;
+    QAction* btnProgNew = nullptr;
+    QAction* btnProgOpen = nullptr;
+    QAction* btnProgSave = nullptr;
+    QAction* btnProgSaveAs = nullptr;
+    QAction* btnProgAbout = nullptr;
+    QAction* btnProgExit = nullptr;
+    TStatusPanel* statusPanels[3] = {};
+    QTabBar* tcMain = nullptr;
+    QWidget* panelDock = nullptr;
+    QWidget* panelMapGrids = nullptr;
+    QSplitter* splitter = nullptr;
+    QWidget* panelVLE = nullptr;
+    QGroupBox* rgTeamPlayer = nullptr;
+    QButtonGroup* rgTeamPlayerButtons = nullptr;
+    TPropertySheet* vle = nullptr;
+    QToolBar* tbMap = nullptr;
+    QSlider* tbGridSize = nullptr;
+    TMapGridView* drawGrid = nullptr;
+    std::unique_ptr<TRiverTool> riverTool;
+    QTimer* cellRectTimer = nullptr;
+    QUndoStack* undoStack = nullptr;
+    QAction* btnUndo = nullptr;
+    QAction* btnRedo = nullptr;
+    THistoryForm* historyForm = nullptr;
+    std::unique_ptr<TStartTool> startTool;
+    TBalanceForm* balanceForm = nullptr;
+    TCheckForm* checkForm = nullptr;
+    // Steps pushed since the last recovery copy.
+    int stepsSinceRecoveryCopy = 0;
+    // Whether the map changed since the last recovery copy was written.
+    bool recoveryCopyStale = true;
+    std::unique_ptr<TPlotStroke> stroke;
+    QRect selection;
+    QRect draggedCells;
+    QToolButton* brushSize = nullptr;
+    std::unique_ptr<TBrushTool> brushTool;
+    std::unique_ptr<TSelectionTool> selectionTool;
+    TGameLayers layers;
+    std::optional<TLayerChoice> chosenLayers;
+    // The root and choice the layers in use were resolved for.
+    std::optional<std::pair<std::string, TLayerChoice>> layersMadeFor;
+    QToolButton* layersButton = nullptr;
+};
+
+extern TMainForm* MainForm;

@@ -1,0 +1,308 @@
+// The main window's editing of many plots at once: the brush, the selected rectangle of plots and
+// the rows written into all of them, copying and pasting plots, and removing their units and cities.
+
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/StatusPanel.h"
+
+#include "document/MapContents.h"
+#include "document/PlotsText.h"
+#include "support/BusyCursor.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/mainwindow/EditorSettings.h"
+#include "ui/mapview/MapGridView.h"
+#include "ui/sheet/PropertySheet.h"
+#include "ui/sheet/SheetText.h"
+#include "ui/tools/BrushTool.h"
+#include "ui/tools/SelectionTool.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+// The clipboard's type for plots: only text of this type is pasted.
+constexpr const char* PlotsMimeType = "application/x-tessel-plots";
+
+QString PlotsName(const QRect& plots) {
+    return QString("(%1, %2) to (%3, %4)")
+        .arg(plots.left())
+        .arg(plots.top())
+        .arg(plots.right())
+        .arg(plots.bottom());
+}
+
+QString Counted(int count, const char* one, const char* many) {
+    return QString("%1 %2").arg(count).arg(count == 1 ? one : many);
+}
+
+template <typename Visit> void ForEachPlot(TMap& document, const QRect& plots, Visit visit) {
+    for (int x = plots.left(); x <= plots.right(); ++x)
+        for (int y = plots.top(); y <= plots.bottom(); ++y)
+            visit(*document.Grids().GetPlot(x, y));
+}
+
+// The tool bar's picture of the brush: a handle and its bristles.
+QIcon BrushIcon() {
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(128, 72, 24), 2.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(14, 2), QPointF(7.5, 8.5));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(160, 160, 160));
+    painter.drawRect(QRectF(5.5, 8, 3, 3));
+    painter.setBrush(QColor(0, 112, 192));
+    painter.drawPolygon(QPolygonF({QPointF(5, 9), QPointF(8, 12), QPointF(4, 15), QPointF(1, 15)}));
+    return QIcon(picture);
+}
+
+} // namespace
+
+void TMainForm::CreateEditingTools() {
+    tbMap->addSeparator();
+    QAction* paint = AddMapButton("Paint", 0, true, "BtnPaint");
+    paint->setIcon(BrushIcon());
+    // A drop-down button rather than a combo box: screen readers on Linux name a combo box by its
+    // text, and this one goes by its hint.
+    brushSize = new QToolButton(tbMap);
+    brushSize->setObjectName("BtnBrushSize");
+    brushSize->setAccessibleName("Brush size");
+    brushSize->setToolTip("Brush size");
+    brushSize->setPopupMode(QToolButton::InstantPopup);
+    brushSize->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* sizes = new QMenu(brushSize);
+    sizes->setObjectName("BrushSizes");
+    auto* exclusive = new QActionGroup(sizes);
+    for (const int size : TBrushTool::Sizes) {
+        QAction* choice = sizes->addAction(QString("%1 x %1").arg(size));
+        choice->setCheckable(true);
+        choice->setData(size);
+        exclusive->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, size] { BrushSizeChange(size); });
+    }
+    brushSize->setMenu(sizes);
+    tbMap->addWidget(brushSize);
+    connect(paint, &QAction::toggled, this, &TMainForm::BtnPaintClick);
+    brushTool = std::make_unique<TBrushTool>(*this);
+    BrushSizeChange(TEditorSettings::BrushSize());
+
+    // A drag shows its frame as it goes; the sheet shows the plots once the button is let go.
+    selectionTool = std::make_unique<TSelectionTool>(*drawGrid, [this](const QRect& cells, bool done) {
+        ShowSelectionFrame(done ? QRect() : cells);
+        if (done)
+            SetSelection(PlotsOfCells(cells, map->Grids().Height()));
+    });
+    drawGrid->SetBaseTool(selectionTool.get());
+    drawGrid->AddOverlayPainter([this](QPainter& painter, const TCellRange&) {
+        PaintSelectionFrame(painter, *drawGrid, FramedCells());
+    });
+
+    // The editing keys act while the map has the focus; elsewhere the keys keep their own meaning.
+    auto addKey = [this](const char* name, const QString& text, const QKeySequence& key, auto handler) {
+        auto* action = new QAction(text, panelMapGrids);
+        action->setObjectName(name);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        panelMapGrids->addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    addKey("ActClearSelection", "Clear the selection", QKeySequence(Qt::Key_Escape),
+           [this] { SetSelection(QRect()); });
+    addKey("ActDeleteUnitsAndCities", "Remove units and cities", QKeySequence::Delete,
+           [this] { DeleteUnitsAndCities(); });
+    addKey("ActCopyPlots", "Copy plots", QKeySequence::Copy, [this] { CopyPlots(); });
+    addKey("ActPastePlots", "Paste plots", QKeySequence::Paste, [this] { PastePlots(); });
+}
+
+void TMainForm::BtnPaintClick(bool down) {
+    if (!down)
+        brushTool->Finish();
+    SetMapTool(brushTool.get(), down);
+}
+
+void TMainForm::BrushSizeChange(int size) {
+    brushTool->SetSize(size);
+    TEditorSettings::SetBrushSize(brushTool->Size());
+    brushSize->setText(QString("%1 x %1").arg(brushTool->Size()));
+    for (QAction* choice : brushSize->menu()->actions())
+        choice->setChecked(choice->data().toInt() == brushTool->Size());
+}
+
+std::optional<std::pair<QString, std::string>> TMainForm::PaintRow() {
+    if (!CommitCurrentRow())
+        return std::nullopt;
+    const int row = vle->CurrentRow();
+    const QString key = vle->Key(row);
+    auto refuse = [this](const QString& why) {
+        statusPanels[0]->Show(why);
+        return std::nullopt;
+    };
+    if (sheetTab != TabMap || row < 0)
+        return refuse("Put the sheet's cursor on the row to paint with");
+    if (key.compare("Units", Qt::CaseInsensitive) == 0 || key.compare("City", Qt::CaseInsensitive) == 0)
+        return refuse("Units and cities are not painted: their editor changes them");
+    if (vle->IsMixed(row))
+        return refuse(QString("The selected plots differ in %1: type the value to paint with").arg(key));
+    const std::optional<std::string> line = EditorLine(key, vle->Value(row));
+    if (!line)
+        return std::nullopt;
+    return std::make_pair(key + '=' + vle->Value(row), *line);
+}
+
+bool TMainForm::SetSelection(const QRect& plots) {
+    QRect onMap = plots & QRect(0, 0, map->Grids().Width(), map->Grids().Height());
+    if (onMap.isEmpty())
+        onMap = QRect();
+    if (onMap == selection)
+        return true;
+    // The row being edited belongs to the plots shown so far.
+    if (!CommitCurrentRow())
+        return false;
+    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, FramedCells()));
+    selection = onMap;
+    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, FramedCells()));
+    if (sheetTab == TabMap)
+        RefreshSheetKeepingRow();
+    if (!selection.isEmpty())
+        statusPanels[0]->Show(
+            QString("%1 x %2 plots selected").arg(selection.width()).arg(selection.height()));
+    return true;
+}
+
+QRect TMainForm::FramedCells() const {
+    return draggedCells.isEmpty() ? CellsOfPlots(selection, map->Grids().Height()) : draggedCells;
+}
+
+void TMainForm::ShowSelectionFrame(const QRect& cells) {
+    const QRect before = FramedCells();
+    draggedCells = cells;
+    if (FramedCells() == before)
+        return;
+    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, before));
+    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, FramedCells()));
+}
+
+QRect TMainForm::SelectedPlots() const {
+    if (!selection.isEmpty())
+        return selection;
+    const TPlot* plot = GetPlotAt(GridCol(), GridRow());
+    return plot != nullptr ? QRect(plot->X(), plot->Y(), 1, 1) : QRect();
+}
+
+void TMainForm::FillSelectionSheet() {
+    StringList rows;
+    std::vector<bool> mixed;
+    SharedPlotRows(map->Grids(), selection, rows, mixed);
+    FillSheet(*vle, rows, mixed);
+}
+
+TDocumentChange TMainForm::SelectionRowChange(const QString& key, const StringList& rows) const {
+    TDocumentChange change;
+    const QRect plots = selection;
+    change.text = key + " in " + PlotsName(plots);
+    change.scope = TChangeScope::Plots(plots);
+    change.apply = [rows, plots](TMap& document) {
+        ForEachPlot(document, plots, [&](TPlot& plot) { plot.ApplyEditorLines(rows); });
+    };
+    return change;
+}
+
+void TMainForm::CopyPlots() {
+    const QRect plots = SelectedPlots();
+    if (plots.isEmpty() || !CommitCurrentRow())
+        return;
+    const std::string text = WhileBusy(*busyCursor, [&] {
+        return TPlotsText::Write(map->Grids(), plots.left(), plots.top(), plots.right(), plots.bottom());
+    });
+    auto* data = new QMimeData;
+    data->setData(PlotsMimeType, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
+    statusPanels[0]->Show(QString("%1 x %2 plots copied").arg(plots.width()).arg(plots.height()));
+}
+
+void TMainForm::PastePlots() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr || !data->hasFormat(PlotsMimeType)) {
+        statusPanels[0]->Show("The clipboard holds no plots");
+        return;
+    }
+    const QByteArray bytes = data->data(PlotsMimeType);
+    std::optional<TPlotsText> plots;
+    try {
+        plots = WhileBusy(*busyCursor, [&] {
+            return TPlotsText::Read(
+                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        });
+    } catch (const OperationAborted& error) {
+        ShowError(
+            QString("The plots on the clipboard cannot be pasted: %1.").arg(FromWindows1252(error.what())));
+        return;
+    }
+    const TPlot* current = GetPlotAt(GridCol(), GridRow());
+    if (current == nullptr || !CommitCurrentRow())
+        return;
+    // The current cell is the pasted rectangle's top left corner.
+    const int left = current->X(), bottom = current->Y() - plots->Height() + 1;
+    const QRect target = QRect(left, bottom, plots->Width(), plots->Height()) &
+                         QRect(0, 0, map->Grids().Width(), map->Grids().Height());
+    TDocumentChange change;
+    change.text = QString("Paste %1 x %2 plots at (%3, %4)")
+                      .arg(plots->Width())
+                      .arg(plots->Height())
+                      .arg(left)
+                      .arg(current->Y());
+    change.scope = TChangeScope::Plots(target);
+    change.apply = [pasted = std::move(*plots), left, bottom](TMap& document) {
+        pasted.PasteInto(document.Grids(), left, bottom);
+    };
+    WhileBusy(*busyCursor, [&] { return ChangeDocument(change); });
+    if (selection == target)
+        RefreshSheetKeepingRow();
+    else
+        SetSelection(target);
+}
+
+void TMainForm::DeleteUnitsAndCities() {
+    const QRect plots = SelectedPlots();
+    if (plots.isEmpty() || !CommitCurrentRow())
+        return;
+    int units = 0, cities = 0;
+    ForEachPlot(*map, plots, [&](TPlot& plot) {
+        units += plot.Units().Count();
+        cities += plot.HasCity() ? 1 : 0;
+    });
+    if (units == 0 && cities == 0) {
+        statusPanels[0]->Show("No unit and no city to remove");
+        return;
+    }
+    QString what = units > 0 ? Counted(units, "unit", "units") : QString();
+    if (cities > 0)
+        what += (what.isEmpty() ? "" : " and ") + Counted(cities, "city", "cities");
+    const QString where = plots.width() * plots.height() == 1
+                              ? QString("the plot at (%1, %2)").arg(plots.left()).arg(plots.top())
+                              : QString("the %1 selected plots").arg(plots.width() * plots.height());
+    if (dialogs->AskYesNoCancel("Remove units and cities", QString("Remove %1 from %2?").arg(what, where)) !=
+        TDialogs::TAnswer::Yes)
+        return;
+    TDocumentChange change;
+    change.text = "Remove units and cities in " + PlotsName(plots);
+    change.scope = TChangeScope::Plots(plots);
+    change.apply = [plots](TMap& document) {
+        ForEachPlot(document, plots, [](TPlot& plot) {
+            plot.Units().Clear();
+            plot.DeleteCity();
+        });
+    };
+    WhileBusy(*busyCursor, [&] { return ChangeDocument(change); });
+    if (sheetTab == TabMap)
+        RefreshSheetKeepingRow();
+}

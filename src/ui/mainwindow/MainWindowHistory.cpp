@@ -1,0 +1,305 @@
+// The one way into the document and its history: every change becomes a step that can be undone
+// and redone, and the grid, mini-map and sheet show what a step touched.
+
+#include "ui/mainwindow/MainWindow.h"
+
+#include "document/MapContents.h"
+#include "edit/DocumentStep.h"
+#include "edit/PlotStroke.h"
+#include "edit/Recovery.h"
+#include "render/MiniMapBitmap.h"
+#include "ui/mapview/MapGridView.h"
+#include "ui/sheet/PropertySheet.h"
+#include "ui/tools/BrushTool.h"
+#include "ui/windows/CheckWindow.h"
+#include "ui/windows/HistoryWindow.h"
+
+#include <QAction>
+#include <QStyle>
+#include <QTabBar>
+#include <QToolBar>
+#include <QUndoStack>
+
+#include <algorithm>
+
+namespace {
+
+// Every so many steps a map with unsaved changes gets a fresh recovery copy.
+constexpr int StepsBetweenRecoveryCopies = 50;
+
+std::vector<std::pair<int, int>> PlacesOf(const std::vector<QPoint>& cells) {
+    std::vector<std::pair<int, int>> places;
+    places.reserve(cells.size());
+    for (const QPoint& cell : cells)
+        places.emplace_back(cell.x(), cell.y());
+    return places;
+}
+
+} // namespace
+
+TRecordSnapshot TMainForm::TakeSnapshot(const TChangeScope& scope) const {
+    switch (scope.kind) {
+    case TChangeScope::TKind::Game:
+        return TRecordSnapshot::OfGame(*map);
+    case TChangeScope::TKind::Team:
+        return TRecordSnapshot::OfTeam(*map, scope.index);
+    case TChangeScope::TKind::Player:
+        return TRecordSnapshot::OfPlayer(*map, scope.index);
+    case TChangeScope::TKind::World:
+        return TRecordSnapshot::OfMapData(*map);
+    case TChangeScope::TKind::Plots:
+        if (!scope.cells.empty())
+            return TRecordSnapshot::OfPlotList(*map, PlacesOf(scope.cells));
+        return TRecordSnapshot::OfPlots(*map, scope.plots.left(), scope.plots.top(), scope.plots.right(),
+                                        scope.plots.bottom());
+    case TChangeScope::TKind::Several: {
+        std::vector<TRecordSnapshot> parts;
+        parts.reserve(scope.parts.size());
+        for (const TChangeScope& part : scope.parts)
+            parts.push_back(TakeSnapshot(part));
+        return TRecordSnapshot::OfParts(std::move(parts));
+    }
+    case TChangeScope::TKind::Document:
+        break;
+    }
+    return TRecordSnapshot::OfDocument(*map);
+}
+
+bool TMainForm::ChangeDocument(const TDocumentChange& change) {
+    TRecordSnapshot before = TakeSnapshot(change.scope);
+    try {
+        change.apply(*map);
+    } catch (const OperationAborted&) {
+        // A change refused half way leaves nothing of it behind.
+        if (TakeSnapshot(change.scope) != before)
+            before.Restore(*map);
+        return false;
+    }
+    TRecordSnapshot after = TakeSnapshot(change.scope);
+    ShowChange(change.scope, false);
+    if (after == before)
+        return true;
+    if (stroke && change.scope.kind == TChangeScope::TKind::Plots) {
+        stroke->Touch(before);
+        return true;
+    }
+    PushStep(change.text, change.scope, std::move(before), std::move(after));
+    return true;
+}
+
+void TMainForm::PushStep(const QString& text, const TChangeScope& scope, TRecordSnapshot before,
+                         TRecordSnapshot after) {
+    undoStack->push(new TDocumentStep(text, scope, std::move(before), std::move(after),
+                                      [this](const TRecordSnapshot& snapshot, const TChangeScope& stepScope) {
+                                          RestoreSnapshot(snapshot, stepScope);
+                                      }));
+    // Counted as pushed: steps undone and made again count anew.
+    if (++stepsSinceRecoveryCopy >= StepsBetweenRecoveryCopies)
+        WriteRecovery();
+    emit DocumentChanged();
+}
+
+void TMainForm::BeginPlotStroke(const QString& text) {
+    EndPlotStroke();
+    stroke = std::make_unique<TPlotStroke>(text);
+}
+
+void TMainForm::EndPlotStroke() {
+    if (!stroke)
+        return;
+    const std::unique_ptr<TPlotStroke> ended = std::move(stroke);
+    if (ended->Places().empty())
+        return;
+    TRecordSnapshot before, after;
+    const TChangeScope scope =
+        ended->KeepChanged(TakeSnapshot(TChangeScope::PlotList(ended->Places())), before, after);
+    if (!scope.cells.empty())
+        PushStep(ended->Text(), scope, std::move(before), std::move(after));
+}
+
+void TMainForm::RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope) {
+    snapshot.Restore(*map);
+    ShowChange(scope, true);
+    emit DocumentChanged();
+}
+
+void TMainForm::ShowChange(const TChangeScope& scope, bool fromHistory) {
+    switch (scope.kind) {
+    case TChangeScope::TKind::Plots: {
+        // The changed plots show at once, on the grid and on the mini-map.
+        const QRect& plots = scope.plots;
+        const int height = map->Grids().Height();
+        const bool onePlot = plots.width() == 1 && plots.height() == 1;
+        if (onePlot) {
+            PaintMiniMapCell(plots.left(), height - 1 - plots.top());
+            drawGrid->RepaintCell(plots.left(), height - 1 - plots.top());
+        } else if (!scope.cells.empty()) {
+            ShowPlotCells(scope.cells);
+        } else {
+            for (int y = plots.top(); y <= plots.bottom(); ++y)
+                for (int x = plots.left(); x <= plots.right(); ++x)
+                    PaintMiniMapCell(x, height - 1 - y);
+            const QRect first = drawGrid->CellRect(plots.left(), height - 1 - plots.bottom());
+            const QRect last = drawGrid->CellRect(plots.right(), height - 1 - plots.top());
+            drawGrid->viewport()->update(first.united(last));
+        }
+        SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
+        if (!fromHistory)
+            return;
+        // Undone or redone, the plot is shown: a single plot is selected on the "Map" tab, but for
+        // a stroke, whose paint is the row of the plot the sheet shows.
+        if (onePlot && scope.cells.empty())
+            drawGrid->SetCurrentCell(plots.left(), height - 1 - plots.top());
+        ShowTab(TabMap);
+        return;
+    }
+    case TChangeScope::TKind::Document:
+        ResetGridSize();
+        RebuildMiniMap(-1, -1);
+        RefreshSheet();
+        return;
+    case TChangeScope::TKind::Game:
+        if (fromHistory)
+            ShowTab(TabRule);
+        return;
+    case TChangeScope::TKind::Team:
+        if (fromHistory) {
+            teamIndex = scope.index;
+            ShowTab(TabTeam);
+        }
+        return;
+    case TChangeScope::TKind::Player:
+        if (fromHistory) {
+            playerIndex = scope.index;
+            ShowTab(TabPlayer);
+        }
+        return;
+    case TChangeScope::TKind::World:
+        if (fromHistory)
+            ShowTab(TabWorld);
+        return;
+    case TChangeScope::TKind::Several: {
+        bool plots = false;
+        for (const TChangeScope& part : scope.parts) {
+            ShowChange(part, false);
+            plots = plots || part.kind == TChangeScope::TKind::Plots;
+        }
+        // The sheet may show any of the records: it shows them again, on the map when plots changed.
+        if (fromHistory && plots)
+            ShowTab(TabMap);
+        else if (fromHistory && !scope.parts.empty())
+            ShowChange(scope.parts.front(), true);
+        else
+            RefreshSheet();
+        return;
+    }
+    }
+}
+
+void TMainForm::ShowPlotCells(const std::vector<QPoint>& places) {
+    const int height = map->Grids().Height();
+    std::vector<QPoint> cells;
+    cells.reserve(places.size());
+    for (const QPoint& place : places) {
+        PaintMiniMapCell(place.x(), height - 1 - place.y());
+        cells.emplace_back(place.x(), height - 1 - place.y());
+    }
+    // Neighbouring cells of a row repaint as one rectangle: a repaint of many small ones costs more
+    // than their pixels.
+    std::sort(cells.begin(), cells.end(), [](const QPoint& a, const QPoint& b) {
+        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+    });
+    const QRect shown = drawGrid->viewport()->rect();
+    for (std::size_t first = 0; first < cells.size();) {
+        std::size_t last = first;
+        while (last + 1 < cells.size() && cells[last + 1].y() == cells[last].y() &&
+               cells[last + 1].x() <= cells[last].x() + 1)
+            ++last;
+        const QRect run = drawGrid->CellRect(cells[first].x(), cells[first].y())
+                              .united(drawGrid->CellRect(cells[last].x(), cells[last].y()));
+        if (run.intersects(shown))
+            drawGrid->viewport()->update(run & shown);
+        first = last + 1;
+    }
+}
+
+void TMainForm::ShowTab(int tab) {
+    {
+        const QSignalBlocker blocker(tcMain);
+        tcMain->setCurrentIndex(tab);
+    }
+    RefreshSheetKeepingRow();
+}
+
+void TMainForm::RefreshSheetKeepingRow() {
+    // The rows of the same tab keep the cursor on its key: the brush paints with that row.
+    const QString key = tcMain->currentIndex() == sheetTab ? vle->Key(vle->CurrentRow()) : QString();
+    RefreshSheet();
+    const int row = key.isEmpty() ? -1 : vle->FindRow(key);
+    if (row >= 0)
+        vle->SetCurrentRow(row);
+}
+
+void TMainForm::Undo() {
+    // A stroke still under way ends here: it is the step undone.
+    brushTool->Finish();
+    EndPlotStroke();
+    // What is being typed is a change of its own, undone first.
+    if (CommitCurrentRow())
+        undoStack->undo();
+}
+
+void TMainForm::Redo() {
+    brushTool->Finish();
+    EndPlotStroke();
+    if (CommitCurrentRow())
+        undoStack->redo();
+}
+
+void TMainForm::ClearHistory() {
+    stroke.reset();
+    undoStack->clear();
+    stepsSinceRecoveryCopy = 0;
+    emit DocumentChanged();
+    // Another map, or a new one: what was checked before is no longer what is shown.
+    if (checkForm != nullptr)
+        checkForm->MapChanged();
+}
+
+void TMainForm::CreateHistory() {
+    undoStack = new QUndoStack(this);
+    connect(undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { SetModified(!clean); });
+    connect(undoStack, &QUndoStack::indexChanged, this, [this] { recoveryCopyStale = true; });
+    btnUndo = new QAction(this);
+    btnRedo = new QAction(this);
+    toolBarProgMain->insertAction(btnProgAbout, btnUndo);
+    toolBarProgMain->insertAction(btnProgAbout, btnRedo);
+    auto setUp = [this](QAction* action, const QString& caption, const QString& theme,
+                        QStyle::StandardPixmap fallback) {
+        action->setText(caption);
+        action->setIcon(QIcon::fromTheme(theme, style()->standardIcon(fallback)));
+        action->setEnabled(false);
+        QWidget* button = toolBarProgMain->widgetForAction(action);
+        button->setFixedSize(61, 47);
+        button->setAccessibleName(caption);
+    };
+    setUp(btnUndo, "Undo", "edit-undo", QStyle::SP_ArrowBack);
+    setUp(btnRedo, "Redo", "edit-redo", QStyle::SP_ArrowForward);
+    btnUndo->setToolTip("Undo");
+    btnRedo->setToolTip("Redo");
+    btnUndo->setShortcuts({QKeySequence::Undo});
+    btnRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(btnUndo, &QAction::triggered, this, &TMainForm::Undo);
+    connect(btnRedo, &QAction::triggered, this, &TMainForm::Redo);
+    connect(undoStack, &QUndoStack::canUndoChanged, btnUndo, &QAction::setEnabled);
+    connect(undoStack, &QUndoStack::canRedoChanged, btnRedo, &QAction::setEnabled);
+    connect(undoStack, &QUndoStack::undoTextChanged, this, [this](const QString& text) {
+        btnUndo->setToolTip(text.isEmpty() ? QString("Undo") : "Undo " + text);
+    });
+    historyForm = new THistoryForm(*undoStack, this);
+    connect(historyForm, &THistoryForm::Closed, this, [this] { SetButtonDown("BtnHistory", false); });
+    connect(undoStack, &QUndoStack::redoTextChanged, this, [this](const QString& text) {
+        btnRedo->setToolTip(text.isEmpty() ? QString("Redo") : "Redo " + text);
+    });
+}

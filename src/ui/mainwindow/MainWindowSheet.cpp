@@ -1,0 +1,169 @@
+// The main window's property sheet: rows written into the section of the tab they belong to, pick
+// lists, the multi-value picker, and the one way into the document.
+
+#include "ui/mainwindow/MainWindow.h"
+
+#include "catalogue/Catalogue.h"
+#include "document/MapContents.h"
+#include "support/BusyCursor.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/dialogs/ValuePickerDialog.h"
+#include "ui/mapview/MapGridView.h"
+#include "ui/sheet/PickProtocol.h"
+#include "ui/sheet/PropertySheet.h"
+#include "ui/sheet/SheetText.h"
+#include "ui/windows/UnitsCityWindow.h"
+
+#include <QListWidget>
+
+bool TMainForm::VLEValidate(int /*row*/, const QString& key, const QString& value) {
+    if (updating)
+        return true;
+    const std::optional<std::string> line = EditorLine(key, value);
+    if (!line)
+        return false;
+    TDocumentChange change;
+    change.text = key;
+    const int team = teamIndex, player = playerIndex;
+    StringList rows{*line};
+    if (sheetTab == TabMap && !selection.isEmpty())
+        return WhileBusy(*busyCursor, [&] { return ChangeDocument(SelectionRowChange(key, rows)); });
+    switch (sheetTab) {
+    case TabRule:
+        change.scope = TChangeScope::Game();
+        change.apply = [rows](TMap& document) { document.Game().ApplyEditorLines(rows); };
+        break;
+    case TabTeam:
+        change.scope = TChangeScope::Team(team);
+        change.text += QString(" of team %1").arg(team);
+        change.apply = [rows, team](TMap& document) {
+            document.Teams().GetTeam(team)->ApplyEditorLines(rows);
+        };
+        break;
+    case TabPlayer:
+        change.scope = TChangeScope::Player(player);
+        change.text += QString(" of player %1").arg(player);
+        change.apply = [rows, player](TMap& document) {
+            document.Players().GetPlayer(player)->ApplyEditorLines(rows);
+        };
+        break;
+    case TabWorld:
+        change.scope = TChangeScope::World();
+        change.apply = [rows](TMap& document) { document.MapData().ApplyEditorLines(rows); };
+        break;
+    default: {
+        const TPlot* plot = GetPlotAt(GridCol(), GridRow());
+        if (plot == nullptr)
+            return true;
+        const int x = plot->X(), y = plot->Y();
+        change.scope = TChangeScope::Plot(x, y);
+        change.text += QString(" at (%1, %2)").arg(x).arg(y);
+        change.apply = [rows, x, y](TMap& document) {
+            document.Grids().GetPlot(x, y)->ApplyEditorLines(rows);
+        };
+        break;
+    }
+    }
+    return WhileBusy(*busyCursor, [&] { return ChangeDocument(change); });
+}
+
+bool TMainForm::CommitCurrentRow() {
+    return vle->ValidateCurrentRow();
+}
+
+void TMainForm::VLEStringsChange() {
+    if (!updating)
+        SetModified(true);
+}
+
+QStringList TMainForm::VLEGetPickList(const QString& key) {
+    AskForGameFolder();
+    StringList values;
+    WhileBusy(*busyCursor, [&] {
+        try {
+            catalogue->GetValueList(key.toStdString(), values);
+        } catch (const OperationAborted&) {
+            values.clear();
+        }
+    });
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(values.size()));
+    for (const std::string& value : values)
+        list.append(FromWindows1252(value));
+    return list;
+}
+
+void TMainForm::VLEEditButtonClick(int row) {
+    const QString key = vle->Key(row);
+    TPlot* plot = GetPlotAt(GridCol(), GridRow());
+    const bool units = key.compare("Units", Qt::CaseInsensitive) == 0;
+    if (units || key.compare("City", Qt::CaseInsensitive) == 0) {
+        if (plot == nullptr || UCForm == nullptr)
+            return;
+        if (!selection.isEmpty() && selection != QRect(plot->X(), plot->Y(), 1, 1)) {
+            ShowError("Units and cities are edited one plot at a time: click a single plot first.");
+            return;
+        }
+        UCForm->SetPlot(plot, units);
+        UCForm->exec();
+        plot = GetPlotAt(GridCol(), GridRow());
+        if (plot == nullptr)
+            return;
+        for (const std::string& line : plot->GetEditorLines()) {
+            const QString text = FromWindows1252(line);
+            if (text.startsWith(key + '=', Qt::CaseInsensitive))
+                vle->SetValue(row, text.mid(key.size() + 1));
+        }
+        return;
+    }
+    const std::optional<QString> picked = PickValues(key, vle->Value(row));
+    if (!picked)
+        return;
+    WhileBusy(*busyCursor, [&] {
+        vle->SetValue(row, *picked);
+        CommitCurrentRow();
+    });
+}
+
+std::optional<std::string> TMainForm::EditorLine(const QString& key, const QString& value) {
+    std::optional<std::string> line = ToWindows1252(key + '=' + value);
+    if (!line)
+        ShowError(QString("\"%1\" cannot be written into a map: the character \"%2\" has no place in its "
+                          "code page (Windows-1252). The value of %3 was not changed.")
+                      .arg(value, FirstUnencodable(value), key));
+    return line;
+}
+
+std::optional<QString> TMainForm::PickValues(const QString& key, const QString& current) {
+    AskForGameFolder();
+    const bool listed = WhileBusy(*busyCursor, [&] {
+        StringList values;
+        try {
+            catalogue->GetValueList(key.toStdString(), values);
+        } catch (const OperationAborted&) {
+            return false;
+        }
+        FillPickList(*MVForm->LBMultiValues(), values);
+        MarkPickedValues(current);
+        return true;
+    });
+    if (!listed || MVForm->exec() == TMVForm::ResultCancel)
+        return std::nullopt;
+    return WhileBusy(*busyCursor, [&] { return CollectPickedValues(); });
+}
+
+bool TMainForm::IsTeamPickList() const {
+    return ::IsTeamPickList(*MVForm->LBMultiValues(), *catalogue);
+}
+
+bool TMainForm::IsPlayerPickList() const {
+    return ::IsPlayerPickList(*MVForm->LBMultiValues(), *catalogue);
+}
+
+void TMainForm::MarkPickedValues(const QString& text) {
+    ::MarkPickedValues(*MVForm->LBMultiValues(), text, *catalogue);
+}
+
+QString TMainForm::CollectPickedValues() const {
+    return ::CollectPickedValues(*MVForm->LBMultiValues(), *catalogue);
+}

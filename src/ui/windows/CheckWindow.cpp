@@ -1,0 +1,218 @@
+#include "ui/windows/CheckWindow.h"
+
+#include "document/MapContents.h"
+#include "support/BusyCursor.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/mapview/MapGridView.h"
+#include "ui/sheet/PropertySheet.h"
+#include "ui/sheet/SheetText.h"
+
+#include <QAbstractListModel>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+// The findings of the last check, one line each; the text is made only for the lines shown, so a
+// map with findings on every plot lists at once.
+class TFindingList : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    const std::vector<TMapFinding>& Findings() const { return findings; }
+    void SetFindings(std::vector<TMapFinding> value) {
+        beginResetModel();
+        findings = std::move(value);
+        endResetModel();
+    }
+    static QString Text(const TMapFinding& finding) { return FromWindows1252(finding.ToText()); }
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(findings.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= rowCount(QModelIndex()))
+            return QVariant();
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return Text(findings[static_cast<std::size_t>(index.row())]);
+        return QVariant();
+    }
+
+private:
+    std::vector<TMapFinding> findings;
+};
+
+namespace {
+
+// Shows the main window's tab as a click on it does; false when the row being edited keeps the tab.
+bool ShowTab(int tab) {
+    MainForm->TCMain()->setCurrentIndex(tab);
+    return MainForm->TCMain()->currentIndex() == tab;
+}
+
+// Puts the sheet's cursor on the finding's row: the value's own row, or the plot's "Units" or "City"
+// row whose editor holds it. A key the sheet has no row for leaves the cursor.
+void SelectRowOf(const TMapFinding& finding) {
+    QString key = FromWindows1252(finding.key);
+    if (finding.place == TFindingPlace::Unit)
+        key = "Units";
+    else if (finding.place == TFindingPlace::City)
+        key = "City";
+    TPropertySheet& sheet = *MainForm->VLE();
+    const int row = sheet.FindRow(key);
+    if (row >= 0)
+        sheet.SetCurrentRow(row);
+}
+
+} // namespace
+
+TCheckForm::TCheckForm(QWidget* parent) : TToolWindow(parent, Qt::Tool) {
+    setObjectName("CheckForm");
+    setWindowTitle("Check map");
+    resize(480, 320);
+
+    findingList = new TFindingList(this);
+    list = new QListView(this);
+    list->setObjectName("LBFindings");
+    list->setAccessibleName("Findings");
+    list->setModel(findingList);
+    list->setUniformItemSizes(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setToolTip("Double-click a line to show its place in the map");
+    // A double-click, or Enter, on a line.
+    connect(list, &QListView::activated, this, &TCheckForm::LBFindingsDblClick);
+
+    summary = new QLabel(this);
+    summary->setObjectName("LblSummary");
+    summary->setAccessibleName("Summary");
+    summary->setWordWrap(true);
+    summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    btnCheckAgain = new QPushButton("Check again", this);
+    btnCheckAgain->setObjectName("BtnCheckAgain");
+    btnCheckAgain->setAccessibleName("Check again");
+    connect(btnCheckAgain, &QPushButton::clicked, this, &TCheckForm::BtnCheckAgainClick);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(summary, 1);
+    bottom->addWidget(btnCheckAgain, 0, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(list, 1);
+    layout->addLayout(bottom);
+}
+
+const std::vector<TMapFinding>& TCheckForm::Findings() const {
+    return findingList->Findings();
+}
+
+QString TCheckForm::FindingText(int index) const {
+    return TFindingList::Text(Findings().at(static_cast<std::size_t>(index)));
+}
+
+QString TCheckForm::LoadRules() {
+    const QString dir = MainForm->InstallDir();
+    if (dir.isEmpty())
+        return "No game folder to check the map against: start Tessel with --game-dir DIR, DIR the "
+               "folder that holds Assets.";
+    if (!QFileInfo(dir).isDir())
+        return QString("The game folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(dir));
+    try {
+        validator.LoadRules(MainForm->Catalogue());
+    } catch (const OperationAborted& error) {
+        return "Cannot read the game's rules: " + QFile::decodeName(error.what());
+    }
+    return QString();
+}
+
+void TCheckForm::BtnCheckAgainClick() {
+    if (MainForm == nullptr)
+        return;
+    WhileBusy(MainForm->BusyCursor(), [this] {
+        // A value still being typed is checked too; a refused one stays in its row, unchecked.
+        MainForm->CommitCurrentRow();
+        const QString failure = LoadRules();
+        if (!failure.isEmpty()) {
+            findingList->SetFindings({});
+            checkedSummary = failure;
+            return;
+        }
+        TValidationCounts counts;
+        findingList->SetFindings(validator.Check(MainForm->Map(), &counts));
+        checkedSummary = FromWindows1252(counts.SummaryText());
+    });
+    // The layer the map asks for and the game lacks is said where the check's result is read.
+    if (const std::string missing = MainForm->Layers().MissingText(); !missing.empty())
+        checkedSummary += "\n" + QString::fromUtf8(missing.c_str()) + ".";
+    summary->setText(checkedSummary);
+    summary->setToolTip(
+        "The game's rules come from: " + QString::fromUtf8(MainForm->Layers().NamesText().c_str()) + ".");
+    list->setAccessibleDescription(checkedSummary);
+}
+
+void TCheckForm::MapChanged() {
+    if (!checkedSummary.isEmpty())
+        summary->setText(checkedSummary +
+                         "\nThe map has changed since: \"Check again\" checks it as it is now.");
+}
+
+bool TCheckForm::ShowFinding(int index) {
+    if (MainForm == nullptr || index < 0 || index >= static_cast<int>(Findings().size()))
+        return false;
+    const TMapFinding& finding = Findings()[static_cast<std::size_t>(index)];
+    if (!ShowPlace(finding))
+        return false;
+    SelectRowOf(finding);
+    return true;
+}
+
+bool TCheckForm::ShowPlace(const TMapFinding& finding) {
+    switch (finding.place) {
+    case TFindingPlace::Plot:
+    case TFindingPlace::Unit:
+    case TFindingPlace::City: {
+        // The map may have changed since the check: a plot it no longer has is not shown.
+        const int col = finding.x, row = MainForm->Map().Grids().Height() - 1 - finding.y;
+        if (MainForm->GetPlotAt(col, row) == nullptr || !ShowTab(TMainForm::TabMap))
+            return false;
+        TMapGridView& grid = *MainForm->DrawGrid();
+        // Selected as a click selects it: the sheet shows the plot, the status bar its cell.
+        if (!grid.SelectCell(col, row))
+            return false;
+        grid.SetTopLeft(col - grid.VisibleColCount() / 2, row - grid.VisibleRowCount() / 2);
+        return true;
+    }
+    case TFindingPlace::Team:
+    case TFindingPlace::Player: {
+        const bool team = finding.place == TFindingPlace::Team;
+        if (finding.index < 0 || finding.index >= (team ? MaxTeams : MaxPlayers) ||
+            !ShowTab(team ? TMainForm::TabTeam : TMainForm::TabPlayer))
+            return false;
+        MainForm->RGTeamPlayerClick(finding.index);
+        return (team ? MainForm->TeamIndex() : MainForm->PlayerIndex()) == finding.index;
+    }
+    case TFindingPlace::Game:
+        return ShowTab(TMainForm::TabRule);
+    case TFindingPlace::Map:
+        return ShowTab(TMainForm::TabWorld);
+    }
+    return false;
+}
+
+void TCheckForm::LBFindingsDblClick(const QModelIndex& index) {
+    if (index.isValid())
+        ShowFinding(index.row());
+}
+
+void TCheckForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Once a show: the window system's own show event that follows (or a restore) does not check.
+    if (!event->spontaneous())
+        BtnCheckAgainClick();
+}

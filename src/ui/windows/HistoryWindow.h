@@ -1,0 +1,20 @@
+#pragma once
+
+// The history of the map's changes: every step since the map was opened, the current one marked;
+// clicking a step goes back or forward to it. A tool window of the main window, shown and closed
+// from the map tool bar.
+
+#include "ui/windows/ToolWindow.h"
+
+class QUndoStack;
+class QUndoView;
+
+class THistoryForm : public TToolWindow {
+    Q_OBJECT
+public:
+    THistoryForm(QUndoStack& stack, QWidget* parent);
+    QUndoView* View() const { return view; }
+
+private:
+    QUndoView* view;
+};

@@ -1,0 +1,260 @@
+// The main window as a user meets it: opening, the tabs and the team and player selector, editing
+// rows, the picker, and the pick lists of the game folder.
+
+#include "EditorFixture.h"
+
+#include "catalogue/Catalogue.h"
+#include "document/MapContents.h"
+#include "ui/dialogs/ValuePickerDialog.h"
+#include "ui/sheet/PickProtocol.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QSettings>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+class MainFormTest : public EditorFixture {
+protected:
+    void SetUp() override {
+        EditorFixture::SetUp();
+        ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
+    }
+    void ShowTab(int tab) { MainForm->TCMain()->setCurrentIndex(tab); }
+    const TTeam& Team(int index) const { return *MainForm->Map().Teams().GetTeam(index); }
+
+    // Opens the picker on the row and, while it is shown, runs `act` on it.
+    void PickOnRow(const QString& key, std::function<void(TMVForm&)> act) {
+        const int row = Sheet().FindRow(key);
+        Sheet().SetCurrentRow(row);
+        QTimer::singleShot(0, [act] { act(*MVForm); });
+        MainForm->VLEEditButtonClick(row);
+    }
+    static QStringList Selected(const TMVForm& form) {
+        QStringList names;
+        for (const QListWidgetItem* item : form.LBMultiValues()->selectedItems())
+            names.append(item->text());
+        names.sort();
+        return names;
+    }
+    static void Select(TMVForm& form, const QStringList& names) {
+        form.BtnSelectNoneClick();
+        for (const QString& name : names)
+            form.LBMultiValues()->findItems(name, Qt::MatchExactly).constFirst()->setSelected(true);
+    }
+};
+
+TEST_F(MainFormTest, OpeningAMapFillsTitleStatusBarAndSheet) {
+    EXPECT_EQ(MainForm->windowTitle(), "QuarraMapEditor V2 - Archipelago.Civ4WorldBuilderSave");
+    EXPECT_EQ(MainForm->StatusPanel(0)->text(), "Ready...");
+    EXPECT_EQ(MainForm->StatusPanel(1)->text(), "Size = (16 x 10)");
+    EXPECT_EQ(MainForm->StatusPanel(2)->text(), "(0, 0)");
+    ASSERT_EQ(Sheet().RowCount(), 14);
+    EXPECT_EQ(Sheet().Key(0), "Era");
+    EXPECT_EQ(Sheet().Value(1), "GAMESPEED_NORMAL");
+    EXPECT_EQ(Sheet().Kind(0), KindOneValue);
+    EXPECT_EQ(Sheet().Kind(3), KindSeveralValues);
+    EXPECT_EQ(Sheet().Kind(7), KindPlainText);
+    EXPECT_FALSE(MainForm->Modified());
+}
+
+TEST_F(MainFormTest, EachTabShowsItsSectionAndTheSelectorChoosesTeamsAndPlayers) {
+    ShowTab(TMainForm::TabTeam);
+    EXPECT_TRUE(MainForm->RGTeamPlayer()->isVisible());
+    EXPECT_EQ(MainForm->RGTeamPlayer()->title(), " Team ");
+    EXPECT_EQ(Sheet().Value(Sheet().FindRow("Tech")), "TECH_AGRICULTURE,TECH_MYSTICISM,TECH_POTTERY,");
+    MainForm->RGTeamPlayerClick(1);
+    EXPECT_EQ(MainForm->TeamIndex(), 1);
+    EXPECT_EQ(Sheet().Value(Sheet().FindRow("Tech")), "TECH_FISHING,TECH_MEDITATION,");
+
+    ShowTab(TMainForm::TabPlayer);
+    EXPECT_EQ(MainForm->RGTeamPlayer()->title(), " Player ");
+    EXPECT_EQ(Sheet().Value(Sheet().FindRow("LeaderType")), "LEADER_ASOKA");
+
+    ShowTab(TMainForm::TabWorld);
+    EXPECT_FALSE(MainForm->RGTeamPlayer()->isVisible());
+    EXPECT_EQ(Sheet().Key(0), "world size");
+
+    ShowTab(TMainForm::TabMap);
+    EXPECT_TRUE(MainForm->PanelDock()->isVisible());
+    const TPlot* topLeft = MainForm->Map().Grids().GetPlot(0, 9);
+    EXPECT_EQ(MainForm->GetPlotAt(0, 0), topLeft);
+    EXPECT_EQ(Sheet().Value(Sheet().FindRow("TerrainType")), QString::fromStdString(topLeft->TerrainType()));
+
+    // The team and player chosen stay through tab changes.
+    ShowTab(TMainForm::TabTeam);
+    EXPECT_EQ(MainForm->TeamIndex(), 1);
+    EXPECT_FALSE(MainForm->Modified());
+}
+
+TEST_F(MainFormTest, ARowEditedAndLeftIsWrittenAndMarksTheMapModified) {
+    TypeInto("MaxTurns", "450");
+    EXPECT_TRUE(MainForm->Modified());
+    EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 300); // not yet left
+    QTest::keyClick(Sheet().OpenEditor(), Qt::Key_Return);
+    EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 450);
+    EXPECT_EQ(Sheet().Key(Sheet().CurrentRow()), "MaxCityElimination");
+}
+
+TEST_F(MainFormTest, EnterMovesToTheNextRowButNotPastTheLast) {
+    EditRow("ModPath");
+    QTest::keyClick(Sheet().OpenEditor(), Qt::Key_Return);
+    EXPECT_EQ(Sheet().CurrentRow(), Sheet().RowCount() - 1);
+}
+
+TEST_F(MainFormTest, ATabChangeWritesTheRowBeingEditedIntoTheSectionLeft) {
+    TypeInto("StartYear", "-3000");
+    ShowTab(TMainForm::TabTeam);
+    EXPECT_EQ(MainForm->Map().Game().StartYear(), -3000);
+    EXPECT_EQ(Sheet().Key(0), "Tech");
+
+    MainForm->RGTeamPlayerClick(2);
+    TypeInto("RevealMap", "0");
+    MainForm->RGTeamPlayerClick(0);
+    EXPECT_FALSE(Team(2).RevealMap());
+    EXPECT_EQ(MainForm->TeamIndex(), 0);
+}
+
+TEST_F(MainFormTest, ARefusedNumberKeepsTheTabAndTheTextUntilCorrected) {
+    TypeInto("GameTurn", "12x");
+    ShowTab(TMainForm::TabWorld);
+    EXPECT_EQ(MainForm->TCMain()->currentIndex(), TMainForm::TabRule);
+    EXPECT_EQ(Sheet().Value(Sheet().FindRow("GameTurn")), "12x");
+    EXPECT_EQ(MainForm->Map().Game().GameTurn(), 0);
+    EXPECT_FALSE(MainForm->CommitCurrentRow());
+
+    TypeInto("GameTurn", "12");
+    ShowTab(TMainForm::TabWorld);
+    EXPECT_EQ(MainForm->TCMain()->currentIndex(), TMainForm::TabWorld);
+    EXPECT_EQ(MainForm->Map().Game().GameTurn(), 12);
+}
+
+TEST_F(MainFormTest, ACharacterOutsideTheCodePageIsRefusedWithAMessage) {
+    TypeInto("Description", QString::fromUtf8("Island \u65e5"));
+    EXPECT_FALSE(MainForm->CommitCurrentRow());
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_TRUE(dialogs->messages[0].contains(QString::fromUtf8("\u65e5")));
+    EXPECT_EQ(MainForm->Map().Game().Description(), "TWO ISLANDS AND A STRAIT");
+
+    // Windows-1252 letters are written as their bytes.
+    TypeInto("Description", QString::fromUtf8("\u00cele \u20ac"));
+    EXPECT_TRUE(MainForm->CommitCurrentRow());
+    const std::string written = MainForm->Map().Game().Description();
+    EXPECT_EQ(written.substr(written.size() - 2), std::string("\x20\x80", 2));
+}
+
+TEST_F(MainFormTest, ThePickerMarksTheRowsTeamsAndWritesTheChosenOnes) {
+    ShowTab(TMainForm::TabTeam);
+    TypeInto("ContactWithTeam", "2,5");
+    ASSERT_TRUE(MainForm->CommitCurrentRow());
+    MainForm->SetModified(false);
+    QStringList shown;
+    PickOnRow("ContactWithTeam", [&](TMVForm& form) {
+        shown = Selected(form);
+        Select(form, {"Team1", "Team7"});
+        form.BtnExitClick();
+    });
+    EXPECT_EQ(shown, (QStringList{"Team2", "Team5"}));
+    EXPECT_EQ(Sheet().Value(Sheet().FindRow("ContactWithTeam")), "1,7,");
+    FlagSet expected{};
+    expected[1] = expected[7] = true;
+    EXPECT_EQ(Team(0).ContactWithTeam(), expected);
+    EXPECT_TRUE(MainForm->Modified());
+}
+
+TEST_F(MainFormTest, CancelAndEscLeaveTheRowWhileTheCloseBoxApplies) {
+    const int row = Sheet().FindRow("Victory");
+    const QString before = Sheet().Value(row);
+    PickOnRow("Victory", [](TMVForm& form) {
+        form.BtnSelectAllClick();
+        form.BtnCancelClick();
+    });
+    EXPECT_EQ(Sheet().Value(row), before);
+    PickOnRow("Victory", [](TMVForm& form) {
+        form.BtnSelectAllClick();
+        QTest::keyClick(form.LBMultiValues(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(Sheet().Value(row), before);
+    EXPECT_FALSE(MainForm->Modified());
+
+    PickOnRow("Victory", [](TMVForm& form) {
+        form.BtnSelectNoneClick();
+        form.close();
+    });
+    EXPECT_EQ(Sheet().Value(row), "");
+    EXPECT_TRUE(MainForm->Map().Game().Victories().empty());
+    EXPECT_TRUE(MainForm->Modified());
+}
+
+TEST_F(MainFormTest, EnterInThePickerApplies) {
+    PickOnRow("Option", [](TMVForm& form) {
+        Select(form, {"GAMEOPTION_NO_BARBARIANS"});
+        QTest::keyClick(form.LBMultiValues(), Qt::Key_Return);
+    });
+    EXPECT_EQ(MainForm->Map().Game().Options(), (StringList{"GAMEOPTION_NO_BARBARIANS"}));
+}
+
+TEST_F(MainFormTest, LoadProgressIsShownEvery500LinesAndOnTheLast500) {
+    QLabel* panel = MainForm->StatusPanel(0);
+    for (const int line : {499, 501, 734}) {
+        MainForm->ShowLoadProgress(line, 1234);
+        EXPECT_EQ(panel->text(), "Ready...") << line;
+    }
+    MainForm->ShowLoadProgress(500, 1234);
+    EXPECT_EQ(panel->text(), "Analysing (500 / 1234)");
+    MainForm->ShowLoadProgress(735, 1234);
+    EXPECT_EQ(panel->text(), "Analysing (735 / 1234)");
+}
+
+TEST_F(MainFormTest, DropDownsListTheGamesValues) {
+    const QStringList eras = MainForm->VLEGetPickList("Era");
+    EXPECT_TRUE(eras.contains("ERA_ANCIENT"));
+    EXPECT_TRUE(MainForm->VLEGetPickList("Level").isEmpty());
+}
+
+class GameFolderTest : public EditorFixture {
+protected:
+    void SetUp() override {
+        QSettings().remove("gameFolder");
+        // No game folder anywhere: an empty home holds no Wine prefix or Steam library.
+        qputenv("HOME", home.path().toLocal8Bit());
+        qunsetenv("WINEPREFIX");
+        StartEditor(QString());
+        ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
+    }
+    void TearDown() override {
+        EditorFixture::TearDown();
+        QSettings().remove("gameFolder");
+    }
+    QTemporaryDir home;
+};
+
+TEST_F(GameFolderTest, TheFirstListOfARunOffersAFolderAndRemembersIt) {
+    EXPECT_TRUE(MainForm->InstallDir().isEmpty());
+    EXPECT_EQ(Sheet().Kind(0), KindOneValue); // the row still offers its list
+    dialogs->folders.push_back(SampleGame());
+    EXPECT_TRUE(MainForm->VLEGetPickList("Era").contains("ERA_ANCIENT"));
+    EXPECT_EQ(dialogs->folderDialogs, 1);
+    EXPECT_EQ(QSettings().value("gameFolder").toString(), SampleGame());
+
+    StartEditor(QString());
+    EXPECT_EQ(MainForm->InstallDir(), SampleGame());
+}
+
+TEST_F(GameFolderTest, CancellingTheFolderGivesEmptyListsAndIsNotAskedAgain) {
+    EXPECT_TRUE(MainForm->VLEGetPickList("Era").isEmpty());
+    EXPECT_TRUE(MainForm->VLEGetPickList("Speed").isEmpty());
+    EXPECT_EQ(dialogs->folderDialogs, 1);
+
+    StartEditor(QString());
+    dialogs->folders.push_back(home.path());
+    EXPECT_TRUE(MainForm->VLEGetPickList("Era").isEmpty());
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_TRUE(dialogs->messages[0].contains("Assets/XML"));
+}
+
+} // namespace
