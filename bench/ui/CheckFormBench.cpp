@@ -26,10 +26,10 @@ void BM_CheckAgain(benchmark::State& state, bool everyPlotUnknown) {
             for (int y = 0; y < grids.Height(); ++y)
                 grids.GetPlot(x, y)->SetTerrainType("TERRAIN_UNKNOWN");
     });
-    TCheckForm& form = *editor.windows.Main().CheckForm();
+    TCheckWindow& form = *editor.windows.Main().CheckWindow();
     form.show();
     for (auto _ : state) {
-        form.BtnCheckAgainClick();
+        form.CheckAgain();
         // The list shown with its first lines painted.
         QApplication::processEvents();
     }

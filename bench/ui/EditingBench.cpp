@@ -22,17 +22,17 @@ namespace {
 constexpr int Width = 1024, Height = 640;
 
 // The "Map" tab in a large window, the grid at the smallest zoom: about 210 x 110 cells show.
-void ShowMapTab(TMainForm& main) {
+void ShowMapTab(TMainWindow& main) {
     main.resize(1920, 1200);
-    main.TCMain()->setCurrentIndex(TMainForm::TabMap);
+    main.Tabs()->setCurrentIndex(TMainWindow::TabMap);
     main.Splitter()->setSizes({1000, 100});
-    main.TBGridSize()->setValue(TMapGridView::MinZoom);
+    main.ZoomSlider()->setValue(TMapGridView::MinZoom);
     QApplication::processEvents();
 }
 
 // A row of the sheet written as a user does: the value typed, then the row left.
-void WriteRow(TMainForm& main, const char* key, const QString& value) {
-    TPropertySheet& sheet = *main.VLE();
+void WriteRow(TMainWindow& main, const char* key, const QString& value) {
+    TPropertySheet& sheet = *main.Sheet();
     sheet.SetCurrentRow(sheet.FindRow(key));
     sheet.SetValue(sheet.CurrentRow(), value);
     main.CommitCurrentRow();
@@ -41,7 +41,7 @@ void WriteRow(TMainForm& main, const char* key, const QString& value) {
 // A stroke of the brush of 5 plots along 200 cells of a grid row, 1,000 plots, undone.
 void BM_UndoBrushStroke(benchmark::State& state) {
     TEditorOnMap editor(Width, Height);
-    TMainForm& main = editor.windows.Main();
+    TMainWindow& main = editor.windows.Main();
     ShowMapTab(main);
     WriteRow(main, "TerrainType", "TERRAIN_SNOW"); // the paint, on the current plot
     main.BrushSize()->menu()->actions()[2]->trigger();
@@ -80,7 +80,7 @@ void BM_UndoBrushStroke(benchmark::State& state) {
 // One row written into a selected rectangle of 100 x 100 plots that the grid shows.
 void BM_BulkEditRectangle(benchmark::State& state) {
     TEditorOnMap editor(Width, Height);
-    TMainForm& main = editor.windows.Main();
+    TMainWindow& main = editor.windows.Main();
     ShowMapTab(main);
     main.SetSelection(QRect(10, Height - 110, 100, 100));
     bool grass = true;
@@ -94,7 +94,7 @@ void BM_BulkEditRectangle(benchmark::State& state) {
         }
         grass = !grass;
     }
-    state.counters["rows shown"] = main.DrawGrid()->VisibleRowCount();
+    state.counters["rows shown"] = main.GridView()->VisibleRowCount();
     main.SetModified(false);
 }
 

@@ -18,10 +18,10 @@ namespace {
 
 // The editor on the large map, its "Map" tab showing most of it as grid at zoom 8.
 struct TRiverEditor {
-    TRiverEditor(bool riversShown) : editor(1024, 640), main(editor.windows.Main()), grid(*main.DrawGrid()) {
+    TRiverEditor(bool riversShown) : editor(1024, 640), main(editor.windows.Main()), grid(*main.GridView()) {
         main.resize(2000, 1400);
-        main.TCMain()->setCurrentIndex(TMainForm::TabMap);
-        main.TBGridSize()->setValue(8);
+        main.Tabs()->setCurrentIndex(TMainWindow::TabMap);
+        main.ZoomSlider()->setValue(8);
         main.Splitter()->setSizes({1100, 200});
         if (riversShown)
             main.MapButton("BtnRiver")->trigger();
@@ -29,7 +29,7 @@ struct TRiverEditor {
     }
     ~TRiverEditor() { main.SetModified(false); }
     TEditorOnMap editor;
-    TMainForm& main;
+    TMainWindow& main;
     TMapGridView& grid;
 };
 

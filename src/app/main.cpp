@@ -26,7 +26,7 @@ int RunEditor(int argc, char* argv[], const QString& gameDir, const QStringList&
     SetNames();
     // The desktop matches the windows to the installed entry, and every window carries the icon.
     QGuiApplication::setDesktopFileName("tessel");
-    QApplication::setWindowIcon(TMapUtils().WindowIcon());
+    QApplication::setWindowIcon(TAppResources().WindowIcon());
     TEditorWindows windows(gameDir);
     windows.Main().show();
     windows.Main().OfferRecovery();

@@ -1,21 +1,20 @@
 #include "support/AppResources.h"
 
+#include "document/LineCodec.h"
 #include "support/CSFEngine.h"
 #include "support/ImageList.h"
 #include "support/JpegImage.h"
-#include "document/LineCodec.h"
 
-#include <QLabel>
 #include <QPixmap>
 
 #include <string>
 
-TMapUtils::TMapUtils() : TMapUtils(TESSEL_FILE_VERSION) {}
+TAppResources::TAppResources() : TAppResources(TESSEL_FILE_VERSION) {}
 
-TMapUtils::TMapUtils(std::string_view rawFileVersion)
+TAppResources::TAppResources(std::string_view rawFileVersion)
     : fileVersion(QString::fromStdString(std::string(TrimBlanks(rawFileVersion)))) {}
 
-void TMapUtils::LoadImageLists(QObject* window) const {
+void TAppResources::LoadImageLists(QObject* window) const {
     if (window == nullptr)
         return;
     TCSFEngine engine;
@@ -27,7 +26,7 @@ void TMapUtils::LoadImageLists(QObject* window) const {
     }
 }
 
-bool TMapUtils::LoadJpegResource(const QString& name, QLabel* image) const {
+QPixmap TAppResources::JpegPicture(const QString& name) const {
     const std::optional<QByteArray> stored = FindProgramResource(name);
     if (!stored)
         throw OperationAborted("Picture \"" + name.toStdString() + "\": no such resource");
@@ -37,12 +36,10 @@ bool TMapUtils::LoadJpegResource(const QString& name, QLabel* image) const {
     } catch (const TJpegError& error) {
         throw OperationAborted("Picture \"" + name.toStdString() + "\": " + error.what());
     }
-    if (image != nullptr)
-        image->setPixmap(QPixmap::fromImage(picture));
-    return true;
+    return QPixmap::fromImage(picture);
 }
 
-QIcon TMapUtils::WindowIcon() const {
+QIcon TAppResources::WindowIcon() const {
     QIcon icon;
     for (const char* name : {"TESSELICON32", "TESSELICON256"}) {
         const std::optional<QByteArray> stored = FindProgramResource(name);

@@ -1,8 +1,8 @@
 #include "support/AppResources.h"
+#include "document/LineCodec.h"
 #include "support/CSFEngine.h"
 #include "support/ImageList.h"
 #include "support/JpegImage.h"
-#include "document/LineCodec.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -13,39 +13,17 @@
 
 #include <gtest/gtest.h>
 
-TEST(MapUtils, FileVersionIsTheVersionTheProgramWasBuiltAs) {
-    EXPECT_EQ(TMapUtils().FileVersion(), QString(TESSEL_EXPECTED_VERSION));
+TEST(AppResources, FileVersionIsTheVersionTheProgramWasBuiltAs) {
+    EXPECT_EQ(TAppResources().FileVersion(), QString(TESSEL_EXPECTED_VERSION));
 }
 
-TEST(MapUtils, FileVersionDropsBlanksAtBothEnds) {
-    EXPECT_EQ(TMapUtils(" 1.2.3.4 ").FileVersion(), QString("1.2.3.4"));
-    EXPECT_EQ(TMapUtils("\t2.0 beta\r\n").FileVersion(), QString("2.0 beta"));
-    EXPECT_EQ(TMapUtils("   ").FileVersion(), QString());
+TEST(AppResources, FileVersionDropsBlanksAtBothEnds) {
+    EXPECT_EQ(TAppResources(" 1.2.3.4 ").FileVersion(), QString("1.2.3.4"));
+    EXPECT_EQ(TAppResources("\t2.0 beta\r\n").FileVersion(), QString("2.0 beta"));
+    EXPECT_EQ(TAppResources("   ").FileVersion(), QString());
 }
 
-TEST(MapUtils, WindowsXPLookChangesNoControlHere) {
-    TMapUtils utils;
-    EXPECT_FALSE(utils.IsWindowsXP());
-    QWidget window;
-    auto* toggle = new QToolButton(&window);
-    toggle->setCheckable(true);
-    toggle->setAutoRaise(true);
-    auto* tabs = new QTabWidget(&window);
-    tabs->setTabPosition(QTabWidget::West);
-    auto* list = new QListWidget(&window);
-    list->setFrameShape(QFrame::Panel);
-    auto* toolBar = new QToolBar(&window);
-    auto* label = new QLabel(&window);
-    label->setAutoFillBackground(true);
-    utils.ApplyXPLook(&window);
-    EXPECT_TRUE(toggle->autoRaise());
-    EXPECT_EQ(tabs->tabPosition(), QTabWidget::West);
-    EXPECT_EQ(list->frameShape(), QFrame::Panel);
-    EXPECT_TRUE(toolBar->styleSheet().isEmpty());
-    EXPECT_TRUE(label->autoFillBackground());
-}
-
-TEST(MapUtils, LoadImageListsFillsEveryEmptyListFromTheResourceNamedLikeIt) {
+TEST(AppResources, LoadImageListsFillsEveryEmptyListFromTheResourceNamedLikeIt) {
     QWidget window;
     auto* terrain = new TImageList(55, 55, &window);
     terrain->setObjectName("ImageListTerrain");
@@ -54,26 +32,26 @@ TEST(MapUtils, LoadImageListsFillsEveryEmptyListFromTheResourceNamedLikeIt) {
     auto* riverRoute = new TImageList(32, 32, &window);
     riverRoute->setObjectName("ImageListRiverRoute");
     riverRoute->SetMasked(false);
-    TMapUtils().LoadImageLists(&window);
+    TAppResources().LoadImageLists(&window);
     EXPECT_EQ(terrain->Count(), 17);
     EXPECT_EQ(yesNo->Count(), 4);
     EXPECT_EQ(riverRoute->Count(), 3);
     EXPECT_EQ(qAlpha(riverRoute->Image(0).pixel(0, 31)), 255);
 }
 
-TEST(MapUtils, LoadImageListsKeepsListsThatHoldImages) {
+TEST(AppResources, LoadImageListsKeepsListsThatHoldImages) {
     QWidget window;
     auto* bonus = new TImageList(55, 55, &window);
     bonus->setObjectName("ImageListBonus");
     QImage own(55, 55, QImage::Format_RGB32);
     own.fill(Qt::blue);
     bonus->Add(own, 0);
-    TMapUtils().LoadImageLists(&window);
+    TAppResources().LoadImageLists(&window);
     ASSERT_EQ(bonus->Count(), 1);
     EXPECT_EQ(bonus->Image(0).pixelColor(10, 10), QColor(Qt::blue));
 }
 
-TEST(MapUtils, LoadImageListsFillsListsInCreationOrderAndStopsAtAMissingResource) {
+TEST(AppResources, LoadImageListsFillsListsInCreationOrderAndStopsAtAMissingResource) {
     QWidget window;
     auto* first = new TImageList(24, 24, &window);
     first->setObjectName("ImageListProgram");
@@ -82,7 +60,7 @@ TEST(MapUtils, LoadImageListsFillsListsInCreationOrderAndStopsAtAMissingResource
     auto* last = new TImageList(24, 24, &window);
     last->setObjectName("ImageListTabs");
     try {
-        TMapUtils().LoadImageLists(&window);
+        TAppResources().LoadImageLists(&window);
         FAIL() << "no error raised";
     } catch (const TResourceError& error) {
         EXPECT_EQ(error.ResourceName(), QString("ImageListNowhere"));
@@ -91,19 +69,19 @@ TEST(MapUtils, LoadImageListsFillsListsInCreationOrderAndStopsAtAMissingResource
     EXPECT_EQ(last->Count(), 0);
 }
 
-TEST(MapUtils, LoadImageListsLooksOnlyAtTheWindowsOwnLists) {
+TEST(AppResources, LoadImageListsLooksOnlyAtTheWindowsOwnLists) {
     QWidget window;
     auto* panel = new QWidget(&window);
     auto* nested = new TImageList(16, 16, panel);
     nested->setObjectName("ImageListToolBar");
-    TMapUtils().LoadImageLists(&window);
+    TAppResources().LoadImageLists(&window);
     EXPECT_EQ(nested->Count(), 0) << "a list owned by a child widget belongs to that widget";
-    TMapUtils().LoadImageLists(panel);
+    TAppResources().LoadImageLists(panel);
     EXPECT_EQ(nested->Count(), 20);
 }
 
-TEST(MapUtils, LoadJpegResourceShowsThePictureInTheLabel) {
-    TMapUtils utils;
+TEST(AppResources, JpegPictureDecodesEachPictureOfTheAboutBox) {
+    TAppResources utils;
     const struct {
         const char* name;
         QSize size;
@@ -114,25 +92,17 @@ TEST(MapUtils, LoadJpegResourceShowsThePictureInTheLabel) {
                     {"ImageV2", {128, 128}}};
     for (const auto& picture : pictures) {
         SCOPED_TRACE(picture.name);
-        QLabel label;
-        EXPECT_TRUE(utils.LoadJpegResource(picture.name, &label));
-        EXPECT_EQ(label.pixmap().size(), picture.size);
+        EXPECT_EQ(utils.JpegPicture(picture.name).size(), picture.size);
     }
 }
 
-TEST(MapUtils, LoadJpegResourceTurnsAMissingResourceIntoTheSilentAbort) {
-    QLabel label;
-    label.setText("unchanged");
-    EXPECT_THROW(TMapUtils().LoadJpegResource("ImageNowhere", &label), OperationAborted);
-    EXPECT_EQ(label.text(), QString("unchanged"));
-    EXPECT_TRUE(label.pixmap().isNull());
+TEST(AppResources, JpegPictureTurnsAMissingResourceIntoTheSilentAbort) {
+    EXPECT_THROW(TAppResources().JpegPicture("ImageNowhere"), OperationAborted);
 }
 
-TEST(MapUtils, LoadJpegResourceTurnsABadJpegIntoTheSilentAbort) {
-    QLabel label;
+TEST(AppResources, JpegPictureTurnsABadJpegIntoTheSilentAbort) {
     // A packed resource is no JPEG file.
-    EXPECT_THROW(TMapUtils().LoadJpegResource("ABOUTINFO", &label), OperationAborted);
-    EXPECT_TRUE(label.pixmap().isNull());
+    EXPECT_THROW(TAppResources().JpegPicture("ABOUTINFO"), OperationAborted);
 }
 
 TEST(JpegImage, DamagedDataIsRefusedWithAReason) {
@@ -161,8 +131,8 @@ TEST(JpegImage, DecodedPictureKeepsItsColours) {
     EXPECT_GT(corner.red(), corner.green() + 20);
 }
 
-TEST(MapUtils, WindowIconHoldsTheProgramsIconAtBothSizes) {
-    const QIcon icon = TMapUtils().WindowIcon();
+TEST(AppResources, WindowIconHoldsTheProgramsIconAtBothSizes) {
+    const QIcon icon = TAppResources().WindowIcon();
     EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{32, 32}, {256, 256}}));
     // Drawn on a transparent square: the corners are clear, the middle is not.
     const QImage small = icon.pixmap(32, 32).toImage();

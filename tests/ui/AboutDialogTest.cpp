@@ -15,7 +15,7 @@ namespace {
 using AboutTest = EditorFixture;
 
 int Page() {
-    return AboutForm->PCMain()->currentIndex();
+    return AboutForm->Pages()->currentIndex();
 }
 
 void ClickPicture() {
@@ -25,8 +25,8 @@ void ClickPicture() {
 TEST_F(AboutTest, FiveClicksOnThePicturesTurnEveryPageAndBringBackTheFirst) {
     QTimer::singleShot(0, [] {
         QStringList visited;
-        for (int i = 0; i < TAboutForm::PageCount; ++i) {
-            visited.append(AboutForm->PCMain()->currentWidget()->objectName());
+        for (int i = 0; i < TAboutDialog::PageCount; ++i) {
+            visited.append(AboutForm->Pages()->currentWidget()->objectName());
             EXPECT_FALSE(AboutForm->Picture(Page())->pixmap().isNull()) << Page();
             ClickPicture();
         }
@@ -34,23 +34,22 @@ TEST_F(AboutTest, FiveClicksOnThePicturesTurnEveryPageAndBringBackTheFirst) {
         EXPECT_EQ(Page(), 0);
         AboutForm->OKButton()->click();
     });
-    MainForm->BtnProgAboutClick();
+    MainForm->ShowAbout();
     EXPECT_FALSE(AboutForm->isVisible());
 }
 
 TEST_F(AboutTest, TheFirstPageNamesTheProgramAndItsVersionAndTheOthersTheirParagraphs) {
     EXPECT_EQ(AboutForm->windowTitle(), "About");
     EXPECT_EQ(AboutForm->ProductName()->text(), "Tessel for Civilization IV Demo ");
-    EXPECT_EQ(AboutForm->Version()->text(), "Version " + MainForm->Utils().FileVersion());
-    EXPECT_FALSE(MainForm->Utils().FileVersion().isEmpty());
+    EXPECT_EQ(AboutForm->Version()->text(), "Version " + MainForm->Resources().FileVersion());
+    EXPECT_FALSE(MainForm->Resources().FileVersion().isEmpty());
     QStringList paragraphs;
     TCSFEngine().LoadInto("ABOUTINFO", paragraphs);
     ASSERT_EQ(paragraphs.size(), 4);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(AboutForm->Paragraph(i)->text(), paragraphs[i]);
         EXPECT_TRUE(AboutForm->Paragraph(i)->wordWrap());
-        EXPECT_EQ(AboutForm->Paragraph(i)->parentWidget()->parentWidget(),
-                  AboutForm->PCMain()->widget(i + 1));
+        EXPECT_EQ(AboutForm->Paragraph(i)->parentWidget()->parentWidget(), AboutForm->Pages()->widget(i + 1));
     }
     EXPECT_TRUE(paragraphs[3].contains("rework"));
 }
@@ -62,7 +61,7 @@ TEST_F(AboutTest, TheBoxOpensOnTheFirstPageWhereverItWasClosed) {
         EXPECT_EQ(Page(), 3);
         AboutForm->close();
     });
-    MainForm->BtnProgAboutClick();
+    MainForm->ShowAbout();
     int opened = -1;
     QTimer::singleShot(0, [&] {
         opened = Page();
@@ -72,7 +71,7 @@ TEST_F(AboutTest, TheBoxOpensOnTheFirstPageWhereverItWasClosed) {
         EXPECT_EQ(Page(), 1);
         AboutForm->OKButton()->click();
     });
-    MainForm->BtnProgAboutClick();
+    MainForm->ShowAbout();
     EXPECT_EQ(opened, 0);
 }
 

@@ -19,8 +19,8 @@ protected:
 TEST_F(AccessibilityTest, StatusPanelsAreNamedWithWhatTheyShow) {
     EXPECT_EQ(MainForm->StatusPanel(0)->accessibleName(), "Status: Ready...");
     EXPECT_EQ(MainForm->StatusPanel(1)->accessibleName(), "Map size: 16 x 10");
-    MainForm->TCMain()->setCurrentIndex(TMainForm::TabMap);
-    MainForm->DrawGridSelectCell(3, 2);
+    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
+    MainForm->SelectCell(3, 2);
     EXPECT_EQ(MainForm->StatusPanel(2)->accessibleName(), "Current cell: column 3, row 2");
 }
 

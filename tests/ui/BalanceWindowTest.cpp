@@ -36,12 +36,12 @@ protected:
         MainForm->MapButton("BtnBalance")->trigger();
         ASSERT_TRUE(Form().isVisible());
     }
-    static void ShowTab(int tab) { MainForm->TCMain()->setCurrentIndex(tab); }
-    static TBalanceForm& Form() { return *MainForm->BalanceForm(); }
+    static void ShowTab(int tab) { MainForm->Tabs()->setCurrentIndex(tab); }
+    static TBalanceWindow& Form() { return *MainForm->BalanceWindow(); }
     static QAbstractItemModel& Model() { return *Form().Table()->model(); }
     static QString Text(int row, int column) { return Model().index(row, column).data().toString(); }
     static int Column(TBalanceColumn measured) {
-        return TBalanceForm::FirstMeasuredColumn + static_cast<int>(measured);
+        return TBalanceWindow::FirstMeasuredColumn + static_cast<int>(measured);
     }
     static QStandardItem& Item(int row, TBalanceColumn measured) {
         return *static_cast<QStandardItemModel&>(Model()).item(row, Column(measured));
@@ -69,45 +69,45 @@ TEST_F(BalanceFormTest, EveryStartIsARowOfTheReportsColumns) {
         for (int column = 0; column < Model().columnCount(); ++column)
             EXPECT_EQ(Text(row, column), lines[row + 1].section('\t', column, column))
                 << row << ", " << column;
-    EXPECT_EQ(Text(0, TBalanceForm::ColumnX), "4");
-    EXPECT_EQ(Text(1, TBalanceForm::ColumnY), "3");
+    EXPECT_EQ(Text(0, TBalanceWindow::ColumnX), "4");
+    EXPECT_EQ(Text(1, TBalanceWindow::ColumnY), "3");
 }
 
 TEST_F(BalanceFormTest, RealMapsShowTheirPlayersAndTheirStartPlotsOfNoPlayer) {
     ShowWindow(RealData("maps/Battle.Civ4WorldBuilderSave"));
     ASSERT_EQ(Model().rowCount(), 4);
     for (int row = 0; row < 4; ++row)
-        EXPECT_EQ(Text(row, TBalanceForm::ColumnPlayer), "-");
+        EXPECT_EQ(Text(row, TBalanceWindow::ColumnPlayer), "-");
     EXPECT_EQ(Text(1, Column(TBalanceColumn::Bonuses)), "BONUS_COPPER:1,BONUS_COW:1,BONUS_SUGAR:1");
 
     ASSERT_TRUE(MainForm->OpenFile(RealData("maps/tutorial1.CivBeyondSwordWBSave")));
     QCoreApplication::processEvents();
     ASSERT_EQ(Model().rowCount(), 7);
     for (int row = 0; row < 7; ++row)
-        EXPECT_EQ(Text(row, TBalanceForm::ColumnPlayer), QString::number(row));
-    EXPECT_EQ(Text(1, TBalanceForm::ColumnX), Text(5, TBalanceForm::ColumnX));
+        EXPECT_EQ(Text(row, TBalanceWindow::ColumnPlayer), QString::number(row));
+    EXPECT_EQ(Text(1, TBalanceWindow::ColumnX), Text(5, TBalanceWindow::ColumnX));
 }
 
 TEST_F(BalanceFormTest, TheTableFollowsTheEditsOncePerTurnOfTheEventLoop) {
     ShowWindow(SampleMap());
     const int computed = Form().Computations();
-    ShowTab(TMainForm::TabPlayer);
-    MainForm->RGTeamPlayerClick(1);
-    ShowTab(TMainForm::TabMap);
+    ShowTab(TMainWindow::TabPlayer);
+    MainForm->SelectTeamOrPlayer(1);
+    ShowTab(TMainWindow::TabMap);
     TStartTool& tool = MainForm->StartTool();
     ASSERT_TRUE(tool.PlaceStart(1, 1));
     ASSERT_TRUE(tool.PlaceStart(2, 2));
     ASSERT_TRUE(tool.PlaceStart(3, 1));
-    EXPECT_EQ(Text(1, TBalanceForm::ColumnX), "13"); // not yet
+    EXPECT_EQ(Text(1, TBalanceWindow::ColumnX), "13"); // not yet
     QCoreApplication::processEvents();
     EXPECT_EQ(Form().Computations(), computed + 1);
-    EXPECT_EQ(Text(1, TBalanceForm::ColumnX), "3");
-    EXPECT_EQ(Text(1, TBalanceForm::ColumnY), "1");
+    EXPECT_EQ(Text(1, TBalanceWindow::ColumnX), "3");
+    EXPECT_EQ(Text(1, TBalanceWindow::ColumnY), "1");
     EXPECT_EQ(Text(1, Column(TBalanceColumn::Food)), ReportLines()[2].section('\t', 8, 8));
 
     MainForm->Undo();
     QCoreApplication::processEvents();
-    EXPECT_EQ(Text(1, TBalanceForm::ColumnX), "2");
+    EXPECT_EQ(Text(1, TBalanceWindow::ColumnX), "2");
 
     // A hidden window computes nothing until it is shown again.
     Form().close();
@@ -117,7 +117,7 @@ TEST_F(BalanceFormTest, TheTableFollowsTheEditsOncePerTurnOfTheEventLoop) {
     QCoreApplication::processEvents();
     EXPECT_EQ(Form().Computations(), whileShown);
     MainForm->MapButton("BtnBalance")->trigger();
-    EXPECT_EQ(Text(1, TBalanceForm::ColumnX), "1");
+    EXPECT_EQ(Text(1, TBalanceWindow::ColumnX), "1");
 }
 
 TEST_F(BalanceFormTest, TheCellsFurthestFromTheirColumnsMeanAreMarked) {
@@ -154,13 +154,13 @@ TEST_F(BalanceFormTest, AColumnOfEqualValuesMarksNothing) {
 
 TEST_F(BalanceFormTest, DoubleClickingARowSelectsItsStartOnTheMap) {
     ShowWindow(RealData("maps/tutorial1.CivBeyondSwordWBSave"));
-    ASSERT_EQ(MainForm->TCMain()->currentIndex(), TMainForm::TabRule);
+    ASSERT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabRule);
     QTableView& table = *Form().Table();
     const QPoint onRow = table.visualRect(Model().index(2, Column(TBalanceColumn::Food))).center();
     // A double click as the platform sends it: the first click, then the second as a double click.
     QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, onRow);
     QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, onRow);
-    EXPECT_EQ(MainForm->TCMain()->currentIndex(), TMainForm::TabMap);
+    EXPECT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabMap);
     // Player 2 starts on (43, 0): the bottom row of a map 24 plots high.
     EXPECT_EQ(MainForm->GridCol(), 43);
     EXPECT_EQ(MainForm->GridRow(), 23);
@@ -171,13 +171,13 @@ TEST_F(EditorFixture, TheBalanceWindowSaysWhyWhenTheRulesCannotBeRead) {
     // The sample game folder lists type names only, without the yields.
     ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
     MainForm->MapButton("BtnBalance")->trigger();
-    TBalanceForm& form = *MainForm->BalanceForm();
+    TBalanceWindow& form = *MainForm->BalanceWindow();
     EXPECT_TRUE(form.Message()->isVisible());
     EXPECT_FALSE(form.Table()->isVisible());
     EXPECT_TRUE(form.Message()->text().contains("cannot be read")) << form.Message()->text().toStdString();
     EXPECT_TRUE(form.Message()->text().contains("CIV4YieldInfos.xml"));
     EXPECT_EQ(form.Table()->model()->rowCount(), 0);
-    EXPECT_EQ(MainForm->TBMap()->widgetForAction(MainForm->MapButton("BtnBalance"))->accessibleName(),
+    EXPECT_EQ(MainForm->MapToolBar()->widgetForAction(MainForm->MapButton("BtnBalance"))->accessibleName(),
               "Balance");
     form.close();
     EXPECT_FALSE(MainForm->MapButton("BtnBalance")->isChecked());

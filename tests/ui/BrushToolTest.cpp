@@ -40,7 +40,7 @@ TEST_F(BrushToolTest, TheControlsAreNamedAndTheBrushStartsAtOnePlot) {
     QAction* paint = MainForm->MapButton("BtnPaint");
     ASSERT_NE(paint, nullptr);
     EXPECT_TRUE(paint->isCheckable());
-    EXPECT_EQ(MainForm->TBMap()->widgetForAction(paint)->accessibleName(), "Paint");
+    EXPECT_EQ(MainForm->MapToolBar()->widgetForAction(paint)->accessibleName(), "Paint");
     QToolButton* size = MainForm->BrushSize();
     EXPECT_EQ(size->accessibleName(), "Brush size");
     EXPECT_EQ(size->text(), "1 x 1");

@@ -55,7 +55,7 @@ protected:
         ASSERT_TRUE(MainForm->OpenFile(mapFile));
     }
 
-    TCheckForm& Form() const { return *MainForm->CheckForm(); }
+    TCheckWindow& Form() const { return *MainForm->CheckWindow(); }
     QStringList ListedLines() const {
         QStringList lines;
         const QAbstractItemModel& model = *Form().List()->model();
@@ -77,7 +77,7 @@ protected:
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
         QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     }
-    int CurrentTab() const { return MainForm->TCMain()->currentIndex(); }
+    int CurrentTab() const { return MainForm->Tabs()->currentIndex(); }
     QString CurrentKey() const { return Sheet().Key(Sheet().CurrentRow()); }
 
     QTemporaryDir folder;
@@ -100,27 +100,27 @@ TEST_F(CheckFormTest, TheButtonListsTheFindingsAsTheCommandLinePrintsThem) {
 
 TEST_F(CheckFormTest, DoubleClickingAPlotsLineSelectsThatPlotOnTheMapTab) {
     MainForm->MapButton("BtnCheckMap")->trigger();
-    ASSERT_EQ(CurrentTab(), TMainForm::TabRule);
+    ASSERT_EQ(CurrentTab(), TMainWindow::TabRule);
     DoubleClickLine("plot (2, 0)");
-    EXPECT_EQ(CurrentTab(), TMainForm::TabMap);
+    EXPECT_EQ(CurrentTab(), TMainWindow::TabMap);
     // The map's y = 0 is the grid's last row.
-    EXPECT_EQ(MainForm->DrawGrid()->Col(), 2);
-    EXPECT_EQ(MainForm->DrawGrid()->Row(), 1);
+    EXPECT_EQ(MainForm->GridView()->Col(), 2);
+    EXPECT_EQ(MainForm->GridView()->Row(), 1);
     EXPECT_EQ(MainForm->StatusPanel(2)->text(), "(2, 1)");
     EXPECT_EQ(CurrentKey(), "FeatureType");
     EXPECT_EQ(Sheet().Value(Sheet().CurrentRow()), "FEATURE_FORESTT");
 
     // A unit's line selects its plot with the cursor on the row that opens the units.
     DoubleClickLine("unit 0 on plot (1, 1)");
-    EXPECT_EQ(MainForm->DrawGrid()->Col(), 1);
-    EXPECT_EQ(MainForm->DrawGrid()->Row(), 0);
+    EXPECT_EQ(MainForm->GridView()->Col(), 1);
+    EXPECT_EQ(MainForm->GridView()->Row(), 0);
     EXPECT_EQ(CurrentKey(), "Units");
 }
 
 TEST_F(CheckFormTest, DoubleClickingAPlayersOrTeamsLineShowsIt) {
     MainForm->MapButton("BtnCheckMap")->trigger();
     DoubleClickLine("player 1");
-    EXPECT_EQ(CurrentTab(), TMainForm::TabPlayer);
+    EXPECT_EQ(CurrentTab(), TMainWindow::TabPlayer);
     EXPECT_EQ(MainForm->PlayerIndex(), 1);
     EXPECT_EQ(CurrentKey(), "CivType");
     EXPECT_EQ(Sheet().Value(Sheet().CurrentRow()), "CIVILIZATION_ATLANTIS");
@@ -129,7 +129,7 @@ TEST_F(CheckFormTest, DoubleClickingAPlayersOrTeamsLineShowsIt) {
     QListView& list = *Form().List();
     list.setCurrentIndex(list.model()->index(0, 0));
     QTest::keyClick(&list, Qt::Key_Return);
-    EXPECT_EQ(CurrentTab(), TMainForm::TabTeam);
+    EXPECT_EQ(CurrentTab(), TMainWindow::TabTeam);
     EXPECT_EQ(MainForm->TeamIndex(), 0);
     EXPECT_EQ(CurrentKey(), "Tech");
 }
@@ -138,15 +138,15 @@ TEST_F(CheckFormTest, ARowTheMapRefusesKeepsTheMainWindowWhereItIs) {
     MainForm->MapButton("BtnCheckMap")->trigger();
     TypeInto("GameTurn", "soon");
     EXPECT_FALSE(Form().ShowFinding(3));
-    EXPECT_EQ(CurrentTab(), TMainForm::TabRule);
+    EXPECT_EQ(CurrentTab(), TMainWindow::TabRule);
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("GameTurn")), "soon");
 }
 
 TEST_F(CheckFormTest, CheckingAgainSeesTheMapAsItIsNow) {
     MainForm->MapButton("BtnCheckMap")->trigger();
     ASSERT_EQ(Form().Findings().size(), 4u);
-    MainForm->TCMain()->setCurrentIndex(TMainForm::TabPlayer);
-    MainForm->RGTeamPlayerClick(1);
+    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabPlayer);
+    MainForm->SelectTeamOrPlayer(1);
     // The value still being typed is checked with the rest.
     TypeInto("CivType", "CIVILIZATION_INDIA");
     QTest::mouseClick(Form().BtnCheckAgain(), Qt::LeftButton);
@@ -158,8 +158,8 @@ TEST_F(CheckFormTest, CheckingAgainSeesTheMapAsItIsNow) {
     // Shown again, the window checks again.
     Form().close();
     EXPECT_FALSE(MainForm->MapButton("BtnCheckMap")->isChecked());
-    MainForm->TCMain()->setCurrentIndex(TMainForm::TabMap);
-    MainForm->DrawGrid()->SelectCell(2, 1);
+    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
+    MainForm->GridView()->SelectCell(2, 1);
     TypeInto("FeatureType", "FEATURE_FOREST");
     ASSERT_TRUE(MainForm->CommitCurrentRow());
     MainForm->MapButton("BtnCheckMap")->trigger();
@@ -170,13 +170,13 @@ TEST_F(CheckFormTest, CheckingAgainSeesTheMapAsItIsNow) {
 TEST_F(CheckFormTest, AFindingWhosePlotIsGoneShowsNothing) {
     MainForm->MapButton("BtnCheckMap")->trigger();
     const QString summary = Form().Summary()->text();
-    MainForm->BtnProgNewClick(); // a map of one plot
+    MainForm->NewMap(); // a map of one plot
     EXPECT_EQ(Form().Summary()->text(),
               summary + "\nThe map has changed since: \"Check again\" checks it as it is now.");
     ASSERT_EQ(Form().FindingText(3), "plot (2, 0): FeatureType=FEATURE_FORESTT");
     EXPECT_FALSE(Form().ShowFinding(3));
-    EXPECT_EQ(MainForm->DrawGrid()->Col(), 0);
-    EXPECT_EQ(MainForm->DrawGrid()->Row(), 0);
+    EXPECT_EQ(MainForm->GridView()->Col(), 0);
+    EXPECT_EQ(MainForm->GridView()->Row(), 0);
 }
 
 TEST_F(CheckFormTest, AMissingGameFolderIsSaidInTheWindow) {

@@ -18,10 +18,10 @@ TEST(DockForm, TakesThePanelWhileShownAndPutsItBackInItsPlace) {
     layout->addWidget(below);
     home.show();
 
-    TDockForm dock;
+    TDockWindow dock;
     dock.SetPanel(panel);
-    QSignalSpy shown(&dock, &TDockForm::Shown);
-    QSignalSpy closed(&dock, &TDockForm::Closed);
+    QSignalSpy shown(&dock, &TDockWindow::Shown);
+    QSignalSpy closed(&dock, &TDockWindow::Closed);
     EXPECT_EQ(dock.windowTitle(), "Map");
     EXPECT_EQ(dock.size(), QSize(640, 480));
     EXPECT_EQ(dock.pos(), QPoint(187, 179));
@@ -52,7 +52,7 @@ TEST(DockForm, PanelOfAHomeWithoutLayoutFillsItAgain) {
     home.resize(300, 200);
     auto* panel = new QWidget(&home);
     home.show();
-    TDockForm dock;
+    TDockWindow dock;
     dock.SetPanel(panel);
     dock.show();
     EXPECT_TRUE(dock.HoldsPanel());
@@ -62,8 +62,8 @@ TEST(DockForm, PanelOfAHomeWithoutLayoutFillsItAgain) {
 }
 
 TEST(DockForm, ShowingWithoutAPanelOnlySaysSo) {
-    TDockForm dock;
-    QSignalSpy shown(&dock, &TDockForm::Shown);
+    TDockWindow dock;
+    QSignalSpy shown(&dock, &TDockWindow::Shown);
     dock.show();
     dock.close();
     EXPECT_EQ(shown.count(), 1);

@@ -57,7 +57,7 @@ protected:
         MainForm->show();
     }
 
-    TPropertySheet& Sheet() const { return *MainForm->VLE(); }
+    TPropertySheet& Sheet() const { return *MainForm->Sheet(); }
 
     // Puts the sheet's cursor on the row of the key and returns its editor's text field.
     QLineEdit* EditRow(const QString& key) { return EditRow(Sheet(), key); }
@@ -116,10 +116,10 @@ inline void EditorFixture::ExpectOneStep(const std::function<void()>& act, const
     ASSERT_EQ(MainForm->UndoStack().count(), steps + 1);
     const std::string after = DocumentBytes();
     ASSERT_NE(after, before);
-    EXPECT_EQ(MainForm->BtnUndo()->toolTip(), "Undo " + hint);
+    EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo " + hint);
     MainForm->Undo();
     EXPECT_EQ(DocumentBytes(), before);
-    EXPECT_EQ(MainForm->BtnRedo()->toolTip(), "Redo " + hint);
+    EXPECT_EQ(MainForm->RedoAction()->toolTip(), "Redo " + hint);
     MainForm->Redo();
     EXPECT_EQ(DocumentBytes(), after);
 }

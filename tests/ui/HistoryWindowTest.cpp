@@ -24,7 +24,7 @@ protected:
         EditorFixture::SetUp();
         ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
     }
-    static void ShowTab(int tab) { MainForm->TCMain()->setCurrentIndex(tab); }
+    static void ShowTab(int tab) { MainForm->Tabs()->setCurrentIndex(tab); }
     void Write(const QString& key, const QString& value) {
         TypeInto(key, value);
         ASSERT_TRUE(MainForm->CommitCurrentRow());
@@ -33,14 +33,14 @@ protected:
 
 TEST_F(HistoryTest, ARowOfEverySectionIsOneStep) {
     ExpectOneStep([&] { Write("MaxTurns", "450"); }, "MaxTurns");
-    ShowTab(TMainForm::TabTeam);
-    MainForm->RGTeamPlayerClick(1);
+    ShowTab(TMainWindow::TabTeam);
+    MainForm->SelectTeamOrPlayer(1);
     ExpectOneStep([&] { Write("Tech", "TECH_WHEEL,"); }, "Tech of team 1");
-    ShowTab(TMainForm::TabPlayer);
+    ShowTab(TMainWindow::TabPlayer);
     ExpectOneStep([&] { Write("LeaderName", "Gandhi"); }, "LeaderName of player 0");
-    ShowTab(TMainForm::TabWorld);
+    ShowTab(TMainWindow::TabWorld);
     ExpectOneStep([&] { Write("climate", "CLIMATE_ARID"); }, "climate");
-    ShowTab(TMainForm::TabMap);
+    ShowTab(TMainWindow::TabMap);
     ExpectOneStep([&] { Write("TerrainType", "TERRAIN_DESERT"); }, "TerrainType at (0, 9)");
 }
 
@@ -51,16 +51,16 @@ TEST_F(HistoryTest, ARowWrittenAgainUnchangedMakesNoStep) {
 }
 
 TEST_F(HistoryTest, UnitsAndCityChangesAreStepsOfTheirPlot) {
-    ShowTab(TMainForm::TabMap);
+    ShowTab(TMainWindow::TabMap);
     const int unitsRow = Sheet().FindRow("Units");
     Sheet().SetCurrentRow(unitsRow);
     const std::string before = DocumentBytes();
     QTimer::singleShot(0, [] {
-        UCForm->BtnAddClick();
-        UCForm->BtnAddClick();
-        UCForm->BtnExitClick();
+        UCForm->AddUnit();
+        UCForm->AddUnit();
+        UCForm->AcceptAndClose();
     });
-    MainForm->VLEEditButtonClick(unitsRow);
+    MainForm->PickRowValues(unitsRow);
     EXPECT_EQ(MainForm->UndoStack().count(), 2);
     MainForm->Undo();
     MainForm->Undo();
@@ -79,9 +79,9 @@ TEST_F(HistoryTest, BuildingANewMapIsOneStepThatUndoesWhole) {
             MainForm->MapButton("BtnEmptyMap")->trigger();
         },
         "Build a new map");
-    EXPECT_EQ(MainForm->DrawGrid()->ColCount(), 5);
+    EXPECT_EQ(MainForm->GridView()->ColCount(), 5);
     MainForm->Undo();
-    EXPECT_EQ(MainForm->DrawGrid()->ColCount(), 16);
+    EXPECT_EQ(MainForm->GridView()->ColCount(), 16);
     EXPECT_EQ(MainForm->Map().Grids().Width(), 16);
 }
 
@@ -96,7 +96,7 @@ TEST_F(HistoryTest, ModifiedFollowsTheStateOfTheLastSave) {
 
     QTemporaryDir folder;
     dialogs->filesToSave.push_back(folder.filePath("saved"));
-    ASSERT_TRUE(MainForm->BtnProgSaveAsClick());
+    ASSERT_TRUE(MainForm->SaveMapAs());
     EXPECT_FALSE(MainForm->Modified());
     MainForm->Undo();
     EXPECT_TRUE(MainForm->Modified());
@@ -113,20 +113,20 @@ TEST_F(HistoryTest, UndoFirstWritesWhatIsBeingTypedAndUndoesThat) {
 }
 
 TEST_F(HistoryTest, UndoShowsTheSectionOrSelectsThePlotItChanged) {
-    ShowTab(TMainForm::TabMap);
-    ASSERT_TRUE(MainForm->DrawGrid()->SelectCell(3, 2));
+    ShowTab(TMainWindow::TabMap);
+    ASSERT_TRUE(MainForm->GridView()->SelectCell(3, 2));
     Write("TerrainType", "TERRAIN_SNOW");
-    ASSERT_TRUE(MainForm->DrawGrid()->SelectCell(0, 0));
-    ShowTab(TMainForm::TabPlayer);
-    MainForm->RGTeamPlayerClick(1);
+    ASSERT_TRUE(MainForm->GridView()->SelectCell(0, 0));
+    ShowTab(TMainWindow::TabPlayer);
+    MainForm->SelectTeamOrPlayer(1);
     Write("LeaderName", "Someone");
-    ShowTab(TMainForm::TabRule);
+    ShowTab(TMainWindow::TabRule);
 
     MainForm->Undo();
-    EXPECT_EQ(MainForm->TCMain()->currentIndex(), TMainForm::TabPlayer);
+    EXPECT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabPlayer);
     EXPECT_EQ(MainForm->PlayerIndex(), 1);
     MainForm->Undo();
-    EXPECT_EQ(MainForm->TCMain()->currentIndex(), TMainForm::TabMap);
+    EXPECT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabMap);
     EXPECT_EQ(MainForm->GridCol(), 3);
     EXPECT_EQ(MainForm->GridRow(), 2);
     EXPECT_NE(Sheet().Value(Sheet().FindRow("TerrainType")), "TERRAIN_SNOW");
@@ -139,21 +139,21 @@ TEST_F(HistoryTest, OpenAndNewClearTheHistory) {
     EXPECT_EQ(MainForm->UndoStack().count(), 0);
     Write("MaxTurns", "1");
     dialogs->answers = {TDialogs::TAnswer::No};
-    MainForm->BtnProgNewClick();
+    MainForm->NewMap();
     EXPECT_EQ(MainForm->UndoStack().count(), 0);
-    EXPECT_FALSE(MainForm->BtnUndo()->isEnabled());
+    EXPECT_FALSE(MainForm->UndoAction()->isEnabled());
 }
 
 TEST_F(HistoryTest, TheHistoryWindowListsTheStepsAndGoesBackToOne) {
     Write("MaxTurns", "1");
     Write("MaxTurns", "2");
     MainForm->MapButton("BtnHistory")->trigger();
-    ASSERT_TRUE(MainForm->HistoryForm()->isVisible());
-    QUndoView* view = MainForm->HistoryForm()->View();
+    ASSERT_TRUE(MainForm->HistoryWindow()->isVisible());
+    QUndoView* view = MainForm->HistoryWindow()->View();
     EXPECT_EQ(view->model()->rowCount(), 3); // the opened map and two steps
     MainForm->UndoStack().setIndex(0);
     EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 300);
-    MainForm->HistoryForm()->close();
+    MainForm->HistoryWindow()->close();
     EXPECT_FALSE(MainForm->MapButton("BtnHistory")->isChecked());
 }
 

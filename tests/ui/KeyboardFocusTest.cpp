@@ -30,13 +30,13 @@ protected:
     }
     static QString CurrentCell() { return MainForm->StatusPanel(2)->text(); }
     static void ClickValueOf(const QString& key) {
-        TPropertySheet& sheet = *MainForm->VLE();
+        TPropertySheet& sheet = *MainForm->Sheet();
         const QRect cell =
             sheet.visualRect(static_cast<QTableView&>(sheet).model()->index(sheet.FindRow(key), 1));
         QTest::mouseClick(sheet.viewport(), Qt::LeftButton, {}, cell.center());
     }
     static void ShowRules() {
-        MainForm->TCMain()->setCurrentIndex(TMainForm::TabRule);
+        MainForm->Tabs()->setCurrentIndex(TMainWindow::TabRule);
         QCoreApplication::processEvents();
     }
 };
@@ -61,15 +61,15 @@ TEST_F(KeyboardFocusTest, KeysAfterAClickOnACellWalkTheGrid) {
 TEST_F(KeyboardFocusTest, TabFromTheMapOpensTheSheetsCurrentRow) {
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, CellCentre(1, 1));
     Key(Qt::Key_Tab);
-    ASSERT_NE(MainForm->VLE()->OpenEditor(), nullptr);
-    EXPECT_TRUE(MainForm->VLE()->isAncestorOf(QApplication::focusWidget()));
+    ASSERT_NE(MainForm->Sheet()->OpenEditor(), nullptr);
+    EXPECT_TRUE(MainForm->Sheet()->isAncestorOf(QApplication::focusWidget()));
 }
 
 TEST_F(KeyboardFocusTest, F6MovesBetweenTheMapAndTheSheetAndBack) {
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, CellCentre(1, 1));
     Key(Qt::Key_F6);
-    ASSERT_NE(MainForm->VLE()->OpenEditor(), nullptr);
-    EXPECT_TRUE(MainForm->VLE()->isAncestorOf(QApplication::focusWidget()));
+    ASSERT_NE(MainForm->Sheet()->OpenEditor(), nullptr);
+    EXPECT_TRUE(MainForm->Sheet()->isAncestorOf(QApplication::focusWidget()));
     Key(Qt::Key_F6);
     EXPECT_EQ(QApplication::focusWidget(), &Grid());
     Key(Qt::Key_Left);
@@ -101,7 +101,7 @@ TEST_F(KeyboardFocusTest, CtrlZWhileTypingTakesBackTheTypingFirst) {
     Type("-2500");
     Key(Qt::Key_Return); // one step to undo later
     ClickValueOf("StartYear");
-    const QString shown = MainForm->VLE()->Value(MainForm->VLE()->FindRow("StartYear"));
+    const QString shown = MainForm->Sheet()->Value(MainForm->Sheet()->FindRow("StartYear"));
     Key(Qt::Key_End);
     Type("12");
     Key(Qt::Key_Z, Qt::ControlModifier);

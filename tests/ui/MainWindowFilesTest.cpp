@@ -41,14 +41,14 @@ protected:
 };
 
 TEST_F(MainFormFilesTest, SaveAsAddsTheMapExtensionOnlyWhereItIsMissing) {
-    EXPECT_EQ(TMainForm::WithMapExtension("/m/a"), "/m/a.Civ4WorldBuilderSave");
-    EXPECT_EQ(TMainForm::WithMapExtension("/m/a.txt"), "/m/a.txt.Civ4WorldBuilderSave");
-    EXPECT_EQ(TMainForm::WithMapExtension("/m/a.civ4worldbuildersave"), "/m/a.civ4worldbuildersave");
-    EXPECT_EQ(TMainForm::WithMapExtension("/m/a.CIVBEYONDSWORDWBSAVE"), "/m/a.CIVBEYONDSWORDWBSAVE");
-    EXPECT_EQ(TMainForm::WithMapExtension("/m/a.CivWarlordsWBSave"), "/m/a.CivWarlordsWBSave");
+    EXPECT_EQ(TMainWindow::WithMapExtension("/m/a"), "/m/a.Civ4WorldBuilderSave");
+    EXPECT_EQ(TMainWindow::WithMapExtension("/m/a.txt"), "/m/a.txt.Civ4WorldBuilderSave");
+    EXPECT_EQ(TMainWindow::WithMapExtension("/m/a.civ4worldbuildersave"), "/m/a.civ4worldbuildersave");
+    EXPECT_EQ(TMainWindow::WithMapExtension("/m/a.CIVBEYONDSWORDWBSAVE"), "/m/a.CIVBEYONDSWORDWBSAVE");
+    EXPECT_EQ(TMainWindow::WithMapExtension("/m/a.CivWarlordsWBSave"), "/m/a.CivWarlordsWBSave");
 
     dialogs->filesToSave.push_back(folder.filePath("copy"));
-    EXPECT_TRUE(MainForm->BtnProgSaveAsClick());
+    EXPECT_TRUE(MainForm->SaveMapAs());
     const QString written = folder.filePath("copy.Civ4WorldBuilderSave");
     EXPECT_EQ(MainForm->FileName(), written);
     EXPECT_EQ(MainForm->windowTitle(), "QuarraMapEditor V2 - copy.Civ4WorldBuilderSave");
@@ -58,7 +58,7 @@ TEST_F(MainFormFilesTest, SaveAsAddsTheMapExtensionOnlyWhereItIsMissing) {
 
 TEST_F(MainFormFilesTest, SaveWritesTheEditedRowAndClearsModified) {
     MakeModified();
-    EXPECT_TRUE(MainForm->BtnProgSaveClick());
+    EXPECT_TRUE(MainForm->SaveMap());
     EXPECT_FALSE(MainForm->Modified());
     EXPECT_TRUE(Bytes(copy).contains("\tMaxTurns=77\r\n"));
     EXPECT_EQ(dialogs->saveDialogs, 0);
@@ -89,7 +89,7 @@ TEST_F(MainFormFilesTest, ConfirmingYesSavesANamedMapAndGoesOn) {
 }
 
 TEST_F(MainFormFilesTest, ACancelledSaveAsStopsWhatAskedAndKeepsTheMap) {
-    MainForm->BtnProgNewClick();
+    MainForm->NewMap();
     MakeModified();
     dialogs->answers = {TAnswer::Yes};
     EXPECT_FALSE(MainForm->close()); // the save dialog is cancelled: no file is named
@@ -98,7 +98,7 @@ TEST_F(MainFormFilesTest, ACancelledSaveAsStopsWhatAskedAndKeepsTheMap) {
     EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 77);
 
     dialogs->answers = {TAnswer::Yes};
-    MainForm->BtnProgNewClick();
+    MainForm->NewMap();
     EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 77);
 }
 
@@ -106,7 +106,7 @@ TEST_F(MainFormFilesTest, AFailedSaveShowsWhyStopsWhatAskedAndLeavesTheTargetAlo
     // A folder in the way of the file: the save cannot replace it.
     const QString blocked = folder.filePath("blocked.Civ4WorldBuilderSave");
     ASSERT_TRUE(QDir().mkpath(blocked + "/inside"));
-    MainForm->BtnProgNewClick();
+    MainForm->NewMap();
     MakeModified();
     dialogs->filesToSave.push_back(blocked);
     dialogs->answers = {TAnswer::Yes};
@@ -121,7 +121,7 @@ TEST_F(MainFormFilesTest, AFailedSaveShowsWhyStopsWhatAskedAndLeavesTheTargetAlo
 TEST_F(MainFormFilesTest, OpenAsksFirstAndCancelChangesNothing) {
     MakeModified();
     dialogs->answers = {TAnswer::Cancel};
-    MainForm->BtnProgOpenClick();
+    MainForm->OpenMap();
     EXPECT_EQ(dialogs->openDialogs, 0);
     EXPECT_TRUE(MainForm->Modified());
     ASSERT_TRUE(MainForm->CommitCurrentRow());
@@ -134,12 +134,12 @@ TEST_F(MainFormFilesTest, AFailedOpenLeavesTheMapItsNameAndTheSheetAsTheyWere) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("BeginTeam\r\nEndTeam\r\nBeginGame\r\nEndGame\r\nBeginPlayer\r\nBeginMap\r\nBeginPlot\r\n");
     file.close();
-    MainForm->TCMain()->setCurrentIndex(TMainForm::TabTeam);
-    MainForm->RGTeamPlayerClick(1);
+    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabTeam);
+    MainForm->SelectTeamOrPlayer(1);
     const QString title = MainForm->windowTitle();
 
     dialogs->filesToOpen.push_back(broken);
-    MainForm->BtnProgOpenClick();
+    MainForm->OpenMap();
     EXPECT_EQ(dialogs->messages, QStringList{"Map file structure error!"});
     EXPECT_EQ(MainForm->FileName(), copy);
     EXPECT_EQ(MainForm->windowTitle(), title);
@@ -148,19 +148,19 @@ TEST_F(MainFormFilesTest, AFailedOpenLeavesTheMapItsNameAndTheSheetAsTheyWere) {
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("Tech")), "TECH_FISHING,TECH_MEDITATION,");
 
     dialogs->filesToOpen.push_back(folder.filePath("gone.Civ4WorldBuilderSave"));
-    MainForm->BtnProgOpenClick();
+    MainForm->OpenMap();
     EXPECT_EQ(dialogs->messages.last(), "Fail to open file!");
     EXPECT_EQ(MainForm->FileName(), copy);
 
     EXPECT_EQ(MainForm->BusyCursor().Count(), 0);
 
     // A later Save still writes the map that is shown, to its own file.
-    EXPECT_TRUE(MainForm->BtnProgSaveClick());
+    EXPECT_TRUE(MainForm->SaveMap());
     EXPECT_EQ(Bytes(copy), Bytes(SampleMap()));
 }
 
 TEST_F(MainFormFilesTest, NewLeavesAnUnnamedMapOfOnePlot) {
-    MainForm->BtnProgNewClick();
+    MainForm->NewMap();
     EXPECT_EQ(MainForm->windowTitle(), "QuarraMapEditor V2");
     EXPECT_TRUE(MainForm->FileName().isEmpty());
     EXPECT_EQ(MainForm->StatusPanel(1)->text(), "Size = (1 x 1)");

@@ -63,7 +63,7 @@ TEST_F(MainFormLayersTest, AScenarioOfAModOpensWithItsLayersAndSavesUnchanged) {
     EXPECT_GE(Sheet().FindRow("ModPath"), 0);
     EXPECT_EQ(DocumentBytes(), Scenario);
     // Its "Map" tab is a map of no plots.
-    MainForm->TCMain()->setCurrentIndex(TMainForm::TabMap);
+    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
     EXPECT_EQ(MainForm->StatusPanel(1)->text(), "Size = (0 x 0)");
 }
 

@@ -60,41 +60,41 @@ TEST_F(MainFormMapTest, AWrittenTerrainShowsAtOnceOnTheGridAndTheMiniMap) {
 }
 
 TEST_F(MainFormMapTest, ZoomMovesInStepsOfFourWithinItsLimits) {
-    QSlider* zoom = MainForm->TBGridSize();
+    QSlider* zoom = MainForm->ZoomSlider();
     EXPECT_EQ(Grid().Zoom(), 32);
-    MainForm->BtnZoomInClick();
+    MainForm->ZoomIn();
     EXPECT_EQ(Grid().Zoom(), 36);
     EXPECT_EQ(zoom->toolTip(), "36");
     zoom->setValue(126);
     EXPECT_EQ(Grid().Zoom(), 128);
-    MainForm->BtnZoomInClick();
+    MainForm->ZoomIn();
     EXPECT_EQ(Grid().Zoom(), 128);
     zoom->setValue(8);
-    MainForm->BtnZoomOutClick();
+    MainForm->ZoomOut();
     EXPECT_EQ(Grid().Zoom(), 8);
 }
 
 TEST_F(MainFormMapTest, TheCurrentCellBlinksOnlyOnTheMapTab) {
-    EXPECT_TRUE(MainForm->CellRectTimer()->isActive());
+    EXPECT_TRUE(MainForm->BlinkTimer()->isActive());
     const bool before = Grid().BlinkOn();
-    MainForm->CellRectTimerTimer();
+    MainForm->BlinkCurrentCell();
     EXPECT_NE(Grid().BlinkOn(), before);
-    MainForm->TCMain()->setCurrentIndex(TMainForm::TabWorld);
-    EXPECT_FALSE(MainForm->CellRectTimer()->isActive());
+    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabWorld);
+    EXPECT_FALSE(MainForm->BlinkTimer()->isActive());
 }
 
 TEST_F(MainFormMapTest, TheDetachedWindowTakesTheMapAndAnotherTabBringsItBack) {
     MainForm->MapButton("BtnDock")->trigger();
     EXPECT_TRUE(DockForm->isVisible());
     EXPECT_TRUE(DockForm->HoldsPanel());
-    EXPECT_FALSE(MainForm->PanelDock()->isVisible());
+    EXPECT_FALSE(MainForm->MapPanelHome()->isVisible());
 
-    MainForm->TCMain()->setCurrentIndex(TMainForm::TabRule);
+    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabRule);
     EXPECT_FALSE(DockForm->isVisible());
     EXPECT_FALSE(MainForm->MapButton("BtnDock")->isChecked());
-    EXPECT_EQ(MainForm->PanelMapGrids()->parentWidget(), MainForm->PanelDock());
-    MainForm->TCMain()->setCurrentIndex(TMainForm::TabMap);
-    EXPECT_TRUE(MainForm->PanelDock()->isVisible());
+    EXPECT_EQ(MainForm->MapPanel()->parentWidget(), MainForm->MapPanelHome());
+    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
+    EXPECT_TRUE(MainForm->MapPanelHome()->isVisible());
 }
 
 TEST_F(MainFormMapTest, ToolWindowsClosedByThemselvesReleaseTheirButtons) {
@@ -111,7 +111,7 @@ TEST_F(MainFormMapTest, ToolWindowsClosedByThemselvesReleaseTheirButtons) {
 
 TEST_F(MainFormMapTest, TheMiniMapFramesWhatTheGridShows) {
     MainForm->MapButton("BtnShowMiniMap")->trigger();
-    MainForm->TBGridSize()->setValue(128); // the map no longer fits the view
+    MainForm->ZoomSlider()->setValue(128); // the map no longer fits the view
     Grid().SetTopLeft(2, 1);
     ASSERT_EQ(Grid().LeftCol(), 2);
     const TViewRect frame = MiniMapForm->ViewRect();
@@ -123,7 +123,7 @@ TEST_F(MainFormMapTest, TheMiniMapFramesWhatTheGridShows) {
 TEST_F(MainFormMapTest, GridAndMiniMapTakeTheSizeOfEveryNewPlotGrid) {
     EXPECT_EQ(Grid().ColCount(), 16);
     EXPECT_EQ(MainForm->MiniMapBitmap().Width(), 48);
-    MainForm->BtnProgNewClick();
+    MainForm->NewMap();
     EXPECT_EQ(Grid().ColCount(), 1);
     EXPECT_EQ(Grid().RowCount(), 1);
     EXPECT_EQ(MainForm->MiniMapBitmap().Width(), 3);

@@ -24,25 +24,25 @@ protected:
         EditorFixture::SetUp();
         ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
     }
-    void ShowTab(int tab) { MainForm->TCMain()->setCurrentIndex(tab); }
+    void ShowTab(int tab) { MainForm->Tabs()->setCurrentIndex(tab); }
     const TTeam& Team(int index) const { return *MainForm->Map().Teams().GetTeam(index); }
 
     // Opens the picker on the row and, while it is shown, runs `act` on it.
-    void PickOnRow(const QString& key, std::function<void(TMVForm&)> act) {
+    void PickOnRow(const QString& key, std::function<void(TValuePickerDialog&)> act) {
         const int row = Sheet().FindRow(key);
         Sheet().SetCurrentRow(row);
         QTimer::singleShot(0, [act] { act(*MVForm); });
-        MainForm->VLEEditButtonClick(row);
+        MainForm->PickRowValues(row);
     }
-    static QStringList Selected(const TMVForm& form) {
+    static QStringList Selected(const TValuePickerDialog& form) {
         QStringList names;
         for (const QListWidgetItem* item : form.LBMultiValues()->selectedItems())
             names.append(item->text());
         names.sort();
         return names;
     }
-    static void Select(TMVForm& form, const QStringList& names) {
-        form.BtnSelectNoneClick();
+    static void Select(TValuePickerDialog& form, const QStringList& names) {
+        form.SelectNone();
         for (const QString& name : names)
             form.LBMultiValues()->findItems(name, Qt::MatchExactly).constFirst()->setSelected(true);
     }
@@ -63,30 +63,30 @@ TEST_F(MainFormTest, OpeningAMapFillsTitleStatusBarAndSheet) {
 }
 
 TEST_F(MainFormTest, EachTabShowsItsSectionAndTheSelectorChoosesTeamsAndPlayers) {
-    ShowTab(TMainForm::TabTeam);
-    EXPECT_TRUE(MainForm->RGTeamPlayer()->isVisible());
-    EXPECT_EQ(MainForm->RGTeamPlayer()->title(), " Team ");
+    ShowTab(TMainWindow::TabTeam);
+    EXPECT_TRUE(MainForm->TeamPlayerChoice()->isVisible());
+    EXPECT_EQ(MainForm->TeamPlayerChoice()->title(), " Team ");
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("Tech")), "TECH_AGRICULTURE,TECH_MYSTICISM,TECH_POTTERY,");
-    MainForm->RGTeamPlayerClick(1);
+    MainForm->SelectTeamOrPlayer(1);
     EXPECT_EQ(MainForm->TeamIndex(), 1);
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("Tech")), "TECH_FISHING,TECH_MEDITATION,");
 
-    ShowTab(TMainForm::TabPlayer);
-    EXPECT_EQ(MainForm->RGTeamPlayer()->title(), " Player ");
+    ShowTab(TMainWindow::TabPlayer);
+    EXPECT_EQ(MainForm->TeamPlayerChoice()->title(), " Player ");
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("LeaderType")), "LEADER_ASOKA");
 
-    ShowTab(TMainForm::TabWorld);
-    EXPECT_FALSE(MainForm->RGTeamPlayer()->isVisible());
+    ShowTab(TMainWindow::TabWorld);
+    EXPECT_FALSE(MainForm->TeamPlayerChoice()->isVisible());
     EXPECT_EQ(Sheet().Key(0), "world size");
 
-    ShowTab(TMainForm::TabMap);
-    EXPECT_TRUE(MainForm->PanelDock()->isVisible());
+    ShowTab(TMainWindow::TabMap);
+    EXPECT_TRUE(MainForm->MapPanelHome()->isVisible());
     const TPlot* topLeft = MainForm->Map().Grids().GetPlot(0, 9);
     EXPECT_EQ(MainForm->GetPlotAt(0, 0), topLeft);
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("TerrainType")), QString::fromStdString(topLeft->TerrainType()));
 
     // The team and player chosen stay through tab changes.
-    ShowTab(TMainForm::TabTeam);
+    ShowTab(TMainWindow::TabTeam);
     EXPECT_EQ(MainForm->TeamIndex(), 1);
     EXPECT_FALSE(MainForm->Modified());
 }
@@ -108,28 +108,28 @@ TEST_F(MainFormTest, EnterMovesToTheNextRowButNotPastTheLast) {
 
 TEST_F(MainFormTest, ATabChangeWritesTheRowBeingEditedIntoTheSectionLeft) {
     TypeInto("StartYear", "-3000");
-    ShowTab(TMainForm::TabTeam);
+    ShowTab(TMainWindow::TabTeam);
     EXPECT_EQ(MainForm->Map().Game().StartYear(), -3000);
     EXPECT_EQ(Sheet().Key(0), "Tech");
 
-    MainForm->RGTeamPlayerClick(2);
+    MainForm->SelectTeamOrPlayer(2);
     TypeInto("RevealMap", "0");
-    MainForm->RGTeamPlayerClick(0);
+    MainForm->SelectTeamOrPlayer(0);
     EXPECT_FALSE(Team(2).RevealMap());
     EXPECT_EQ(MainForm->TeamIndex(), 0);
 }
 
 TEST_F(MainFormTest, ARefusedNumberKeepsTheTabAndTheTextUntilCorrected) {
     TypeInto("GameTurn", "12x");
-    ShowTab(TMainForm::TabWorld);
-    EXPECT_EQ(MainForm->TCMain()->currentIndex(), TMainForm::TabRule);
+    ShowTab(TMainWindow::TabWorld);
+    EXPECT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabRule);
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("GameTurn")), "12x");
     EXPECT_EQ(MainForm->Map().Game().GameTurn(), 0);
     EXPECT_FALSE(MainForm->CommitCurrentRow());
 
     TypeInto("GameTurn", "12");
-    ShowTab(TMainForm::TabWorld);
-    EXPECT_EQ(MainForm->TCMain()->currentIndex(), TMainForm::TabWorld);
+    ShowTab(TMainWindow::TabWorld);
+    EXPECT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabWorld);
     EXPECT_EQ(MainForm->Map().Game().GameTurn(), 12);
 }
 
@@ -148,15 +148,15 @@ TEST_F(MainFormTest, ACharacterOutsideTheCodePageIsRefusedWithAMessage) {
 }
 
 TEST_F(MainFormTest, ThePickerMarksTheRowsTeamsAndWritesTheChosenOnes) {
-    ShowTab(TMainForm::TabTeam);
+    ShowTab(TMainWindow::TabTeam);
     TypeInto("ContactWithTeam", "2,5");
     ASSERT_TRUE(MainForm->CommitCurrentRow());
     MainForm->SetModified(false);
     QStringList shown;
-    PickOnRow("ContactWithTeam", [&](TMVForm& form) {
+    PickOnRow("ContactWithTeam", [&](TValuePickerDialog& form) {
         shown = Selected(form);
         Select(form, {"Team1", "Team7"});
-        form.BtnExitClick();
+        form.AcceptAndClose();
     });
     EXPECT_EQ(shown, (QStringList{"Team2", "Team5"}));
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("ContactWithTeam")), "1,7,");
@@ -169,20 +169,20 @@ TEST_F(MainFormTest, ThePickerMarksTheRowsTeamsAndWritesTheChosenOnes) {
 TEST_F(MainFormTest, CancelAndEscLeaveTheRowWhileTheCloseBoxApplies) {
     const int row = Sheet().FindRow("Victory");
     const QString before = Sheet().Value(row);
-    PickOnRow("Victory", [](TMVForm& form) {
-        form.BtnSelectAllClick();
-        form.BtnCancelClick();
+    PickOnRow("Victory", [](TValuePickerDialog& form) {
+        form.SelectAll();
+        form.CancelPick();
     });
     EXPECT_EQ(Sheet().Value(row), before);
-    PickOnRow("Victory", [](TMVForm& form) {
-        form.BtnSelectAllClick();
+    PickOnRow("Victory", [](TValuePickerDialog& form) {
+        form.SelectAll();
         QTest::keyClick(form.LBMultiValues(), Qt::Key_Escape);
     });
     EXPECT_EQ(Sheet().Value(row), before);
     EXPECT_FALSE(MainForm->Modified());
 
-    PickOnRow("Victory", [](TMVForm& form) {
-        form.BtnSelectNoneClick();
+    PickOnRow("Victory", [](TValuePickerDialog& form) {
+        form.SelectNone();
         form.close();
     });
     EXPECT_EQ(Sheet().Value(row), "");
@@ -191,7 +191,7 @@ TEST_F(MainFormTest, CancelAndEscLeaveTheRowWhileTheCloseBoxApplies) {
 }
 
 TEST_F(MainFormTest, EnterInThePickerApplies) {
-    PickOnRow("Option", [](TMVForm& form) {
+    PickOnRow("Option", [](TValuePickerDialog& form) {
         Select(form, {"GAMEOPTION_NO_BARBARIANS"});
         QTest::keyClick(form.LBMultiValues(), Qt::Key_Return);
     });
@@ -211,9 +211,9 @@ TEST_F(MainFormTest, LoadProgressIsShownEvery500LinesAndOnTheLast500) {
 }
 
 TEST_F(MainFormTest, DropDownsListTheGamesValues) {
-    const QStringList eras = MainForm->VLEGetPickList("Era");
+    const QStringList eras = MainForm->PickList("Era");
     EXPECT_TRUE(eras.contains("ERA_ANCIENT"));
-    EXPECT_TRUE(MainForm->VLEGetPickList("Level").isEmpty());
+    EXPECT_TRUE(MainForm->PickList("Level").isEmpty());
 }
 
 class GameFolderTest : public EditorFixture {
@@ -237,7 +237,7 @@ TEST_F(GameFolderTest, TheFirstListOfARunOffersAFolderAndRemembersIt) {
     EXPECT_TRUE(MainForm->InstallDir().isEmpty());
     EXPECT_EQ(Sheet().Kind(0), KindOneValue); // the row still offers its list
     dialogs->folders.push_back(SampleGame());
-    EXPECT_TRUE(MainForm->VLEGetPickList("Era").contains("ERA_ANCIENT"));
+    EXPECT_TRUE(MainForm->PickList("Era").contains("ERA_ANCIENT"));
     EXPECT_EQ(dialogs->folderDialogs, 1);
     EXPECT_EQ(QSettings().value("gameFolder").toString(), SampleGame());
 
@@ -246,13 +246,13 @@ TEST_F(GameFolderTest, TheFirstListOfARunOffersAFolderAndRemembersIt) {
 }
 
 TEST_F(GameFolderTest, CancellingTheFolderGivesEmptyListsAndIsNotAskedAgain) {
-    EXPECT_TRUE(MainForm->VLEGetPickList("Era").isEmpty());
-    EXPECT_TRUE(MainForm->VLEGetPickList("Speed").isEmpty());
+    EXPECT_TRUE(MainForm->PickList("Era").isEmpty());
+    EXPECT_TRUE(MainForm->PickList("Speed").isEmpty());
     EXPECT_EQ(dialogs->folderDialogs, 1);
 
     StartEditor(QString());
     dialogs->folders.push_back(home.path());
-    EXPECT_TRUE(MainForm->VLEGetPickList("Era").isEmpty());
+    EXPECT_TRUE(MainForm->PickList("Era").isEmpty());
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].contains("Assets/XML"));
 }

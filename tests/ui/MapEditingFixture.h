@@ -14,11 +14,11 @@ protected:
     void SetUp() override {
         EditorFixture::SetUp();
         ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
-        MainForm->TCMain()->setCurrentIndex(TMainForm::TabMap);
+        MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
         QCoreApplication::processEvents(); // lays the shown map panel out
     }
 
-    static TMapGridView& Grid() { return *MainForm->DrawGrid(); }
+    static TMapGridView& Grid() { return *MainForm->GridView(); }
     static TPlot& Plot(int x, int y) { return *MainForm->Map().Grids().GetPlot(x, y); }
     // The plot's block as the map file holds it.
     static std::string PlotText(int x, int y) {

@@ -43,7 +43,7 @@ protected:
 
     TMap map;
     TMiniMapBitmap bitmap;
-    TMiniMapForm form{bitmap};
+    TMiniMapWindow form{bitmap};
     std::vector<TSyncCall> calls;
     bool scrolls = true;
 };
@@ -195,7 +195,7 @@ TEST_F(MiniMapTest, AMoveWhileTheGridScrollsRedrawsOnly) {
 }
 
 TEST_F(MiniMapTest, ShowingAsksForTheGridsViewAndClosingSaysSo) {
-    QSignalSpy closed(&form, &TMiniMapForm::Closed);
+    QSignalSpy closed(&form, &TMiniMapWindow::Closed);
     form.show();
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].col, 4);
@@ -251,7 +251,7 @@ TEST(MiniMapSync, HiddenMiniMapLeavesTheGridAndAnswersForce) {
     grid.show();
     TMiniMapBitmap bitmap;
     bitmap.RebuildMiniMap(map.Grids(), -1, -1, 60, 20);
-    TMiniMapForm form(bitmap);
+    TMiniMapWindow form(bitmap);
     EXPECT_TRUE(SyncGridWithMiniMap(grid, &form, 5, 3, true));
     EXPECT_FALSE(SyncGridWithMiniMap(grid, nullptr, 5, 3, false));
     EXPECT_EQ(grid.LeftCol(), 0);
@@ -272,7 +272,7 @@ TEST(MiniMapSync, GridScrollsAndTheFrameShowsWhereItStopped) {
     QApplication::processEvents();
     TMiniMapBitmap bitmap;
     bitmap.RebuildMiniMap(map.Grids(), -1, -1, 60, 20);
-    TMiniMapForm form(bitmap);
+    TMiniMapWindow form(bitmap);
     form.show();
 
     EXPECT_TRUE(SyncGridWithMiniMap(grid, &form, 20, 4, false));

@@ -31,11 +31,11 @@ protected:
     }
 
     // Presses "Build a new map" and, while the size dialog is shown, runs `act` on it.
-    static void BuildNewMap(const std::function<void(TNewMapForm&)>& act) {
+    static void BuildNewMap(const std::function<void(TNewMapDialog&)>& act) {
         QTimer::singleShot(0, [act] { act(*NewMapForm); });
-        MainForm->TBMap()->findChild<QAction*>("BtnEmptyMap")->trigger();
+        MainForm->MapToolBar()->findChild<QAction*>("BtnEmptyMap")->trigger();
     }
-    static void SetSize(TNewMapForm& form, int width, int height) {
+    static void SetSize(TNewMapDialog& form, int width, int height) {
         form.NumWidth()->setValue(width);
         form.NumHeight()->setValue(height);
     }
@@ -52,18 +52,18 @@ protected:
 TEST_F(NewMapTest, NewOnAModifiedMapAnsweredCancelKeepsItAndNoDiscardsIt) {
     TypeInto("MaxTurns", "77");
     dialogs->answers = {TAnswer::Cancel};
-    MainForm->BtnProgNewClick();
+    MainForm->NewMap();
     EXPECT_EQ(dialogs->questions.size(), 1);
     EXPECT_EQ(MainForm->Map().Grids().Width(), 16);
     EXPECT_FALSE(MainForm->FileName().isEmpty());
     EXPECT_TRUE(MainForm->Modified());
 
     dialogs->answers = {TAnswer::No};
-    MainForm->BtnProgNewClick();
+    MainForm->NewMap();
     EXPECT_EQ(MainForm->Map().Grids().Width(), 1);
     EXPECT_EQ(MainForm->Map().Grids().Height(), 1);
     EXPECT_EQ(MainForm->Map().MapData().GridWidth(), 1);
-    EXPECT_EQ(MainForm->DrawGrid()->ColCount(), 1);
+    EXPECT_EQ(MainForm->GridView()->ColCount(), 1);
     EXPECT_EQ(MainForm->MiniMapBitmap().Image().size(), QSize(3, 3)); // the mini-map shows the one plot
     EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 0);
     EXPECT_EQ(MainForm->windowTitle(), "QuarraMapEditor V2");
@@ -73,9 +73,9 @@ TEST_F(NewMapTest, NewOnAModifiedMapAnsweredCancelKeepsItAndNoDiscardsIt) {
 }
 
 TEST_F(NewMapTest, BuildingASixteenBySixteenMapGivesEmptyPlotsAndMarksItModified) {
-    MainForm->TCMain()->setCurrentIndex(TMainForm::TabMap);
+    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
     ASSERT_GT(UnitsAndCities(), 0);
-    BuildNewMap([](TNewMapForm& form) {
+    BuildNewMap([](TNewMapDialog& form) {
         EXPECT_EQ(form.windowTitle(), "New map");
         EXPECT_EQ(form.NumWidth()->value(), 16);
         EXPECT_EQ(form.NumHeight()->value(), 16);
@@ -87,8 +87,8 @@ TEST_F(NewMapTest, BuildingASixteenBySixteenMapGivesEmptyPlotsAndMarksItModified
     EXPECT_EQ(grids.GetPlot(15, 15)->Y(), 15);
     EXPECT_EQ(grids.GetPlot(7, 3)->TerrainType(), "TERRAIN_OCEAN");
     EXPECT_EQ(UnitsAndCities(), 0);
-    EXPECT_EQ(MainForm->DrawGrid()->ColCount(), 16);
-    EXPECT_EQ(MainForm->DrawGrid()->RowCount(), 16);
+    EXPECT_EQ(MainForm->GridView()->ColCount(), 16);
+    EXPECT_EQ(MainForm->GridView()->RowCount(), 16);
     EXPECT_EQ(MainForm->MiniMapBitmap().Image().size(), QSize(48, 48));
     EXPECT_EQ(MainForm->StatusPanel(1)->text(), "Size = (16 x 16)");
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("Units")), "[ 0 Units ]");
@@ -96,14 +96,14 @@ TEST_F(NewMapTest, BuildingASixteenBySixteenMapGivesEmptyPlotsAndMarksItModified
 }
 
 TEST_F(NewMapTest, BuildingANewMapKeepsTheFileTitleAndEverySectionButThePlots) {
-    MainForm->TCMain()->setCurrentIndex(TMainForm::TabTeam);
-    MainForm->RGTeamPlayerClick(1);
+    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabTeam);
+    MainForm->SelectTeamOrPlayer(1);
     const QString title = MainForm->windowTitle();
     const StringList game = MainForm->Map().Game().SaveToStrings();
     const StringList teams = MainForm->Map().Teams().GetTeam(1)->GetEditorLines();
     const int topLatitude = MainForm->Map().MapData().TopLatitude();
 
-    BuildNewMap([](TNewMapForm& form) {
+    BuildNewMap([](TNewMapDialog& form) {
         SetSize(form, 20, 10);
         form.BtnOk()->click();
     });
@@ -121,7 +121,7 @@ TEST_F(NewMapTest, BuildingANewMapKeepsTheFileTitleAndEverySectionButThePlots) {
 
     // The dialog keeps the numbers last entered; Cancel changes nothing.
     MainForm->SetModified(false);
-    BuildNewMap([](TNewMapForm& form) {
+    BuildNewMap([](TNewMapDialog& form) {
         EXPECT_EQ(form.NumWidth()->value(), 20);
         EXPECT_EQ(form.NumHeight()->value(), 10);
         SetSize(form, 5, 5);
@@ -134,7 +134,7 @@ TEST_F(NewMapTest, BuildingANewMapKeepsTheFileTitleAndEverySectionButThePlots) {
 TEST_F(NewMapTest, SizesBeyondWhatAMapHoldsAreRefusedWithAMessage) {
     int plotsAfterRefusal = -1;
     bool stayedOpen = false;
-    BuildNewMap([&](TNewMapForm& form) {
+    BuildNewMap([&](TNewMapDialog& form) {
         SetSize(form, 0, 5000);
         EXPECT_EQ(form.NumWidth()->value(), 1);
         EXPECT_EQ(form.NumHeight()->value(), TMap::MaxGridSide);
@@ -155,7 +155,7 @@ TEST_F(NewMapTest, SizesBeyondWhatAMapHoldsAreRefusedWithAMessage) {
 }
 
 TEST_F(NewMapTest, TheLargestSideIsAccepted) {
-    BuildNewMap([](TNewMapForm& form) {
+    BuildNewMap([](TNewMapDialog& form) {
         SetSize(form, TMap::MaxGridSide, 2);
         form.BtnOk()->click();
     });

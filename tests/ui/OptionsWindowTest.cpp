@@ -42,7 +42,7 @@ protected:
         EXPECT_NE(item, nullptr) << text;
         return item;
     }
-    int State(const char* text) { return TOptionsForm::ItemState(Item(text)); }
+    int State(const char* text) { return TOptionsWindow::ItemState(Item(text)); }
     void ClickTickBox(const char* text) {
         QTreeWidgetItem* item = Item(text);
         form.TVOptions->scrollToItem(item);
@@ -57,7 +57,7 @@ protected:
     }
 
     TOptionsPictures pictures;
-    TOptionsForm form{pictures.toolBar, pictures.yesNo};
+    TOptionsWindow form{pictures.toolBar, pictures.yesNo};
 };
 
 } // namespace
@@ -78,7 +78,7 @@ TEST_F(OptionsFormTest, EveryOptionIsOnAtStartWhateverTheCase) {
 }
 
 TEST_F(OptionsFormTest, ClickOnATickBoxTogglesAndAsksForARepaint) {
-    QSignalSpy repaint(&form, &TOptionsForm::RepaintRequested);
+    QSignalSpy repaint(&form, &TOptionsWindow::RepaintRequested);
     ClickTickBox("Ocean");
     EXPECT_FALSE(form.IsOptionOn("Ocean"));
     EXPECT_EQ(State("Ocean"), 0);
@@ -92,7 +92,7 @@ TEST_F(OptionsFormTest, ClickOnATickBoxTogglesAndAsksForARepaint) {
 }
 
 TEST_F(OptionsFormTest, ClickOnTheTextOnlySelects) {
-    QSignalSpy repaint(&form, &TOptionsForm::RepaintRequested);
+    QSignalSpy repaint(&form, &TOptionsWindow::RepaintRequested);
     ClickText("Coast");
     EXPECT_TRUE(form.IsOptionOn("Coast"));
     EXPECT_EQ(form.TVOptions->currentItem(), Item("Coast"));
@@ -116,7 +116,7 @@ TEST_F(OptionsFormTest, GroupTickBoxTogglesAllItsItems) {
     QTreeWidgetItem* bonus = Item("Bonus");
     ASSERT_EQ(bonus->childCount(), 36);
     for (int i = 0; i < bonus->childCount(); ++i) {
-        EXPECT_EQ(TOptionsForm::ItemState(bonus->child(i)), 0);
+        EXPECT_EQ(TOptionsWindow::ItemState(bonus->child(i)), 0);
         EXPECT_FALSE(form.IsOptionOn(bonus->child(i)->text(0).toStdString()));
     }
     EXPECT_TRUE(form.IsOptionOn("Terrain"));
@@ -143,7 +143,7 @@ TEST_F(OptionsFormTest, TeamRevealHasNoItemsAndTogglesAlone) {
 }
 
 TEST_F(OptionsFormTest, UnselectAllUnticksTheGroupOfTheSelectedItemWithoutRepaint) {
-    QSignalSpy repaint(&form, &TOptionsForm::RepaintRequested);
+    QSignalSpy repaint(&form, &TOptionsWindow::RepaintRequested);
     form.TVOptions->setCurrentItem(Item("Wheat"));
     form.BtnSelectNone->click();
     EXPECT_FALSE(form.IsOptionOn("Bonus"));
@@ -167,8 +167,8 @@ TEST_F(OptionsFormTest, CancelRestoresTheTicksOfTheLastShow) {
     form.BtnExpand->click();
     ClickTickBox("Grass");
     ClickTickBox("Bonus");
-    QSignalSpy repaint(&form, &TOptionsForm::RepaintRequested);
-    QSignalSpy closed(&form, &TOptionsForm::Closed);
+    QSignalSpy repaint(&form, &TOptionsWindow::RepaintRequested);
+    QSignalSpy closed(&form, &TOptionsWindow::Closed);
     form.BtnCancel->click();
     EXPECT_FALSE(form.IsOptionOn("Ocean"));
     EXPECT_TRUE(form.IsOptionOn("Grass"));
@@ -185,7 +185,7 @@ TEST_F(OptionsFormTest, EscCancelsEnterAppliesSpaceToggles) {
     form.TVOptions->setCurrentItem(Item("Snow"));
     QTest::keyClick(form.TVOptions, Qt::Key_Space);
     EXPECT_FALSE(form.IsOptionOn("Snow"));
-    QSignalSpy closed(&form, &TOptionsForm::Closed);
+    QSignalSpy closed(&form, &TOptionsWindow::Closed);
     QTest::keyClick(form.TVOptions, Qt::Key_Escape);
     EXPECT_TRUE(form.IsOptionOn("Snow"));
     EXPECT_EQ(closed.count(), 1);

@@ -83,7 +83,7 @@ TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedAndRestoredAsAModifiedMap) {
     QFile original(copy);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     EXPECT_FALSE(original.readAll().contains("MaxTurns=123"));
-    EXPECT_TRUE(MainForm->BtnProgSaveClick());
+    EXPECT_TRUE(MainForm->SaveMap());
     EXPECT_TRUE(QDir(TRecovery::Folder()).entryList(QDir::Files).isEmpty());
 }
 
@@ -107,7 +107,7 @@ TEST_F(RecoveryTest, ARestoredMapStaysChangedAndIsListedUnderItsOwnName) {
 
     // "Open" starts in the map's folder, not in the recovery folder.
     dialogs->answers = {TAnswer::No};
-    MainForm->BtnProgOpenClick();
+    MainForm->OpenMap();
     EXPECT_EQ(dialogs->openFolders, QStringList({folder.path()}));
 }
 

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     windows.Main().show();
     if (!windows.Main().OpenFile(QString::fromLocal8Bit(argv[1])))
         return 1;
-    TPropertySheet& sheet = *windows.Main().VLE();
+    TPropertySheet& sheet = *windows.Main().Sheet();
     const int row = sheet.FindRow("MaxTurns");
     sheet.SetCurrentRow(row);
     sheet.SetValue(row, "123");

@@ -39,7 +39,7 @@ protected:
         EXPECT_EQ(MainForm->UndoStack().count(), 1);
         MainForm->Undo();
         EXPECT_EQ(Bytes(), original);
-        EXPECT_EQ(MainForm->DrawGrid()->ColCount(), 16);
+        EXPECT_EQ(MainForm->GridView()->ColCount(), 16);
         MainForm->Redo();
         EXPECT_EQ(Bytes(), after);
     }
@@ -47,7 +47,7 @@ protected:
 };
 
 TEST_F(ReshapeTest, ExtendAddsPlotsOfTheChosenTerrainOnEverySide) {
-    WithDialog<TExtendMapForm>("BtnExtendMap", [](TExtendMapForm& form) {
+    WithDialog<TExtendMapDialog>("BtnExtendMap", [](TExtendMapDialog& form) {
         form.NumLeft()->setValue(1);
         form.NumRight()->setValue(2);
         form.NumBottom()->setValue(3);
@@ -57,7 +57,7 @@ TEST_F(ReshapeTest, ExtendAddsPlotsOfTheChosenTerrainOnEverySide) {
     });
     EXPECT_EQ(MainForm->Map().Grids().Width(), 19);
     EXPECT_EQ(MainForm->Map().Grids().Height(), 17);
-    EXPECT_EQ(MainForm->DrawGrid()->ColCount(), 19);
+    EXPECT_EQ(MainForm->GridView()->ColCount(), 19);
     EXPECT_EQ(MainForm->MiniMapBitmap().Width(), 57);
     EXPECT_EQ(MainForm->Map().Grids().GetPlot(0, 0)->TerrainType(), "TERRAIN_GRASS");
     EXPECT_EQ(MainForm->StatusPanel(1)->text(), "Size = (19 x 17)");
@@ -66,7 +66,7 @@ TEST_F(ReshapeTest, ExtendAddsPlotsOfTheChosenTerrainOnEverySide) {
 
 TEST_F(ReshapeTest, ShiftMovesTheSeamAndAShiftBackGivesTheSameMap) {
     auto shift = [](int dx) {
-        WithDialog<TShiftMapForm>("BtnShiftMap", [dx](TShiftMapForm& form) {
+        WithDialog<TShiftMapDialog>("BtnShiftMap", [dx](TShiftMapDialog& form) {
             EXPECT_FALSE(form.NumDY()->isEnabled()); // the sample map wraps across only
             form.NumDX()->setValue(dx);
             form.accept();

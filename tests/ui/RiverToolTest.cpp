@@ -29,13 +29,13 @@ protected:
     void SetUp() override {
         EditorFixture::SetUp();
         ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
-        MainForm->TCMain()->setCurrentIndex(TMainForm::TabMap);
+        MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
         MainForm->resize(1000, 800);
-        MainForm->TBGridSize()->setValue(24); // every column shows
+        MainForm->ZoomSlider()->setValue(24); // every column shows
         QCoreApplication::processEvents();
         ASSERT_GE(Grid().VisibleColCount(), 16);
     }
-    static TMapGridView& Grid() { return *MainForm->DrawGrid(); }
+    static TMapGridView& Grid() { return *MainForm->GridView(); }
     static QWidget* Viewport() { return Grid().viewport(); }
     static const TPlot& Plot(int x, int y) { return *MainForm->Map().Grids().GetPlot(x, y); }
     static std::string Bytes() { return MainForm->Map().SaveToBytes(); }
@@ -68,7 +68,7 @@ TEST_F(RiverToolTest, TheRiverToggleIsNamedForScreenReaders) {
     QAction* button = MainForm->MapButton("BtnRiver");
     ASSERT_NE(button, nullptr);
     EXPECT_TRUE(button->isCheckable());
-    EXPECT_EQ(MainForm->TBMap()->widgetForAction(button)->accessibleName(), "River");
+    EXPECT_EQ(MainForm->MapToolBar()->widgetForAction(button)->accessibleName(), "River");
     EXPECT_EQ(button->toolTip(), "River");
 }
 
@@ -126,7 +126,7 @@ TEST_F(RiverToolTest, TheRiverAndStartToolsTakeTurnsAndTheStartFlagsStayShown) {
     const QRect cell = Grid().CellRect(4, 2);
     Click(QPoint(cell.right() - 1, cell.center().y()));
     EXPECT_TRUE(Plot(4, 7).IsWOfRiver());
-    EXPECT_EQ(MainForm->BtnUndo()->toolTip(), "Undo River east of (4, 7)");
+    EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo River east of (4, 7)");
     // Player 0 starts on (4, 5), grid row 4: its flag shows over the rivers' grid.
     Viewport()->repaint();
     const QImage shown = Viewport()->grab().toImage();
@@ -150,7 +150,7 @@ TEST_F(RiverToolTest, AClickNearAnEdgePutsARiverOnItAndTakesItOff) {
     EXPECT_TRUE(Plot(4, 7).IsWOfRiver());
     EXPECT_EQ(Plot(4, 7).RiverNSDirection(), RiverSouth);
     EXPECT_EQ(MainForm->UndoStack().count(), 1);
-    EXPECT_EQ(MainForm->BtnUndo()->toolTip(), "Undo River east of (4, 7)");
+    EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo River east of (4, 7)");
     EXPECT_EQ(Shown(OnEastEdge(4, 2)), TRiverTool::RiverColor);
 
     // The bottom edge is the plot's south edge; the top edge the south edge of the plot above.
@@ -165,7 +165,7 @@ TEST_F(RiverToolTest, AClickNearAnEdgePutsARiverOnItAndTakesItOff) {
     Click(QPoint(cell.center().x(), cell.bottom()));
     Click(QPoint(cell.center().x(), cell.top() + 1));
     EXPECT_FALSE(Plot(4, 7).IsWOfRiver());
-    EXPECT_EQ(MainForm->BtnUndo()->toolTip(), "Undo Remove river south of (4, 8)");
+    EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo Remove river south of (4, 8)");
     EXPECT_EQ(Bytes(), before);
     EXPECT_NE(Shown(OnEastEdge(4, 2)), TRiverTool::RiverColor);
     const int steps = MainForm->UndoStack().count();
@@ -217,7 +217,7 @@ TEST_F(RiverToolTest, ADragWithABendIsOneStepThatUndoAndRedoPutBackExactly) {
     QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, Corner(6, 3));
 
     ASSERT_EQ(MainForm->UndoStack().count(), 1);
-    EXPECT_EQ(MainForm->BtnUndo()->toolTip(), "Undo River of 6 edges");
+    EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo River of 6 edges");
     EXPECT_TRUE(MainForm->Modified());
     for (const int x : {3, 4, 5}) {
         EXPECT_TRUE(Plot(x, 4).IsNOfRiver()) << x;

@@ -208,7 +208,7 @@ TEST_F(PlotSelectionTest, OnlyPlotsOfTheirOwnTypeArePastedAndBadOnesAreRefused) 
 
 TEST_F(PlotSelectionTest, UnitsAndCitiesAreEditedOnePlotAtATime) {
     SelectGrassland();
-    MainForm->VLEEditButtonClick(Sheet().FindRow("Units"));
+    MainForm->PickRowValues(Sheet().FindRow("Units"));
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(dialogs->messages[0],
               "Units and cities are edited one plot at a time: click a single plot first.");

@@ -44,7 +44,7 @@ protected:
         return texts;
     }
     static void ShowMapTab() {
-        MainForm->TCMain()->setCurrentIndex(TMainForm::TabMap);
+        MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
         QCoreApplication::processEvents();
     }
 
@@ -58,24 +58,24 @@ TEST_F(SettingsTest, TheWindowTheMapsViewAndTheFoldersComeBackInASecondEditor) {
     MainForm->Splitter()->setSizes({300, 180});
     QCoreApplication::processEvents();
     const QList<int> splitterSizes = MainForm->Splitter()->sizes();
-    MainForm->TBGridSize()->setValue(64);
+    MainForm->ZoomSlider()->setValue(64);
     MainForm->MapButton("BtnGraphicMode")->trigger();
     MainForm->MapButton("BtnShowGridLine")->trigger();
     dialogs->filesToSave.push_back(saveDir.filePath("Saved"));
-    ASSERT_TRUE(MainForm->BtnProgSaveAsClick());
+    ASSERT_TRUE(MainForm->SaveMapAs());
 
     Restart();
     ShowMapTab();
     EXPECT_EQ(MainForm->size(), QSize(760, 560));
     EXPECT_EQ(MainForm->Splitter()->sizes(), splitterSizes);
-    EXPECT_EQ(MainForm->DrawGrid()->Zoom(), 64);
-    EXPECT_EQ(MainForm->TBGridSize()->value(), 64);
-    EXPECT_TRUE(MainForm->DrawGrid()->GraphicMode());
+    EXPECT_EQ(MainForm->GridView()->Zoom(), 64);
+    EXPECT_EQ(MainForm->ZoomSlider()->value(), 64);
+    EXPECT_TRUE(MainForm->GridView()->GraphicMode());
     EXPECT_TRUE(MainForm->MapButton("BtnGraphicMode")->isChecked());
-    EXPECT_FALSE(MainForm->DrawGrid()->GridLines());
+    EXPECT_FALSE(MainForm->GridView()->GridLines());
     EXPECT_FALSE(MainForm->MapButton("BtnShowGridLine")->isChecked());
-    MainForm->BtnProgOpenClick();
-    MainForm->BtnProgSaveAsClick();
+    MainForm->OpenMap();
+    MainForm->SaveMapAs();
     EXPECT_EQ(dialogs->openFolders, QStringList({openDir.path()}));
     EXPECT_EQ(dialogs->saveFolders, QStringList({saveDir.path()}));
 }
@@ -145,12 +145,12 @@ TEST_F(SettingsTest, TheBrushSizeIsKeptAndUnusableValuesReadAsTheDefaults) {
     QSettings().setValue("map/graphicMode", "perhaps");
     QSettings().setValue("map/gridLines", "false");
     StartEditor(SampleGame());
-    EXPECT_EQ(MainForm->DrawGrid()->Zoom(), TMapGridView::MaxZoom);
-    EXPECT_FALSE(MainForm->DrawGrid()->GraphicMode());
-    EXPECT_FALSE(MainForm->DrawGrid()->GridLines());
+    EXPECT_EQ(MainForm->GridView()->Zoom(), TMapGridView::MaxZoom);
+    EXPECT_FALSE(MainForm->GridView()->GraphicMode());
+    EXPECT_FALSE(MainForm->GridView()->GridLines());
     QSettings().setValue("map/zoom", "close");
     StartEditor(SampleGame());
-    EXPECT_EQ(MainForm->DrawGrid()->Zoom(), 32);
+    EXPECT_EQ(MainForm->GridView()->Zoom(), 32);
 }
 
 } // namespace

@@ -24,12 +24,12 @@ protected:
     void SetUp() override {
         EditorFixture::SetUp();
         ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
-        ShowTab(TMainForm::TabMap);
+        ShowTab(TMainWindow::TabMap);
         QCoreApplication::processEvents(); // lays the shown map panel out
         ASSERT_EQ(Grid().Zoom(), 32);
     }
-    static void ShowTab(int tab) { MainForm->TCMain()->setCurrentIndex(tab); }
-    static TMapGridView& Grid() { return *MainForm->DrawGrid(); }
+    static void ShowTab(int tab) { MainForm->Tabs()->setCurrentIndex(tab); }
+    static TMapGridView& Grid() { return *MainForm->GridView(); }
     static TMap& Map() { return MainForm->Map(); }
     static TPlot& Plot(int x, int y) { return *Map().Grids().GetPlot(x, y); }
     static int RowOf(int y) { return Map().Grids().Height() - 1 - y; }
@@ -39,9 +39,9 @@ protected:
         return shown.pixel(Grid().CellRect(x, RowOf(y)).topLeft() + QPoint(7, 5));
     }
     static void ChoosePlayer(int slot) {
-        ShowTab(TMainForm::TabPlayer);
-        MainForm->RGTeamPlayerClick(slot);
-        ShowTab(TMainForm::TabMap);
+        ShowTab(TMainWindow::TabPlayer);
+        MainForm->SelectTeamOrPlayer(slot);
+        ShowTab(TMainWindow::TabMap);
     }
     static void ClickPlot(int x, int y) {
         QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, Grid().CellRect(x, RowOf(y)).center());
@@ -87,7 +87,7 @@ TEST_F(StartsTest, ALongLabelStaysInItsCell) {
     for (int slot = 1; slot <= 4; ++slot)
         Map().Players().GetPlayer(slot)->ApplyEditorLines(
             {"Team=" + std::to_string(slot), "StartingX=4", "StartingY=5"});
-    MainForm->TBGridSize()->setValue(LetteredFlagZoom);
+    MainForm->ZoomSlider()->setValue(LetteredFlagZoom);
     // The whole view painted at once: the neighbour's cell as a paint of everything shows it.
     const auto neighbour = [] {
         return Grid().viewport()->grab().toImage().copy(Grid().CellRect(5, RowOf(5)));
@@ -103,7 +103,7 @@ TEST_F(StartsTest, TheStartToolMovesTheChosenPlayersStartAsOneStep) {
     EXPECT_EQ(Grid().Tool(), &MainForm->StartTool());
     EXPECT_EQ(MainForm->StatusPanel(0)->text(), "Start for player 1");
     EXPECT_TRUE(StartButton()->toolTip().contains("player 1"));
-    EXPECT_EQ(MainForm->TBMap()->widgetForAction(StartButton())->accessibleName(), "Start");
+    EXPECT_EQ(MainForm->MapToolBar()->widgetForAction(StartButton())->accessibleName(), "Start");
 
     const std::string before = Map().SaveToBytes();
     ClickPlot(2, 7);
@@ -123,7 +123,7 @@ TEST_F(StartsTest, TheStartToolMovesTheChosenPlayersStartAsOneStep) {
 
     MainForm->Undo();
     EXPECT_EQ(Map().SaveToBytes(), before);
-    EXPECT_EQ(MainForm->TCMain()->currentIndex(), TMainForm::TabMap);
+    EXPECT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabMap);
     EXPECT_EQ(ClothPixel(13, 3), PlayerFlagColour.rgb());
     EXPECT_NE(ClothPixel(2, 7), PlayerFlagColour.rgb());
     MainForm->Redo();

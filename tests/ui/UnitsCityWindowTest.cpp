@@ -25,7 +25,7 @@ protected:
     }
 
     static TPlot& PlotAt(int x, int y) { return *MainForm->Map().Grids().GetPlot(x, y); }
-    static TPropertySheet& UCSheet() { return *UCForm->VLE(); }
+    static TPropertySheet& UCSheet() { return *UCForm->Sheet(); }
     static QString UCValue(const QString& key) { return UCSheet().Value(UCSheet().FindRow(key)); }
     static QStringList Listed() {
         QStringList items;
@@ -36,7 +36,7 @@ protected:
 
     // Opens the editor modally on the plot and, while it is shown, runs `act` on it. Returns whether
     // the window was still open after `act` (it is then closed without writing anything).
-    static bool Edit(int x, int y, bool units, const std::function<void(TUCForm&)>& act) {
+    static bool Edit(int x, int y, bool units, const std::function<void(TUnitsCityWindow&)>& act) {
         UCForm->SetPlot(&PlotAt(x, y), units);
         bool stayedOpen = false;
         QTimer::singleShot(0, [&] {
@@ -50,16 +50,16 @@ protected:
     }
 
     // Opens the picker on the editor's row and, while it is shown, runs `act` on it.
-    static void PickOnRow(const QString& key, const std::function<void(TMVForm&)>& act) {
+    static void PickOnRow(const QString& key, const std::function<void(TValuePickerDialog&)>& act) {
         const int row = UCSheet().FindRow(key);
         UCSheet().SetCurrentRow(row);
         QTimer::singleShot(0, [act] { act(*MVForm); });
-        UCForm->VLEEditButtonClick(row);
+        UCForm->PickRowValues(row);
     }
 };
 
 TEST_F(UnitsCityTest, APlotsUnitsAreListedInFileOrderWithTheFirstShown) {
-    Edit(4, 5, true, [](TUCForm& form) {
+    Edit(4, 5, true, [](TUnitsCityWindow& form) {
         EXPECT_EQ(form.windowTitle(), "Units");
         EXPECT_EQ(Listed(), (QStringList{"ARCHER", "WORKER"}));
         EXPECT_EQ(form.LBList()->currentRow(), 0);
@@ -73,64 +73,64 @@ TEST_F(UnitsCityTest, APlotsUnitsAreListedInFileOrderWithTheFirstShown) {
         form.LBList()->setCurrentRow(1); // a click on the second unit
         EXPECT_EQ(form.CurrentIndex(), 1);
         EXPECT_EQ(UCValue("UnitType"), "UNIT_WORKER");
-        form.BtnExitClick();
+        form.AcceptAndClose();
     });
-    Edit(4, 5, false, [](TUCForm& form) {
+    Edit(4, 5, false, [](TUnitsCityWindow& form) {
         EXPECT_EQ(form.windowTitle(), "City");
         EXPECT_EQ(Listed(), QStringList{"Tessera"});
         EXPECT_EQ(UCValue("BuildingType"), "BUILDING_PALACE,BUILDING_MONUMENT,");
-        form.BtnExitClick();
+        form.AcceptAndClose();
     });
     EXPECT_FALSE(MainForm->Modified());
 }
 
 TEST_F(UnitsCityTest, APlotWithoutUnitsGivesAnEmptyListAndSheetEvenWithACity) {
     PlotAt(0, 0).GetOrCreateCity().SetCityName("Lone");
-    Edit(0, 0, true, [](TUCForm& form) {
+    Edit(0, 0, true, [](TUnitsCityWindow& form) {
         EXPECT_TRUE(Listed().isEmpty());
         EXPECT_EQ(form.CurrentIndex(), -1);
         EXPECT_EQ(UCSheet().RowCount(), 0);
-        form.BtnDeleteClick(); // nothing selected: nothing deleted
+        form.DeleteEntry(); // nothing selected: nothing deleted
         EXPECT_TRUE(Listed().isEmpty());
-        EXPECT_TRUE(form.BtnExitClick());
+        EXPECT_TRUE(form.AcceptAndClose());
     });
     EXPECT_TRUE(PlotAt(0, 0).HasCity());
 }
 
 TEST_F(UnitsCityTest, ChangingAUnitsTypeRenamesItsListItem) {
-    Edit(4, 5, true, [](TUCForm& form) {
+    Edit(4, 5, true, [](TUnitsCityWindow& form) {
         TypeInto(UCSheet(), "UnitType", "unit_x");
         QTest::keyClick(UCSheet().OpenEditor(), Qt::Key_Return);
         EXPECT_EQ(Listed(), (QStringList{"X", "WORKER"}));
         EXPECT_EQ(UCSheet().Key(UCSheet().CurrentRow()), "UnitOwner");
-        form.BtnExitClick();
+        form.AcceptAndClose();
     });
     EXPECT_EQ(PlotAt(4, 5).Units().GetUnit(0)->UnitType(), "UNIT_X");
     EXPECT_TRUE(MainForm->Modified());
 }
 
 TEST_F(UnitsCityTest, AddAppendsADefaultUnitAndDeleteSelectsTheUnitBeforeOrNone) {
-    Edit(4, 5, true, [](TUCForm& form) {
-        form.BtnAddClick();
+    Edit(4, 5, true, [](TUnitsCityWindow& form) {
+        form.AddUnit();
         EXPECT_EQ(Listed(), (QStringList{"ARCHER", "WORKER", "SETTLER"}));
         EXPECT_EQ(form.CurrentIndex(), 2);
         EXPECT_EQ(form.LBList()->currentRow(), 2);
         EXPECT_EQ(UCValue("UnitAIType"), "UNITAI_SETTLE");
 
-        form.BtnDeleteClick(); // the last of three: the new last is selected
+        form.DeleteEntry(); // the last of three: the new last is selected
         EXPECT_EQ(Listed(), (QStringList{"ARCHER", "WORKER"}));
         EXPECT_EQ(form.CurrentIndex(), 1);
         EXPECT_EQ(UCValue("UnitType"), "UNIT_WORKER");
 
         form.LBList()->setCurrentRow(0);
-        form.BtnDeleteClick(); // the first: the one after it moves up and is selected
+        form.DeleteEntry(); // the first: the one after it moves up and is selected
         EXPECT_EQ(Listed(), QStringList{"WORKER"});
         EXPECT_EQ(UCValue("UnitType"), "UNIT_WORKER");
-        form.BtnDeleteClick(); // the only one: nothing is left to show
+        form.DeleteEntry(); // the only one: nothing is left to show
         EXPECT_TRUE(Listed().isEmpty());
         EXPECT_EQ(form.CurrentIndex(), -1);
         EXPECT_EQ(UCSheet().RowCount(), 0);
-        form.BtnExitClick();
+        form.AcceptAndClose();
     });
     EXPECT_EQ(PlotAt(4, 5).Units().Count(), 0);
     EXPECT_TRUE(PlotAt(4, 5).HasCity());
@@ -139,65 +139,65 @@ TEST_F(UnitsCityTest, AddAppendsADefaultUnitAndDeleteSelectsTheUnitBeforeOrNone)
 
 TEST_F(UnitsCityTest, CityModeAddsOneCityOnlyAndDeleteRemovesIt) {
     ASSERT_FALSE(PlotAt(0, 0).HasCity());
-    Edit(0, 0, false, [](TUCForm& form) {
+    Edit(0, 0, false, [](TUnitsCityWindow& form) {
         EXPECT_TRUE(Listed().isEmpty());
-        form.BtnAddClick();
+        form.AddUnit();
         EXPECT_EQ(Listed(), QStringList{"Noname"});
         EXPECT_EQ(form.CurrentIndex(), 0);
         EXPECT_EQ(UCValue("CityName"), "Noname");
         TypeInto(UCSheet(), "CityName", "Harbour");
-        form.BtnAddClick(); // a city is there: nothing is added, the name is written
+        form.AddUnit(); // a city is there: nothing is added, the name is written
         EXPECT_EQ(Listed(), QStringList{"Harbour"});
         EXPECT_EQ(PlotAt(0, 0).City()->CityName(), "Harbour");
 
-        form.BtnDeleteClick();
+        form.DeleteEntry();
         EXPECT_TRUE(Listed().isEmpty());
         EXPECT_EQ(UCSheet().RowCount(), 0);
         EXPECT_FALSE(PlotAt(0, 0).HasCity());
-        form.BtnExitClick();
+        form.AcceptAndClose();
     });
 }
 
 TEST_F(UnitsCityTest, AValueTypedButNotConfirmedIsWrittenByAddExitAndTheCloseBox) {
-    Edit(4, 5, true, [](TUCForm& form) {
+    Edit(4, 5, true, [](TUnitsCityWindow& form) {
         TypeInto(UCSheet(), "Level", "7");
-        form.BtnAddClick();
+        form.AddUnit();
         EXPECT_EQ(PlotAt(4, 5).Units().GetUnit(0)->Level(), 7);
         TypeInto(UCSheet(), "Experience", "9");
-        EXPECT_TRUE(form.BtnExitClick());
+        EXPECT_TRUE(form.AcceptAndClose());
     });
     EXPECT_EQ(PlotAt(4, 5).Units().GetUnit(2)->Experience(), 9);
 
-    Edit(4, 5, true, [](TUCForm& form) {
+    Edit(4, 5, true, [](TUnitsCityWindow& form) {
         TypeInto(UCSheet(), "Level", "5");
         EXPECT_TRUE(form.close());
     });
     EXPECT_EQ(PlotAt(4, 5).Units().GetUnit(0)->Level(), 5);
 
-    Edit(4, 5, true, [](TUCForm& form) {
+    Edit(4, 5, true, [](TUnitsCityWindow& form) {
         TypeInto(UCSheet(), "Experience", "11");
         form.LBList()->setCurrentRow(1); // leaving the unit for another writes it too
         EXPECT_EQ(UCValue("UnitType"), "UNIT_WORKER");
-        form.BtnExitClick();
+        form.AcceptAndClose();
     });
     EXPECT_EQ(PlotAt(4, 5).Units().GetUnit(0)->Experience(), 11);
 
-    Edit(4, 5, false, [](TUCForm& form) {
+    Edit(4, 5, false, [](TUnitsCityWindow& form) {
         TypeInto(UCSheet(), "CityPopulation", "6");
-        form.BtnDeleteClick();
+        form.DeleteEntry();
     });
     EXPECT_FALSE(PlotAt(4, 5).HasCity());
 }
 
 TEST_F(UnitsCityTest, ARefusedLevelKeepsTheWindowOpenUntilCorrected) {
-    const bool stayedOpen = Edit(4, 5, true, [](TUCForm& form) {
+    const bool stayedOpen = Edit(4, 5, true, [](TUnitsCityWindow& form) {
         TypeInto(UCSheet(), "Level", "abc");
-        EXPECT_FALSE(form.BtnExitClick());
+        EXPECT_FALSE(form.AcceptAndClose());
         EXPECT_FALSE(form.close());
         QTest::keyClick(&form, Qt::Key_Escape);
         EXPECT_TRUE(form.isVisible());
-        form.BtnAddClick();
-        form.BtnDeleteClick();
+        form.AddUnit();
+        form.DeleteEntry();
         form.LBList()->setCurrentRow(1);
         EXPECT_EQ(Listed(), (QStringList{"ARCHER", "WORKER"}));
         EXPECT_EQ(form.CurrentIndex(), 0);
@@ -208,57 +208,57 @@ TEST_F(UnitsCityTest, ARefusedLevelKeepsTheWindowOpenUntilCorrected) {
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(PlotAt(4, 5).Units().Count(), 2);
 
-    const bool stillOpen = Edit(4, 5, true, [](TUCForm& form) {
+    const bool stillOpen = Edit(4, 5, true, [](TUnitsCityWindow& form) {
         TypeInto(UCSheet(), "Level", "abc");
-        EXPECT_FALSE(form.BtnExitClick());
+        EXPECT_FALSE(form.AcceptAndClose());
         TypeInto(UCSheet(), "Level", "3");
-        EXPECT_TRUE(form.BtnExitClick());
+        EXPECT_TRUE(form.AcceptAndClose());
     });
     EXPECT_FALSE(stillOpen);
     EXPECT_EQ(PlotAt(4, 5).Units().GetUnit(0)->Level(), 3);
 }
 
 TEST_F(UnitsCityTest, ThePickerMarksTheUnitsPromotionsAndWritesTheChosenOnes) {
-    Edit(4, 5, true, [](TUCForm& form) {
+    Edit(4, 5, true, [](TUnitsCityWindow& form) {
         QStringList marked;
-        PickOnRow("PromotionType", [&](TMVForm& picker) {
+        PickOnRow("PromotionType", [&](TValuePickerDialog& picker) {
             for (const QListWidgetItem* item : picker.LBMultiValues()->selectedItems())
                 marked.append(item->text());
-            picker.BtnSelectNoneClick();
-            picker.BtnCancelClick();
+            picker.SelectNone();
+            picker.CancelPick();
         });
         EXPECT_EQ(marked, (QStringList{"PROMOTION_CITY_GARRISON1", "PROMOTION_DRILL1"}));
         EXPECT_EQ(UCValue("PromotionType"), "PROMOTION_CITY_GARRISON1,PROMOTION_DRILL1,");
 
-        PickOnRow("PromotionType", [](TMVForm& picker) {
-            picker.BtnSelectNoneClick();
+        PickOnRow("PromotionType", [](TValuePickerDialog& picker) {
+            picker.SelectNone();
             picker.LBMultiValues()
                 ->findItems("PROMOTION_COMBAT1", Qt::MatchExactly)
                 .constFirst()
                 ->setSelected(true);
-            picker.BtnExitClick();
+            picker.AcceptAndClose();
         });
         EXPECT_EQ(UCValue("PromotionType"), "PROMOTION_COMBAT1,");
-        form.BtnExitClick();
+        form.AcceptAndClose();
     });
     EXPECT_EQ(PlotAt(4, 5).Units().GetUnit(0)->PromotionTypes(), StringList{"PROMOTION_COMBAT1"});
 
-    Edit(4, 5, false, [](TUCForm& form) {
-        PickOnRow("ReligionType", [](TMVForm& picker) {
+    Edit(4, 5, false, [](TUnitsCityWindow& form) {
+        PickOnRow("ReligionType", [](TValuePickerDialog& picker) {
             picker.LBMultiValues()
                 ->findItems("RELIGION_ISLAM", Qt::MatchExactly)
                 .constFirst()
                 ->setSelected(true);
             picker.close(); // the close box applies
         });
-        form.BtnExitClick();
+        form.AcceptAndClose();
     });
     EXPECT_EQ(PlotAt(4, 5).City()->ReligionTypes(),
               (StringList{"RELIGION_BUDDHISM", "RELIGION_HINDUISM", "RELIGION_ISLAM"}));
 }
 
 TEST_F(UnitsCityTest, AnOwnerThatIsNoPlayerResetsTheCityAndTheEditorShowsIt) {
-    Edit(4, 5, false, [this](TUCForm& form) {
+    Edit(4, 5, false, [this](TUnitsCityWindow& form) {
         TypeInto(UCSheet(), "CityOwner", "3");
         QTest::keyClick(UCSheet().OpenEditor(), Qt::Key_Return);
         EXPECT_EQ(PlotAt(4, 5).City()->CityOwner(), 3);
@@ -276,45 +276,45 @@ TEST_F(UnitsCityTest, AnOwnerThatIsNoPlayerResetsTheCityAndTheEditorShowsIt) {
         ASSERT_EQ(dialogs->messages.size(), 1);
         EXPECT_TRUE(dialogs->messages[0].contains("99"));
         EXPECT_TRUE(dialogs->messages[0].contains("reset"));
-        form.BtnExitClick();
+        form.AcceptAndClose();
     });
     EXPECT_EQ(PlotAt(4, 5).City()->CityName(), "Noname");
 }
 
 TEST_F(UnitsCityTest, ARowThatWritesFurtherValuesShowsThemAtOnce) {
-    Edit(4, 5, true, [](TUCForm& form) {
+    Edit(4, 5, true, [](TUnitsCityWindow& form) {
         TypeInto(UCSheet(), "Level", "5, Experience=40");
         QTest::keyClick(UCSheet().OpenEditor(), Qt::Key_Return);
         EXPECT_EQ(UCValue("Level"), "5");
         EXPECT_EQ(UCValue("Experience"), "40");
-        form.BtnExitClick();
+        form.AcceptAndClose();
     });
     EXPECT_EQ(PlotAt(4, 5).Units().GetUnit(0)->Experience(), 40);
 }
 
 TEST_F(UnitsCityTest, ThePlotsSummaryRowShowsWhatTheEditorLeft) {
-    MainForm->BtnProgNewClick();
-    MainForm->TCMain()->setCurrentIndex(TMainForm::TabMap);
+    MainForm->NewMap();
+    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
     const int unitsRow = Sheet().FindRow("Units");
     ASSERT_GE(unitsRow, 0);
     EXPECT_EQ(Sheet().Value(unitsRow), "[ 0 Units ]");
     Sheet().SetCurrentRow(unitsRow);
     QTimer::singleShot(0, [] {
-        UCForm->BtnAddClick();
-        UCForm->BtnAddClick();
-        UCForm->BtnExitClick();
+        UCForm->AddUnit();
+        UCForm->AddUnit();
+        UCForm->AcceptAndClose();
     });
-    MainForm->VLEEditButtonClick(unitsRow);
+    MainForm->PickRowValues(unitsRow);
     EXPECT_EQ(Sheet().Value(unitsRow), "[ 2 Units ]");
 
     const int cityRow = Sheet().FindRow("City");
     Sheet().SetCurrentRow(cityRow);
     QTimer::singleShot(0, [] {
         EXPECT_EQ(UCForm->windowTitle(), "City");
-        UCForm->BtnAddClick();
+        UCForm->AddUnit();
         UCForm->close();
     });
-    MainForm->VLEEditButtonClick(cityRow);
+    MainForm->PickRowValues(cityRow);
     EXPECT_EQ(Sheet().Value(cityRow), "[ 1 City ]");
     EXPECT_TRUE(MainForm->Map().Grids().GetPlot(0, 0)->HasCity());
     EXPECT_TRUE(MainForm->Modified());

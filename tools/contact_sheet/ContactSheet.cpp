@@ -213,7 +213,7 @@ int main(int argc, char** argv) {
         }
         sheet.Pictures(pictures);
         sheet.Title("The windows' icon: TESSELICON32, and TESSELICON256 at half its size");
-        const QIcon icon = TMapUtils().WindowIcon();
+        const QIcon icon = TAppResources().WindowIcon();
         sheet.Pictures({{"TESSELICON32", icon.pixmap(32, 32).toImage()},
                         {"TESSELICON256", icon.pixmap(256, 256).toImage().scaled(
                                               128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation)}});

@@ -1,8 +1,8 @@
 #include "ui/dialogs/AboutDialog.h"
 
-#include "support/CSFEngine.h"
 #include "document/LineCodec.h"
 #include "support/AppResources.h"
+#include "support/CSFEngine.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -11,7 +11,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 
-TAboutForm* AboutForm = nullptr;
+TAboutDialog* AboutForm = nullptr;
 
 TAboutPicture::TAboutPicture(QWidget* parent) : QLabel(parent) {
     setScaledContents(true);
@@ -34,14 +34,14 @@ void TAboutPicture::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
-TAboutForm::TAboutForm(const TMapUtils& utils, QWidget* parent)
+TAboutDialog::TAboutDialog(const TAppResources& utils, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
-    FormCreate(utils);
+    CreateParts(utils);
 }
 
-QWidget* TAboutForm::AddPage(const char* name, const char* picture, const QString& pictureName, int width,
-                             int index) {
+QWidget* TAboutDialog::AddPage(const char* name, const char* picture, const QString& pictureName, int width,
+                               int index) {
     auto* page = new QWidget(pcMain);
     page->setObjectName(name);
     page->setAccessibleName(QString("Page %1 of %2").arg(index + 1).arg(PageCount));
@@ -53,13 +53,13 @@ QWidget* TAboutForm::AddPage(const char* name, const char* picture, const QStrin
     image->setObjectName(picture);
     image->setAccessibleName(pictureName + ": click for the next page");
     image->setGeometry(12, 12, width, 128);
-    connect(image, &TAboutPicture::clicked, this, &TAboutForm::ProgramIconClick);
+    connect(image, &TAboutPicture::clicked, this, &TAboutDialog::TurnPage);
     pictures[index] = image;
     pcMain->addWidget(page);
     return panel;
 }
 
-void TAboutForm::FormCreate(const TMapUtils& utils) {
+void TAboutDialog::CreateParts(const TAppResources& utils) {
     setObjectName("AboutForm");
     setWindowTitle("About");
     QFont font("MS Shell Dlg 2");
@@ -68,7 +68,7 @@ void TAboutForm::FormCreate(const TMapUtils& utils) {
     setFixedSize(367, 214);
 
     pcMain = new QStackedWidget(this);
-    pcMain->setObjectName("PCMain");
+    pcMain->setObjectName("Pages");
     pcMain->setGeometry(0, 0, 367, 169);
     pcMain->setAccessibleName("Pages");
 
@@ -112,13 +112,13 @@ void TAboutForm::FormCreate(const TMapUtils& utils) {
     okButton->setObjectName("OKButton");
     okButton->setGeometry(8, 176, 353, 30);
     okButton->setDefault(true);
-    connect(okButton, &QPushButton::clicked, this, &TAboutForm::OKButtonClick);
+    connect(okButton, &QPushButton::clicked, this, &TAboutDialog::CloseBox);
 
     // The pictures and texts are compiled into the program; a page whose resource fails to load
     // stays blank rather than keeping the box from opening.
     for (TAboutPicture* picture : pictures) {
         try {
-            utils.LoadJpegResource(picture->objectName().toUpper(), picture);
+            picture->setPixmap(utils.JpegPicture(picture->objectName().toUpper()));
         } catch (const OperationAborted&) {
         }
     }
@@ -133,18 +133,18 @@ void TAboutForm::FormCreate(const TMapUtils& utils) {
     pcMain->setCurrentIndex(0);
 }
 
-void TAboutForm::FormShow() {
+void TAboutDialog::PrepareToShow() {
     pcMain->setCurrentIndex(0);
     if (const QScreen* shownOn = screen())
         move(shownOn->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
-void TAboutForm::showEvent(QShowEvent* event) {
-    FormShow();
+void TAboutDialog::showEvent(QShowEvent* event) {
+    PrepareToShow();
     QDialog::showEvent(event);
 }
 
-void TAboutForm::ProgramIconClick() {
+void TAboutDialog::TurnPage() {
     const int shown = pcMain->currentIndex();
     const bool focused = pictures[shown]->hasFocus();
     pcMain->setCurrentIndex((shown + 1) % PageCount);
@@ -153,6 +153,6 @@ void TAboutForm::ProgramIconClick() {
         pictures[pcMain->currentIndex()]->setFocus();
 }
 
-void TAboutForm::OKButtonClick() {
+void TAboutDialog::CloseBox() {
     accept();
 }

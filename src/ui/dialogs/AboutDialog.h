@@ -9,7 +9,7 @@
 
 class QPushButton;
 class QStackedWidget;
-class TMapUtils;
+class TAppResources;
 
 // A picture of the about box that turns the page when clicked, or with Space or Enter when it has
 // the keyboard focus.
@@ -26,18 +26,18 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-class TAboutForm : public QDialog {
+class TAboutDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int PageCount = 5;
 
     // utils: the main window's, for the version text and the pictures.
-    TAboutForm(const TMapUtils& utils, QWidget* parent = nullptr);
+    TAboutDialog(const TAppResources& utils, QWidget* parent = nullptr);
 
-    void ProgramIconClick();
-    void OKButtonClick();
+    void TurnPage();
+    void CloseBox();
 
-    QStackedWidget* PCMain() const { return pcMain; }
+    QStackedWidget* Pages() const { return pcMain; }
     QPushButton* OKButton() const { return okButton; }
     // The picture of a page (0 to 4), the one to click.
     TAboutPicture* Picture(int page) const { return pictures[page]; }
@@ -50,8 +50,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormCreate(const TMapUtils& utils);
-    void FormShow();
+    void CreateParts(const TAppResources& utils);
+    void PrepareToShow();
     QWidget* AddPage(const char* name, const char* picture, const QString& pictureName, int width, int index);
 
     QStackedWidget* pcMain;
@@ -62,4 +62,4 @@ private:
     QLabel* paragraphs[PageCount - 1] = {};
 };
 
-extern TAboutForm* AboutForm;
+extern TAboutDialog* AboutForm;

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-TNewMapForm* NewMapForm = nullptr;
+TNewMapDialog* NewMapForm = nullptr;
 
-TNewMapForm::TNewMapForm(TMainForm* mainForm)
+TNewMapDialog::TNewMapDialog(TMainWindow* mainForm)
     : QDialog(mainForm, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), mainForm(mainForm) {
     setObjectName("NewMapForm");
     setWindowTitle("New map");
@@ -51,11 +51,11 @@ TNewMapForm::TNewMapForm(TMainForm* mainForm)
     btnCancel = new QPushButton("Cancel", this);
     btnCancel->setObjectName("BtnCancel");
     btnCancel->setGeometry(96, 80, 84, 28);
-    connect(btnOk, &QPushButton::clicked, this, &TNewMapForm::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &TNewMapForm::reject);
+    connect(btnOk, &QPushButton::clicked, this, &TNewMapDialog::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &TNewMapDialog::reject);
 }
 
-void TNewMapForm::accept() {
+void TNewMapDialog::accept() {
     // Text typed but not yet taken by a spin edit counts as entered.
     numWidth->interpretText();
     numHeight->interpretText();

@@ -9,13 +9,13 @@
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class TMainForm;
+class TMainWindow;
 
-class TNewMapForm : public QDialog {
+class TNewMapDialog : public QDialog {
     Q_OBJECT
 public:
     // The main window is the parent and tells a refused size through its message boxes.
-    explicit TNewMapForm(TMainForm* mainForm);
+    explicit TNewMapDialog(TMainWindow* mainForm);
 
     QSpinBox* NumWidth() const { return numWidth; }
     QSpinBox* NumHeight() const { return numHeight; }
@@ -26,7 +26,7 @@ public:
     void accept() override;
 
 private:
-    TMainForm* mainForm;
+    TMainWindow* mainForm;
     QLabel* labelWidth;
     QLabel* labelHeight;
     QSpinBox* numWidth;
@@ -35,4 +35,4 @@ private:
     QPushButton* btnCancel;
 };
 
-extern TNewMapForm* NewMapForm;
+extern TNewMapDialog* NewMapForm;

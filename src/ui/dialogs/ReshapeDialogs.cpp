@@ -25,7 +25,7 @@ QDialogButtonBox* OkCancel(QDialog* dialog) {
 
 } // namespace
 
-TExtendMapForm::TExtendMapForm(QWidget* parent) : QDialog(parent, Qt::Tool) {
+TExtendMapDialog::TExtendMapDialog(QWidget* parent) : QDialog(parent, Qt::Tool) {
     setObjectName("ExtendMapForm");
     setWindowTitle("Extend map");
     auto* layout = new QFormLayout(this);
@@ -45,14 +45,14 @@ TExtendMapForm::TExtendMapForm(QWidget* parent) : QDialog(parent, Qt::Tool) {
     layout->addRow(OkCancel(this));
 }
 
-void TExtendMapForm::SetTerrains(const QStringList& terrains) {
+void TExtendMapDialog::SetTerrains(const QStringList& terrains) {
     const QString text = fillTerrain->currentText();
     fillTerrain->clear();
     fillTerrain->addItems(terrains);
     fillTerrain->setEditText(text);
 }
 
-TShiftMapForm::TShiftMapForm(QWidget* parent) : QDialog(parent, Qt::Tool) {
+TShiftMapDialog::TShiftMapDialog(QWidget* parent) : QDialog(parent, Qt::Tool) {
     setObjectName("ShiftMapForm");
     setWindowTitle("Shift map");
     auto* layout = new QFormLayout(this);
@@ -65,7 +65,7 @@ TShiftMapForm::TShiftMapForm(QWidget* parent) : QDialog(parent, Qt::Tool) {
     layout->addRow(OkCancel(this));
 }
 
-void TShiftMapForm::SetMap(int width, int height, bool wrapX, bool wrapY) {
+void TShiftMapDialog::SetMap(int width, int height, bool wrapX, bool wrapY) {
     numDX->setRange(wrapX ? -(width - 1) : 0, wrapX ? width - 1 : 0);
     numDY->setRange(wrapY ? -(height - 1) : 0, wrapY ? height - 1 : 0);
     numDX->setEnabled(wrapX);

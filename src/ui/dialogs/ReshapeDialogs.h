@@ -8,10 +8,10 @@
 class QComboBox;
 class QSpinBox;
 
-class TExtendMapForm : public QDialog {
+class TExtendMapDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TExtendMapForm(QWidget* parent = nullptr);
+    explicit TExtendMapDialog(QWidget* parent = nullptr);
     // The terrains offered for the new plots; the text can still be typed.
     void SetTerrains(const QStringList& terrains);
 
@@ -29,10 +29,10 @@ private:
     QComboBox* fillTerrain;
 };
 
-class TShiftMapForm : public QDialog {
+class TShiftMapDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TShiftMapForm(QWidget* parent = nullptr);
+    explicit TShiftMapDialog(QWidget* parent = nullptr);
     // Only an axis the map wraps on can be shifted along; its shift runs over the map's size.
     void SetMap(int width, int height, bool wrapX, bool wrapY);
 

@@ -9,9 +9,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TMVForm* MVForm = nullptr;
+TValuePickerDialog* MVForm = nullptr;
 
-TMVForm::TMVForm(const TImageList& toolBarImages, QWidget* parent) : QDialog(parent, Qt::Tool) {
+TValuePickerDialog::TValuePickerDialog(const TImageList& toolBarImages, QWidget* parent)
+    : QDialog(parent, Qt::Tool) {
     setObjectName("MVForm");
     setWindowTitle("Values");
     resize(392, 552);
@@ -27,10 +28,10 @@ TMVForm::TMVForm(const TImageList& toolBarImages, QWidget* parent) : QDialog(par
     bar->addSeparator();
     btnExit = AddToolBarButton(*bar, toolBarImages, 12, "Apply and exit");
     btnCancel = AddToolBarButton(*bar, toolBarImages, 13, "Cancel");
-    connect(btnSelectAll, &QToolButton::clicked, this, &TMVForm::BtnSelectAllClick);
-    connect(btnSelectNone, &QToolButton::clicked, this, &TMVForm::BtnSelectNoneClick);
-    connect(btnExit, &QToolButton::clicked, this, &TMVForm::BtnExitClick);
-    connect(btnCancel, &QToolButton::clicked, this, &TMVForm::BtnCancelClick);
+    connect(btnSelectAll, &QToolButton::clicked, this, &TValuePickerDialog::SelectAll);
+    connect(btnSelectNone, &QToolButton::clicked, this, &TValuePickerDialog::SelectNone);
+    connect(btnExit, &QToolButton::clicked, this, &TValuePickerDialog::AcceptAndClose);
+    connect(btnCancel, &QToolButton::clicked, this, &TValuePickerDialog::CancelPick);
 
     lbMultiValues = new QListWidget(this);
     lbMultiValues->setObjectName("LBMultiValues");
@@ -48,31 +49,31 @@ TMVForm::TMVForm(const TImageList& toolBarImages, QWidget* parent) : QDialog(par
     layout->addWidget(lbMultiValues);
 }
 
-void TMVForm::BtnSelectAllClick() {
+void TValuePickerDialog::SelectAll() {
     lbMultiValues->selectAll();
 }
 
-void TMVForm::BtnSelectNoneClick() {
+void TValuePickerDialog::SelectNone() {
     lbMultiValues->clearSelection();
 }
 
-void TMVForm::BtnExitClick() {
+void TValuePickerDialog::AcceptAndClose() {
     done(ResultApply);
 }
 
-void TMVForm::BtnCancelClick() {
+void TValuePickerDialog::CancelPick() {
     done(ResultCancel);
 }
 
-bool TMVForm::eventFilter(QObject* watched, QEvent* event) {
+bool TValuePickerDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lbMultiValues && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Escape) {
-            BtnCancelClick();
+            CancelPick();
             return true;
         }
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            BtnExitClick();
+            AcceptAndClose();
             return true;
         }
     }
@@ -80,13 +81,13 @@ bool TMVForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The close box applies the selection like any way out but Cancel.
-void TMVForm::closeEvent(QCloseEvent* event) {
+void TValuePickerDialog::closeEvent(QCloseEvent* event) {
     if (isVisible())
         done(ResultClosed);
     event->accept();
 }
 
 // Esc outside the list cancels as it does inside.
-void TMVForm::reject() {
+void TValuePickerDialog::reject() {
     done(ResultCancel);
 }

@@ -10,7 +10,7 @@ class QListWidget;
 class QToolButton;
 class TImageList;
 
-class TMVForm : public QDialog {
+class TValuePickerDialog : public QDialog {
     Q_OBJECT
 public:
     // How the window was left, as the callers test it: applied, closed by its close box, cancelled.
@@ -18,14 +18,14 @@ public:
     static constexpr int ResultClosed = 2;
     static constexpr int ResultCancel = 3;
 
-    TMVForm(const TImageList& toolBarImages, QWidget* parent = nullptr);
+    TValuePickerDialog(const TImageList& toolBarImages, QWidget* parent = nullptr);
 
     QListWidget* LBMultiValues() const { return lbMultiValues; }
 
-    void BtnSelectAllClick();
-    void BtnSelectNoneClick();
-    void BtnExitClick();
-    void BtnCancelClick();
+    void SelectAll();
+    void SelectNone();
+    void AcceptAndClose();
+    void CancelPick();
 
     QToolButton* BtnSelectAll() const { return btnSelectAll; }
     QToolButton* BtnSelectNone() const { return btnSelectNone; }
@@ -45,4 +45,4 @@ private:
     QToolButton* btnCancel;
 };
 
-extern TMVForm* MVForm;
+extern TValuePickerDialog* MVForm;

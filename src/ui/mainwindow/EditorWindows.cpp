@@ -11,16 +11,16 @@
 #include "ui/windows/UnitsCityWindow.h"
 
 TEditorWindows::TEditorWindows(const QString& gameDir) {
-    mainForm = std::make_unique<TMainForm>(gameDir);
+    mainForm = std::make_unique<TMainWindow>(gameDir);
     MainForm = mainForm.get();
-    OptionsForm = new TOptionsForm(MainForm->ImageList("ImageListToolBar"),
-                                   MainForm->ImageList("ImageListYesNo"), MainForm);
-    UCForm = new TUCForm(MainForm);
-    MiniMapForm = new TMiniMapForm(MainForm->MiniMapBitmap(), MainForm);
-    NewMapForm = new TNewMapForm(MainForm);
-    AboutForm = new TAboutForm(MainForm->Utils(), MainForm);
-    DockForm = new TDockForm(MainForm);
-    MVForm = new TMVForm(MainForm->ImageList("ImageListToolBar"), MainForm);
+    OptionsForm = new TOptionsWindow(MainForm->ImageList("ImageListToolBar"),
+                                     MainForm->ImageList("ImageListYesNo"), MainForm);
+    UCForm = new TUnitsCityWindow(MainForm);
+    MiniMapForm = new TMiniMapWindow(MainForm->MiniMapBitmap(), MainForm);
+    NewMapForm = new TNewMapDialog(MainForm);
+    AboutForm = new TAboutDialog(MainForm->Resources(), MainForm);
+    DockForm = new TDockWindow(MainForm);
+    MVForm = new TValuePickerDialog(MainForm->ImageList("ImageListToolBar"), MainForm);
     MainForm->WindowsCreated();
 }
 

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-class TMainForm;
+class TMainWindow;
 
 class TEditorWindows {
 public:
@@ -17,8 +17,8 @@ public:
     TEditorWindows(const TEditorWindows&) = delete;
     TEditorWindows& operator=(const TEditorWindows&) = delete;
 
-    TMainForm& Main() const { return *mainForm; }
+    TMainWindow& Main() const { return *mainForm; }
 
 private:
-    std::unique_ptr<TMainForm> mainForm;
+    std::unique_ptr<TMainWindow> mainForm;
 };

@@ -37,7 +37,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-TMainForm* MainForm = nullptr;
+TMainWindow* MainForm = nullptr;
 
 namespace {
 
@@ -76,26 +76,25 @@ QIcon IconOf(const TImageList& list, int index) {
 
 } // namespace
 
-TMainForm::TMainForm(const QString& gameDir, QWidget* parent) : QMainWindow(parent) {
-    FormCreate(gameDir);
+TMainWindow::TMainWindow(const QString& gameDir, QWidget* parent) : QMainWindow(parent) {
+    CreateParts(gameDir);
 }
 
-TMainForm::~TMainForm() {
+TMainWindow::~TMainWindow() {
     // The sheet's editor may still close while the children go: nothing is written any more.
     vle->SetHooks({});
     undoStack->disconnect(this);
     drawGrid->SetTool(nullptr);
 }
 
-void TMainForm::FormCreate(const QString& gameDir) {
+void TMainWindow::CreateParts(const QString& gameDir) {
     setObjectName("MainForm");
     InstallFontSubstitutes();
     setFont(PixelFont("MS Shell Dlg 2", 13));
     resize(LayoutSize);
     dialogs = std::make_unique<TQtDialogs>();
 
-    utils = std::make_unique<TMapUtils>();
-    utils->ApplyXPLook(this);
+    utils = std::make_unique<TAppResources>();
     CreateImageLists();
     utils->LoadImageLists(this);
 
@@ -106,7 +105,7 @@ void TMainForm::FormCreate(const QString& gameDir) {
     recovery = std::make_unique<TRecovery>();
     recoveryTimer = new QTimer(this);
     recoveryTimer->setInterval(RecoveryInterval);
-    connect(recoveryTimer, &QTimer::timeout, this, &TMainForm::WriteRecovery);
+    connect(recoveryTimer, &QTimer::timeout, this, &TMainWindow::WriteRecovery);
     miniMapBitmap = std::make_unique<TMiniMapBitmap>();
     setWindowTitle(Title);
 
@@ -124,7 +123,7 @@ void TMainForm::FormCreate(const QString& gameDir) {
     RestoreSettings();
 }
 
-void TMainForm::CreateImageLists() {
+void TMainWindow::CreateImageLists() {
     for (const TImageListShape& shape : ImageLists) {
         auto* list = new TImageList(shape.size, shape.size, this);
         list->setObjectName(shape.name);
@@ -132,11 +131,11 @@ void TMainForm::CreateImageLists() {
     }
 }
 
-const TImageList& TMainForm::ImageList(const char* name) const {
+const TImageList& TMainWindow::ImageList(const char* name) const {
     return *findChild<TImageList*>(name, Qt::FindDirectChildrenOnly);
 }
 
-QAction* TMainForm::AddProgramButton(const QString& caption, const QString& hint, int image) {
+QAction* TMainWindow::AddProgramButton(const QString& caption, const QString& hint, int image) {
     QAction* action = toolBarProgMain->addAction(IconOf(ImageList("ImageListProgram"), image), caption);
     action->setToolTip(hint);
     QWidget* button = toolBarProgMain->widgetForAction(action);
@@ -146,7 +145,7 @@ QAction* TMainForm::AddProgramButton(const QString& caption, const QString& hint
     return action;
 }
 
-void TMainForm::CreateProgramToolBar() {
+void TMainWindow::CreateProgramToolBar() {
     toolBarProgMain = new QToolBar(this);
     toolBarProgMain->setObjectName("ToolBarProgMain");
     toolBarProgMain->setAccessibleName("Program tool bar");
@@ -163,7 +162,7 @@ void TMainForm::CreateProgramToolBar() {
     btnProgSave = AddProgramButton("Save", "Save current map", 2);
     btnProgSaveAs = AddProgramButton(" Save as ", "Save as a new map", 1);
     btnProgAbout = AddProgramButton("About", "About this program", 4);
-    btnProgExit = AddProgramButton("Exit", "Exit to windows", 5);
+    btnProgExit = AddProgramButton("Exit", "Quit Tessel", 5);
     recentMenu = new QMenu(this);
     recentMenu->setObjectName("RecentMaps");
     recentMenu->setTitle("Recent maps");
@@ -175,15 +174,15 @@ void TMainForm::CreateProgramToolBar() {
     btnProgSave->setShortcut(QKeySequence::Save);
     btnProgSaveAs->setShortcut(QKeySequence::SaveAs);
     btnProgExit->setShortcut(QKeySequence::Quit);
-    connect(btnProgNew, &QAction::triggered, this, &TMainForm::BtnProgNewClick);
-    connect(btnProgOpen, &QAction::triggered, this, &TMainForm::BtnProgOpenClick);
-    connect(btnProgSave, &QAction::triggered, this, [this] { BtnProgSaveClick(); });
-    connect(btnProgSaveAs, &QAction::triggered, this, [this] { BtnProgSaveAsClick(); });
-    connect(btnProgAbout, &QAction::triggered, this, &TMainForm::BtnProgAboutClick);
-    connect(btnProgExit, &QAction::triggered, this, &TMainForm::BtnProgExitClick);
+    connect(btnProgNew, &QAction::triggered, this, &TMainWindow::NewMap);
+    connect(btnProgOpen, &QAction::triggered, this, &TMainWindow::OpenMap);
+    connect(btnProgSave, &QAction::triggered, this, [this] { SaveMap(); });
+    connect(btnProgSaveAs, &QAction::triggered, this, [this] { SaveMapAs(); });
+    connect(btnProgAbout, &QAction::triggered, this, &TMainWindow::ShowAbout);
+    connect(btnProgExit, &QAction::triggered, this, &TMainWindow::Quit);
 }
 
-void TMainForm::CreateStatusBar() {
+void TMainWindow::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("StatusBar");
     bar->setAccessibleName("Status bar");
@@ -202,7 +201,7 @@ void TMainForm::CreateStatusBar() {
     }
 }
 
-void TMainForm::CreateTabsAndPanels() {
+void TMainWindow::CreateTabsAndPanels() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -218,7 +217,7 @@ void TMainForm::CreateTabsAndPanels() {
     const char* captions[] = {"Rule", "Team", "Player", "World", "Map"};
     for (int i = 0; i < 5; ++i)
         tcMain->addTab(IconOf(ImageList("ImageListTabs"), i), captions[i]);
-    connect(tcMain, &QTabBar::currentChanged, this, &TMainForm::TabChanged);
+    connect(tcMain, &QTabBar::currentChanged, this, &TMainWindow::TabChanged);
     layout->addWidget(tcMain);
 
     splitter = new QSplitter(Qt::Vertical, central);
@@ -254,7 +253,7 @@ void TMainForm::CreateTabsAndPanels() {
         rgTeamPlayerButtons->addButton(radio, i);
     }
     radioLayout->addStretch(1);
-    connect(rgTeamPlayerButtons, &QButtonGroup::idClicked, this, &TMainForm::RGTeamPlayerClick);
+    connect(rgTeamPlayerButtons, &QButtonGroup::idClicked, this, &TMainWindow::SelectTeamOrPlayer);
     vle = new TPropertySheet(panelVLE);
     vle->SetHooks(SheetHandlersOf(this));
     // Tab leaves the map for the plot's sheet below it.
@@ -271,7 +270,7 @@ void TMainForm::CreateTabsAndPanels() {
     setCentralWidget(central);
 }
 
-void TMainForm::showEvent(QShowEvent* event) {
+void TMainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shown) {
         shown = true;
@@ -279,8 +278,8 @@ void TMainForm::showEvent(QShowEvent* event) {
     }
 }
 
-void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!FormCloseQuery()) {
+void TMainWindow::closeEvent(QCloseEvent* event) {
+    if (!MayClose()) {
         event->ignore();
         return;
     }
@@ -291,7 +290,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TMainForm::TabChanged(int index) {
+void TMainWindow::TabChanged(int index) {
     if (index == sheetTab)
         return;
     // The row being edited goes into the section of the tab being left; a refused row keeps the tab.
@@ -300,14 +299,14 @@ void TMainForm::TabChanged(int index) {
         tcMain->setCurrentIndex(sheetTab);
         return;
     }
-    TCMainChange();
+    RefreshSheetOfTab();
 }
 
-void TMainForm::TCMainChange() {
+void TMainWindow::RefreshSheetOfTab() {
     RefreshSheet();
 }
 
-void TMainForm::RGTeamPlayerClick(int index) {
+void TMainWindow::SelectTeamOrPlayer(int index) {
     const int tab = tcMain->currentIndex();
     if (updating || (tab != TabTeam && tab != TabPlayer))
         return;
@@ -324,7 +323,7 @@ void TMainForm::RGTeamPlayerClick(int index) {
     RefreshSheet();
 }
 
-const StringList& TMainForm::SectionRows() const {
+const StringList& TMainWindow::SectionRows() const {
     static const StringList none;
     switch (sheetTab) {
     case TabRule:
@@ -342,8 +341,8 @@ const StringList& TMainForm::SectionRows() const {
     }
 }
 
-void TMainForm::FillSheet(TPropertySheet& sheet, const StringList& rows,
-                          const std::vector<bool>& mixed) const {
+void TMainWindow::FillSheet(TPropertySheet& sheet, const StringList& rows,
+                            const std::vector<bool>& mixed) const {
     std::vector<int> kinds;
     if (catalogue->EntryCount() > 0) {
         kinds = catalogue->ApplyEditStyles(rows);
@@ -355,7 +354,7 @@ void TMainForm::FillSheet(TPropertySheet& sheet, const StringList& rows,
     sheet.SetRows(rows, kinds, mixed);
 }
 
-void TMainForm::RefreshSheet() {
+void TMainWindow::RefreshSheet() {
     if (updating)
         return;
     busyCursor->Busy();
@@ -396,7 +395,7 @@ void TMainForm::RefreshSheet() {
     busyCursor->Idle();
 }
 
-void TMainForm::UpdateStatusBar(int col, int row) {
+void TMainWindow::UpdateStatusBar(int col, int row) {
     statusPanels[0]->Show(startTool && drawGrid->Tool() == startTool.get() ? startTool->StatusText()
                                                                            : QString("Ready..."));
     const int width = map->Grids().Width(), height = map->Grids().Height();
@@ -407,10 +406,10 @@ void TMainForm::UpdateStatusBar(int col, int row) {
                           QString("column %1, row %2").arg(shownCol).arg(shownRow));
 }
 
-bool TMainForm::FormCloseQuery() {
+bool TMainWindow::MayClose() {
     return ConfirmSaveChanges();
 }
 
-void TMainForm::BtnProgExitClick() {
+void TMainWindow::Quit() {
     close();
 }

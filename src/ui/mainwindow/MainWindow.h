@@ -33,7 +33,7 @@ class QToolBar;
 class QWidget;
 class TBrushTool;
 class TBusyCursor;
-class TCheckForm;
+class TCheckWindow;
 class TDialogs;
 class TImageList;
 class TMap;
@@ -41,7 +41,7 @@ class TValueCatalogue;
 class TPlot;
 class TMapGridView;
 class TMiniMapBitmap;
-class TMapUtils;
+class TAppResources;
 class TPlotStroke;
 class TPropertySheet;
 class TSelectionTool;
@@ -53,56 +53,56 @@ class TMapGridTool;
 class QPainter;
 struct TCellRange;
 struct TReshapeResult;
-class THistoryForm;
+class THistoryWindow;
 class TStartTool;
-class TBalanceForm;
+class TBalanceWindow;
 class QUndoStack;
 class QMenu;
 class QTimer;
 
-class TMainForm : public QMainWindow {
+class TMainWindow : public QMainWindow {
     Q_OBJECT
 public:
     enum TTab { TabRule, TabTeam, TabPlayer, TabWorld, TabMap };
 
     // gameDir: the game folder named on the command line; empty to search for it.
-    explicit TMainForm(const QString& gameDir = QString(), QWidget* parent = nullptr);
-    ~TMainForm() override;
+    explicit TMainWindow(const QString& gameDir = QString(), QWidget* parent = nullptr);
+    ~TMainWindow() override;
 
     // Message boxes and file dialogs; tests put answers of their own in.
     void SetDialogs(std::unique_ptr<TDialogs> dialogs);
     TDialogs& Dialogs() const { return *dialogs; }
 
     // The program tool bar.
-    void BtnProgNewClick();
-    void BtnProgOpenClick();
-    bool BtnProgSaveClick();
-    bool BtnProgSaveAsClick();
-    void BtnProgAboutClick();
-    void BtnProgExitClick();
+    void NewMap();
+    void OpenMap();
+    bool SaveMap();
+    bool SaveMapAs();
+    void ShowAbout();
+    void Quit();
     // The map tool bar's "Build a new map": an empty grid of the size the user gives.
-    void BtnEmptyMapClick();
+    void BuildEmptyMap();
     // Opens a map as "Open" does once its file is chosen: the current map stays when the load fails.
     bool OpenFile(const QString& path);
     // "Open" without the file dialog: asks to save a modified map first.
     bool OpenFileAsking(const QString& path);
 
     // The tabs, the team and player selector, the sheet's rows and the status bar.
-    void TCMainChange();
-    void RGTeamPlayerClick(int index);
+    void RefreshSheetOfTab();
+    void SelectTeamOrPlayer(int index);
     void RefreshSheet();
     void UpdateStatusBar(int col, int row);
     void ShowLoadProgress(int position, int total);
     bool ConfirmSaveChanges();
-    bool FormCloseQuery();
+    bool MayClose();
     void FindGameFolder(const QString& commandLineDir);
 
     // Editing the sheet's rows.
-    bool VLEValidate(int row, const QString& key, const QString& value);
-    QStringList VLEGetPickList(const QString& key);
+    bool ValidateRow(int row, const QString& key, const QString& value);
+    QStringList PickList(const QString& key);
     // Whether the lists come without a question: the game folder is known, or was asked for.
     bool PickListsReady() const { return !installDir.isEmpty() || gameFolderAsked; }
-    void VLEEditButtonClick(int row);
+    void PickRowValues(int row);
     void VLEStringsChange();
     bool CommitCurrentRow();
     bool IsTeamPickList() const;
@@ -139,18 +139,18 @@ public:
     void Redo();
     void ClearHistory();
     QUndoStack& UndoStack() const { return *undoStack; }
-    QAction* BtnUndo() const { return btnUndo; }
-    QAction* BtnRedo() const { return btnRedo; }
-    void BtnHistoryClick(bool down);
+    QAction* UndoAction() const { return btnUndo; }
+    QAction* RedoAction() const { return btnRedo; }
+    void ShowHistory(bool down);
     // The map's extent, each one step of the history. The rectangle is in map coordinates.
     bool CropMapTo(const QRect& plots);
-    void BtnCropMapClick();
-    void BtnExtendMapClick();
-    void BtnShiftMapClick();
-    THistoryForm* HistoryForm() const { return historyForm; }
+    void CropMapToSelection();
+    void ExtendMap();
+    void ShiftMap();
+    THistoryWindow* HistoryWindow() const { return historyForm; }
     // "Check map": the map's values checked against the game's rules, in a window of their own.
-    void BtnCheckMapClick(bool down);
-    TCheckForm* CheckForm() const { return checkForm; }
+    void ShowCheckMap(bool down);
+    TCheckWindow* CheckWindow() const { return checkForm; }
     // A change made piece by piece, such as a stroke of the brush: the changes of plots between
     // Begin and End go into the document at once and make one step of the history together.
     void BeginPlotStroke(const QString& text);
@@ -169,7 +169,7 @@ public:
     void DeleteUnitsAndCities();
     // The brush: "Paint", "Brush size", and the row it paints (the row under the sheet's cursor, as
     // shown and as the document's bytes), or nothing after saying why there is none.
-    void BtnPaintClick(bool down);
+    void UseBrush(bool down);
     // Takes 1, 3 or 5 plots a side, and shows it on the "Brush size" button.
     void BrushSizeChange(int size);
     std::optional<std::pair<QString, std::string>> PaintRow();
@@ -184,23 +184,23 @@ public:
     int GridRow() const;
     // Takes the plot grid's size and puts the current cell at its top-left corner.
     void ResetGridSize();
-    bool DrawGridSelectCell(int col, int row);
+    bool SelectCell(int col, int row);
     // Gives the keyboard to the plot's sheet from the map, else to the map when it is shown.
     void SwitchMapAndSheet();
-    void DrawGridTopLeftChanged();
-    void PanelMapGridsResize();
-    void TBGridSizeChange(int value);
-    void BtnZoomOutClick();
-    void BtnZoomInClick();
-    void BtnShowGridLineClick(bool down);
-    void BtnGraphicModeClick(bool down);
-    void BtnShowMiniMapClick(bool down);
-    void BtnDockClick(bool down);
-    void BtnOptionsClick(bool down);
+    void MapScrolled();
+    void MapPanelResized();
+    void SetZoom(int value);
+    void ZoomOut();
+    void ZoomIn();
+    void ShowGridLines(bool down);
+    void ShowPictures(bool down);
+    void ShowMiniMap(bool down);
+    void DetachMap(bool down);
+    void ShowDisplayOptions(bool down);
     // The "River" toggle: the grid shows the rivers edge by edge and draws them with the river tool.
-    void BtnRiverClick(bool down);
+    void UseRiverTool(bool down);
     TRiverTool* RiverTool() const { return riverTool.get(); }
-    void CellRectTimerTimer();
+    void BlinkCurrentCell();
     void PaintMiniMapCell(int col, int row);
     void RebuildMiniMap(int col, int row);
     bool SyncMiniMapView(int leftCol, int topRow, bool force);
@@ -222,7 +222,7 @@ public:
     TMap& Map() const { return *map; }
     TValueCatalogue& Catalogue() const { return *catalogue; }
     TBusyCursor& BusyCursor() const { return *busyCursor; }
-    const TMapUtils& Utils() const { return *utils; }
+    const TAppResources& Resources() const { return *utils; }
     const QString& FileName() const { return fileName; }
     bool Modified() const { return modified; }
     // Unsaved changes also start the writing of a recovery copy; none left removes it.
@@ -237,25 +237,25 @@ public:
     // expansion's extension.
     static QString WithMapExtension(const QString& path);
 
-    TPropertySheet* VLE() const { return vle; }
-    QTabBar* TCMain() const { return tcMain; }
-    QGroupBox* RGTeamPlayer() const { return rgTeamPlayer; }
-    QWidget* PanelDock() const { return panelDock; }
-    QWidget* PanelMapGrids() const { return panelMapGrids; }
+    TPropertySheet* Sheet() const { return vle; }
+    QTabBar* Tabs() const { return tcMain; }
+    QGroupBox* TeamPlayerChoice() const { return rgTeamPlayer; }
+    QWidget* MapPanelHome() const { return panelDock; }
+    QWidget* MapPanel() const { return panelMapGrids; }
     QSplitter* Splitter() const { return splitter; }
     TStatusPanel* StatusPanel(int index) const { return statusPanels[index]; }
-    QToolBar* ToolBarProgMain() const { return toolBarProgMain; }
-    QToolBar* TBMap() const { return tbMap; }
-    QSlider* TBGridSize() const { return tbGridSize; }
-    TMapGridView* DrawGrid() const { return drawGrid; }
+    QToolBar* ProgramToolBar() const { return toolBarProgMain; }
+    QToolBar* MapToolBar() const { return tbMap; }
+    QSlider* ZoomSlider() const { return tbGridSize; }
+    TMapGridView* GridView() const { return drawGrid; }
     QAction* MapButton(const char* name) const;
     // The starts on the map: the "Start" tool that places them and the "Balance" window that
     // compares them.
-    void BtnStartClick(bool down);
-    void BtnBalanceClick(bool down);
+    void UseStartTool(bool down);
+    void ShowBalance(bool down);
     TStartTool& StartTool() const { return *startTool; }
-    TBalanceForm* BalanceForm() const { return balanceForm; }
-    QTimer* CellRectTimer() const { return cellRectTimer; }
+    TBalanceWindow* BalanceWindow() const { return balanceForm; }
+    QTimer* BlinkTimer() const { return cellRectTimer; }
     const TImageList& ImageList(const char* name) const;
 
 signals:
@@ -269,7 +269,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void FormCreate(const QString& gameDir);
+    void CreateParts(const QString& gameDir);
     void CreateImageLists();
     void CreateProgramToolBar();
     void CreateStatusBar();
@@ -328,7 +328,7 @@ private:
     std::unique_ptr<TDialogs> dialogs;
     std::unique_ptr<TMap> map;
     std::unique_ptr<TValueCatalogue> catalogue;
-    std::unique_ptr<TMapUtils> utils;
+    std::unique_ptr<TAppResources> utils;
     std::unique_ptr<TRecovery> recovery;
     QTimer* recoveryTimer = nullptr;
     QMenu* recentMenu = nullptr;
@@ -370,10 +370,10 @@ private:
     QUndoStack* undoStack = nullptr;
     QAction* btnUndo = nullptr;
     QAction* btnRedo = nullptr;
-    THistoryForm* historyForm = nullptr;
+    THistoryWindow* historyForm = nullptr;
     std::unique_ptr<TStartTool> startTool;
-    TBalanceForm* balanceForm = nullptr;
-    TCheckForm* checkForm = nullptr;
+    TBalanceWindow* balanceForm = nullptr;
+    TCheckWindow* checkForm = nullptr;
     // Steps pushed since the last recovery copy.
     int stepsSinceRecoveryCopy = 0;
     // Whether the map changed since the last recovery copy was written.
@@ -391,4 +391,4 @@ private:
     QToolButton* layersButton = nullptr;
 };
 
-extern TMainForm* MainForm;
+extern TMainWindow* MainForm;

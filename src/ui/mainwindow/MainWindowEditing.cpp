@@ -67,7 +67,7 @@ QIcon BrushIcon() {
 
 } // namespace
 
-void TMainForm::CreateEditingTools() {
+void TMainWindow::CreateEditingTools() {
     tbMap->addSeparator();
     QAction* paint = AddMapButton("Paint", 0, true, "BtnPaint");
     paint->setIcon(BrushIcon());
@@ -91,7 +91,7 @@ void TMainForm::CreateEditingTools() {
     }
     brushSize->setMenu(sizes);
     tbMap->addWidget(brushSize);
-    connect(paint, &QAction::toggled, this, &TMainForm::BtnPaintClick);
+    connect(paint, &QAction::toggled, this, &TMainWindow::UseBrush);
     brushTool = std::make_unique<TBrushTool>(*this);
     BrushSizeChange(TEditorSettings::BrushSize());
 
@@ -123,13 +123,13 @@ void TMainForm::CreateEditingTools() {
     addKey("ActPastePlots", "Paste plots", QKeySequence::Paste, [this] { PastePlots(); });
 }
 
-void TMainForm::BtnPaintClick(bool down) {
+void TMainWindow::UseBrush(bool down) {
     if (!down)
         brushTool->Finish();
     SetMapTool(brushTool.get(), down);
 }
 
-void TMainForm::BrushSizeChange(int size) {
+void TMainWindow::BrushSizeChange(int size) {
     brushTool->SetSize(size);
     TEditorSettings::SetBrushSize(brushTool->Size());
     brushSize->setText(QString("%1 x %1").arg(brushTool->Size()));
@@ -137,7 +137,7 @@ void TMainForm::BrushSizeChange(int size) {
         choice->setChecked(choice->data().toInt() == brushTool->Size());
 }
 
-std::optional<std::pair<QString, std::string>> TMainForm::PaintRow() {
+std::optional<std::pair<QString, std::string>> TMainWindow::PaintRow() {
     if (!CommitCurrentRow())
         return std::nullopt;
     const int row = vle->CurrentRow();
@@ -158,7 +158,7 @@ std::optional<std::pair<QString, std::string>> TMainForm::PaintRow() {
     return std::make_pair(key + '=' + vle->Value(row), *line);
 }
 
-bool TMainForm::SetSelection(const QRect& plots) {
+bool TMainWindow::SetSelection(const QRect& plots) {
     QRect onMap = plots & QRect(0, 0, map->Grids().Width(), map->Grids().Height());
     if (onMap.isEmpty())
         onMap = QRect();
@@ -178,11 +178,11 @@ bool TMainForm::SetSelection(const QRect& plots) {
     return true;
 }
 
-QRect TMainForm::FramedCells() const {
+QRect TMainWindow::FramedCells() const {
     return draggedCells.isEmpty() ? CellsOfPlots(selection, map->Grids().Height()) : draggedCells;
 }
 
-void TMainForm::ShowSelectionFrame(const QRect& cells) {
+void TMainWindow::ShowSelectionFrame(const QRect& cells) {
     const QRect before = FramedCells();
     draggedCells = cells;
     if (FramedCells() == before)
@@ -191,21 +191,21 @@ void TMainForm::ShowSelectionFrame(const QRect& cells) {
     drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, FramedCells()));
 }
 
-QRect TMainForm::SelectedPlots() const {
+QRect TMainWindow::SelectedPlots() const {
     if (!selection.isEmpty())
         return selection;
     const TPlot* plot = GetPlotAt(GridCol(), GridRow());
     return plot != nullptr ? QRect(plot->X(), plot->Y(), 1, 1) : QRect();
 }
 
-void TMainForm::FillSelectionSheet() {
+void TMainWindow::FillSelectionSheet() {
     StringList rows;
     std::vector<bool> mixed;
     SharedPlotRows(map->Grids(), selection, rows, mixed);
     FillSheet(*vle, rows, mixed);
 }
 
-TDocumentChange TMainForm::SelectionRowChange(const QString& key, const StringList& rows) const {
+TDocumentChange TMainWindow::SelectionRowChange(const QString& key, const StringList& rows) const {
     TDocumentChange change;
     const QRect plots = selection;
     change.text = key + " in " + PlotsName(plots);
@@ -216,7 +216,7 @@ TDocumentChange TMainForm::SelectionRowChange(const QString& key, const StringLi
     return change;
 }
 
-void TMainForm::CopyPlots() {
+void TMainWindow::CopyPlots() {
     const QRect plots = SelectedPlots();
     if (plots.isEmpty() || !CommitCurrentRow())
         return;
@@ -229,7 +229,7 @@ void TMainForm::CopyPlots() {
     statusPanels[0]->Show(QString("%1 x %2 plots copied").arg(plots.width()).arg(plots.height()));
 }
 
-void TMainForm::PastePlots() {
+void TMainWindow::PastePlots() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (data == nullptr || !data->hasFormat(PlotsMimeType)) {
         statusPanels[0]->Show("The clipboard holds no plots");
@@ -271,7 +271,7 @@ void TMainForm::PastePlots() {
         SetSelection(target);
 }
 
-void TMainForm::DeleteUnitsAndCities() {
+void TMainWindow::DeleteUnitsAndCities() {
     const QRect plots = SelectedPlots();
     if (plots.isEmpty() || !CommitCurrentRow())
         return;

@@ -47,27 +47,27 @@ bool HoldsGameFiles(const QString& dir) {
 
 } // namespace
 
-QStringList TMainForm::FileFilters() {
+QStringList TMainWindow::FileFilters() {
     return {"Civ4MapFiles (*.Civ4WorldBuilderSave)", "All files (*.*)",
             "Civ4 expansion map files (*.CivWarlordsWBSave *.CivBeyondSwordWBSave)"};
 }
 
-QString TMainForm::WithMapExtension(const QString& path) {
+QString TMainWindow::WithMapExtension(const QString& path) {
     for (const char* extension : {MapExtension, ".CivWarlordsWBSave", ".CivBeyondSwordWBSave"})
         if (path.endsWith(extension, Qt::CaseInsensitive))
             return path;
     return path + MapExtension;
 }
 
-void TMainForm::SetDialogs(std::unique_ptr<TDialogs> value) {
+void TMainWindow::SetDialogs(std::unique_ptr<TDialogs> value) {
     dialogs = std::move(value);
 }
 
-void TMainForm::ShowError(const QString& text) {
+void TMainWindow::ShowError(const QString& text) {
     dialogs->ShowMessage(this, text);
 }
 
-void TMainForm::ShowLoadProgress(int position, int total) {
+void TMainWindow::ShowLoadProgress(int position, int total) {
     if (position % 500 != 0 && total - position >= 500)
         return;
     statusPanels[0]->Show(QString("Analysing (%1 / %2)").arg(position).arg(total));
@@ -75,7 +75,7 @@ void TMainForm::ShowLoadProgress(int position, int total) {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-bool TMainForm::ConfirmSaveChanges() {
+bool TMainWindow::ConfirmSaveChanges() {
     if (!modified)
         return true;
     switch (dialogs->AskYesNoCancel("Save file confirmation", "Save map file before proceed?")) {
@@ -85,12 +85,12 @@ bool TMainForm::ConfirmSaveChanges() {
         return true;
     case TDialogs::TAnswer::Yes:
         // A save that fails or a Save as the user cancels stops what asked.
-        return BtnProgSaveClick();
+        return SaveMap();
     }
     return false;
 }
 
-void TMainForm::BtnProgOpenClick() {
+void TMainWindow::OpenMap() {
     if (!ConfirmSaveChanges())
         return;
     const QString path = dialogs->ChooseFileToOpen(this, openFolder, FileFilters());
@@ -98,11 +98,11 @@ void TMainForm::BtnProgOpenClick() {
         OpenFile(path);
 }
 
-bool TMainForm::OpenFileAsking(const QString& path) {
+bool TMainWindow::OpenFileAsking(const QString& path) {
     return ConfirmSaveChanges() && OpenFile(path);
 }
 
-bool TMainForm::OpenFile(const QString& path) {
+bool TMainWindow::OpenFile(const QString& path) {
     busyCursor->Busy();
     // The map is read into a document of its own and taken over only when it loaded, so a failed
     // open leaves the current map, its name and the sheet as they were.
@@ -138,7 +138,7 @@ bool TMainForm::OpenFile(const QString& path) {
     return true;
 }
 
-bool TMainForm::SaveMapTo(const QString& path) {
+bool TMainWindow::SaveMapTo(const QString& path) {
     busyCursor->Busy();
     bool ok = true;
     try {
@@ -157,15 +157,15 @@ bool TMainForm::SaveMapTo(const QString& path) {
     return true;
 }
 
-bool TMainForm::BtnProgSaveClick() {
+bool TMainWindow::SaveMap() {
     if (!CommitCurrentRow())
         return false;
     if (fileName.isEmpty())
-        return BtnProgSaveAsClick();
+        return SaveMapAs();
     return SaveMapTo(fileName);
 }
 
-bool TMainForm::BtnProgSaveAsClick() {
+bool TMainWindow::SaveMapAs() {
     const QString folder = saveFolder.isEmpty() ? publicMapsDir : saveFolder;
     const QString chosen = dialogs->ChooseFileToSave(this, folder, saveFileName, FileFilters());
     if (chosen.isEmpty())
@@ -184,7 +184,7 @@ bool TMainForm::BtnProgSaveAsClick() {
     return true;
 }
 
-void TMainForm::BtnProgNewClick() {
+void TMainWindow::NewMap() {
     if (!ConfirmSaveChanges())
         return;
     map->Clear();
@@ -204,7 +204,7 @@ void TMainForm::BtnProgNewClick() {
     SetModified(false);
 }
 
-void TMainForm::BtnEmptyMapClick() {
+void TMainWindow::BuildEmptyMap() {
     if (NewMapForm == nullptr || NewMapForm->exec() != QDialog::Accepted)
         return;
     const int width = NewMapForm->NumWidth()->value();
@@ -235,12 +235,12 @@ void TMainForm::BtnEmptyMapClick() {
     SetModified(true);
 }
 
-void TMainForm::BtnProgAboutClick() {
+void TMainWindow::ShowAbout() {
     if (AboutForm != nullptr)
         AboutForm->exec();
 }
 
-void TMainForm::FindGameFolder(const QString& commandLineDir) {
+void TMainWindow::FindGameFolder(const QString& commandLineDir) {
     installDir.clear();
     publicMapsDir.clear();
     if (!commandLineDir.isEmpty()) {
@@ -256,7 +256,7 @@ void TMainForm::FindGameFolder(const QString& commandLineDir) {
     SetGameFolder(found, false);
 }
 
-void TMainForm::SetGameFolder(const QString& dir, bool remember) {
+void TMainWindow::SetGameFolder(const QString& dir, bool remember) {
     installDir = dir;
     publicMapsDir = dir.isEmpty() ? QString() : QDir(dir).filePath("PublicMaps");
     if (!publicMapsDir.isEmpty() && QFileInfo(publicMapsDir).isDir()) {
@@ -268,7 +268,7 @@ void TMainForm::SetGameFolder(const QString& dir, bool remember) {
         QSettings().setValue(GameFolderSetting, dir);
 }
 
-void TMainForm::AskForGameFolder() {
+void TMainWindow::AskForGameFolder() {
     if (!installDir.isEmpty() || gameFolderAsked)
         return;
     gameFolderAsked = true;
@@ -284,13 +284,13 @@ void TMainForm::AskForGameFolder() {
     SetGameFolder(dir, true);
 }
 
-void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+void TMainWindow::dragEnterEvent(QDragEnterEvent* event) {
     const QMimeData* data = event->mimeData();
     if (data->hasUrls() && !data->urls().isEmpty() && data->urls().constFirst().isLocalFile())
         event->acceptProposedAction();
 }
 
-void TMainForm::dropEvent(QDropEvent* event) {
+void TMainWindow::dropEvent(QDropEvent* event) {
     const QString path = event->mimeData()->urls().constFirst().toLocalFile();
     event->acceptProposedAction();
     // The drop ends before the question and the load, which may run a modal dialog.

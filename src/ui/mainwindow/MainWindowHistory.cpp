@@ -37,7 +37,7 @@ std::vector<std::pair<int, int>> PlacesOf(const std::vector<QPoint>& cells) {
 
 } // namespace
 
-TRecordSnapshot TMainForm::TakeSnapshot(const TChangeScope& scope) const {
+TRecordSnapshot TMainWindow::TakeSnapshot(const TChangeScope& scope) const {
     switch (scope.kind) {
     case TChangeScope::TKind::Game:
         return TRecordSnapshot::OfGame(*map);
@@ -65,7 +65,7 @@ TRecordSnapshot TMainForm::TakeSnapshot(const TChangeScope& scope) const {
     return TRecordSnapshot::OfDocument(*map);
 }
 
-bool TMainForm::ChangeDocument(const TDocumentChange& change) {
+bool TMainWindow::ChangeDocument(const TDocumentChange& change) {
     TRecordSnapshot before = TakeSnapshot(change.scope);
     try {
         change.apply(*map);
@@ -87,8 +87,8 @@ bool TMainForm::ChangeDocument(const TDocumentChange& change) {
     return true;
 }
 
-void TMainForm::PushStep(const QString& text, const TChangeScope& scope, TRecordSnapshot before,
-                         TRecordSnapshot after) {
+void TMainWindow::PushStep(const QString& text, const TChangeScope& scope, TRecordSnapshot before,
+                           TRecordSnapshot after) {
     undoStack->push(new TDocumentStep(text, scope, std::move(before), std::move(after),
                                       [this](const TRecordSnapshot& snapshot, const TChangeScope& stepScope) {
                                           RestoreSnapshot(snapshot, stepScope);
@@ -99,12 +99,12 @@ void TMainForm::PushStep(const QString& text, const TChangeScope& scope, TRecord
     emit DocumentChanged();
 }
 
-void TMainForm::BeginPlotStroke(const QString& text) {
+void TMainWindow::BeginPlotStroke(const QString& text) {
     EndPlotStroke();
     stroke = std::make_unique<TPlotStroke>(text);
 }
 
-void TMainForm::EndPlotStroke() {
+void TMainWindow::EndPlotStroke() {
     if (!stroke)
         return;
     const std::unique_ptr<TPlotStroke> ended = std::move(stroke);
@@ -117,13 +117,13 @@ void TMainForm::EndPlotStroke() {
         PushStep(ended->Text(), scope, std::move(before), std::move(after));
 }
 
-void TMainForm::RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope) {
+void TMainWindow::RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope) {
     snapshot.Restore(*map);
     ShowChange(scope, true);
     emit DocumentChanged();
 }
 
-void TMainForm::ShowChange(const TChangeScope& scope, bool fromHistory) {
+void TMainWindow::ShowChange(const TChangeScope& scope, bool fromHistory) {
     switch (scope.kind) {
     case TChangeScope::TKind::Plots: {
         // The changed plots show at once, on the grid and on the mini-map.
@@ -196,7 +196,7 @@ void TMainForm::ShowChange(const TChangeScope& scope, bool fromHistory) {
     }
 }
 
-void TMainForm::ShowPlotCells(const std::vector<QPoint>& places) {
+void TMainWindow::ShowPlotCells(const std::vector<QPoint>& places) {
     const int height = map->Grids().Height();
     std::vector<QPoint> cells;
     cells.reserve(places.size());
@@ -223,7 +223,7 @@ void TMainForm::ShowPlotCells(const std::vector<QPoint>& places) {
     }
 }
 
-void TMainForm::ShowTab(int tab) {
+void TMainWindow::ShowTab(int tab) {
     {
         const QSignalBlocker blocker(tcMain);
         tcMain->setCurrentIndex(tab);
@@ -231,7 +231,7 @@ void TMainForm::ShowTab(int tab) {
     RefreshSheetKeepingRow();
 }
 
-void TMainForm::RefreshSheetKeepingRow() {
+void TMainWindow::RefreshSheetKeepingRow() {
     // The rows of the same tab keep the cursor on its key: the brush paints with that row.
     const QString key = tcMain->currentIndex() == sheetTab ? vle->Key(vle->CurrentRow()) : QString();
     RefreshSheet();
@@ -240,7 +240,7 @@ void TMainForm::RefreshSheetKeepingRow() {
         vle->SetCurrentRow(row);
 }
 
-void TMainForm::Undo() {
+void TMainWindow::Undo() {
     // A stroke still under way ends here: it is the step undone.
     brushTool->Finish();
     EndPlotStroke();
@@ -249,14 +249,14 @@ void TMainForm::Undo() {
         undoStack->undo();
 }
 
-void TMainForm::Redo() {
+void TMainWindow::Redo() {
     brushTool->Finish();
     EndPlotStroke();
     if (CommitCurrentRow())
         undoStack->redo();
 }
 
-void TMainForm::ClearHistory() {
+void TMainWindow::ClearHistory() {
     stroke.reset();
     undoStack->clear();
     stepsSinceRecoveryCopy = 0;
@@ -266,7 +266,7 @@ void TMainForm::ClearHistory() {
         checkForm->MapChanged();
 }
 
-void TMainForm::CreateHistory() {
+void TMainWindow::CreateHistory() {
     undoStack = new QUndoStack(this);
     connect(undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { SetModified(!clean); });
     connect(undoStack, &QUndoStack::indexChanged, this, [this] { recoveryCopyStale = true; });
@@ -290,15 +290,15 @@ void TMainForm::CreateHistory() {
     btnUndo->setShortcuts({QKeySequence::Undo});
     btnRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(btnUndo, &QAction::triggered, this, &TMainForm::Undo);
-    connect(btnRedo, &QAction::triggered, this, &TMainForm::Redo);
+    connect(btnUndo, &QAction::triggered, this, &TMainWindow::Undo);
+    connect(btnRedo, &QAction::triggered, this, &TMainWindow::Redo);
     connect(undoStack, &QUndoStack::canUndoChanged, btnUndo, &QAction::setEnabled);
     connect(undoStack, &QUndoStack::canRedoChanged, btnRedo, &QAction::setEnabled);
     connect(undoStack, &QUndoStack::undoTextChanged, this, [this](const QString& text) {
         btnUndo->setToolTip(text.isEmpty() ? QString("Undo") : "Undo " + text);
     });
-    historyForm = new THistoryForm(*undoStack, this);
-    connect(historyForm, &THistoryForm::Closed, this, [this] { SetButtonDown("BtnHistory", false); });
+    historyForm = new THistoryWindow(*undoStack, this);
+    connect(historyForm, &THistoryWindow::Closed, this, [this] { SetButtonDown("BtnHistory", false); });
     connect(undoStack, &QUndoStack::redoTextChanged, this, [this](const QString& text) {
         btnRedo->setToolTip(text.isEmpty() ? QString("Redo") : "Redo " + text);
     });

@@ -30,7 +30,7 @@ QString FromUtf8(const std::string& text) {
 
 } // namespace
 
-void TMainForm::CreateLayersButton() {
+void TMainWindow::CreateLayersButton() {
     layersButton = new QToolButton(statusBar());
     layersButton->setObjectName("GameLayers");
     layersButton->setAccessibleName("Game layers");
@@ -40,23 +40,23 @@ void TMainForm::CreateLayersButton() {
     auto* menu = new QMenu(layersButton);
     menu->setObjectName("GameLayersMenu");
     menu->setTitle("Game layers");
-    connect(menu, &QMenu::aboutToShow, this, &TMainForm::FillLayersMenu);
+    connect(menu, &QMenu::aboutToShow, this, &TMainWindow::FillLayersMenu);
     layersButton->setMenu(menu);
     statusBar()->addPermanentWidget(layersButton);
-    connect(this, &TMainForm::DocumentChanged, this, &TMainForm::UpdateLayers);
+    connect(this, &TMainWindow::DocumentChanged, this, &TMainWindow::UpdateLayers);
 }
 
-void TMainForm::ChooseLayers(const std::optional<TLayerChoice>& choice) {
+void TMainWindow::ChooseLayers(const std::optional<TLayerChoice>& choice) {
     chosenLayers = choice;
     UpdateLayers();
     // The map did not change, so the windows that follow its changes are told here.
     if (checkForm != nullptr && checkForm->isVisible())
-        checkForm->BtnCheckAgainClick();
+        checkForm->CheckAgain();
     if (balanceForm != nullptr)
         balanceForm->ScheduleUpdate();
 }
 
-void TMainForm::UpdateLayers() {
+void TMainWindow::UpdateLayers() {
     const TNamedFolder folder = LocateGameFolder(LocalPath(installDir));
     const TLayerChoice choice =
         chosenLayers ? *chosenLayers : folder.Over(ChoiceOfMap(LocalPath(fileName), map->Game().ModPath()));
@@ -82,7 +82,7 @@ void TMainForm::UpdateLayers() {
     layersButton->setAccessibleDescription(text + ". " + layersButton->toolTip());
 }
 
-void TMainForm::FillLayersMenu() {
+void TMainWindow::FillLayersMenu() {
     QMenu* menu = layersButton->menu();
     menu->clear();
     const TLayerChoice current = layersMadeFor ? layersMadeFor->second : TLayerChoice();

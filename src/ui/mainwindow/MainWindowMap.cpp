@@ -28,7 +28,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-QAction* TMainForm::AddMapButton(const QString& hint, int image, bool toggle, const char* name) {
+QAction* TMainWindow::AddMapButton(const QString& hint, int image, bool toggle, const char* name) {
     QAction* action =
         tbMap->addAction(QIcon(QPixmap::fromImage(ImageList("ImageListToolBar").Image(image))), hint);
     action->setObjectName(name);
@@ -40,17 +40,17 @@ QAction* TMainForm::AddMapButton(const QString& hint, int image, bool toggle, co
     return action;
 }
 
-QAction* TMainForm::MapButton(const char* name) const {
+QAction* TMainWindow::MapButton(const char* name) const {
     return tbMap->findChild<QAction*>(name);
 }
 
-void TMainForm::SetButtonDown(const char* name, bool down) {
+void TMainWindow::SetButtonDown(const char* name, bool down) {
     QAction* action = MapButton(name);
     const QSignalBlocker blocker(action);
     action->setChecked(down);
 }
 
-void TMainForm::CreateMapPanel() {
+void TMainWindow::CreateMapPanel() {
     panelMapGrids = new QWidget(panelDock);
     panelMapGrids->setObjectName("PanelMapGrids");
     auto* layout = new QVBoxLayout(panelMapGrids);
@@ -91,22 +91,22 @@ void TMainForm::CreateMapPanel() {
     QAction* history = AddMapButton("History", 0, true, "BtnHistory");
     history->setIcon(
         QIcon::fromTheme("document-open-recent", style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
-    connect(zoomOut, &QAction::triggered, this, &TMainForm::BtnZoomOutClick);
-    connect(zoomIn, &QAction::triggered, this, &TMainForm::BtnZoomInClick);
-    connect(emptyMap, &QAction::triggered, this, &TMainForm::BtnEmptyMapClick);
-    connect(tbGridSize, &QSlider::valueChanged, this, &TMainForm::TBGridSizeChange);
-    connect(options, &QAction::toggled, this, &TMainForm::BtnOptionsClick);
-    connect(graphic, &QAction::toggled, this, &TMainForm::BtnGraphicModeClick);
-    connect(gridLines, &QAction::toggled, this, &TMainForm::BtnShowGridLineClick);
-    connect(miniMap, &QAction::toggled, this, &TMainForm::BtnShowMiniMapClick);
-    connect(dock, &QAction::toggled, this, &TMainForm::BtnDockClick);
-    connect(history, &QAction::toggled, this, &TMainForm::BtnHistoryClick);
+    connect(zoomOut, &QAction::triggered, this, &TMainWindow::ZoomOut);
+    connect(zoomIn, &QAction::triggered, this, &TMainWindow::ZoomIn);
+    connect(emptyMap, &QAction::triggered, this, &TMainWindow::BuildEmptyMap);
+    connect(tbGridSize, &QSlider::valueChanged, this, &TMainWindow::SetZoom);
+    connect(options, &QAction::toggled, this, &TMainWindow::ShowDisplayOptions);
+    connect(graphic, &QAction::toggled, this, &TMainWindow::ShowPictures);
+    connect(gridLines, &QAction::toggled, this, &TMainWindow::ShowGridLines);
+    connect(miniMap, &QAction::toggled, this, &TMainWindow::ShowMiniMap);
+    connect(dock, &QAction::toggled, this, &TMainWindow::DetachMap);
+    connect(history, &QAction::toggled, this, &TMainWindow::ShowHistory);
     QAction* check = AddMapButton("Check map", 12, true, "BtnCheckMap");
-    checkForm = new TCheckForm(this);
-    connect(check, &QAction::toggled, this, &TMainForm::BtnCheckMapClick);
-    connect(checkForm, &TCheckForm::Closed, this, [this] { SetButtonDown("BtnCheckMap", false); });
-    connect(undoStack, &QUndoStack::indexChanged, checkForm, &TCheckForm::MapChanged);
-    connect(river, &QAction::toggled, this, &TMainForm::BtnRiverClick);
+    checkForm = new TCheckWindow(this);
+    connect(check, &QAction::toggled, this, &TMainWindow::ShowCheckMap);
+    connect(checkForm, &TCheckWindow::Closed, this, [this] { SetButtonDown("BtnCheckMap", false); });
+    connect(undoStack, &QUndoStack::indexChanged, checkForm, &TCheckWindow::MapChanged);
+    connect(river, &QAction::toggled, this, &TMainWindow::UseRiverTool);
     tbMap->addSeparator();
     QAction* extend = AddMapButton("Extend map...", 0, false, "BtnExtendMap");
     extend->setIcon(QIcon::fromTheme("zoom-fit-best", style()->standardIcon(QStyle::SP_TitleBarMaxButton)));
@@ -114,9 +114,9 @@ void TMainForm::CreateMapPanel() {
     shift->setIcon(QIcon::fromTheme("go-next", style()->standardIcon(QStyle::SP_ArrowRight)));
     QAction* crop = AddMapButton("Crop to selection", 0, false, "BtnCropMap");
     crop->setIcon(QIcon::fromTheme("transform-crop", style()->standardIcon(QStyle::SP_TitleBarNormalButton)));
-    connect(extend, &QAction::triggered, this, &TMainForm::BtnExtendMapClick);
-    connect(shift, &QAction::triggered, this, &TMainForm::BtnShiftMapClick);
-    connect(crop, &QAction::triggered, this, &TMainForm::BtnCropMapClick);
+    connect(extend, &QAction::triggered, this, &TMainWindow::ExtendMap);
+    connect(shift, &QAction::triggered, this, &TMainWindow::ShiftMap);
+    connect(crop, &QAction::triggered, this, &TMainWindow::CropMapToSelection);
     layout->addWidget(tbMap);
 
     drawGrid =
@@ -128,9 +128,9 @@ void TMainForm::CreateMapPanel() {
     drawGrid->SetGridLines(true);
     drawGrid->SetPlots(&map->Grids());
     drawGrid->SetGridSize(map->Grids().Width(), map->Grids().Height());
-    drawGrid->SetSelectCellHandler([this](int col, int row) { return DrawGridSelectCell(col, row); });
-    connect(drawGrid, &TMapGridView::TopLeftChanged, this, &TMainForm::DrawGridTopLeftChanged);
-    connect(drawGrid, &TMapGridView::ViewportResized, this, &TMainForm::PanelMapGridsResize);
+    drawGrid->SetSelectCellHandler([this](int col, int row) { return SelectCell(col, row); });
+    connect(drawGrid, &TMapGridView::TopLeftChanged, this, &TMainWindow::MapScrolled);
+    connect(drawGrid, &TMapGridView::ViewportResized, this, &TMainWindow::MapPanelResized);
     connect(drawGrid, &TMapGridView::ZoomChanged, tbGridSize, &QSlider::setValue);
     layout->addWidget(drawGrid, 1);
     riverTool = std::make_unique<TRiverTool>(*this, *drawGrid);
@@ -144,22 +144,22 @@ void TMainForm::CreateMapPanel() {
     switchPane->setObjectName("ActSwitchPane");
     switchPane->setShortcut(QKeySequence(Qt::Key_F6));
     addAction(switchPane);
-    connect(switchPane, &QAction::triggered, this, &TMainForm::SwitchMapAndSheet);
+    connect(switchPane, &QAction::triggered, this, &TMainWindow::SwitchMapAndSheet);
 
     cellRectTimer = new QTimer(this);
-    cellRectTimer->setObjectName("CellRectTimer");
+    cellRectTimer->setObjectName("BlinkTimer");
     cellRectTimer->setInterval(750);
-    connect(cellRectTimer, &QTimer::timeout, this, &TMainForm::CellRectTimerTimer);
+    connect(cellRectTimer, &QTimer::timeout, this, &TMainWindow::BlinkCurrentCell);
     CreateStartTools();
 }
 
-void TMainForm::WindowsCreated() {
+void TMainWindow::WindowsCreated() {
     drawGrid->Painter().SetOptions(&OptionsForm->Options());
-    connect(OptionsForm, &TOptionsForm::RepaintRequested, this, [this] {
+    connect(OptionsForm, &TOptionsWindow::RepaintRequested, this, [this] {
         if (panelMapGrids->isVisible())
             drawGrid->viewport()->update();
     });
-    connect(OptionsForm, &TOptionsForm::Closed, this, [this] { SetButtonDown("BtnOptions", false); });
+    connect(OptionsForm, &TOptionsWindow::Closed, this, [this] { SetButtonDown("BtnOptions", false); });
 
     TMiniMapHost host;
     host.syncMiniMapView = [this](int leftCol, int topRow, bool force) {
@@ -170,35 +170,35 @@ void TMainForm::WindowsCreated() {
     host.leftCol = [this] { return drawGrid->LeftCol(); };
     host.topRow = [this] { return drawGrid->TopRow(); };
     MiniMapForm->SetHost(std::move(host));
-    connect(MiniMapForm, &TMiniMapForm::Closed, this, [this] { SetButtonDown("BtnShowMiniMap", false); });
+    connect(MiniMapForm, &TMiniMapWindow::Closed, this, [this] { SetButtonDown("BtnShowMiniMap", false); });
 
     DockForm->SetPanel(panelMapGrids);
-    connect(DockForm, &TDockForm::Shown, this, [this] {
+    connect(DockForm, &TDockWindow::Shown, this, [this] {
         SetButtonDown("BtnDock", true);
         panelDock->hide();
     });
-    connect(DockForm, &TDockForm::Closed, this, [this] {
+    connect(DockForm, &TDockWindow::Closed, this, [this] {
         SetButtonDown("BtnDock", false);
         panelDock->setVisible(tcMain->currentIndex() == TabMap);
     });
 }
 
-TPlot* TMainForm::GetPlotAt(int col, int row) const {
+TPlot* TMainWindow::GetPlotAt(int col, int row) const {
     const TPlotGrid& grids = map->Grids();
     if (col < 0 || row < 0 || col >= grids.Width() || row >= grids.Height())
         return nullptr;
     return map->Grids().GetPlot(col, grids.Height() - 1 - row);
 }
 
-int TMainForm::GridCol() const {
+int TMainWindow::GridCol() const {
     return drawGrid->Col();
 }
 
-int TMainForm::GridRow() const {
+int TMainWindow::GridRow() const {
     return drawGrid->Row();
 }
 
-void TMainForm::ResetGridSize() {
+void TMainWindow::ResetGridSize() {
     selection = QRect();
     drawGrid->SetPlots(&map->Grids());
     drawGrid->SetGridSize(map->Grids().Width(), map->Grids().Height());
@@ -206,7 +206,7 @@ void TMainForm::ResetGridSize() {
     drawGrid->SetTopLeft(0, 0);
 }
 
-bool TMainForm::DrawGridSelectCell(int col, int row) {
+bool TMainWindow::SelectCell(int col, int row) {
     busyCursor->Busy();
     // The row being edited goes into the plot being left; a refused row keeps the cell.
     if (!CommitCurrentRow()) {
@@ -227,7 +227,7 @@ bool TMainForm::DrawGridSelectCell(int col, int row) {
     return true;
 }
 
-void TMainForm::SwitchMapAndSheet() {
+void TMainWindow::SwitchMapAndSheet() {
     const bool inMap = drawGrid->hasFocus();
     if (inMap || !drawGrid->isVisible())
         vle->setFocus(Qt::TabFocusReason);
@@ -235,15 +235,15 @@ void TMainForm::SwitchMapAndSheet() {
         drawGrid->setFocus(Qt::ShortcutFocusReason);
 }
 
-void TMainForm::DrawGridTopLeftChanged() {
+void TMainWindow::MapScrolled() {
     SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
 }
 
-void TMainForm::PanelMapGridsResize() {
+void TMainWindow::MapPanelResized() {
     SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
 }
 
-void TMainForm::TBGridSizeChange(int value) {
+void TMainWindow::SetZoom(int value) {
     // The track bar moves in steps of 4 from 8.
     const int snapped = TMapGridView::MinZoom + (value - TMapGridView::MinZoom + TMapGridView::ZoomStep / 2) /
                                                     TMapGridView::ZoomStep * TMapGridView::ZoomStep;
@@ -257,47 +257,47 @@ void TMainForm::TBGridSizeChange(int value) {
     tbGridSize->setToolTip(QString::number(value));
 }
 
-void TMainForm::BtnZoomOutClick() {
+void TMainWindow::ZoomOut() {
     tbGridSize->setValue(tbGridSize->value() - tbGridSize->tickInterval());
 }
 
-void TMainForm::BtnZoomInClick() {
+void TMainWindow::ZoomIn() {
     tbGridSize->setValue(tbGridSize->value() + tbGridSize->tickInterval());
 }
 
-void TMainForm::BtnShowGridLineClick(bool down) {
+void TMainWindow::ShowGridLines(bool down) {
     drawGrid->SetGridLines(down);
 }
 
-void TMainForm::BtnGraphicModeClick(bool down) {
+void TMainWindow::ShowPictures(bool down) {
     drawGrid->SetGraphicMode(down);
 }
 
-void TMainForm::BtnShowMiniMapClick(bool down) {
+void TMainWindow::ShowMiniMap(bool down) {
     MiniMapForm->SetShown(down);
 }
 
-void TMainForm::BtnDockClick(bool down) {
+void TMainWindow::DetachMap(bool down) {
     DockForm->SetShown(down);
 }
 
-void TMainForm::BtnHistoryClick(bool down) {
+void TMainWindow::ShowHistory(bool down) {
     historyForm->SetShown(down);
 }
 
-void TMainForm::BtnCheckMapClick(bool down) {
+void TMainWindow::ShowCheckMap(bool down) {
     checkForm->SetShown(down);
 }
 
-void TMainForm::BtnOptionsClick(bool down) {
+void TMainWindow::ShowDisplayOptions(bool down) {
     OptionsForm->SetShown(down);
 }
 
-void TMainForm::BtnRiverClick(bool down) {
+void TMainWindow::UseRiverTool(bool down) {
     SetMapTool(riverTool.get(), down);
 }
 
-void TMainForm::SetMapTool(TMapGridTool* tool, bool down) {
+void TMainWindow::SetMapTool(TMapGridTool* tool, bool down) {
     // One editing tool at a time: pressing one raises the one that was down.
     if (down) {
         SetButtonDown("BtnPaint", tool == brushTool.get());
@@ -312,7 +312,7 @@ void TMainForm::SetMapTool(TMapGridTool* tool, bool down) {
     drawGrid->viewport()->update();
 }
 
-void TMainForm::PaintGridOverlay(QPainter& painter, const TCellRange& cells) {
+void TMainWindow::PaintGridOverlay(QPainter& painter, const TCellRange& cells) {
     if (drawGrid->Tool() == riverTool.get()) {
         painter.save();
         riverTool->PaintOverlay(painter, cells);
@@ -321,22 +321,22 @@ void TMainForm::PaintGridOverlay(QPainter& painter, const TCellRange& cells) {
     PaintStartOverlay(painter, cells);
 }
 
-void TMainForm::CellRectTimerTimer() {
+void TMainWindow::BlinkCurrentCell() {
     if (!panelMapGrids->isVisible())
         return;
     blinkOn = !blinkOn;
     drawGrid->SetBlinkOn(blinkOn);
 }
 
-void TMainForm::PaintMiniMapCell(int col, int row) {
+void TMainWindow::PaintMiniMapCell(int col, int row) {
     miniMapBitmap->PaintMiniMapCell(map->Grids(), col, row);
 }
 
-void TMainForm::RebuildMiniMap(int col, int row) {
+void TMainWindow::RebuildMiniMap(int col, int row) {
     miniMapBitmap->RebuildMiniMap(map->Grids(), col, row, drawGrid->ColCount(), drawGrid->RowCount());
     SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
 }
 
-bool TMainForm::SyncMiniMapView(int leftCol, int topRow, bool force) {
+bool TMainWindow::SyncMiniMapView(int leftCol, int topRow, bool force) {
     return SyncGridWithMiniMap(*drawGrid, MiniMapForm, leftCol, topRow, force);
 }

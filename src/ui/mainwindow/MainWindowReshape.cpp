@@ -28,7 +28,7 @@ QString DroppedText(const TReshapeResult& result) {
 
 } // namespace
 
-bool TMainForm::ReshapeMap(const QString& text, const std::function<TReshapeResult(TMap&)>& reshape) {
+bool TMainWindow::ReshapeMap(const QString& text, const std::function<TReshapeResult(TMap&)>& reshape) {
     TReshapeResult result;
     std::string refusal;
     TDocumentChange change;
@@ -56,13 +56,13 @@ bool TMainForm::ReshapeMap(const QString& text, const std::function<TReshapeResu
     return true;
 }
 
-bool TMainForm::CropMapTo(const QRect& plots) {
+bool TMainWindow::CropMapTo(const QRect& plots) {
     return ReshapeMap("Crop to selection", [plots](TMap& document) {
         return CropMap(document, plots.left(), plots.top(), plots.right(), plots.bottom());
     });
 }
 
-void TMainForm::BtnCropMapClick() {
+void TMainWindow::CropMapToSelection() {
     if (Selection().isEmpty()) {
         ShowError("Select the plots to keep first: Shift+drag a rectangle on the map.");
         return;
@@ -70,30 +70,30 @@ void TMainForm::BtnCropMapClick() {
     CropMapTo(Selection());
 }
 
-void TMainForm::BtnExtendMapClick() {
-    TExtendMapForm form(this);
-    form.SetTerrains(VLEGetPickList("TerrainType"));
+void TMainWindow::ExtendMap() {
+    TExtendMapDialog form(this);
+    form.SetTerrains(PickList("TerrainType"));
     if (form.exec() != QDialog::Accepted)
         return;
     const int left = form.NumLeft()->value(), right = form.NumRight()->value();
     const int bottom = form.NumBottom()->value(), top = form.NumTop()->value();
     const std::string fill = form.FillTerrain()->currentText().trimmed().toStdString();
     ReshapeMap("Extend map",
-               [=](TMap& document) { return ExtendMap(document, left, right, bottom, top, fill); });
+               [=](TMap& document) { return ::ExtendMap(document, left, right, bottom, top, fill); });
 }
 
-void TMainForm::BtnShiftMapClick() {
+void TMainWindow::ShiftMap() {
     const TMapSection& world = map->MapData();
     if (world.WrapX() == 0 && world.WrapY() == 0) {
         ShowError("The map wraps neither across nor up and down: there is no seam to move.");
         return;
     }
-    TShiftMapForm form(this);
+    TShiftMapDialog form(this);
     form.SetMap(map->Grids().Width(), map->Grids().Height(), world.WrapX() != 0, world.WrapY() != 0);
     if (form.exec() != QDialog::Accepted)
         return;
     const int dx = form.NumDX()->value(), dy = form.NumDY()->value();
     if (dx == 0 && dy == 0)
         return;
-    ReshapeMap("Shift map", [=](TMap& document) { return ShiftMap(document, dx, dy); });
+    ReshapeMap("Shift map", [=](TMap& document) { return ::ShiftMap(document, dx, dy); });
 }

@@ -26,7 +26,7 @@ constexpr int MaxRecentMaps = 10;
 
 } // namespace
 
-void TMainForm::SetModified(bool value) {
+void TMainWindow::SetModified(bool value) {
     modified = value;
     if (!modified) {
         recoveryTimer->stop();
@@ -36,11 +36,11 @@ void TMainForm::SetModified(bool value) {
     }
 }
 
-void TMainForm::SetRecoveryInterval(int milliseconds) {
+void TMainWindow::SetRecoveryInterval(int milliseconds) {
     recoveryTimer->setInterval(milliseconds);
 }
 
-void TMainForm::WriteRecovery() {
+void TMainWindow::WriteRecovery() {
     stepsSinceRecoveryCopy = 0;
     // A copy of the map as it stands is not written again: a large map would cost a pause for nothing.
     if (!modified || (recovery->HasFile() && !recoveryCopyStale))
@@ -49,7 +49,7 @@ void TMainForm::WriteRecovery() {
         recoveryCopyStale = false;
 }
 
-void TMainForm::OfferRecovery() {
+void TMainWindow::OfferRecovery() {
     for (const TRecovery::TOrphan& orphan : TRecovery::Orphans()) {
         const QString name = orphan.originalName.isEmpty() ? QString("an unnamed map")
                                                            : QFileInfo(orphan.originalName).fileName();
@@ -88,7 +88,7 @@ void TMainForm::OfferRecovery() {
     }
 }
 
-void TMainForm::SaveSettings() const {
+void TMainWindow::SaveSettings() const {
     QSettings settings;
     settings.setValue("window/geometry", saveGeometry());
     settings.setValue("window/splitter", splitter->saveState());
@@ -98,7 +98,7 @@ void TMainForm::SaveSettings() const {
     TEditorSettings::SetMapView({drawGrid->Zoom(), drawGrid->GraphicMode(), drawGrid->GridLines()});
 }
 
-void TMainForm::FitToScreen() {
+void TMainWindow::FitToScreen() {
     const QScreen* shownOn = screen();
     if (shownOn == nullptr)
         return;
@@ -107,7 +107,7 @@ void TMainForm::FitToScreen() {
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
 }
 
-void TMainForm::RestoreSettings() {
+void TMainWindow::RestoreSettings() {
     QSettings settings;
     if (!restoreGeometry(settings.value("window/geometry").toByteArray()))
         FitToScreen();
@@ -123,7 +123,7 @@ void TMainForm::RestoreSettings() {
     MapButton("BtnShowGridLine")->setChecked(view.gridLines);
 }
 
-void TMainForm::AddRecentMap(const QString& path) {
+void TMainWindow::AddRecentMap(const QString& path) {
     recentMaps.removeAll(path);
     recentMaps.prepend(path);
     while (recentMaps.size() > MaxRecentMaps)
@@ -132,14 +132,14 @@ void TMainForm::AddRecentMap(const QString& path) {
     FillRecentMenu();
 }
 
-void TMainForm::ForgetRecentMap(const QString& path) {
+void TMainWindow::ForgetRecentMap(const QString& path) {
     if (recentMaps.removeAll(path) == 0)
         return;
     QSettings().setValue("recentMaps", recentMaps);
     FillRecentMenu();
 }
 
-void TMainForm::FillRecentMenu() {
+void TMainWindow::FillRecentMenu() {
     recentMenu->clear();
     for (const QString& path : recentMaps)
         recentMenu->addAction(QFileInfo(path).fileName(), this, [this, path] { OpenRecentMap(path); })
@@ -147,7 +147,7 @@ void TMainForm::FillRecentMenu() {
     recentMenu->setEnabled(!recentMaps.isEmpty());
 }
 
-void TMainForm::OpenRecentMap(const QString& path) {
+void TMainWindow::OpenRecentMap(const QString& path) {
     if (!QFileInfo::exists(path)) {
         ForgetRecentMap(path);
         ShowError(

@@ -16,7 +16,7 @@
 
 #include <QListWidget>
 
-bool TMainForm::VLEValidate(int /*row*/, const QString& key, const QString& value) {
+bool TMainWindow::ValidateRow(int /*row*/, const QString& key, const QString& value) {
     if (updating)
         return true;
     const std::optional<std::string> line = EditorLine(key, value);
@@ -67,16 +67,16 @@ bool TMainForm::VLEValidate(int /*row*/, const QString& key, const QString& valu
     return WhileBusy(*busyCursor, [&] { return ChangeDocument(change); });
 }
 
-bool TMainForm::CommitCurrentRow() {
+bool TMainWindow::CommitCurrentRow() {
     return vle->ValidateCurrentRow();
 }
 
-void TMainForm::VLEStringsChange() {
+void TMainWindow::VLEStringsChange() {
     if (!updating)
         SetModified(true);
 }
 
-QStringList TMainForm::VLEGetPickList(const QString& key) {
+QStringList TMainWindow::PickList(const QString& key) {
     AskForGameFolder();
     StringList values;
     WhileBusy(*busyCursor, [&] {
@@ -93,7 +93,7 @@ QStringList TMainForm::VLEGetPickList(const QString& key) {
     return list;
 }
 
-void TMainForm::VLEEditButtonClick(int row) {
+void TMainWindow::PickRowValues(int row) {
     const QString key = vle->Key(row);
     TPlot* plot = GetPlotAt(GridCol(), GridRow());
     const bool units = key.compare("Units", Qt::CaseInsensitive) == 0;
@@ -125,7 +125,7 @@ void TMainForm::VLEEditButtonClick(int row) {
     });
 }
 
-std::optional<std::string> TMainForm::EditorLine(const QString& key, const QString& value) {
+std::optional<std::string> TMainWindow::EditorLine(const QString& key, const QString& value) {
     std::optional<std::string> line = ToWindows1252(key + '=' + value);
     if (!line)
         ShowError(QString("\"%1\" cannot be written into a map: the character \"%2\" has no place in its "
@@ -134,7 +134,7 @@ std::optional<std::string> TMainForm::EditorLine(const QString& key, const QStri
     return line;
 }
 
-std::optional<QString> TMainForm::PickValues(const QString& key, const QString& current) {
+std::optional<QString> TMainWindow::PickValues(const QString& key, const QString& current) {
     AskForGameFolder();
     const bool listed = WhileBusy(*busyCursor, [&] {
         StringList values;
@@ -147,23 +147,23 @@ std::optional<QString> TMainForm::PickValues(const QString& key, const QString& 
         MarkPickedValues(current);
         return true;
     });
-    if (!listed || MVForm->exec() == TMVForm::ResultCancel)
+    if (!listed || MVForm->exec() == TValuePickerDialog::ResultCancel)
         return std::nullopt;
     return WhileBusy(*busyCursor, [&] { return CollectPickedValues(); });
 }
 
-bool TMainForm::IsTeamPickList() const {
+bool TMainWindow::IsTeamPickList() const {
     return ::IsTeamPickList(*MVForm->LBMultiValues(), *catalogue);
 }
 
-bool TMainForm::IsPlayerPickList() const {
+bool TMainWindow::IsPlayerPickList() const {
     return ::IsPlayerPickList(*MVForm->LBMultiValues(), *catalogue);
 }
 
-void TMainForm::MarkPickedValues(const QString& text) {
+void TMainWindow::MarkPickedValues(const QString& text) {
     ::MarkPickedValues(*MVForm->LBMultiValues(), text, *catalogue);
 }
 
-QString TMainForm::CollectPickedValues() const {
+QString TMainWindow::CollectPickedValues() const {
     return ::CollectPickedValues(*MVForm->LBMultiValues(), *catalogue);
 }

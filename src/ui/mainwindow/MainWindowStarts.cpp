@@ -40,7 +40,7 @@ QIcon BalanceIcon() {
 
 } // namespace
 
-void TMainForm::CreateStartTools() {
+void TMainWindow::CreateStartTools() {
     tbMap->addSeparator();
     QAction* start = AddMapButton("Start", 0, true, "BtnStart");
     start->setIcon(StartToolIcon());
@@ -58,26 +58,26 @@ void TMainForm::CreateStartTools() {
     connect(tcMain, &QTabBar::currentChanged, this, showHint);
     connect(start, &QAction::toggled, this, [this, showHint](bool down) {
         showHint();
-        BtnStartClick(down);
+        UseStartTool(down);
     });
 
-    balanceForm = new TBalanceForm(*this);
-    connect(balance, &QAction::toggled, this, &TMainForm::BtnBalanceClick);
-    connect(balanceForm, &TBalanceForm::Closed, this, [this] { SetButtonDown("BtnBalance", false); });
-    connect(this, &TMainForm::DocumentChanged, balanceForm, &TBalanceForm::ScheduleUpdate);
+    balanceForm = new TBalanceWindow(*this);
+    connect(balance, &QAction::toggled, this, &TMainWindow::ShowBalance);
+    connect(balanceForm, &TBalanceWindow::Closed, this, [this] { SetButtonDown("BtnBalance", false); });
+    connect(this, &TMainWindow::DocumentChanged, balanceForm, &TBalanceWindow::ScheduleUpdate);
 }
 
-void TMainForm::PaintStartOverlay(QPainter& painter, const TCellRange& cells) {
+void TMainWindow::PaintStartOverlay(QPainter& painter, const TCellRange& cells) {
     if (drawGrid->Painter().Options().IsOptionOn(StartsOption))
         PaintStartFlags(painter, *map, cells.firstCol, cells.firstRow, cells.lastCol, cells.lastRow,
                         [this](int col, int row) { return drawGrid->CellRect(col, row); });
 }
 
-void TMainForm::BtnStartClick(bool down) {
+void TMainWindow::UseStartTool(bool down) {
     SetMapTool(startTool.get(), down);
 }
 
-void TMainForm::BtnBalanceClick(bool down) {
+void TMainWindow::ShowBalance(bool down) {
     if (down)
         balanceForm->show();
     else

@@ -99,16 +99,16 @@ private:
     bool restoring = false;
 };
 
-// The hooks of a window whose handlers carry the sheet events' names: VLEValidate, VLEGetPickList,
-// VLEEditButtonClick and VLEStringsChange.
+// The hooks of a window whose handlers carry the sheet events' names: ValidateRow, PickList,
+// PickRowValues and VLEStringsChange.
 template <typename TWindow> TPropertySheet::THooks SheetHandlersOf(TWindow* window) {
     TPropertySheet::THooks hooks;
     hooks.validate = [window](int row, const QString& key, const QString& value) {
-        return window->VLEValidate(row, key, value);
+        return window->ValidateRow(row, key, value);
     };
-    hooks.getPickList = [window](const QString& key) { return window->VLEGetPickList(key); };
+    hooks.getPickList = [window](const QString& key) { return window->PickList(key); };
     hooks.pickListsReady = [window] { return window->PickListsReady(); };
-    hooks.editButtonClick = [window](int row) { window->VLEEditButtonClick(row); };
+    hooks.editButtonClick = [window](int row) { window->PickRowValues(row); };
     hooks.stringsChange = [window] { window->VLEStringsChange(); };
     return hooks;
 }

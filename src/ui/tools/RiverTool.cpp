@@ -50,7 +50,7 @@ QPointF FlowVector(int flow) {
 
 } // namespace
 
-TRiverTool::TRiverTool(TMainForm& form, TMapGridView& grid) : form(form), grid(grid) {}
+TRiverTool::TRiverTool(TMainWindow& form, TMapGridView& grid) : form(form), grid(grid) {}
 
 QIcon TRiverTool::Icon() {
     QPixmap picture(16, 16);

@@ -25,7 +25,7 @@
 #include <utility>
 #include <vector>
 
-class TMainForm;
+class TMainWindow;
 class TMap;
 
 class TRiverTool : public TMapGridTool {
@@ -34,7 +34,7 @@ public:
     static const QColor RiverColor;
     static const QColor ArrowColor;
 
-    TRiverTool(TMainForm& form, TMapGridView& grid);
+    TRiverTool(TMainWindow& form, TMapGridView& grid);
 
     bool MousePress(const TMapGridMouse& mouse) override;
     bool MouseMove(const TMapGridMouse& mouse) override;
@@ -88,7 +88,7 @@ private:
     void Change(const QString& text, const std::vector<TRiverHolder>& holders,
                 std::function<void(TMap&)> apply);
 
-    TMainForm& form;
+    TMainWindow& form;
     TMapGridView& grid;
     bool pressed = false;
     bool dragged = false; // the pointer left the place it was pressed at

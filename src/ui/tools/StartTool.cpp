@@ -30,7 +30,7 @@ bool TStartTool::PlaceStart(int x, int y) {
         return false;
     }
     // The row being edited goes into its record first; the clicked plot then shows in the sheet.
-    if (!form.CommitCurrentRow() || !form.DrawGrid()->SelectCell(x, map.Grids().Height() - 1 - y))
+    if (!form.CommitCurrentRow() || !form.GridView()->SelectCell(x, map.Grids().Height() - 1 - y))
         return false;
     const int oldX = player->StartingX(), oldY = player->StartingY();
     std::vector<TChangeScope> parts = {TChangeScope::Player(slot), TChangeScope::Plot(x, y)};

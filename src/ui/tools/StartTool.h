@@ -8,11 +8,11 @@
 
 #include <QString>
 
-class TMainForm;
+class TMainWindow;
 
 class TStartTool : public TMapGridTool {
 public:
-    explicit TStartTool(TMainForm& form) : form(form) {}
+    explicit TStartTool(TMainWindow& form) : form(form) {}
 
     bool MousePress(const TMapGridMouse& mouse) override;
 
@@ -29,5 +29,5 @@ public:
 private:
     QString PlayerName() const;
 
-    TMainForm& form;
+    TMainWindow& form;
 };

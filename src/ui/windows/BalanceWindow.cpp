@@ -43,7 +43,7 @@ QStringList BonusPairs(const TBalanceStart& start) {
 
 } // namespace
 
-TBalanceForm::TBalanceForm(TMainForm& form) : TToolWindow(&form, Qt::Tool), form(form) {
+TBalanceWindow::TBalanceWindow(TMainWindow& form) : TToolWindow(&form, Qt::Tool), form(form) {
     setObjectName("BalanceForm");
     setWindowTitle("Balance");
     setAccessibleName("Balance");
@@ -91,15 +91,15 @@ TBalanceForm::TBalanceForm(TMainForm& form) : TToolWindow(&form, Qt::Tool), form
     updateTimer = new QTimer(this);
     updateTimer->setSingleShot(true);
     updateTimer->setInterval(0);
-    connect(updateTimer, &QTimer::timeout, this, &TBalanceForm::UpdateReport);
+    connect(updateTimer, &QTimer::timeout, this, &TBalanceWindow::UpdateReport);
 }
 
-void TBalanceForm::ScheduleUpdate() {
+void TBalanceWindow::ScheduleUpdate() {
     if (isVisible())
         updateTimer->start();
 }
 
-bool TBalanceForm::ReadRules() {
+bool TBalanceWindow::ReadRules() {
     const QString dir = form.InstallDir();
     const std::string layers = dir.isEmpty() ? std::string() : form.Layers().Key();
     if (rulesRead && layers == rulesLayers)
@@ -121,7 +121,7 @@ bool TBalanceForm::ReadRules() {
     return true;
 }
 
-void TBalanceForm::UpdateReport() {
+void TBalanceWindow::UpdateReport() {
     updateTimer->stop();
     ++computations;
     if (!ReadRules()) {
@@ -141,7 +141,7 @@ void TBalanceForm::UpdateReport() {
     notes->show();
 }
 
-void TBalanceForm::FillTable() {
+void TBalanceWindow::FillTable() {
     const std::vector<TBalanceStart>& starts = report.Starts();
     model->setRowCount(static_cast<int>(starts.size()));
     for (int row = 0; row < static_cast<int>(starts.size()); ++row) {
@@ -189,7 +189,7 @@ void TBalanceForm::FillTable() {
     notes->setText(text);
 }
 
-void TBalanceForm::MarkFurthestFromMean(int column) {
+void TBalanceWindow::MarkFurthestFromMean(int column) {
     const std::vector<TBalanceStart>& starts = report.Starts();
     if (starts.empty())
         return;
@@ -224,19 +224,19 @@ void TBalanceForm::MarkFurthestFromMean(int column) {
     }
 }
 
-void TBalanceForm::SelectStartOfRow(int row) {
+void TBalanceWindow::SelectStartOfRow(int row) {
     if (row < 0 || row >= static_cast<int>(report.Starts().size()))
         return;
     const TBalanceStart& start = report.Starts()[static_cast<std::size_t>(row)];
-    form.TCMain()->setCurrentIndex(TMainForm::TabMap);
+    form.Tabs()->setCurrentIndex(TMainWindow::TabMap);
     // A row the sheet refuses keeps its tab, and the cell.
-    if (form.TCMain()->currentIndex() != TMainForm::TabMap)
+    if (form.Tabs()->currentIndex() != TMainWindow::TabMap)
         return;
-    form.DrawGrid()->SelectCell(start.x, form.Map().Grids().Height() - 1 - start.y);
-    form.DrawGrid()->setFocus();
+    form.GridView()->SelectCell(start.x, form.Map().Grids().Height() - 1 - start.y);
+    form.GridView()->setFocus();
 }
 
-void TBalanceForm::showEvent(QShowEvent* event) {
+void TBalanceWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
         UpdateReport();

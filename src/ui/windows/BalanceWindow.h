@@ -14,16 +14,16 @@ class QLabel;
 class QStandardItemModel;
 class QTableView;
 class QTimer;
-class TMainForm;
+class TMainWindow;
 
-class TBalanceForm : public TToolWindow {
+class TBalanceWindow : public TToolWindow {
     Q_OBJECT
 public:
     // The table's first columns; the measured ones follow in the report's order.
     enum TColumn { ColumnPlayer, ColumnX, ColumnY, FirstMeasuredColumn };
 
     // The window of the main window's map; it reads the document and its game folder from there.
-    explicit TBalanceForm(TMainForm& form);
+    explicit TBalanceWindow(TMainWindow& form);
 
     // Computes the report again at the next turn of the event loop, once however often it is asked
     // within this one; nothing while the window is hidden (it computes when shown).
@@ -52,7 +52,7 @@ private:
     void FillTable();
     void MarkFurthestFromMean(int column);
 
-    TMainForm& form;
+    TMainWindow& form;
     QTableView* table;
     QStandardItemModel* model;
     QLabel* message;

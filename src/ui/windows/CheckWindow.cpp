@@ -52,8 +52,8 @@ namespace {
 
 // Shows the main window's tab as a click on it does; false when the row being edited keeps the tab.
 bool ShowTab(int tab) {
-    MainForm->TCMain()->setCurrentIndex(tab);
-    return MainForm->TCMain()->currentIndex() == tab;
+    MainForm->Tabs()->setCurrentIndex(tab);
+    return MainForm->Tabs()->currentIndex() == tab;
 }
 
 // Puts the sheet's cursor on the finding's row: the value's own row, or the plot's "Units" or "City"
@@ -64,7 +64,7 @@ void SelectRowOf(const TMapFinding& finding) {
         key = "Units";
     else if (finding.place == TFindingPlace::City)
         key = "City";
-    TPropertySheet& sheet = *MainForm->VLE();
+    TPropertySheet& sheet = *MainForm->Sheet();
     const int row = sheet.FindRow(key);
     if (row >= 0)
         sheet.SetCurrentRow(row);
@@ -72,7 +72,7 @@ void SelectRowOf(const TMapFinding& finding) {
 
 } // namespace
 
-TCheckForm::TCheckForm(QWidget* parent) : TToolWindow(parent, Qt::Tool) {
+TCheckWindow::TCheckWindow(QWidget* parent) : TToolWindow(parent, Qt::Tool) {
     setObjectName("CheckForm");
     setWindowTitle("Check map");
     resize(480, 320);
@@ -86,7 +86,7 @@ TCheckForm::TCheckForm(QWidget* parent) : TToolWindow(parent, Qt::Tool) {
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setToolTip("Double-click a line to show its place in the map");
     // A double-click, or Enter, on a line.
-    connect(list, &QListView::activated, this, &TCheckForm::LBFindingsDblClick);
+    connect(list, &QListView::activated, this, &TCheckWindow::GoToFinding);
 
     summary = new QLabel(this);
     summary->setObjectName("LblSummary");
@@ -97,7 +97,7 @@ TCheckForm::TCheckForm(QWidget* parent) : TToolWindow(parent, Qt::Tool) {
     btnCheckAgain = new QPushButton("Check again", this);
     btnCheckAgain->setObjectName("BtnCheckAgain");
     btnCheckAgain->setAccessibleName("Check again");
-    connect(btnCheckAgain, &QPushButton::clicked, this, &TCheckForm::BtnCheckAgainClick);
+    connect(btnCheckAgain, &QPushButton::clicked, this, &TCheckWindow::CheckAgain);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(summary, 1);
@@ -108,15 +108,15 @@ TCheckForm::TCheckForm(QWidget* parent) : TToolWindow(parent, Qt::Tool) {
     layout->addLayout(bottom);
 }
 
-const std::vector<TMapFinding>& TCheckForm::Findings() const {
+const std::vector<TMapFinding>& TCheckWindow::Findings() const {
     return findingList->Findings();
 }
 
-QString TCheckForm::FindingText(int index) const {
+QString TCheckWindow::FindingText(int index) const {
     return TFindingList::Text(Findings().at(static_cast<std::size_t>(index)));
 }
 
-QString TCheckForm::LoadRules() {
+QString TCheckWindow::LoadRules() {
     const QString dir = MainForm->InstallDir();
     if (dir.isEmpty())
         return "No game folder to check the map against: start Tessel with --game-dir DIR, DIR the "
@@ -131,7 +131,7 @@ QString TCheckForm::LoadRules() {
     return QString();
 }
 
-void TCheckForm::BtnCheckAgainClick() {
+void TCheckWindow::CheckAgain() {
     if (MainForm == nullptr)
         return;
     WhileBusy(MainForm->BusyCursor(), [this] {
@@ -156,13 +156,13 @@ void TCheckForm::BtnCheckAgainClick() {
     list->setAccessibleDescription(checkedSummary);
 }
 
-void TCheckForm::MapChanged() {
+void TCheckWindow::MapChanged() {
     if (!checkedSummary.isEmpty())
         summary->setText(checkedSummary +
                          "\nThe map has changed since: \"Check again\" checks it as it is now.");
 }
 
-bool TCheckForm::ShowFinding(int index) {
+bool TCheckWindow::ShowFinding(int index) {
     if (MainForm == nullptr || index < 0 || index >= static_cast<int>(Findings().size()))
         return false;
     const TMapFinding& finding = Findings()[static_cast<std::size_t>(index)];
@@ -172,16 +172,16 @@ bool TCheckForm::ShowFinding(int index) {
     return true;
 }
 
-bool TCheckForm::ShowPlace(const TMapFinding& finding) {
+bool TCheckWindow::ShowPlace(const TMapFinding& finding) {
     switch (finding.place) {
     case TFindingPlace::Plot:
     case TFindingPlace::Unit:
     case TFindingPlace::City: {
         // The map may have changed since the check: a plot it no longer has is not shown.
         const int col = finding.x, row = MainForm->Map().Grids().Height() - 1 - finding.y;
-        if (MainForm->GetPlotAt(col, row) == nullptr || !ShowTab(TMainForm::TabMap))
+        if (MainForm->GetPlotAt(col, row) == nullptr || !ShowTab(TMainWindow::TabMap))
             return false;
-        TMapGridView& grid = *MainForm->DrawGrid();
+        TMapGridView& grid = *MainForm->GridView();
         // Selected as a click selects it: the sheet shows the plot, the status bar its cell.
         if (!grid.SelectCell(col, row))
             return false;
@@ -192,27 +192,27 @@ bool TCheckForm::ShowPlace(const TMapFinding& finding) {
     case TFindingPlace::Player: {
         const bool team = finding.place == TFindingPlace::Team;
         if (finding.index < 0 || finding.index >= (team ? MaxTeams : MaxPlayers) ||
-            !ShowTab(team ? TMainForm::TabTeam : TMainForm::TabPlayer))
+            !ShowTab(team ? TMainWindow::TabTeam : TMainWindow::TabPlayer))
             return false;
-        MainForm->RGTeamPlayerClick(finding.index);
+        MainForm->SelectTeamOrPlayer(finding.index);
         return (team ? MainForm->TeamIndex() : MainForm->PlayerIndex()) == finding.index;
     }
     case TFindingPlace::Game:
-        return ShowTab(TMainForm::TabRule);
+        return ShowTab(TMainWindow::TabRule);
     case TFindingPlace::Map:
-        return ShowTab(TMainForm::TabWorld);
+        return ShowTab(TMainWindow::TabWorld);
     }
     return false;
 }
 
-void TCheckForm::LBFindingsDblClick(const QModelIndex& index) {
+void TCheckWindow::GoToFinding(const QModelIndex& index) {
     if (index.isValid())
         ShowFinding(index.row());
 }
 
-void TCheckForm::showEvent(QShowEvent* event) {
+void TCheckWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Once a show: the window system's own show event that follows (or a restore) does not check.
     if (!event->spontaneous())
-        BtnCheckAgainClick();
+        CheckAgain();
 }

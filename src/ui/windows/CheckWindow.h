@@ -17,14 +17,14 @@ class QModelIndex;
 class QPushButton;
 class TFindingList;
 
-class TCheckForm : public TToolWindow {
+class TCheckWindow : public TToolWindow {
     Q_OBJECT
 public:
-    explicit TCheckForm(QWidget* parent);
+    explicit TCheckWindow(QWidget* parent);
 
     // Checks the main window's map against its game folder and lists what it found. Without usable
     // game files the list is empty and the summary says why.
-    void BtnCheckAgainClick();
+    void CheckAgain();
     // The map changed after the check: the summary says the list may be out of date.
     void MapChanged();
     // Shows the place of the finding in the main window, the sheet's cursor on its row; false when
@@ -46,7 +46,7 @@ private:
     // The rules of the main window's game folder, or the reason they cannot be read.
     QString LoadRules();
     bool ShowPlace(const TMapFinding& finding);
-    void LBFindingsDblClick(const QModelIndex& index);
+    void GoToFinding(const QModelIndex& index);
 
     TMapValidator validator;
     TFindingList* findingList = nullptr;

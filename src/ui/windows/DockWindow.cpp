@@ -4,9 +4,9 @@
 #include <QCloseEvent>
 #include <QShowEvent>
 
-TDockForm* DockForm = nullptr;
+TDockWindow* DockForm = nullptr;
 
-TDockForm::TDockForm(QWidget* parent) : TToolWindow(parent, Qt::Window) {
+TDockWindow::TDockWindow(QWidget* parent) : TToolWindow(parent, Qt::Window) {
     setObjectName("DockForm");
     setWindowTitle("Map");
     setAccessibleName("Map");
@@ -16,11 +16,11 @@ TDockForm::TDockForm(QWidget* parent) : TToolWindow(parent, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
 }
 
-bool TDockForm::HoldsPanel() const {
+bool TDockWindow::HoldsPanel() const {
     return panel && panel->parentWidget() == this;
 }
 
-void TDockForm::TakePanel() {
+void TDockWindow::TakePanel() {
     if (!panel || HoldsPanel())
         return;
     home = panel->parentWidget();
@@ -30,7 +30,7 @@ void TDockForm::TakePanel() {
     layout()->activate();
 }
 
-void TDockForm::GiveBackPanel() {
+void TDockWindow::GiveBackPanel() {
     // Without its home the panel stays here, where something still owns it.
     if (!HoldsPanel() || !home)
         return;
@@ -48,7 +48,7 @@ void TDockForm::GiveBackPanel() {
         home->layout()->activate();
 }
 
-void TDockForm::showEvent(QShowEvent* event) {
+void TDockWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
@@ -57,7 +57,7 @@ void TDockForm::showEvent(QShowEvent* event) {
 }
 
 // The panel is back home before Closed: the owner releases its toggle and shows the home again.
-void TDockForm::closeEvent(QCloseEvent* event) {
+void TDockWindow::closeEvent(QCloseEvent* event) {
     GiveBackPanel();
     TToolWindow::closeEvent(event);
 }

@@ -8,10 +8,10 @@
 
 #include <QPointer>
 
-class TDockForm : public TToolWindow {
+class TDockWindow : public TToolWindow {
     Q_OBJECT
 public:
-    explicit TDockForm(QWidget* parent = nullptr);
+    explicit TDockWindow(QWidget* parent = nullptr);
 
     // The panel that moves in while the window is shown (not owned).
     void SetPanel(QWidget* value) { panel = value; }
@@ -37,4 +37,4 @@ private:
 };
 
 // The program's one detached map window, set by whoever creates it.
-extern TDockForm* DockForm;
+extern TDockWindow* DockForm;

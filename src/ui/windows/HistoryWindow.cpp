@@ -3,7 +3,7 @@
 #include <QUndoView>
 #include <QVBoxLayout>
 
-THistoryForm::THistoryForm(QUndoStack& stack, QWidget* parent) : TToolWindow(parent, Qt::Tool) {
+THistoryWindow::THistoryWindow(QUndoStack& stack, QWidget* parent) : TToolWindow(parent, Qt::Tool) {
     setObjectName("HistoryForm");
     setWindowTitle("History");
     resize(260, 400);

@@ -9,10 +9,10 @@
 class QUndoStack;
 class QUndoView;
 
-class THistoryForm : public TToolWindow {
+class THistoryWindow : public TToolWindow {
     Q_OBJECT
 public:
-    THistoryForm(QUndoStack& stack, QWidget* parent);
+    THistoryWindow(QUndoStack& stack, QWidget* parent);
     QUndoView* View() const { return view; }
 
 private:

@@ -10,12 +10,12 @@
 
 #include <algorithm>
 
-TMiniMapForm* MiniMapForm = nullptr;
+TMiniMapWindow* MiniMapForm = nullptr;
 
 // The image control: the picture and the frame, and the mouse over them.
 class TMiniMapImage : public QWidget {
 public:
-    TMiniMapImage(TMiniMapForm& form, const TMiniMapBitmap& bitmap)
+    TMiniMapImage(TMiniMapWindow& form, const TMiniMapBitmap& bitmap)
         : QWidget(&form), form(form), bitmap(bitmap) {
         setObjectName("MiniMapImage");
         setAccessibleName("MiniMap");
@@ -58,11 +58,11 @@ protected:
     }
 
 private:
-    TMiniMapForm& form;
+    TMiniMapWindow& form;
     const TMiniMapBitmap& bitmap;
 };
 
-TMiniMapForm::TMiniMapForm(const TMiniMapBitmap& mapBitmap, QWidget* parent)
+TMiniMapWindow::TMiniMapWindow(const TMiniMapBitmap& mapBitmap, QWidget* parent)
     : TToolWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       mapBitmap(mapBitmap) {
     setObjectName("MiniMapForm");
@@ -75,23 +75,23 @@ TMiniMapForm::TMiniMapForm(const TMiniMapBitmap& mapBitmap, QWidget* parent)
     layout->addWidget(image);
 }
 
-QWidget* TMiniMapForm::MiniMapImage() const {
+QWidget* TMiniMapWindow::MiniMapImage() const {
     return image;
 }
 
-void TMiniMapForm::ShowViewRect(const TViewRect& rect) {
+void TMiniMapWindow::ShowViewRect(const TViewRect& rect) {
     viewRect = rect;
     DrawView(rect);
 }
 
-void TMiniMapForm::DrawView(const TViewRect& rect) {
+void TMiniMapWindow::DrawView(const TViewRect& rect) {
     drawnRect = rect;
     if (image->size() != image->sizeHint())
         image->updateGeometry();
     image->update();
 }
 
-void TMiniMapForm::MiniMapImageMouseDown(Qt::MouseButton button, int x, int y) {
+void TMiniMapWindow::MiniMapImageMouseDown(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton)
         return;
     dragged = false;
@@ -100,7 +100,7 @@ void TMiniMapForm::MiniMapImageMouseDown(Qt::MouseButton button, int x, int y) {
     dragY = y;
 }
 
-void TMiniMapForm::MiniMapImageMouseMove(int x, int y) {
+void TMiniMapWindow::MiniMapImageMouseMove(int x, int y) {
     const int maxX = mapBitmap.Width() - 1, maxY = mapBitmap.Height() - 1;
     if (!inView || maxX <= 0 || maxY <= 0)
         return;
@@ -141,7 +141,7 @@ void TMiniMapForm::MiniMapImageMouseMove(int x, int y) {
     scrolling = false;
 }
 
-void TMiniMapForm::MiniMapImageMouseUp(Qt::MouseButton button, int x, int y) {
+void TMiniMapWindow::MiniMapImageMouseUp(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton)
         return;
     if (!inView || !dragged) {
@@ -156,7 +156,7 @@ void TMiniMapForm::MiniMapImageMouseUp(Qt::MouseButton button, int x, int y) {
     dragY = 0;
 }
 
-void TMiniMapForm::showEvent(QShowEvent* event) {
+void TMiniMapWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
@@ -174,7 +174,7 @@ TViewRect MiniMapViewRect(int leftCol, int topRow, int visibleCols, int visibleR
             std::min(side * (topRow + visibleRows) - 1, pictureHeight)};
 }
 
-bool SyncGridWithMiniMap(TMapGridView& grid, TMiniMapForm* miniMap, int leftCol, int topRow, bool force) {
+bool SyncGridWithMiniMap(TMapGridView& grid, TMiniMapWindow* miniMap, int leftCol, int topRow, bool force) {
     if (!miniMap || !miniMap->isVisible())
         return force;
     const bool changed = force || leftCol != grid.LeftCol() || topRow != grid.TopRow();

@@ -29,11 +29,11 @@ struct TMiniMapHost {
     std::function<int()> colCount, rowCount, leftCol, topRow;
 };
 
-class TMiniMapForm : public TToolWindow {
+class TMiniMapWindow : public TToolWindow {
     Q_OBJECT
 public:
     // The picture is the main window's; the window only shows it.
-    explicit TMiniMapForm(const TMiniMapBitmap& mapBitmap, QWidget* parent = nullptr);
+    explicit TMiniMapWindow(const TMiniMapBitmap& mapBitmap, QWidget* parent = nullptr);
 
     void SetHost(TMiniMapHost value) { host = std::move(value); }
 
@@ -80,7 +80,7 @@ TViewRect MiniMapViewRect(int leftCol, int topRow, int visibleCols, int visibleR
 // force. Otherwise scrolls the grid so that (leftCol, topRow) is its top left cell; when either
 // differed from the grid's, or with force, hands the mini-map the frame of what the grid now shows.
 // Returns whether it did.
-bool SyncGridWithMiniMap(TMapGridView& grid, TMiniMapForm* miniMap, int leftCol, int topRow, bool force);
+bool SyncGridWithMiniMap(TMapGridView& grid, TMiniMapWindow* miniMap, int leftCol, int topRow, bool force);
 
 // The program's one mini-map window, set by whoever creates it.
-extern TMiniMapForm* MiniMapForm;
+extern TMiniMapWindow* MiniMapForm;

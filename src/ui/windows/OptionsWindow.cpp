@@ -14,7 +14,7 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
-TOptionsForm* OptionsForm = nullptr;
+TOptionsWindow* OptionsForm = nullptr;
 
 namespace {
 
@@ -28,7 +28,7 @@ QIcon IconOf(const TImageList& images, int index) {
 // The options tree: hands its mouse releases and its keys to the window.
 class TOptionsTree : public QTreeWidget {
 public:
-    explicit TOptionsTree(TOptionsForm& form) : QTreeWidget(&form), form(form) {}
+    explicit TOptionsTree(TOptionsWindow& form) : QTreeWidget(&form), form(form) {}
 
     QRect IconRect(QTreeWidgetItem* item) const {
         const QModelIndex index = indexFromItem(item);
@@ -48,19 +48,19 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         QTreeWidget::mouseReleaseEvent(event);
-        form.TVOptionsMouseUp(event->button(), event->modifiers(), event->position().toPoint());
+        form.OptionsTreeMouseUp(event->button(), event->modifiers(), event->position().toPoint());
     }
     void keyPressEvent(QKeyEvent* event) override {
         switch (event->key()) {
         case Qt::Key_Escape:
-            form.TVOptionsKeyPress(27);
+            form.OptionsTreeKeyPress(27);
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            form.TVOptionsKeyPress(13);
+            form.OptionsTreeKeyPress(13);
             break;
         case Qt::Key_Space:
-            form.TVOptionsKeyPress(32);
+            form.OptionsTreeKeyPress(32);
             break;
         default:
             QTreeWidget::keyPressEvent(event);
@@ -70,12 +70,13 @@ protected:
     }
 
 private:
-    TOptionsForm& form;
+    TOptionsWindow& form;
 };
 
 } // namespace
 
-TOptionsForm::TOptionsForm(const TImageList& toolBarImages, const TImageList& yesNoImages, QWidget* parent)
+TOptionsWindow::TOptionsWindow(const TImageList& toolBarImages, const TImageList& yesNoImages,
+                               QWidget* parent)
     : TToolWindow(parent, Qt::Tool), unticked(IconOf(yesNoImages, 0)), ticked(IconOf(yesNoImages, 1)) {
     setObjectName("OptionsForm");
     setWindowTitle("Display Options");
@@ -113,7 +114,8 @@ TOptionsForm::TOptionsForm(const TImageList& toolBarImages, const TImageList& ye
     CollectTicked();
 }
 
-QToolButton* TOptionsForm::AddToolButton(const TImageList& images, int image, int tag, const QString& hint) {
+QToolButton* TOptionsWindow::AddToolButton(const TImageList& images, int image, int tag,
+                                           const QString& hint) {
     auto* button = new QToolButton(TBMain);
     button->setIcon(IconOf(images, image));
     button->setFixedSize(24, 24);
@@ -121,12 +123,12 @@ QToolButton* TOptionsForm::AddToolButton(const TImageList& images, int image, in
     button->setToolTip(hint);
     button->setAccessibleName(hint);
     button->setProperty("tag", tag);
-    connect(button, &QToolButton::clicked, this, [this, tag] { ToolBtnClick(tag); });
+    connect(button, &QToolButton::clicked, this, [this, tag] { UseToolButton(tag); });
     TBMain->addWidget(button);
     return button;
 }
 
-void TOptionsForm::BuildTree() {
+void TOptionsWindow::BuildTree() {
     for (const TDisplayOptionGroup& group : DisplayOptionTree()) {
         auto* groupItem = new QTreeWidgetItem(TVOptions, QStringList(QString::fromLatin1(group.name)));
         groupItem->setData(0, StateRole, 1);
@@ -139,11 +141,11 @@ void TOptionsForm::BuildTree() {
     }
 }
 
-int TOptionsForm::ItemState(const QTreeWidgetItem* item) {
+int TOptionsWindow::ItemState(const QTreeWidgetItem* item) {
     return item ? item->data(0, StateRole).toInt() : 0;
 }
 
-QTreeWidgetItem* TOptionsForm::FindItem(std::string_view text) const {
+QTreeWidgetItem* TOptionsWindow::FindItem(std::string_view text) const {
     const QString wanted = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     for (QTreeWidgetItemIterator it(TVOptions); *it; ++it)
         if ((*it)->text(0).compare(wanted, Qt::CaseInsensitive) == 0)
@@ -151,18 +153,18 @@ QTreeWidgetItem* TOptionsForm::FindItem(std::string_view text) const {
     return nullptr;
 }
 
-QRect TOptionsForm::TickBoxRect(QTreeWidgetItem* item) const {
+QRect TOptionsWindow::TickBoxRect(QTreeWidgetItem* item) const {
     return static_cast<const TOptionsTree*>(TVOptions)->IconRect(item);
 }
 
-void TOptionsForm::CollectTicked() {
+void TOptionsWindow::CollectTicked() {
     options.Clear();
     for (QTreeWidgetItemIterator it(TVOptions); *it; ++it)
         if (ItemState(*it) == 1)
             options.AddOption((*it)->text(0).toStdString());
 }
 
-void TOptionsForm::ShowOptionsInTree() {
+void TOptionsWindow::ShowOptionsInTree() {
     for (QTreeWidgetItemIterator it(TVOptions); *it; ++it) {
         const int state = IsOptionOn((*it)->text(0).toStdString()) ? 1 : 0;
         (*it)->setData(0, StateRole, state);
@@ -170,7 +172,7 @@ void TOptionsForm::ShowOptionsInTree() {
     }
 }
 
-void TOptionsForm::SetItemState(QTreeWidgetItem* item, int state, bool withChildren, bool withParent) {
+void TOptionsWindow::SetItemState(QTreeWidgetItem* item, int state, bool withChildren, bool withParent) {
     if (!item)
         return;
     item->setData(0, StateRole, state);
@@ -192,12 +194,12 @@ void TOptionsForm::SetItemState(QTreeWidgetItem* item, int state, bool withChild
             SetItemState(item->child(i), state, true, false);
 }
 
-void TOptionsForm::ToggleItem(QTreeWidgetItem* item) {
+void TOptionsWindow::ToggleItem(QTreeWidgetItem* item) {
     if (item)
         SetItemState(item, 1 - ItemState(item), true, true);
 }
 
-void TOptionsForm::ToolBtnClick(int tag) {
+void TOptionsWindow::UseToolButton(int tag) {
     switch (tag) {
     case ToolExpand:
         TVOptions->expandAll();
@@ -229,8 +231,8 @@ void TOptionsForm::ToolBtnClick(int tag) {
     }
 }
 
-void TOptionsForm::TVOptionsMouseUp(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*shift*/,
-                                    QPoint position) {
+void TOptionsWindow::OptionsTreeMouseUp(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*shift*/,
+                                        QPoint position) {
     QTreeWidgetItem* item = TVOptions->itemAt(position);
     if (!item || !TickBoxRect(item).contains(position))
         return;
@@ -238,7 +240,7 @@ void TOptionsForm::TVOptionsMouseUp(Qt::MouseButton /*button*/, Qt::KeyboardModi
     emit RepaintRequested();
 }
 
-void TOptionsForm::TVOptionsKeyPress(char key) {
+void TOptionsWindow::OptionsTreeKeyPress(char key) {
     if (key == 27)
         BtnCancel->click();
     else if (key == 13)
@@ -247,7 +249,7 @@ void TOptionsForm::TVOptionsKeyPress(char key) {
         ToggleItem(TVOptions->currentItem());
 }
 
-void TOptionsForm::showEvent(QShowEvent* event) {
+void TOptionsWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
         savedOptions = options;

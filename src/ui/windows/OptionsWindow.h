@@ -17,14 +17,14 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TImageList;
 
-class TOptionsForm : public TToolWindow {
+class TOptionsWindow : public TToolWindow {
     Q_OBJECT
 public:
-    // Tags of the tool buttons, as ToolBtnClick takes them.
+    // Tags of the tool buttons, as UseToolButton takes them.
     enum TTool { ToolExpand = 0, ToolCollapse, ToolSelectAll, ToolSelectNone, ToolExit, ToolCancel };
 
     // The images are the main window's: its tool bar pictures and its empty and ticked boxes.
-    TOptionsForm(const TImageList& toolBarImages, const TImageList& yesNoImages, QWidget* parent = nullptr);
+    TOptionsWindow(const TImageList& toolBarImages, const TImageList& yesNoImages, QWidget* parent = nullptr);
 
     // The ticked names; the map grid's painter reads them.
     const TDisplayOptions& Options() const { return options; }
@@ -46,9 +46,9 @@ public:
     // Where the item's tick box is drawn, in the tree's viewport.
     QRect TickBoxRect(QTreeWidgetItem* item) const;
 
-    void ToolBtnClick(int tag);
-    void TVOptionsMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
-    void TVOptionsKeyPress(char key);
+    void UseToolButton(int tag);
+    void OptionsTreeMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
+    void OptionsTreeKeyPress(char key);
 
     QToolBar* TBMain = nullptr;
     QToolButton* BtnExpand = nullptr;
@@ -76,4 +76,4 @@ private:
 };
 
 // The program's one display options window, set by whoever creates it.
-extern TOptionsForm* OptionsForm;
+extern TOptionsWindow* OptionsForm;

@@ -19,7 +19,7 @@
 #include <algorithm>
 #include <string>
 
-TUCForm* UCForm = nullptr;
+TUnitsCityWindow* UCForm = nullptr;
 
 namespace {
 
@@ -29,16 +29,16 @@ QString KeyOf(const std::string& line) {
 
 } // namespace
 
-TUCForm::TUCForm(TMainForm* mainForm) : QDialog(mainForm, Qt::Tool), mainForm(mainForm) {
-    FormCreate();
+TUnitsCityWindow::TUnitsCityWindow(TMainWindow* mainForm) : QDialog(mainForm, Qt::Tool), mainForm(mainForm) {
+    CreateParts();
 }
 
-TUCForm::~TUCForm() {
+TUnitsCityWindow::~TUnitsCityWindow() {
     // The sheet's editor may still close while the children go: nothing is written any more.
     vle->SetHooks({});
 }
 
-void TUCForm::FormCreate() {
+void TUnitsCityWindow::CreateParts() {
     setObjectName("UCForm");
     resize(571, 422);
     setSizeGripEnabled(true);
@@ -55,9 +55,9 @@ void TUCForm::FormCreate() {
     btnDelete = AddToolBarButton(*bar, images, 11, "Delete");
     bar->addSeparator();
     btnExit = AddToolBarButton(*bar, images, 14, "Exit");
-    connect(btnAdd, &QToolButton::clicked, this, &TUCForm::BtnAddClick);
-    connect(btnDelete, &QToolButton::clicked, this, &TUCForm::BtnDeleteClick);
-    connect(btnExit, &QToolButton::clicked, this, [this] { BtnExitClick(); });
+    connect(btnAdd, &QToolButton::clicked, this, &TUnitsCityWindow::AddUnit);
+    connect(btnDelete, &QToolButton::clicked, this, &TUnitsCityWindow::DeleteEntry);
+    connect(btnExit, &QToolButton::clicked, this, [this] { AcceptAndClose(); });
 
     splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName("Splitter");
@@ -67,7 +67,7 @@ void TUCForm::FormCreate() {
     lbList->setObjectName("LBList");
     lbList->setSelectionMode(QAbstractItemView::SingleSelection);
     lbList->setFrameShape(QFrame::NoFrame);
-    connect(lbList, &QListWidget::currentRowChanged, this, &TUCForm::ListRowChanged);
+    connect(lbList, &QListWidget::currentRowChanged, this, &TUnitsCityWindow::ListRowChanged);
     vle = new TPropertySheet(splitter);
     vle->SetHooks(SheetHandlersOf(this));
     splitter->addWidget(lbList);
@@ -87,22 +87,22 @@ void TUCForm::FormCreate() {
     layout->addWidget(splitter, 1);
 }
 
-void TUCForm::SetPlot(TPlot* value, bool mode) {
+void TUnitsCityWindow::SetPlot(TPlot* value, bool mode) {
     plotX = value != nullptr ? value->X() : -1;
     plotY = value != nullptr ? value->Y() : -1;
     unitsMode = mode;
     setWindowTitle(unitsMode ? "Units" : "City");
 }
 
-TPlot* TUCForm::Plot() const {
+TPlot* TUnitsCityWindow::Plot() const {
     return mainForm->Map().Grids().GetPlot(plotX, plotY);
 }
 
-QString TUCForm::PlotText() const {
+QString TUnitsCityWindow::PlotText() const {
     return QString("(%1, %2)").arg(plotX).arg(plotY);
 }
 
-QString TUCForm::Caption(int index) const {
+QString TUnitsCityWindow::Caption(int index) const {
     const TPlot* plot = Plot();
     if (plot == nullptr)
         return QString();
@@ -113,7 +113,7 @@ QString TUCForm::Caption(int index) const {
     return index == 0 && plot->HasCity() ? FromWindows1252(plot->City()->CityName()) : QString();
 }
 
-StringList TUCForm::RecordLines(int index) const {
+StringList TUnitsCityWindow::RecordLines(int index) const {
     TPlot* plot = Plot();
     if (plot == nullptr)
         return {};
@@ -124,12 +124,12 @@ StringList TUCForm::RecordLines(int index) const {
     return index == 0 && plot->HasCity() ? plot->City()->GetEditorLines() : StringList();
 }
 
-void TUCForm::showEvent(QShowEvent* event) {
-    FormShow();
+void TUnitsCityWindow::showEvent(QShowEvent* event) {
+    PrepareToShow();
     QDialog::showEvent(event);
 }
 
-void TUCForm::FormShow() {
+void TUnitsCityWindow::PrepareToShow() {
     setWindowTitle(unitsMode ? "Units" : "City");
     lbList->setAccessibleName(unitsMode ? "Units of the plot" : "City of the plot");
     vle->setAccessibleName(unitsMode ? "Values of the unit" : "Values of the city");
@@ -147,7 +147,7 @@ void TUCForm::FormShow() {
     ShowCurrent();
 }
 
-void TUCForm::SelectItem(int index) {
+void TUnitsCityWindow::SelectItem(int index) {
     const QSignalBlocker blocker(lbList);
     if (index >= 0 && index < lbList->count()) {
         lbList->setCurrentRow(index);
@@ -157,7 +157,7 @@ void TUCForm::SelectItem(int index) {
     }
 }
 
-void TUCForm::ShowCurrent() {
+void TUnitsCityWindow::ShowCurrent() {
     WhileBusy(mainForm->BusyCursor(), [this] {
         filling = true;
         const StringList rows = RecordLines(currentIndex);
@@ -169,11 +169,11 @@ void TUCForm::ShowCurrent() {
     });
 }
 
-bool TUCForm::CommitCurrent() {
+bool TUnitsCityWindow::CommitCurrent() {
     return currentIndex < 0 || vle->ValidateCurrentRow();
 }
 
-bool TUCForm::ChangePlot(const QString& text, std::function<void(TPlot&)> apply) {
+bool TUnitsCityWindow::ChangePlot(const QString& text, std::function<void(TPlot&)> apply) {
     TDocumentChange change;
     change.text = text;
     change.scope = TChangeScope::Plot(plotX, plotY);
@@ -187,7 +187,7 @@ bool TUCForm::ChangePlot(const QString& text, std::function<void(TPlot&)> apply)
     return WhileBusy(mainForm->BusyCursor(), [&] { return mainForm->ChangeDocument(change); });
 }
 
-bool TUCForm::VLEValidate(int /*row*/, const QString& key, const QString& value) {
+bool TUnitsCityWindow::ValidateRow(int /*row*/, const QString& key, const QString& value) {
     if (filling || currentIndex < 0 || vle->RowCount() == 0 || Plot() == nullptr)
         return true;
     const std::optional<std::string> line = mainForm->EditorLine(key, value);
@@ -222,7 +222,7 @@ bool TUCForm::VLEValidate(int /*row*/, const QString& key, const QString& value)
     return written;
 }
 
-void TUCForm::ShowWritten(const QString& key, const QString& value, const StringList& before) {
+void TUnitsCityWindow::ShowWritten(const QString& key, const QString& value, const StringList& before) {
     if (QListWidgetItem* item = lbList->item(currentIndex)) {
         const QString caption = Caption(currentIndex);
         if (caption.compare(item->text(), Qt::CaseInsensitive) != 0)
@@ -247,15 +247,15 @@ void TUCForm::ShowWritten(const QString& key, const QString& value, const String
                       .arg(value, QString::number(MaxPlayers - 1), PlotText()));
 }
 
-QStringList TUCForm::VLEGetPickList(const QString& key) {
-    return mainForm->VLEGetPickList(key);
+QStringList TUnitsCityWindow::PickList(const QString& key) {
+    return mainForm->PickList(key);
 }
 
-bool TUCForm::PickListsReady() const {
+bool TUnitsCityWindow::PickListsReady() const {
     return mainForm->PickListsReady();
 }
 
-void TUCForm::VLEEditButtonClick(int row) {
+void TUnitsCityWindow::PickRowValues(int row) {
     const std::optional<QString> picked = mainForm->PickValues(vle->Key(row), vle->Value(row));
     if (!picked)
         return;
@@ -265,17 +265,17 @@ void TUCForm::VLEEditButtonClick(int row) {
     });
 }
 
-void TUCForm::VLEStringsChange() {
+void TUnitsCityWindow::VLEStringsChange() {
     if (!filling)
         mainForm->SetModified(true);
 }
 
-void TUCForm::LBListClick() {
+void TUnitsCityWindow::ShowChosenEntry() {
     currentIndex = lbList->currentRow();
     ShowCurrent();
 }
 
-void TUCForm::ListRowChanged(int row) {
+void TUnitsCityWindow::ListRowChanged(int row) {
     if (row == currentIndex)
         return;
     // The record being left takes the row being edited first; a refused value keeps it shown.
@@ -283,10 +283,10 @@ void TUCForm::ListRowChanged(int row) {
         SelectItem(currentIndex);
         return;
     }
-    LBListClick();
+    ShowChosenEntry();
 }
 
-void TUCForm::BtnAddClick() {
+void TUnitsCityWindow::AddUnit() {
     if (!CommitCurrent())
         return;
     const TPlot* plot = Plot();
@@ -305,10 +305,10 @@ void TUCForm::BtnAddClick() {
     }
     mainForm->SetModified(true);
     SelectItem(lbList->count() - 1);
-    LBListClick();
+    ShowChosenEntry();
 }
 
-void TUCForm::BtnDeleteClick() {
+void TUnitsCityWindow::DeleteEntry() {
     if (!CommitCurrent())
         return;
     const TPlot* plot = Plot();
@@ -342,7 +342,7 @@ void TUCForm::BtnDeleteClick() {
     ShowCurrent();
 }
 
-bool TUCForm::BtnExitClick() {
+bool TUnitsCityWindow::AcceptAndClose() {
     if (!CommitCurrent())
         return false;
     exiting = true;
@@ -351,17 +351,17 @@ bool TUCForm::BtnExitClick() {
     return true;
 }
 
-bool TUCForm::FormCloseQuery() {
+bool TUnitsCityWindow::MayClose() {
     return CommitCurrent();
 }
 
-void TUCForm::closeEvent(QCloseEvent* event) {
+void TUnitsCityWindow::closeEvent(QCloseEvent* event) {
     if (exiting || !isVisible()) {
         event->accept();
         return;
     }
     // The close box leaves as Exit does: the row being edited is written, or the window stays.
-    if (!FormCloseQuery()) {
+    if (!MayClose()) {
         event->ignore();
         return;
     }
@@ -369,6 +369,6 @@ void TUCForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TUCForm::reject() {
-    BtnExitClick();
+void TUnitsCityWindow::reject() {
+    AcceptAndClose();
 }

@@ -18,16 +18,16 @@
 class QListWidget;
 class QSplitter;
 class QToolButton;
-class TMainForm;
+class TMainWindow;
 class TPlot;
 class TPropertySheet;
 
-class TUCForm : public QDialog {
+class TUnitsCityWindow : public QDialog {
     Q_OBJECT
 public:
     // The main window is the parent and the way to the document, catalogue and busy cursor.
-    explicit TUCForm(TMainForm* mainForm);
-    ~TUCForm() override;
+    explicit TUnitsCityWindow(TMainWindow* mainForm);
+    ~TUnitsCityWindow() override;
 
     // The plot to edit and whether its units (true) or its city (false) are edited.
     void SetPlot(TPlot* value, bool unitsMode);
@@ -37,18 +37,18 @@ public:
     // The list index of the record the sheet shows; -1 for none.
     int CurrentIndex() const { return currentIndex; }
 
-    void FormShow();
+    void PrepareToShow();
     // Whether the window may close: the row being edited is written first.
-    bool FormCloseQuery();
-    void BtnAddClick();
-    void BtnDeleteClick();
+    bool MayClose();
+    void AddUnit();
+    void DeleteEntry();
     // Closes the window once the row being edited is written; false when it is refused.
-    bool BtnExitClick();
-    void LBListClick();
-    bool VLEValidate(int row, const QString& key, const QString& value);
-    QStringList VLEGetPickList(const QString& key);
+    bool AcceptAndClose();
+    void ShowChosenEntry();
+    bool ValidateRow(int row, const QString& key, const QString& value);
+    QStringList PickList(const QString& key);
     bool PickListsReady() const;
-    void VLEEditButtonClick(int row);
+    void PickRowValues(int row);
     // A row's text changed: the map counts as modified unless the window fills the sheet.
     void VLEStringsChange();
     void ShowCurrent();
@@ -56,7 +56,7 @@ public:
     bool CommitCurrent();
 
     QListWidget* LBList() const { return lbList; }
-    TPropertySheet* VLE() const { return vle; }
+    TPropertySheet* Sheet() const { return vle; }
     QToolButton* BtnAdd() const { return btnAdd; }
     QToolButton* BtnDelete() const { return btnDelete; }
     QToolButton* BtnExit() const { return btnExit; }
@@ -68,7 +68,7 @@ protected:
     void reject() override;
 
 private:
-    void FormCreate();
+    void CreateParts();
     // A unit's DisplayName or the city's CityName, as the list shows it.
     QString Caption(int index) const;
     // The editor rows of the record at the index; empty when there is none.
@@ -84,7 +84,7 @@ private:
     // The user chose another list item.
     void ListRowChanged(int row);
 
-    TMainForm* mainForm;
+    TMainWindow* mainForm;
     int plotX = -1, plotY = -1;
     bool unitsMode = true;
     int currentIndex = -1;
@@ -99,4 +99,4 @@ private:
     QToolButton* btnExit = nullptr;
 };
 
-extern TUCForm* UCForm;
+extern TUnitsCityWindow* UCForm;
