@@ -52,7 +52,7 @@ void BM_UndoBrushStroke(benchmark::State& state) {
         for (int y = Height - 1 - row - 2; y <= Height - 1 - row + 2; ++y)
             changed += main.Map().Grids().GetPlot(x, y)->TerrainType() != "TERRAIN_SNOW" ? 1 : 0;
     TBrushTool& brush = main.BrushTool();
-    const int steps = main.UndoStack().index();
+    const int steps = main.Session().History().index();
     for (auto _ : state) {
         state.PauseTiming();
         TMapGridMouse mouse;
@@ -65,7 +65,7 @@ void BM_UndoBrushStroke(benchmark::State& state) {
         brush.MouseMove(mouse);
         brush.MouseRelease(mouse);
         QApplication::processEvents();
-        if (main.UndoStack().index() != steps + 1) {
+        if (main.Session().History().index() != steps + 1) {
             state.SkipWithError("The stroke made no step");
             break;
         }
@@ -74,7 +74,7 @@ void BM_UndoBrushStroke(benchmark::State& state) {
         QApplication::processEvents();
     }
     state.counters["plots"] = changed;
-    main.SetModified(false);
+    main.Session().MarkSaved();
 }
 
 // One row written into a selected rectangle of 100 x 100 plots that the grid shows.
@@ -85,17 +85,17 @@ void BM_BulkEditRectangle(benchmark::State& state) {
     main.SetSelection(QRect(10, Height - 110, 100, 100));
     bool grass = true;
     for (auto _ : state) {
-        const int steps = main.UndoStack().index();
+        const int steps = main.Session().History().index();
         WriteRow(main, "TerrainType", grass ? "TERRAIN_GRASS" : "TERRAIN_PLAINS");
         QApplication::processEvents();
-        if (main.UndoStack().index() != steps + 1) {
+        if (main.Session().History().index() != steps + 1) {
             state.SkipWithError("The row made no step");
             break;
         }
         grass = !grass;
     }
     state.counters["rows shown"] = main.GridView()->VisibleRowCount();
-    main.SetModified(false);
+    main.Session().MarkSaved();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "SyntheticMap.h"
 #include "document/MapContents.h"
+#include "edit/EditSession.h"
 #include "ui/mainwindow/EditorWindows.h"
 #include "ui/mainwindow/MainWindow.h"
 

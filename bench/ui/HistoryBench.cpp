@@ -28,11 +28,11 @@ void BM_UndoBuildNewMap(benchmark::State& state) {
             document.MapData().SetGridWidth(40);
             document.MapData().SetGridHeight(30);
         };
-        main.ChangeDocument(change);
+        main.Session().Change(change);
         state.ResumeTiming();
         main.Undo();
     }
-    main.SetModified(false);
+    main.Session().MarkSaved();
 }
 
 // A click of the Start tool on the largest map: the player's start moves between two plots, the step
@@ -46,8 +46,8 @@ void BM_PlaceStart(benchmark::State& state) {
         there = !there;
         tool.PlaceStart(there ? 300 : 301, 200);
     }
-    state.counters["steps"] = main.UndoStack().count();
-    main.SetModified(false);
+    state.counters["steps"] = main.Session().History().count();
+    main.Session().MarkSaved();
 }
 
 // The Balance window computing and showing its report on the largest map, with a start for each of

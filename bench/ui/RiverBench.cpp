@@ -27,7 +27,7 @@ struct TRiverEditor {
             main.MapButton("BtnRiver")->trigger();
         QApplication::processEvents();
     }
-    ~TRiverEditor() { main.SetModified(false); }
+    ~TRiverEditor() { main.Session().MarkSaved(); }
     TEditorOnMap editor;
     TMainWindow& main;
     TMapGridView& grid;

@@ -120,15 +120,15 @@ TEST_F(BrushToolTest, UndoInTheMiddleOfAStrokeTakesItBackAndEndsIt) {
     MoveTo(12, 1);
     Release(12, 1);
     EXPECT_EQ(DocumentBytes(), before);
-    EXPECT_EQ(MainForm->UndoStack().count(), 1);
-    EXPECT_EQ(MainForm->UndoStack().index(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 1);
+    EXPECT_EQ(MainForm->Session().History().index(), 0);
 }
 
 TEST_F(BrushToolTest, AStrokeThatChangesNothingMakesNoStep) {
     TakePaintFrom(0, 0, "TerrainType"); // ocean
     SetPaint(true);
     Drag({QPoint(13, 0), QPoint(15, 0)});
-    EXPECT_EQ(MainForm->UndoStack().count(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 0);
 }
 
 TEST_F(BrushToolTest, UnitsAndCitiesAreNoPaint) {
@@ -137,7 +137,7 @@ TEST_F(BrushToolTest, UnitsAndCitiesAreNoPaint) {
     const std::string before = DocumentBytes();
     Drag({QPoint(0, 0), QPoint(3, 0)});
     EXPECT_EQ(DocumentBytes(), before);
-    EXPECT_EQ(MainForm->UndoStack().count(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 0);
     EXPECT_EQ(MainForm->StatusPanel(0)->text(),
               "Units and cities are not painted: their editor changes them");
 }
@@ -156,7 +156,7 @@ TEST_F(BrushToolTest, ShiftAndADragSelectWhilePaintIsDown) {
     SetPaint(true);
     Drag({QPoint(1, 1), QPoint(3, 2)}, Qt::ShiftModifier);
     EXPECT_EQ(MainForm->Selection(), QRect(1, 7, 3, 2));
-    EXPECT_EQ(MainForm->UndoStack().count(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 0);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // The editor's windows on the sample map and sample game folder, with scripted dialogs.
 
 #include "ScriptedDialogs.h"
+#include "edit/EditSession.h"
+#include "edit/Recovery.h"
 #include "ui/mainwindow/EditorWindows.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/StatusPanel.h"
@@ -44,7 +46,7 @@ protected:
     }
     void TearDown() override {
         if (MainForm != nullptr)
-            MainForm->SetModified(false);
+            MainForm->Session().MarkSaved();
         windows.reset();
     }
 
@@ -111,9 +113,9 @@ inline std::string EditorFixture::DocumentBytes() {
 
 inline void EditorFixture::ExpectOneStep(const std::function<void()>& act, const QString& hint) {
     const std::string before = DocumentBytes();
-    const int steps = MainForm->UndoStack().count();
+    const int steps = MainForm->Session().History().count();
     act();
-    ASSERT_EQ(MainForm->UndoStack().count(), steps + 1);
+    ASSERT_EQ(MainForm->Session().History().count(), steps + 1);
     const std::string after = DocumentBytes();
     ASSERT_NE(after, before);
     EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo " + hint);

@@ -47,7 +47,7 @@ TEST_F(HistoryTest, ARowOfEverySectionIsOneStep) {
 TEST_F(HistoryTest, ARowWrittenAgainUnchangedMakesNoStep) {
     Write("MaxTurns", "300");
     MainForm->CommitCurrentRow();
-    EXPECT_EQ(MainForm->UndoStack().count(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 0);
 }
 
 TEST_F(HistoryTest, UnitsAndCityChangesAreStepsOfTheirPlot) {
@@ -61,7 +61,7 @@ TEST_F(HistoryTest, UnitsAndCityChangesAreStepsOfTheirPlot) {
         UCForm->AcceptAndClose();
     });
     MainForm->PickRowValues(unitsRow);
-    EXPECT_EQ(MainForm->UndoStack().count(), 2);
+    EXPECT_EQ(MainForm->Session().History().count(), 2);
     MainForm->Undo();
     MainForm->Undo();
     EXPECT_EQ(DocumentBytes(), before);
@@ -136,11 +136,11 @@ TEST_F(HistoryTest, OpenAndNewClearTheHistory) {
     Write("MaxTurns", "1");
     dialogs->answers = {TDialogs::TAnswer::No};
     ASSERT_TRUE(MainForm->OpenFileAsking(SampleMap()));
-    EXPECT_EQ(MainForm->UndoStack().count(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 0);
     Write("MaxTurns", "1");
     dialogs->answers = {TDialogs::TAnswer::No};
     MainForm->NewMap();
-    EXPECT_EQ(MainForm->UndoStack().count(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 0);
     EXPECT_FALSE(MainForm->UndoAction()->isEnabled());
 }
 
@@ -151,7 +151,7 @@ TEST_F(HistoryTest, TheHistoryWindowListsTheStepsAndGoesBackToOne) {
     ASSERT_TRUE(MainForm->HistoryWindow()->isVisible());
     QUndoView* view = MainForm->HistoryWindow()->View();
     EXPECT_EQ(view->model()->rowCount(), 3); // the opened map and two steps
-    MainForm->UndoStack().setIndex(0);
+    MainForm->Session().History().setIndex(0);
     EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 300);
     MainForm->HistoryWindow()->close();
     EXPECT_FALSE(MainForm->MapButton("BtnHistory")->isChecked());

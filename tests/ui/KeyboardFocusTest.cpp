@@ -91,7 +91,7 @@ TEST_F(KeyboardFocusTest, CtrlZRightAfterASheetEditUndoesItAndCtrlShiftZRedoesIt
     Key(Qt::Key_Z, Qt::ControlModifier);
     Key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(MainForm->Map().Game().StartYear(), -2500);
-    EXPECT_EQ(MainForm->UndoStack().count(), 1);
+    EXPECT_EQ(MainForm->Session().History().count(), 1);
 }
 
 TEST_F(KeyboardFocusTest, CtrlZWhileTypingTakesBackTheTypingFirst) {
@@ -108,10 +108,10 @@ TEST_F(KeyboardFocusTest, CtrlZWhileTypingTakesBackTheTypingFirst) {
     auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->text(), shown);
-    EXPECT_EQ(MainForm->UndoStack().index(), 1);
+    EXPECT_EQ(MainForm->Session().History().index(), 1);
     // Nothing typed is left: the next Ctrl+Z is the map's.
     Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(MainForm->UndoStack().index(), 0);
+    EXPECT_EQ(MainForm->Session().History().index(), 0);
 }
 
 } // namespace

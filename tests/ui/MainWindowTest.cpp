@@ -93,10 +93,12 @@ TEST_F(MainFormTest, EachTabShowsItsSectionAndTheSelectorChoosesTeamsAndPlayers)
 
 TEST_F(MainFormTest, ARowEditedAndLeftIsWrittenAndMarksTheMapModified) {
     TypeInto("MaxTurns", "450");
-    EXPECT_TRUE(MainForm->Modified());
-    EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 300); // not yet left
+    // Typing alone is no change of the map yet.
+    EXPECT_FALSE(MainForm->Modified());
+    EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 300);
     QTest::keyClick(Sheet().OpenEditor(), Qt::Key_Return);
     EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 450);
+    EXPECT_TRUE(MainForm->Modified());
     EXPECT_EQ(Sheet().Key(Sheet().CurrentRow()), "MaxCityElimination");
 }
 
@@ -151,7 +153,7 @@ TEST_F(MainFormTest, ThePickerMarksTheRowsTeamsAndWritesTheChosenOnes) {
     ShowTab(TMainWindow::TabTeam);
     TypeInto("ContactWithTeam", "2,5");
     ASSERT_TRUE(MainForm->CommitCurrentRow());
-    MainForm->SetModified(false);
+    MainForm->Session().MarkSaved();
     QStringList shown;
     PickOnRow("ContactWithTeam", [&](TValuePickerDialog& form) {
         shown = Selected(form);

@@ -120,7 +120,7 @@ TEST_F(NewMapTest, BuildingANewMapKeepsTheFileTitleAndEverySectionButThePlots) {
     EXPECT_TRUE(MainForm->Modified());
 
     // The dialog keeps the numbers last entered; Cancel changes nothing.
-    MainForm->SetModified(false);
+    MainForm->Session().MarkSaved();
     BuildNewMap([](TNewMapDialog& form) {
         EXPECT_EQ(form.NumWidth()->value(), 20);
         EXPECT_EQ(form.NumHeight()->value(), 10);

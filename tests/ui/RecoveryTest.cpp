@@ -102,7 +102,7 @@ TEST_F(RecoveryTest, ARestoredMapStaysChangedAndIsListedUnderItsOwnName) {
     SetMaxTurns(200);
     MainForm->Undo();
     EXPECT_TRUE(MainForm->Modified());
-    EXPECT_TRUE(MainForm->Recovery().HasFile());
+    EXPECT_TRUE(MainForm->Session().Recovery().HasFile());
     EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 123);
 
     // "Open" starts in the map's folder, not in the recovery folder.
@@ -115,9 +115,9 @@ TEST_F(RecoveryTest, EveryFiftyStepsMakeAFreshCopyWithoutWaitingForTheTimer) {
     ASSERT_TRUE(MainForm->OpenFile(copy));
     for (int turns = 301; turns < 350; ++turns)
         SetMaxTurns(turns);
-    EXPECT_FALSE(MainForm->Recovery().HasFile());
+    EXPECT_FALSE(MainForm->Session().Recovery().HasFile());
     SetMaxTurns(350);
-    ASSERT_TRUE(MainForm->Recovery().HasFile());
+    ASSERT_TRUE(MainForm->Session().Recovery().HasFile());
     EXPECT_TRUE(RecoveryCopy().contains("MaxTurns=350"));
     EXPECT_TRUE(MainForm->Modified());
 
@@ -172,7 +172,7 @@ TEST_F(RecoveryTest, ACopyThatCannotBeOpenedIsKeptButNotOfferedAgain) {
 TEST_F(RecoveryTest, TheTimerWritesACopyOnlyWhenTheMapChangedSinceTheLastOne) {
     ASSERT_TRUE(MainForm->OpenFile(copy));
     SetMaxTurns(77);
-    MainForm->WriteRecovery();
+    MainForm->Session().WriteRecovery();
     ASSERT_TRUE(RecoveryCopy().contains("MaxTurns=77"));
 
     // Mark the copy on disk: a second tick without a change leaves it alone.
@@ -183,23 +183,24 @@ TEST_F(RecoveryTest, TheTimerWritesACopyOnlyWhenTheMapChangedSinceTheLastOne) {
         ASSERT_TRUE(file.open(QIODevice::Append));
         file.write("marked");
     }
-    MainForm->WriteRecovery();
+    MainForm->Session().WriteRecovery();
     EXPECT_TRUE(RecoveryCopy().endsWith("marked"));
 
     // Undoing is a change as well.
     SetMaxTurns(78);
     MainForm->Undo();
-    MainForm->WriteRecovery();
+    MainForm->Session().WriteRecovery();
     EXPECT_FALSE(RecoveryCopy().endsWith("marked"));
     EXPECT_TRUE(RecoveryCopy().contains("MaxTurns=77"));
 }
 
 TEST_F(RecoveryTest, ACleanExitLeavesNoCopy) {
     ASSERT_TRUE(MainForm->OpenFile(copy));
-    MainForm->SetRecoveryInterval(1);
+    MainForm->Session().SetRecoveryInterval(1);
     TypeInto("MaxTurns", "5");
-    MainForm->WriteRecovery();
-    EXPECT_TRUE(MainForm->Recovery().HasFile());
+    ASSERT_TRUE(MainForm->CommitCurrentRow());
+    MainForm->Session().WriteRecovery();
+    EXPECT_TRUE(MainForm->Session().Recovery().HasFile());
     dialogs->answers = {TAnswer::No};
     EXPECT_TRUE(MainForm->close());
     EXPECT_TRUE(QDir(TRecovery::Folder()).entryList(QDir::Files).isEmpty());

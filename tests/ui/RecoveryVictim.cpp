@@ -1,6 +1,7 @@
 // An editor that changes a map, writes its recovery copy, says "ready" and waits to be killed: the
 // crash the recovery test recovers from.
 
+#include "edit/EditSession.h"
 #include "edit/Recovery.h"
 #include "ui/mainwindow/EditorWindows.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -30,10 +31,10 @@ int main(int argc, char** argv) {
     sheet.SetCurrentRow(row);
     sheet.SetValue(row, "123");
     windows.Main().CommitCurrentRow();
-    windows.Main().SetRecoveryInterval(20);
+    windows.Main().Session().SetRecoveryInterval(20);
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (windows.Main().Recovery().HasFile()) {
+        if (windows.Main().Session().Recovery().HasFile()) {
             std::printf("ready\n");
             std::fflush(stdout);
             poll.stop();

@@ -36,7 +36,7 @@ protected:
         MainForm->MapButton(button)->trigger();
     }
     void ExpectUndoAndRedoOfOneStep(const std::string& after) {
-        EXPECT_EQ(MainForm->UndoStack().count(), 1);
+        EXPECT_EQ(MainForm->Session().History().count(), 1);
         MainForm->Undo();
         EXPECT_EQ(Bytes(), original);
         EXPECT_EQ(MainForm->GridView()->ColCount(), 16);
@@ -86,7 +86,7 @@ TEST_F(ReshapeTest, AMapThatDoesNotWrapIsNotShifted) {
     MainForm->MapButton("BtnShiftMap")->trigger();
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].contains("wraps neither"));
-    EXPECT_EQ(MainForm->UndoStack().count(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 0);
 }
 
 TEST_F(ReshapeTest, CropKeepsTheRectangleAndSaysWhatWentOff) {
@@ -107,14 +107,14 @@ TEST_F(ReshapeTest, CropToSelectionKeepsTheSelectedPlots) {
     MainForm->MapButton("BtnCropMap")->trigger();
     EXPECT_EQ(MainForm->Map().Grids().Width(), 16);
     EXPECT_EQ(MainForm->Map().Grids().Height(), 5);
-    EXPECT_EQ(MainForm->UndoStack().count(), 1);
+    EXPECT_EQ(MainForm->Session().History().count(), 1);
 }
 
 TEST_F(ReshapeTest, ARefusedCropChangesNothingAndSaysWhy) {
     EXPECT_FALSE(MainForm->CropMapTo(QRect(QPoint(10, 0), QPoint(20, 3))));
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(Bytes(), original);
-    EXPECT_EQ(MainForm->UndoStack().count(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 0);
 }
 
 } // namespace

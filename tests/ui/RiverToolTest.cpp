@@ -149,7 +149,7 @@ TEST_F(RiverToolTest, AClickNearAnEdgePutsARiverOnItAndTakesItOff) {
     Click(QPoint(cell.right() - 1, cell.center().y()));
     EXPECT_TRUE(Plot(4, 7).IsWOfRiver());
     EXPECT_EQ(Plot(4, 7).RiverNSDirection(), RiverSouth);
-    EXPECT_EQ(MainForm->UndoStack().count(), 1);
+    EXPECT_EQ(MainForm->Session().History().count(), 1);
     EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo River east of (4, 7)");
     EXPECT_EQ(Shown(OnEastEdge(4, 2)), TRiverTool::RiverColor);
 
@@ -168,9 +168,9 @@ TEST_F(RiverToolTest, AClickNearAnEdgePutsARiverOnItAndTakesItOff) {
     EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo Remove river south of (4, 8)");
     EXPECT_EQ(Bytes(), before);
     EXPECT_NE(Shown(OnEastEdge(4, 2)), TRiverTool::RiverColor);
-    const int steps = MainForm->UndoStack().count();
+    const int steps = MainForm->Session().History().count();
     Click(cell.center());
-    EXPECT_EQ(MainForm->UndoStack().count(), steps);
+    EXPECT_EQ(MainForm->Session().History().count(), steps);
     EXPECT_EQ(Grid().Col(), 4);
     EXPECT_EQ(Grid().Row(), 2);
 }
@@ -188,7 +188,7 @@ TEST_F(RiverToolTest, TheWestBorderOfAWrappingMapIsTheEastEdgeOfItsLastColumn) {
     const std::string before = Bytes();
     Click(QPoint(Grid().CellRect(5, 0).center().x(), Grid().CellRect(5, 0).top() + 1));
     EXPECT_EQ(Bytes(), before);
-    EXPECT_EQ(MainForm->UndoStack().count(), 1);
+    EXPECT_EQ(MainForm->Session().History().count(), 1);
 }
 
 TEST_F(RiverToolTest, TheSheetShowsARiverClickedOnTheCurrentPlot) {
@@ -216,7 +216,7 @@ TEST_F(RiverToolTest, ADragWithABendIsOneStepThatUndoAndRedoPutBackExactly) {
         QTest::mouseMove(Viewport(), Corner(6, row));
     QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, Corner(6, 3));
 
-    ASSERT_EQ(MainForm->UndoStack().count(), 1);
+    ASSERT_EQ(MainForm->Session().History().count(), 1);
     EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo River of 6 edges");
     EXPECT_TRUE(MainForm->Modified());
     for (const int x : {3, 4, 5}) {
@@ -251,7 +251,7 @@ TEST_F(RiverToolTest, ADragBackwardsTurnsTheRiverRound) {
     EXPECT_EQ(Plot(7, 6).RiverNSDirection(), RiverSouth);
     EXPECT_EQ(Plot(7, 6).RiverWEDirection(), RiverWest);
     EXPECT_EQ(Plot(6, 6).RiverWEDirection(), RiverWest);
-    EXPECT_EQ(MainForm->UndoStack().count(), 1);
+    EXPECT_EQ(MainForm->Session().History().count(), 1);
 }
 
 } // namespace

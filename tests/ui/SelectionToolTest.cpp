@@ -108,12 +108,12 @@ TEST_F(PlotSelectionTest, ADifferingRowIsWrittenOnlyOnceAValueIsTyped) {
     Sheet().SetCurrentRow(Sheet().FindRow("FeatureType"));
     ASSERT_TRUE(MainForm->CommitCurrentRow());
     Sheet().SetCurrentRow(Sheet().FindRow("TerrainType"));
-    EXPECT_EQ(MainForm->UndoStack().count(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 0);
 
     TypeInto("FeatureType", "FEATURE_JUNGLE");
     ASSERT_TRUE(MainForm->CommitCurrentRow());
     EXPECT_FALSE(Mixed("FeatureType"));
-    EXPECT_EQ(MainForm->UndoStack().count(), 1);
+    EXPECT_EQ(MainForm->Session().History().count(), 1);
     EXPECT_EQ(Plot(2, 5).FeatureType(), "FEATURE_JUNGLE");
     EXPECT_EQ(Plot(3, 6).FeatureType(), "FEATURE_JUNGLE");
 }
@@ -180,7 +180,7 @@ TEST_F(PlotSelectionTest, PastedPlotsBeyondTheMapAreSkipped) {
     const std::string acrossTheSeam = PlotText(0, 0);
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, CellCentre(15, 9)); // the plot (15, 0)
     MainForm->PastePlots();
-    EXPECT_EQ(MainForm->UndoStack().count(), 1);
+    EXPECT_EQ(MainForm->Session().History().count(), 1);
     std::string expected = topLeft;
     expected.replace(expected.find("x=4,y=6"), 7, "x=15,y=0");
     EXPECT_EQ(PlotText(15, 0), expected);
@@ -203,7 +203,7 @@ TEST_F(PlotSelectionTest, OnlyPlotsOfTheirOwnTypeArePastedAndBadOnesAreRefused) 
                                                 "begins on line 2 cannot be read"))
         << dialogs->messages[0].toStdString();
     EXPECT_EQ(DocumentBytes(), before);
-    EXPECT_EQ(MainForm->UndoStack().count(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 0);
 }
 
 TEST_F(PlotSelectionTest, UnitsAndCitiesAreEditedOnePlotAtATime) {

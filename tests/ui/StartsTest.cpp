@@ -107,8 +107,8 @@ TEST_F(StartsTest, TheStartToolMovesTheChosenPlayersStartAsOneStep) {
 
     const std::string before = Map().SaveToBytes();
     ClickPlot(2, 7);
-    ASSERT_EQ(MainForm->UndoStack().count(), 1);
-    EXPECT_EQ(MainForm->UndoStack().undoText(), "Start of player 1 at (2, 7)");
+    ASSERT_EQ(MainForm->Session().History().count(), 1);
+    EXPECT_EQ(MainForm->Session().History().undoText(), "Start of player 1 at (2, 7)");
     const std::string after = Map().SaveToBytes();
     EXPECT_EQ(Map().Players().GetPlayer(1)->StartingX(), 2);
     EXPECT_EQ(Map().Players().GetPlayer(1)->StartingY(), 7);
@@ -130,7 +130,7 @@ TEST_F(StartsTest, TheStartToolMovesTheChosenPlayersStartAsOneStep) {
     EXPECT_EQ(Map().SaveToBytes(), after);
     // Its own start again changes nothing.
     ClickPlot(2, 7);
-    EXPECT_EQ(MainForm->UndoStack().count(), 1);
+    EXPECT_EQ(MainForm->Session().History().count(), 1);
 }
 
 TEST_F(StartsTest, WithTheToolUpAClickOnlySelects) {
@@ -140,7 +140,7 @@ TEST_F(StartsTest, WithTheToolUpAClickOnlySelects) {
     EXPECT_EQ(MainForm->StatusPanel(0)->text(), "Ready...");
     ClickPlot(2, 7);
     EXPECT_EQ(Grid().Col(), 2);
-    EXPECT_EQ(MainForm->UndoStack().count(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 0);
 }
 
 TEST_F(StartsTest, APlayerNotInUseGetsNoStart) {
@@ -149,7 +149,7 @@ TEST_F(StartsTest, APlayerNotInUseGetsNoStart) {
     StartButton()->trigger();
     EXPECT_TRUE(StartButton()->toolTip().contains("player 5 (not in use)"));
     ClickPlot(2, 7);
-    EXPECT_EQ(MainForm->UndoStack().count(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 0);
     EXPECT_FALSE(Plot(2, 7).StartingPlot());
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].startsWith("Player 5 is not in use"));
@@ -159,7 +159,7 @@ TEST_F(StartsTest, ARowTheSheetRefusesKeepsTheStart) {
     StartButton()->trigger();
     TypeInto("PlotType", "hill");
     ClickPlot(2, 7);
-    EXPECT_EQ(MainForm->UndoStack().count(), 0);
+    EXPECT_EQ(MainForm->Session().History().count(), 0);
     EXPECT_EQ(Map().Players().GetPlayer(0)->StartingX(), 4);
     EXPECT_EQ(Grid().Col(), 0);
 }

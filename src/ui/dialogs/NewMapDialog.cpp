@@ -1,8 +1,8 @@
 #include "ui/dialogs/NewMapDialog.h"
 
 #include "document/MapContents.h"
+#include "ui/EditorHost.h"
 #include "ui/dialogs/Dialogs.h"
-#include "ui/mainwindow/MainWindow.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -11,8 +11,8 @@
 
 TNewMapDialog* NewMapForm = nullptr;
 
-TNewMapDialog::TNewMapDialog(TMainWindow* mainForm)
-    : QDialog(mainForm, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), mainForm(mainForm) {
+TNewMapDialog::TNewMapDialog(TEditorHost& host, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), host(host) {
     setObjectName("NewMapForm");
     setWindowTitle("New map");
     QFont font("MS Shell Dlg 2");
@@ -62,7 +62,7 @@ void TNewMapDialog::accept() {
     const long long plots = static_cast<long long>(numWidth->value()) * numHeight->value();
     if (plots > TMap::MaxGridPlots) {
         const QLocale english(QLocale::English);
-        mainForm->Dialogs().ShowMessage(
+        host.Dialogs().ShowMessage(
             this, QString("A map of %1 x %2 plots would hold %3 plots; a map holds at most %4 plots "
                           "(for example 2048 x 2048). Choose a smaller width or height.")
                       .arg(numWidth->value())

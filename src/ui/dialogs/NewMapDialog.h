@@ -9,13 +9,14 @@
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class TMainWindow;
+class TEditorHost;
 
 class TNewMapDialog : public QDialog {
     Q_OBJECT
 public:
     // The main window is the parent and tells a refused size through its message boxes.
-    explicit TNewMapDialog(TMainWindow* mainForm);
+    // The host's dialogs say why a size is refused.
+    TNewMapDialog(TEditorHost& host, QWidget* parent);
 
     QSpinBox* NumWidth() const { return numWidth; }
     QSpinBox* NumHeight() const { return numHeight; }
@@ -26,7 +27,7 @@ public:
     void accept() override;
 
 private:
-    TMainWindow* mainForm;
+    TEditorHost& host;
     QLabel* labelWidth;
     QLabel* labelHeight;
     QSpinBox* numWidth;

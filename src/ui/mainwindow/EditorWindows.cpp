@@ -15,9 +15,9 @@ TEditorWindows::TEditorWindows(const QString& gameDir) {
     MainForm = mainForm.get();
     OptionsForm = new TOptionsWindow(MainForm->ImageList("ImageListToolBar"),
                                      MainForm->ImageList("ImageListYesNo"), MainForm);
-    UCForm = new TUnitsCityWindow(MainForm);
+    UCForm = new TUnitsCityWindow(*MainForm, MainForm);
     MiniMapForm = new TMiniMapWindow(MainForm->MiniMapBitmap(), MainForm);
-    NewMapForm = new TNewMapDialog(MainForm);
+    NewMapForm = new TNewMapDialog(*MainForm, MainForm);
     AboutForm = new TAboutDialog(MainForm->Resources(), MainForm);
     DockForm = new TDockWindow(MainForm);
     MVForm = new TValuePickerDialog(MainForm->ImageList("ImageListToolBar"), MainForm);

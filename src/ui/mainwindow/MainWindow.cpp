@@ -2,7 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "document/MapContents.h"
-#include "edit/PlotStroke.h"
+#include "edit/EditSession.h"
 #include "edit/Recovery.h"
 #include "render/MiniMapBitmap.h"
 #include "support/AppResources.h"
@@ -42,8 +42,6 @@ TMainWindow* MainForm = nullptr;
 namespace {
 
 constexpr const char* Title = "QuarraMapEditor V2";
-// A map with unsaved changes gets a recovery copy this often (milliseconds).
-constexpr int RecoveryInterval = 2 * 60 * 1000;
 
 // The fonts the windows were laid out with, or the nearest ones a Linux desktop has; pixel sizes
 // stay as laid out.
@@ -83,7 +81,8 @@ TMainWindow::TMainWindow(const QString& gameDir, QWidget* parent) : QMainWindow(
 TMainWindow::~TMainWindow() {
     // The sheet's editor may still close while the children go: nothing is written any more.
     vle->SetHooks({});
-    undoStack->disconnect(this);
+    session->disconnect(this);
+    session->History().disconnect(this);
     drawGrid->SetTool(nullptr);
 }
 
@@ -98,14 +97,8 @@ void TMainWindow::CreateParts(const QString& gameDir) {
     CreateImageLists();
     utils->LoadImageLists(this);
 
-    map = std::make_unique<TMap>();
-    map->SetOnProgress([this](TMap&, int position, int total) { ShowLoadProgress(position, total); });
     catalogue = std::make_unique<TValueCatalogue>();
     busyCursor = new TBusyCursor(this);
-    recovery = std::make_unique<TRecovery>();
-    recoveryTimer = new QTimer(this);
-    recoveryTimer->setInterval(RecoveryInterval);
-    connect(recoveryTimer, &QTimer::timeout, this, &TMainWindow::WriteRecovery);
     miniMapBitmap = std::make_unique<TMiniMapBitmap>();
     setWindowTitle(Title);
 
@@ -117,7 +110,7 @@ void TMainWindow::CreateParts(const QString& gameDir) {
 
     FindGameFolder(gameDir);
     tbGridSize->setToolTip(QString::number(tbGridSize->value()));
-    blinkOn = modified = updating = false;
+    blinkOn = updating = false;
     RebuildMiniMap(-1, -1);
     setAcceptDrops(true);
     RestoreSettings();
@@ -286,7 +279,7 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
     if (DockForm != nullptr)
         DockForm->close();
     SaveSettings();
-    recovery->Remove();
+    session->Recovery().Remove();
     event->accept();
 }
 
@@ -304,6 +297,27 @@ void TMainWindow::TabChanged(int index) {
 
 void TMainWindow::RefreshSheetOfTab() {
     RefreshSheet();
+}
+
+bool TMainWindow::GoToTab(int tab) {
+    tcMain->setCurrentIndex(tab);
+    return tcMain->currentIndex() == tab;
+}
+
+TMap& TMainWindow::Map() const {
+    return session->Map();
+}
+
+const QString& TMainWindow::FileName() const {
+    return session->FileName();
+}
+
+bool TMainWindow::Modified() const {
+    return session->Modified();
+}
+
+void TMainWindow::ShowStatus(const QString& text) {
+    statusPanels[0]->Show(text);
 }
 
 void TMainWindow::SelectTeamOrPlayer(int index) {
@@ -327,13 +341,13 @@ const StringList& TMainWindow::SectionRows() const {
     static const StringList none;
     switch (sheetTab) {
     case TabRule:
-        return map->Game().GetEditorLines();
+        return session->Map().Game().GetEditorLines();
     case TabTeam:
-        return map->Teams().GetTeam(teamIndex)->GetEditorLines();
+        return session->Map().Teams().GetTeam(teamIndex)->GetEditorLines();
     case TabPlayer:
-        return map->Players().GetPlayer(playerIndex)->GetEditorLines();
+        return session->Map().Players().GetPlayer(playerIndex)->GetEditorLines();
     case TabWorld:
-        return map->MapData().GetEditorLines();
+        return session->Map().MapData().GetEditorLines();
     default:
         if (TPlot* plot = GetPlotAt(GridCol(), GridRow()))
             return plot->GetEditorLines();
@@ -398,7 +412,7 @@ void TMainWindow::RefreshSheet() {
 void TMainWindow::UpdateStatusBar(int col, int row) {
     statusPanels[0]->Show(startTool && drawGrid->Tool() == startTool.get() ? startTool->StatusText()
                                                                            : QString("Ready..."));
-    const int width = map->Grids().Width(), height = map->Grids().Height();
+    const int width = session->Map().Grids().Width(), height = session->Map().Grids().Height();
     statusPanels[1]->Show(QString("Size = (%1 x %2)").arg(width).arg(height),
                           QString("%1 x %2").arg(width).arg(height));
     const int shownCol = col < 0 ? GridCol() : col, shownRow = row < 0 ? GridRow() : row;

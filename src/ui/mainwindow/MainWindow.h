@@ -8,6 +8,7 @@
 #include "catalogue/GameLayers.h"
 #include "document/LineCodec.h"
 #include "edit/DocumentChange.h"
+#include "ui/EditorHost.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -42,11 +43,10 @@ class TPlot;
 class TMapGridView;
 class TMiniMapBitmap;
 class TAppResources;
-class TPlotStroke;
 class TPropertySheet;
 class TSelectionTool;
 class TStatusPanel;
-class TRecovery;
+class TEditSession;
 class TRecordSnapshot;
 class TRiverTool;
 class TMapGridTool;
@@ -56,22 +56,21 @@ struct TReshapeResult;
 class THistoryWindow;
 class TStartTool;
 class TBalanceWindow;
-class QUndoStack;
 class QMenu;
 class QTimer;
 
-class TMainWindow : public QMainWindow {
+class TMainWindow : public QMainWindow, public TEditorHost {
     Q_OBJECT
 public:
-    enum TTab { TabRule, TabTeam, TabPlayer, TabWorld, TabMap };
-
     // gameDir: the game folder named on the command line; empty to search for it.
     explicit TMainWindow(const QString& gameDir = QString(), QWidget* parent = nullptr);
     ~TMainWindow() override;
 
     // Message boxes and file dialogs; tests put answers of their own in.
     void SetDialogs(std::unique_ptr<TDialogs> dialogs);
-    TDialogs& Dialogs() const { return *dialogs; }
+    TDialogs& Dialogs() const override { return *dialogs; }
+    TEditSession& Session() const override { return *session; }
+    QWidget* HostWindow() override { return this; }
 
     // The program tool bar.
     void NewMap();
@@ -89,8 +88,8 @@ public:
 
     // The tabs, the team and player selector, the sheet's rows and the status bar.
     void RefreshSheetOfTab();
-    void SelectTeamOrPlayer(int index);
-    void RefreshSheet();
+    void SelectTeamOrPlayer(int index) override;
+    void RefreshSheet() override;
     void UpdateStatusBar(int col, int row);
     void ShowLoadProgress(int position, int total);
     bool ConfirmSaveChanges();
@@ -99,25 +98,25 @@ public:
 
     // Editing the sheet's rows.
     bool ValidateRow(int row, const QString& key, const QString& value);
-    QStringList PickList(const QString& key);
+    QStringList PickList(const QString& key) override;
     // Whether the lists come without a question: the game folder is known, or was asked for.
-    bool PickListsReady() const { return !installDir.isEmpty() || gameFolderAsked; }
+    bool PickListsReady() const override { return !installDir.isEmpty() || gameFolderAsked; }
     void PickRowValues(int row);
-    void VLEStringsChange();
-    bool CommitCurrentRow();
+    bool CommitCurrentRow() override;
     bool IsTeamPickList() const;
     bool IsPlayerPickList() const;
     void MarkPickedValues(const QString& text);
     QString CollectPickedValues() const;
     // What every property sheet of the editor shares with this window's own.
     // The rows with their edit styles; without a game folder each keeps the style its key has.
-    void FillSheet(TPropertySheet& sheet, const StringList& rows, const std::vector<bool>& mixed = {}) const;
+    void FillSheet(TPropertySheet& sheet, const StringList& rows,
+                   const std::vector<bool>& mixed = {}) const override;
     // The row as the document's bytes, or nothing after a message naming the character that the
     // map's code page cannot hold.
-    std::optional<std::string> EditorLine(const QString& key, const QString& value);
+    std::optional<std::string> EditorLine(const QString& key, const QString& value) override;
     // Shows the picker on the key's legal values with the comma text's values marked: the values
     // chosen, or nothing when the picker was cancelled or the values could not be listed.
-    std::optional<QString> PickValues(const QString& key, const QString& current);
+    std::optional<QString> PickValues(const QString& key, const QString& current) override;
 
     // Settings kept between runs, the recent maps on the "Open" button, and crash recovery.
     void SaveSettings() const;
@@ -128,17 +127,10 @@ public:
     void OpenRecentMap(const QString& path);
     // Offers to restore each map an editor that did not end cleanly left behind.
     void OfferRecovery();
-    void WriteRecovery();
-    void SetRecoveryInterval(int milliseconds);
-    TRecovery& Recovery() const { return *recovery; }
 
-    // The one way into the document: false when the document refused the change. A change that
-    // changed something becomes a step of the history.
-    bool ChangeDocument(const TDocumentChange& change);
+    // Undo and Redo of the session, after a stroke of the brush under way ends.
     void Undo();
     void Redo();
-    void ClearHistory();
-    QUndoStack& UndoStack() const { return *undoStack; }
     QAction* UndoAction() const { return btnUndo; }
     QAction* RedoAction() const { return btnRedo; }
     void ShowHistory(bool down);
@@ -151,10 +143,6 @@ public:
     // "Check map": the map's values checked against the game's rules, in a window of their own.
     void ShowCheckMap(bool down);
     TCheckWindow* CheckWindow() const { return checkForm; }
-    // A change made piece by piece, such as a stroke of the brush: the changes of plots between
-    // Begin and End go into the document at once and make one step of the history together.
-    void BeginPlotStroke(const QString& text);
-    void EndPlotStroke();
 
     // Editing many plots at once (MainFormEditing.cpp). The rectangle of plots selected on the map,
     // in map coordinates; empty when none.
@@ -172,7 +160,8 @@ public:
     void UseBrush(bool down);
     // Takes 1, 3 or 5 plots a side, and shows it on the "Brush size" button.
     void BrushSizeChange(int size);
-    std::optional<std::pair<QString, std::string>> PaintRow();
+    std::optional<std::pair<QString, std::string>> PaintRow() override;
+    void ShowStatus(const QString& text) override;
     // A button with a menu of the three sizes.
     QToolButton* BrushSize() const { return brushSize; }
     TBrushTool& BrushTool() const { return *brushTool; }
@@ -211,7 +200,7 @@ public:
     // The game's layers the open map runs with (MainFormLayers.cpp): its own edition and mod, or
     // those the user chose for it on the status bar's "Game layers" button. The catalogue, the
     // Check map window and the Balance window read the game's rules from them.
-    const TGameLayers& Layers() const { return layers; }
+    const TGameLayers& Layers() const override { return layers; }
     // Runs the open map with another edition and mod, without changing its file; nothing goes back
     // to what the map and the game folder say. Opening another map goes back too.
     void ChooseLayers(const std::optional<TLayerChoice>& choice);
@@ -219,25 +208,24 @@ public:
     TLayerChoice LayerChoice() const { return layersMadeFor ? layersMadeFor->second : TLayerChoice(); }
     QToolButton* LayersButton() const { return layersButton; }
 
-    TMap& Map() const { return *map; }
-    TValueCatalogue& Catalogue() const { return *catalogue; }
-    TBusyCursor& BusyCursor() const { return *busyCursor; }
+    TMap& Map() const;
+    TValueCatalogue& Catalogue() const override { return *catalogue; }
+    TBusyCursor& BusyCursor() const override { return *busyCursor; }
     const TAppResources& Resources() const { return *utils; }
-    const QString& FileName() const { return fileName; }
-    bool Modified() const { return modified; }
-    // Unsaved changes also start the writing of a recovery copy; none left removes it.
-    void SetModified(bool value);
+    // The session's map, its file and whether it has unsaved changes.
+    const QString& FileName() const;
+    bool Modified() const;
     bool Updating() const { return updating; }
-    int TeamIndex() const { return teamIndex; }
-    int PlayerIndex() const { return playerIndex; }
-    const QString& InstallDir() const { return installDir; }
+    int TeamIndex() const override { return teamIndex; }
+    int PlayerIndex() const override { return playerIndex; }
+    const QString& InstallDir() const override { return installDir; }
     const QString& PublicMapsDir() const { return publicMapsDir; }
     static QStringList FileFilters();
     // The name a map is saved under: the map extension is added unless the name ends in it or in an
     // expansion's extension.
     static QString WithMapExtension(const QString& path);
 
-    TPropertySheet* Sheet() const { return vle; }
+    TPropertySheet* Sheet() const override { return vle; }
     QTabBar* Tabs() const { return tcMain; }
     QGroupBox* TeamPlayerChoice() const { return rgTeamPlayer; }
     QWidget* MapPanelHome() const { return panelDock; }
@@ -247,7 +235,7 @@ public:
     QToolBar* ProgramToolBar() const { return toolBarProgMain; }
     QToolBar* MapToolBar() const { return tbMap; }
     QSlider* ZoomSlider() const { return tbGridSize; }
-    TMapGridView* GridView() const { return drawGrid; }
+    TMapGridView* GridView() const override { return drawGrid; }
     QAction* MapButton(const char* name) const;
     // The starts on the map: the "Start" tool that places them and the "Balance" window that
     // compares them.
@@ -256,11 +244,7 @@ public:
     TStartTool& StartTool() const { return *startTool; }
     TBalanceWindow* BalanceWindow() const { return balanceForm; }
     QTimer* BlinkTimer() const { return cellRectTimer; }
-    const TImageList& ImageList(const char* name) const;
-
-signals:
-    // The document changed: a step was made, undone or redone, or another map was opened.
-    void DocumentChanged();
+    const TImageList& ImageList(const char* name) const override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -300,8 +284,6 @@ private:
     void CreateHistory();
     void FitToScreen();
     bool ReshapeMap(const QString& text, const std::function<TReshapeResult(TMap&)>& reshape);
-    void PushStep(const QString& text, const TChangeScope& scope, TRecordSnapshot before,
-                  TRecordSnapshot after);
     void ShowPlotCells(const std::vector<QPoint>& places);
     void CreateEditingTools();
     // The cells the selection's frame goes round: the rectangle being dragged, else the selection.
@@ -311,12 +293,11 @@ private:
     // The sheet of the selected plots; a row written there goes into all of them.
     void FillSelectionSheet();
     TDocumentChange SelectionRowChange(const QString& key, const StringList& rows) const;
-    TRecordSnapshot TakeSnapshot(const TChangeScope& scope) const;
-    void RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope);
     // Shows what a change touched: its plots repainted, or its tab shown when it comes from the
     // history.
     void ShowChange(const TChangeScope& scope, bool fromHistory);
     void ShowTab(int tab);
+    bool GoToTab(int tab) override;
     // Fills the sheet again with the cursor on the row of the key it was on, when the tab stays.
     void RefreshSheetKeepingRow();
     void FillRecentMenu();
@@ -326,21 +307,18 @@ private:
     void SetButtonDown(const char* name, bool down);
 
     std::unique_ptr<TDialogs> dialogs;
-    std::unique_ptr<TMap> map;
+    TEditSession* session = nullptr;
     std::unique_ptr<TValueCatalogue> catalogue;
     std::unique_ptr<TAppResources> utils;
-    std::unique_ptr<TRecovery> recovery;
-    QTimer* recoveryTimer = nullptr;
     QMenu* recentMenu = nullptr;
     QStringList recentMaps;
     TBusyCursor* busyCursor = nullptr;
     std::unique_ptr<TMiniMapBitmap> miniMapBitmap;
 
-    QString fileName;
     QString installDir, publicMapsDir;
     QString openFolder, saveFolder, saveFileName;
     int teamIndex = 0, playerIndex = 0;
-    bool blinkOn = false, modified = false, updating = false;
+    bool blinkOn = false, updating = false;
     bool gameFolderAsked = false;
     bool shown = false;
     // The tab, team, player and plot whose rows the sheet shows: a row is written back there.
@@ -367,18 +345,12 @@ private:
     TMapGridView* drawGrid = nullptr;
     std::unique_ptr<TRiverTool> riverTool;
     QTimer* cellRectTimer = nullptr;
-    QUndoStack* undoStack = nullptr;
     QAction* btnUndo = nullptr;
     QAction* btnRedo = nullptr;
     THistoryWindow* historyForm = nullptr;
     std::unique_ptr<TStartTool> startTool;
     TBalanceWindow* balanceForm = nullptr;
     TCheckWindow* checkForm = nullptr;
-    // Steps pushed since the last recovery copy.
-    int stepsSinceRecoveryCopy = 0;
-    // Whether the map changed since the last recovery copy was written.
-    bool recoveryCopyStale = true;
-    std::unique_ptr<TPlotStroke> stroke;
     QRect selection;
     QRect draggedCells;
     QToolButton* brushSize = nullptr;

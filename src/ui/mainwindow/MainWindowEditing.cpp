@@ -2,6 +2,8 @@
 // the rows written into all of them, copying and pasting plots, and removing their units and cities.
 
 #include "ui/mainwindow/MainWindow.h"
+
+#include "edit/EditSession.h"
 #include "ui/mainwindow/StatusPanel.h"
 
 #include "document/MapContents.h"
@@ -99,7 +101,7 @@ void TMainWindow::CreateEditingTools() {
     selectionTool = std::make_unique<TSelectionTool>(*drawGrid, [this](const QRect& cells, bool done) {
         ShowSelectionFrame(done ? QRect() : cells);
         if (done)
-            SetSelection(PlotsOfCells(cells, map->Grids().Height()));
+            SetSelection(PlotsOfCells(cells, session->Map().Grids().Height()));
     });
     drawGrid->SetBaseTool(selectionTool.get());
     drawGrid->AddOverlayPainter([this](QPainter& painter, const TCellRange&) {
@@ -159,7 +161,7 @@ std::optional<std::pair<QString, std::string>> TMainWindow::PaintRow() {
 }
 
 bool TMainWindow::SetSelection(const QRect& plots) {
-    QRect onMap = plots & QRect(0, 0, map->Grids().Width(), map->Grids().Height());
+    QRect onMap = plots & QRect(0, 0, session->Map().Grids().Width(), session->Map().Grids().Height());
     if (onMap.isEmpty())
         onMap = QRect();
     if (onMap == selection)
@@ -179,7 +181,7 @@ bool TMainWindow::SetSelection(const QRect& plots) {
 }
 
 QRect TMainWindow::FramedCells() const {
-    return draggedCells.isEmpty() ? CellsOfPlots(selection, map->Grids().Height()) : draggedCells;
+    return draggedCells.isEmpty() ? CellsOfPlots(selection, session->Map().Grids().Height()) : draggedCells;
 }
 
 void TMainWindow::ShowSelectionFrame(const QRect& cells) {
@@ -201,7 +203,7 @@ QRect TMainWindow::SelectedPlots() const {
 void TMainWindow::FillSelectionSheet() {
     StringList rows;
     std::vector<bool> mixed;
-    SharedPlotRows(map->Grids(), selection, rows, mixed);
+    SharedPlotRows(session->Map().Grids(), selection, rows, mixed);
     FillSheet(*vle, rows, mixed);
 }
 
@@ -221,7 +223,8 @@ void TMainWindow::CopyPlots() {
     if (plots.isEmpty() || !CommitCurrentRow())
         return;
     const std::string text = WhileBusy(*busyCursor, [&] {
-        return TPlotsText::Write(map->Grids(), plots.left(), plots.top(), plots.right(), plots.bottom());
+        return TPlotsText::Write(session->Map().Grids(), plots.left(), plots.top(), plots.right(),
+                                 plots.bottom());
     });
     auto* data = new QMimeData;
     data->setData(PlotsMimeType, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
@@ -253,7 +256,7 @@ void TMainWindow::PastePlots() {
     // The current cell is the pasted rectangle's top left corner.
     const int left = current->X(), bottom = current->Y() - plots->Height() + 1;
     const QRect target = QRect(left, bottom, plots->Width(), plots->Height()) &
-                         QRect(0, 0, map->Grids().Width(), map->Grids().Height());
+                         QRect(0, 0, session->Map().Grids().Width(), session->Map().Grids().Height());
     TDocumentChange change;
     change.text = QString("Paste %1 x %2 plots at (%3, %4)")
                       .arg(plots->Width())
@@ -264,7 +267,7 @@ void TMainWindow::PastePlots() {
     change.apply = [pasted = std::move(*plots), left, bottom](TMap& document) {
         pasted.PasteInto(document.Grids(), left, bottom);
     };
-    WhileBusy(*busyCursor, [&] { return ChangeDocument(change); });
+    WhileBusy(*busyCursor, [&] { return session->Change(change); });
     if (selection == target)
         RefreshSheetKeepingRow();
     else
@@ -276,7 +279,7 @@ void TMainWindow::DeleteUnitsAndCities() {
     if (plots.isEmpty() || !CommitCurrentRow())
         return;
     int units = 0, cities = 0;
-    ForEachPlot(*map, plots, [&](TPlot& plot) {
+    ForEachPlot(session->Map(), plots, [&](TPlot& plot) {
         units += plot.Units().Count();
         cities += plot.HasCity() ? 1 : 0;
     });
@@ -302,7 +305,7 @@ void TMainWindow::DeleteUnitsAndCities() {
             plot.DeleteCity();
         });
     };
-    WhileBusy(*busyCursor, [&] { return ChangeDocument(change); });
+    WhileBusy(*busyCursor, [&] { return session->Change(change); });
     if (sheetTab == TabMap)
         RefreshSheetKeepingRow();
 }

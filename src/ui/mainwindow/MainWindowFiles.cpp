@@ -2,6 +2,8 @@
 // game folder, and the progress of a load.
 
 #include "ui/mainwindow/MainWindow.h"
+
+#include "edit/EditSession.h"
 #include "ui/mainwindow/StatusPanel.h"
 
 #include "catalogue/Catalogue.h"
@@ -76,7 +78,11 @@ void TMainWindow::ShowLoadProgress(int position, int total) {
 }
 
 bool TMainWindow::ConfirmSaveChanges() {
-    if (!modified)
+    // A row being typed is a change like any other: it goes into the map before the question, and
+    // one the map refuses stops what asked.
+    if (!CommitCurrentRow())
+        return false;
+    if (!session->Modified())
         return true;
     switch (dialogs->AskYesNoCancel("Save file confirmation", "Save map file before proceed?")) {
     case TDialogs::TAnswer::Cancel:
@@ -120,19 +126,19 @@ bool TMainWindow::OpenFile(const QString& path) {
         ShowError(QString::fromLocal8Bit(loaded->ErrorText().c_str()));
         return false;
     }
-    map = std::move(loaded);
-    fileName = QFileInfo(path).absoluteFilePath();
+    loaded->SetOnProgress(nullptr);
+    const QString fileName = QFileInfo(path).absoluteFilePath();
+    session->SetFileName(fileName);
+    teamIndex = playerIndex = 0;
+    chosenLayers.reset();
+    // The windows that follow the map hear of the new one here, its layers taken up with it.
+    session->TakeMap(std::move(loaded));
     setWindowTitle(QString(Title) + " - " + QFileInfo(fileName).fileName());
     saveFileName = fileName;
     openFolder = QFileInfo(fileName).absolutePath();
-    teamIndex = playerIndex = 0;
-    chosenLayers.reset();
-    UpdateLayers();
     ResetGridSize();
     RebuildMiniMap(-1, -1);
     RefreshSheet();
-    ClearHistory();
-    SetModified(false);
     AddRecentMap(fileName);
     busyCursor->Idle();
     return true;
@@ -142,27 +148,26 @@ bool TMainWindow::SaveMapTo(const QString& path) {
     busyCursor->Busy();
     bool ok = true;
     try {
-        map->SaveToFile(LocalPath(path));
+        session->Map().SaveToFile(LocalPath(path));
     } catch (const OperationAborted&) {
         ok = false;
     }
     busyCursor->Idle();
     if (!ok) {
-        ShowError(QString::fromLocal8Bit(map->ErrorText().c_str()));
+        ShowError(QString::fromLocal8Bit(session->Map().ErrorText().c_str()));
         return false;
     }
     dialogs->ShowMessage(this, "File saved!");
-    undoStack->setClean();
-    SetModified(false);
+    session->MarkSaved();
     return true;
 }
 
 bool TMainWindow::SaveMap() {
     if (!CommitCurrentRow())
         return false;
-    if (fileName.isEmpty())
+    if (session->FileName().isEmpty())
         return SaveMapAs();
-    return SaveMapTo(fileName);
+    return SaveMapTo(session->FileName());
 }
 
 bool TMainWindow::SaveMapAs() {
@@ -172,7 +177,8 @@ bool TMainWindow::SaveMapAs() {
         return false;
     if (!CommitCurrentRow())
         return false;
-    fileName = WithMapExtension(QFileInfo(chosen).absoluteFilePath());
+    const QString fileName = WithMapExtension(QFileInfo(chosen).absoluteFilePath());
+    session->SetFileName(fileName);
     saveFileName = fileName;
     saveFolder = QFileInfo(fileName).absolutePath();
     setWindowTitle(QString(Title) + " - " + QFileInfo(fileName).fileName());
@@ -187,21 +193,21 @@ bool TMainWindow::SaveMapAs() {
 void TMainWindow::NewMap() {
     if (!ConfirmSaveChanges())
         return;
-    map->Clear();
-    map->MapData().SetGridWidth(1);
-    map->MapData().SetGridHeight(1);
-    map->Grids().SetWidth(1);
-    map->Grids().SetHeight(1);
+    TMap& map = session->Map();
+    map.Clear();
+    map.MapData().SetGridWidth(1);
+    map.MapData().SetGridHeight(1);
+    map.Grids().SetWidth(1);
+    map.Grids().SetHeight(1);
     ResetGridSize();
-    fileName.clear();
+    session->SetFileName(QString());
     setWindowTitle(Title);
     teamIndex = playerIndex = 0;
     chosenLayers.reset();
     UpdateLayers();
     RebuildMiniMap(-1, -1);
     RefreshSheet();
-    ClearHistory();
-    SetModified(false);
+    session->ClearHistory();
 }
 
 void TMainWindow::BuildEmptyMap() {
@@ -226,13 +232,12 @@ void TMainWindow::BuildEmptyMap() {
         document.MapData().SetGridWidth(width);
         document.MapData().SetGridHeight(height);
     };
-    if (!WhileBusy(*busyCursor, [&] { return ChangeDocument(change); })) {
+    if (!WhileBusy(*busyCursor, [&] { return session->Change(change); })) {
         ShowError(QString("There is not enough memory for a map of %1 x %2 plots. The map was not changed.")
                       .arg(width)
                       .arg(height));
         return;
     }
-    SetModified(true);
 }
 
 void TMainWindow::ShowAbout() {

@@ -1,12 +1,10 @@
-// The one way into the document and its history: every change becomes a step that can be undone
-// and redone, and the grid, mini-map and sheet show what a step touched.
+// The main window's side of the history: the Undo and Redo buttons, and the grid, mini-map and sheet
+// showing what a step of the edit session touched.
 
 #include "ui/mainwindow/MainWindow.h"
 
 #include "document/MapContents.h"
-#include "edit/DocumentStep.h"
-#include "edit/PlotStroke.h"
-#include "edit/Recovery.h"
+#include "edit/EditSession.h"
 #include "render/MiniMapBitmap.h"
 #include "ui/mapview/MapGridView.h"
 #include "ui/sheet/PropertySheet.h"
@@ -22,113 +20,12 @@
 
 #include <algorithm>
 
-namespace {
-
-// Every so many steps a map with unsaved changes gets a fresh recovery copy.
-constexpr int StepsBetweenRecoveryCopies = 50;
-
-std::vector<std::pair<int, int>> PlacesOf(const std::vector<QPoint>& cells) {
-    std::vector<std::pair<int, int>> places;
-    places.reserve(cells.size());
-    for (const QPoint& cell : cells)
-        places.emplace_back(cell.x(), cell.y());
-    return places;
-}
-
-} // namespace
-
-TRecordSnapshot TMainWindow::TakeSnapshot(const TChangeScope& scope) const {
-    switch (scope.kind) {
-    case TChangeScope::TKind::Game:
-        return TRecordSnapshot::OfGame(*map);
-    case TChangeScope::TKind::Team:
-        return TRecordSnapshot::OfTeam(*map, scope.index);
-    case TChangeScope::TKind::Player:
-        return TRecordSnapshot::OfPlayer(*map, scope.index);
-    case TChangeScope::TKind::World:
-        return TRecordSnapshot::OfMapData(*map);
-    case TChangeScope::TKind::Plots:
-        if (!scope.cells.empty())
-            return TRecordSnapshot::OfPlotList(*map, PlacesOf(scope.cells));
-        return TRecordSnapshot::OfPlots(*map, scope.plots.left(), scope.plots.top(), scope.plots.right(),
-                                        scope.plots.bottom());
-    case TChangeScope::TKind::Several: {
-        std::vector<TRecordSnapshot> parts;
-        parts.reserve(scope.parts.size());
-        for (const TChangeScope& part : scope.parts)
-            parts.push_back(TakeSnapshot(part));
-        return TRecordSnapshot::OfParts(std::move(parts));
-    }
-    case TChangeScope::TKind::Document:
-        break;
-    }
-    return TRecordSnapshot::OfDocument(*map);
-}
-
-bool TMainWindow::ChangeDocument(const TDocumentChange& change) {
-    TRecordSnapshot before = TakeSnapshot(change.scope);
-    try {
-        change.apply(*map);
-    } catch (const OperationAborted&) {
-        // A change refused half way leaves nothing of it behind.
-        if (TakeSnapshot(change.scope) != before)
-            before.Restore(*map);
-        return false;
-    }
-    TRecordSnapshot after = TakeSnapshot(change.scope);
-    ShowChange(change.scope, false);
-    if (after == before)
-        return true;
-    if (stroke && change.scope.kind == TChangeScope::TKind::Plots) {
-        stroke->Touch(before);
-        return true;
-    }
-    PushStep(change.text, change.scope, std::move(before), std::move(after));
-    return true;
-}
-
-void TMainWindow::PushStep(const QString& text, const TChangeScope& scope, TRecordSnapshot before,
-                           TRecordSnapshot after) {
-    undoStack->push(new TDocumentStep(text, scope, std::move(before), std::move(after),
-                                      [this](const TRecordSnapshot& snapshot, const TChangeScope& stepScope) {
-                                          RestoreSnapshot(snapshot, stepScope);
-                                      }));
-    // Counted as pushed: steps undone and made again count anew.
-    if (++stepsSinceRecoveryCopy >= StepsBetweenRecoveryCopies)
-        WriteRecovery();
-    emit DocumentChanged();
-}
-
-void TMainWindow::BeginPlotStroke(const QString& text) {
-    EndPlotStroke();
-    stroke = std::make_unique<TPlotStroke>(text);
-}
-
-void TMainWindow::EndPlotStroke() {
-    if (!stroke)
-        return;
-    const std::unique_ptr<TPlotStroke> ended = std::move(stroke);
-    if (ended->Places().empty())
-        return;
-    TRecordSnapshot before, after;
-    const TChangeScope scope =
-        ended->KeepChanged(TakeSnapshot(TChangeScope::PlotList(ended->Places())), before, after);
-    if (!scope.cells.empty())
-        PushStep(ended->Text(), scope, std::move(before), std::move(after));
-}
-
-void TMainWindow::RestoreSnapshot(const TRecordSnapshot& snapshot, const TChangeScope& scope) {
-    snapshot.Restore(*map);
-    ShowChange(scope, true);
-    emit DocumentChanged();
-}
-
 void TMainWindow::ShowChange(const TChangeScope& scope, bool fromHistory) {
     switch (scope.kind) {
     case TChangeScope::TKind::Plots: {
         // The changed plots show at once, on the grid and on the mini-map.
         const QRect& plots = scope.plots;
-        const int height = map->Grids().Height();
+        const int height = session->Map().Grids().Height();
         const bool onePlot = plots.width() == 1 && plots.height() == 1;
         if (onePlot) {
             PaintMiniMapCell(plots.left(), height - 1 - plots.top());
@@ -197,7 +94,7 @@ void TMainWindow::ShowChange(const TChangeScope& scope, bool fromHistory) {
 }
 
 void TMainWindow::ShowPlotCells(const std::vector<QPoint>& places) {
-    const int height = map->Grids().Height();
+    const int height = session->Map().Grids().Height();
     std::vector<QPoint> cells;
     cells.reserve(places.size());
     for (const QPoint& place : places) {
@@ -243,33 +140,25 @@ void TMainWindow::RefreshSheetKeepingRow() {
 void TMainWindow::Undo() {
     // A stroke still under way ends here: it is the step undone.
     brushTool->Finish();
-    EndPlotStroke();
-    // What is being typed is a change of its own, undone first.
-    if (CommitCurrentRow())
-        undoStack->undo();
+    session->Undo();
 }
 
 void TMainWindow::Redo() {
     brushTool->Finish();
-    EndPlotStroke();
-    if (CommitCurrentRow())
-        undoStack->redo();
-}
-
-void TMainWindow::ClearHistory() {
-    stroke.reset();
-    undoStack->clear();
-    stepsSinceRecoveryCopy = 0;
-    emit DocumentChanged();
-    // Another map, or a new one: what was checked before is no longer what is shown.
-    if (checkForm != nullptr)
-        checkForm->MapChanged();
+    session->Redo();
 }
 
 void TMainWindow::CreateHistory() {
-    undoStack = new QUndoStack(this);
-    connect(undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { SetModified(!clean); });
-    connect(undoStack, &QUndoStack::indexChanged, this, [this] { recoveryCopyStale = true; });
+    session = new TEditSession(this);
+    // What is being typed is a change of its own, made first.
+    session->SetPendingEditHook([this] { return CommitCurrentRow(); });
+    connect(session, &TEditSession::Changed, this, &TMainWindow::ShowChange);
+    // Another map, or a new one: what was checked before is no longer what is shown.
+    connect(session, &TEditSession::HistoryCleared, this, [this] {
+        if (checkForm != nullptr)
+            checkForm->MapChanged();
+    });
+    QUndoStack* undoStack = &session->History();
     btnUndo = new QAction(this);
     btnRedo = new QAction(this);
     toolBarProgMain->insertAction(btnProgAbout, btnUndo);

@@ -3,6 +3,8 @@
 
 #include "ui/mainwindow/MainWindow.h"
 
+#include "edit/EditSession.h"
+
 #include "catalogue/GameFolder.h"
 #include "catalogue/GamePath.h"
 #include "catalogue/ValueCatalogue.h"
@@ -43,7 +45,7 @@ void TMainWindow::CreateLayersButton() {
     connect(menu, &QMenu::aboutToShow, this, &TMainWindow::FillLayersMenu);
     layersButton->setMenu(menu);
     statusBar()->addPermanentWidget(layersButton);
-    connect(this, &TMainWindow::DocumentChanged, this, &TMainWindow::UpdateLayers);
+    connect(session, &TEditSession::DocumentChanged, this, &TMainWindow::UpdateLayers);
 }
 
 void TMainWindow::ChooseLayers(const std::optional<TLayerChoice>& choice) {
@@ -59,7 +61,9 @@ void TMainWindow::ChooseLayers(const std::optional<TLayerChoice>& choice) {
 void TMainWindow::UpdateLayers() {
     const TNamedFolder folder = LocateGameFolder(LocalPath(installDir));
     const TLayerChoice choice =
-        chosenLayers ? *chosenLayers : folder.Over(ChoiceOfMap(LocalPath(fileName), map->Game().ModPath()));
+        chosenLayers
+            ? *chosenLayers
+            : folder.Over(ChoiceOfMap(LocalPath(session->FileName()), session->Map().Game().ModPath()));
     const std::string root = installDir.isEmpty() ? std::string() : folder.root;
     if (layersMadeFor && layersMadeFor->first == root && layersMadeFor->second == choice)
         return;

@@ -3,6 +3,8 @@
 
 #include "ui/mainwindow/MainWindow.h"
 
+#include "edit/EditSession.h"
+
 #include "document/MapContents.h"
 #include "render/MiniMapBitmap.h"
 #include "support/BusyCursor.h"
@@ -102,10 +104,10 @@ void TMainWindow::CreateMapPanel() {
     connect(dock, &QAction::toggled, this, &TMainWindow::DetachMap);
     connect(history, &QAction::toggled, this, &TMainWindow::ShowHistory);
     QAction* check = AddMapButton("Check map", 12, true, "BtnCheckMap");
-    checkForm = new TCheckWindow(this);
+    checkForm = new TCheckWindow(*this, this);
     connect(check, &QAction::toggled, this, &TMainWindow::ShowCheckMap);
     connect(checkForm, &TCheckWindow::Closed, this, [this] { SetButtonDown("BtnCheckMap", false); });
-    connect(undoStack, &QUndoStack::indexChanged, checkForm, &TCheckWindow::MapChanged);
+    connect(&session->History(), &QUndoStack::indexChanged, checkForm, &TCheckWindow::MapChanged);
     connect(river, &QAction::toggled, this, &TMainWindow::UseRiverTool);
     tbMap->addSeparator();
     QAction* extend = AddMapButton("Extend map...", 0, false, "BtnExtendMap");
@@ -126,8 +128,8 @@ void TMainWindow::CreateMapPanel() {
     drawGrid->setObjectName("DrawGrid");
     drawGrid->SetZoom(tbGridSize->value());
     drawGrid->SetGridLines(true);
-    drawGrid->SetPlots(&map->Grids());
-    drawGrid->SetGridSize(map->Grids().Width(), map->Grids().Height());
+    drawGrid->SetPlots(&session->Map().Grids());
+    drawGrid->SetGridSize(session->Map().Grids().Width(), session->Map().Grids().Height());
     drawGrid->SetSelectCellHandler([this](int col, int row) { return SelectCell(col, row); });
     connect(drawGrid, &TMapGridView::TopLeftChanged, this, &TMainWindow::MapScrolled);
     connect(drawGrid, &TMapGridView::ViewportResized, this, &TMainWindow::MapPanelResized);
@@ -184,10 +186,10 @@ void TMainWindow::WindowsCreated() {
 }
 
 TPlot* TMainWindow::GetPlotAt(int col, int row) const {
-    const TPlotGrid& grids = map->Grids();
+    const TPlotGrid& grids = session->Map().Grids();
     if (col < 0 || row < 0 || col >= grids.Width() || row >= grids.Height())
         return nullptr;
-    return map->Grids().GetPlot(col, grids.Height() - 1 - row);
+    return session->Map().Grids().GetPlot(col, grids.Height() - 1 - row);
 }
 
 int TMainWindow::GridCol() const {
@@ -200,8 +202,8 @@ int TMainWindow::GridRow() const {
 
 void TMainWindow::ResetGridSize() {
     selection = QRect();
-    drawGrid->SetPlots(&map->Grids());
-    drawGrid->SetGridSize(map->Grids().Width(), map->Grids().Height());
+    drawGrid->SetPlots(&session->Map().Grids());
+    drawGrid->SetGridSize(session->Map().Grids().Width(), session->Map().Grids().Height());
     drawGrid->SetCurrentCell(0, 0);
     drawGrid->SetTopLeft(0, 0);
 }
@@ -329,11 +331,12 @@ void TMainWindow::BlinkCurrentCell() {
 }
 
 void TMainWindow::PaintMiniMapCell(int col, int row) {
-    miniMapBitmap->PaintMiniMapCell(map->Grids(), col, row);
+    miniMapBitmap->PaintMiniMapCell(session->Map().Grids(), col, row);
 }
 
 void TMainWindow::RebuildMiniMap(int col, int row) {
-    miniMapBitmap->RebuildMiniMap(map->Grids(), col, row, drawGrid->ColCount(), drawGrid->RowCount());
+    miniMapBitmap->RebuildMiniMap(session->Map().Grids(), col, row, drawGrid->ColCount(),
+                                  drawGrid->RowCount());
     SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
 }
 

@@ -2,6 +2,8 @@
 
 #include "ui/mainwindow/MainWindow.h"
 
+#include "edit/EditSession.h"
+
 #include "document/MapContents.h"
 #include "support/BusyCursor.h"
 #include "ui/dialogs/Dialogs.h"
@@ -43,7 +45,7 @@ bool TMainWindow::ReshapeMap(const QString& text, const std::function<TReshapeRe
         }
     };
     busyCursor->Busy();
-    const bool done = CommitCurrentRow() && ChangeDocument(change);
+    const bool done = CommitCurrentRow() && session->Change(change);
     busyCursor->Idle();
     if (!done) {
         if (!refusal.empty())
@@ -83,13 +85,14 @@ void TMainWindow::ExtendMap() {
 }
 
 void TMainWindow::ShiftMap() {
-    const TMapSection& world = map->MapData();
+    const TMapSection& world = session->Map().MapData();
     if (world.WrapX() == 0 && world.WrapY() == 0) {
         ShowError("The map wraps neither across nor up and down: there is no seam to move.");
         return;
     }
     TShiftMapDialog form(this);
-    form.SetMap(map->Grids().Width(), map->Grids().Height(), world.WrapX() != 0, world.WrapY() != 0);
+    form.SetMap(session->Map().Grids().Width(), session->Map().Grids().Height(), world.WrapX() != 0,
+                world.WrapY() != 0);
     if (form.exec() != QDialog::Accepted)
         return;
     const int dx = form.NumDX()->value(), dy = form.NumDY()->value();

@@ -1,8 +1,9 @@
 // What the main window keeps between runs (window geometry, the map's view, folders, the recent maps)
-// and what it keeps safe during one: the recovery copy of a map with unsaved changes.
+// and the recovery copies it offers at a start.
 
 #include "ui/mainwindow/MainWindow.h"
 
+#include "edit/EditSession.h"
 #include "edit/Recovery.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/mainwindow/EditorSettings.h"
@@ -25,29 +26,6 @@ namespace {
 constexpr int MaxRecentMaps = 10;
 
 } // namespace
-
-void TMainWindow::SetModified(bool value) {
-    modified = value;
-    if (!modified) {
-        recoveryTimer->stop();
-        recovery->Remove();
-    } else if (!recoveryTimer->isActive()) {
-        recoveryTimer->start();
-    }
-}
-
-void TMainWindow::SetRecoveryInterval(int milliseconds) {
-    recoveryTimer->setInterval(milliseconds);
-}
-
-void TMainWindow::WriteRecovery() {
-    stepsSinceRecoveryCopy = 0;
-    // A copy of the map as it stands is not written again: a large map would cost a pause for nothing.
-    if (!modified || (recovery->HasFile() && !recoveryCopyStale))
-        return;
-    if (recovery->Write(*map, fileName))
-        recoveryCopyStale = false;
-}
 
 void TMainWindow::OfferRecovery() {
     for (const TRecovery::TOrphan& orphan : TRecovery::Orphans()) {
@@ -72,10 +50,11 @@ void TMainWindow::OfferRecovery() {
                           .arg(name, QDir::toNativeSeparators(keptAs)));
             continue;
         }
-        recovery->Adopt(orphan);
+        session->Recovery().Adopt(orphan);
         // The copy stands for the map's own file: it is neither a recent map nor a folder to open from.
         ForgetRecentMap(orphan.mapFile);
-        fileName = orphan.originalName;
+        const QString& fileName = orphan.originalName;
+        session->SetFileName(fileName);
         setWindowTitle(fileName.isEmpty() ? QString("QuarraMapEditor V2")
                                           : "QuarraMapEditor V2 - " + QFileInfo(fileName).fileName());
         saveFileName = fileName;
@@ -83,8 +62,7 @@ void TMainWindow::OfferRecovery() {
         if (!fileName.isEmpty())
             AddRecentMap(fileName);
         // The restored changes are unsaved whatever is undone afterwards: no step is the saved state.
-        undoStack->resetClean();
-        SetModified(true);
+        session->MarkUnsaved();
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include "ui/mainwindow/MainWindow.h"
 
+#include "edit/EditSession.h"
+
 #include "catalogue/Catalogue.h"
 #include "document/MapContents.h"
 #include "support/BusyCursor.h"
@@ -27,7 +29,7 @@ bool TMainWindow::ValidateRow(int /*row*/, const QString& key, const QString& va
     const int team = teamIndex, player = playerIndex;
     StringList rows{*line};
     if (sheetTab == TabMap && !selection.isEmpty())
-        return WhileBusy(*busyCursor, [&] { return ChangeDocument(SelectionRowChange(key, rows)); });
+        return WhileBusy(*busyCursor, [&] { return session->Change(SelectionRowChange(key, rows)); });
     switch (sheetTab) {
     case TabRule:
         change.scope = TChangeScope::Game();
@@ -64,16 +66,11 @@ bool TMainWindow::ValidateRow(int /*row*/, const QString& key, const QString& va
         break;
     }
     }
-    return WhileBusy(*busyCursor, [&] { return ChangeDocument(change); });
+    return WhileBusy(*busyCursor, [&] { return session->Change(change); });
 }
 
 bool TMainWindow::CommitCurrentRow() {
     return vle->ValidateCurrentRow();
-}
-
-void TMainWindow::VLEStringsChange() {
-    if (!updating)
-        SetModified(true);
 }
 
 QStringList TMainWindow::PickList(const QString& key) {

@@ -3,6 +3,8 @@
 
 #include "ui/mainwindow/MainWindow.h"
 
+#include "edit/EditSession.h"
+
 #include "render/StartFlag.h"
 #include "ui/mapview/MapGridView.h"
 #include "ui/tools/StartTool.h"
@@ -61,15 +63,15 @@ void TMainWindow::CreateStartTools() {
         UseStartTool(down);
     });
 
-    balanceForm = new TBalanceWindow(*this);
+    balanceForm = new TBalanceWindow(*this, this);
     connect(balance, &QAction::toggled, this, &TMainWindow::ShowBalance);
     connect(balanceForm, &TBalanceWindow::Closed, this, [this] { SetButtonDown("BtnBalance", false); });
-    connect(this, &TMainWindow::DocumentChanged, balanceForm, &TBalanceWindow::ScheduleUpdate);
+    connect(session, &TEditSession::DocumentChanged, balanceForm, &TBalanceWindow::ScheduleUpdate);
 }
 
 void TMainWindow::PaintStartOverlay(QPainter& painter, const TCellRange& cells) {
     if (drawGrid->Painter().Options().IsOptionOn(StartsOption))
-        PaintStartFlags(painter, *map, cells.firstCol, cells.firstRow, cells.lastCol, cells.lastRow,
+        PaintStartFlags(painter, session->Map(), cells.firstCol, cells.firstRow, cells.lastCol, cells.lastRow,
                         [this](int col, int row) { return drawGrid->CellRect(col, row); });
 }
 

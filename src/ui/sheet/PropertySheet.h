@@ -100,7 +100,7 @@ private:
 };
 
 // The hooks of a window whose handlers carry the sheet events' names: ValidateRow, PickList,
-// PickRowValues and VLEStringsChange.
+// PickListsReady and PickRowValues. Typing alone changes nothing: a row counts once it is written.
 template <typename TWindow> TPropertySheet::THooks SheetHandlersOf(TWindow* window) {
     TPropertySheet::THooks hooks;
     hooks.validate = [window](int row, const QString& key, const QString& value) {
@@ -109,6 +109,5 @@ template <typename TWindow> TPropertySheet::THooks SheetHandlersOf(TWindow* wind
     hooks.getPickList = [window](const QString& key) { return window->PickList(key); };
     hooks.pickListsReady = [window] { return window->PickListsReady(); };
     hooks.editButtonClick = [window](int row) { window->PickRowValues(row); };
-    hooks.stringsChange = [window] { window->VLEStringsChange(); };
     return hooks;
 }

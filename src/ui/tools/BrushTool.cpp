@@ -1,7 +1,8 @@
 #include "ui/tools/BrushTool.h"
 
 #include "document/MapContents.h"
-#include "ui/mainwindow/MainWindow.h"
+#include "edit/EditSession.h"
+#include "ui/EditorHost.h"
 #include "ui/mainwindow/StatusPanel.h"
 
 #include <QLabel>
@@ -17,7 +18,7 @@ void TBrushTool::SetSize(int value) {
 }
 
 QRect TBrushTool::PlotsUnder(int col, int row) const {
-    const TPlotGrid& grids = main.Map().Grids();
+    const TPlotGrid& grids = host.Session().Map().Grids();
     const int x = col, y = grids.Height() - 1 - row, reach = size / 2;
     const QRect square(QPoint(x - reach, y - reach), QPoint(x + reach, y + reach));
     return square & QRect(0, 0, grids.Width(), grids.Height());
@@ -28,13 +29,13 @@ bool TBrushTool::MousePress(const TMapGridMouse& mouse) {
     if (mouse.button != Qt::LeftButton || (mouse.modifiers & Qt::ShiftModifier) || !mouse.onCell)
         return false;
     Finish();
-    const std::optional<std::pair<QString, std::string>> row = main.PaintRow();
+    const std::optional<std::pair<QString, std::string>> row = host.PaintRow();
     if (!row)
         return true;
     key = row->first.left(row->first.indexOf('='));
     paint = row->second;
     painting = true;
-    main.BeginPlotStroke("Paint " + row->first);
+    host.Session().BeginStroke("Paint " + row->first);
     lastCol = mouse.col;
     lastRow = mouse.row;
     if (!Dab(mouse.col, mouse.row))
@@ -64,7 +65,7 @@ void TBrushTool::Finish() {
     if (!painting)
         return;
     painting = false;
-    main.EndPlotStroke();
+    host.Session().EndStroke();
 }
 
 bool TBrushTool::Dab(int col, int row) {
@@ -79,9 +80,9 @@ bool TBrushTool::Dab(int col, int row) {
             for (int y = plots.top(); y <= plots.bottom(); ++y)
                 document.Grids().GetPlot(x, y)->ApplyEditorLines(rows);
     };
-    if (main.ChangeDocument(change))
+    if (host.Session().Change(change))
         return true;
-    main.StatusPanel(0)->Show(key + " cannot be painted with this value");
+    host.ShowStatus(key + " cannot be painted with this value");
     return false;
 }
 

@@ -13,13 +13,13 @@
 
 #include <string>
 
-class TMainWindow;
+class TEditorHost;
 
 class TBrushTool : public TMapGridTool {
 public:
     static constexpr int Sizes[] = {1, 3, 5};
 
-    explicit TBrushTool(TMainWindow& main) : main(main) {}
+    explicit TBrushTool(TEditorHost& host) : host(host) {}
 
     int Size() const { return size; }
     // 1, 3 or 5; other sizes are taken as the nearest smaller one, at least 1.
@@ -41,7 +41,7 @@ private:
     // drag leaves no gaps.
     void DabAlong(int fromCol, int fromRow, int toCol, int toRow);
 
-    TMainWindow& main;
+    TEditorHost& host;
     int size = 1;
     bool painting = false;
     std::string paint; // the row, as the document's bytes

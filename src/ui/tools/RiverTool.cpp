@@ -1,7 +1,8 @@
 #include "ui/tools/RiverTool.h"
 
 #include "document/MapContents.h"
-#include "ui/mainwindow/MainWindow.h"
+#include "edit/EditSession.h"
+#include "ui/EditorHost.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -50,7 +51,7 @@ QPointF FlowVector(int flow) {
 
 } // namespace
 
-TRiverTool::TRiverTool(TMainWindow& form, TMapGridView& grid) : form(form), grid(grid) {}
+TRiverTool::TRiverTool(TEditorHost& host, TMapGridView& grid) : host(host), grid(grid) {}
 
 QIcon TRiverTool::Icon() {
     QPixmap picture(16, 16);
@@ -79,14 +80,14 @@ QPointF TRiverTool::LatticePoint(QPoint position) const {
 }
 
 TPlotCorner TRiverTool::NearestCorner(QPointF lattice) const {
-    const TPlotGrid& plots = form.Map().Grids();
+    const TPlotGrid& plots = host.Session().Map().Grids();
     const int col = std::clamp(static_cast<int>(std::lround(lattice.x())), 0, plots.Width());
     const int row = std::clamp(static_cast<int>(std::lround(lattice.y())), 0, plots.Height());
     return {col, plots.Height() - row};
 }
 
 std::optional<TPlotEdge> TRiverTool::EdgeNear(QPointF lattice) const {
-    const TPlotGrid& plots = form.Map().Grids();
+    const TPlotGrid& plots = host.Session().Map().Grids();
     const int col = static_cast<int>(std::floor(lattice.x())),
               row = static_cast<int>(std::floor(lattice.y()));
     if (col < 0 || row < 0 || col >= plots.Width() || row >= plots.Height())
@@ -103,7 +104,7 @@ std::optional<TPlotEdge> TRiverTool::EdgeNear(QPointF lattice) const {
 }
 
 void TRiverTool::EdgeLine(const TPlotEdge& edge, QPointF& from, QPointF& to) const {
-    const TPlotGrid& plots = form.Map().Grids();
+    const TPlotGrid& plots = host.Session().Map().Grids();
     const int width = plots.Width(), height = plots.Height();
     const TCorners corners = Corners();
     // An edge on the map's border is drawn inside its cells, so that all of it shows.
@@ -170,7 +171,7 @@ const QImage& TRiverTool::ArrowImage(int flow) const {
 }
 
 void TRiverTool::PaintOverlay(QPainter& painter, const TCellRange& cells) const {
-    const TMap& map = form.Map();
+    const TMap& map = host.Session().Map();
     const TPlotGrid& plots = map.Grids();
     const int width = plots.Width(), height = plots.Height();
     const TRiverLattice lattice = TRiverLattice::Of(map);
@@ -218,15 +219,15 @@ void TRiverTool::PaintOverlay(QPainter& painter, const TCellRange& cells) const 
 }
 
 void TRiverTool::UpdateHolders(const std::vector<TRiverHolder>& holders) const {
-    const TRiverLattice lattice = TRiverLattice::Of(form.Map());
+    const TRiverLattice lattice = TRiverLattice::Of(host.Session().Map());
     for (const TRiverHolder& holder : holders)
         for (const TPlotEdge& place : lattice.Places(holder))
             grid.viewport()->update(EdgeArea(place));
 }
 
 QRect TRiverTool::ShownPlots(const std::vector<TRiverHolder>& holders) const {
-    const TPlotGrid& plots = form.Map().Grids();
-    const TRiverLattice lattice = TRiverLattice::Of(form.Map());
+    const TPlotGrid& plots = host.Session().Map().Grids();
+    const TRiverLattice lattice = TRiverLattice::Of(host.Session().Map());
     QRect shown;
     // The plots on both sides of each place and the plots around them, which its line reaches into.
     for (const TRiverHolder& holder : holders)
@@ -255,7 +256,7 @@ bool TRiverTool::MouseMove(const TMapGridMouse& mouse) {
         dragged = true;
     const QPointF lattice = LatticePoint(mouse.position);
     const TPlotCorner nearest = NearestCorner(lattice);
-    const int height = form.Map().Grids().Height();
+    const int height = host.Session().Map().Grids().Height();
     const QPointF offset = lattice - QPointF(nearest.x, height - nearest.y);
     if (nearest != corner && std::hypot(offset.x(), offset.y()) <= CornerReach)
         AddPath(nearest);
@@ -277,7 +278,7 @@ bool TRiverTool::MouseRelease(const TMapGridMouse& mouse) {
 }
 
 void TRiverTool::AddPath(TPlotCorner to) {
-    const TRiverLattice lattice = TRiverLattice::Of(form.Map());
+    const TRiverLattice lattice = TRiverLattice::Of(host.Session().Map());
     std::vector<TRiverHolder> drawn;
     for (const TRiverStep& step : TRiverLattice::Path(corner, to))
         if (const std::optional<TRiverHolder> holder = lattice.Holder(step.edge)) {
@@ -289,7 +290,7 @@ void TRiverTool::AddPath(TPlotCorner to) {
 }
 
 void TRiverTool::FinishStroke() {
-    const TRiverLattice lattice = TRiverLattice::Of(form.Map());
+    const TRiverLattice lattice = TRiverLattice::Of(host.Session().Map());
     std::vector<TRiverHolder> holders;
     std::vector<TRiverStep> steps;
     for (const auto& [holder, flow] : stroke) {
@@ -317,15 +318,16 @@ void TRiverTool::Click(QPointF lattice) {
             grid.SelectCell(pressedAt.col, pressedAt.row);
         return;
     }
-    const TRiverLattice rivers = TRiverLattice::Of(form.Map());
+    const TRiverLattice rivers = TRiverLattice::Of(host.Session().Map());
     const std::optional<TRiverHolder> holder = rivers.Holder(*edge);
     if (!holder)
         return;
-    const QString text = QString("%1 %2 of (%3, %4)")
-                             .arg(rivers.RiverAt(form.Map().Grids(), *edge).river ? "Remove river" : "River",
-                                  holder->eastEdge ? "east" : "south")
-                             .arg(holder->x)
-                             .arg(holder->y);
+    const QString text =
+        QString("%1 %2 of (%3, %4)")
+            .arg(rivers.RiverAt(host.Session().Map().Grids(), *edge).river ? "Remove river" : "River",
+                 holder->eastEdge ? "east" : "south")
+            .arg(holder->x)
+            .arg(holder->y);
     const TPlotEdge toggled = *edge;
     Change(text, {*holder},
            [toggled](TMap& map) { TRiverLattice::Of(map).ToggleRiver(map.Grids(), toggled); });
@@ -334,11 +336,11 @@ void TRiverTool::Click(QPointF lattice) {
 void TRiverTool::Change(const QString& text, const std::vector<TRiverHolder>& holders,
                         std::function<void(TMap&)> apply) {
     // The row being typed is written first, so that the sheet can show the plot again.
-    if (!form.CommitCurrentRow())
+    if (!host.CommitCurrentRow())
         return;
     const QRect plots = ShownPlots(holders);
-    form.ChangeDocument({text, {TChangeScope::TKind::Plots, -1, plots}, std::move(apply)});
-    const int height = form.Map().Grids().Height();
+    host.Session().Change({text, {TChangeScope::TKind::Plots, -1, plots}, std::move(apply)});
+    const int height = host.Session().Map().Grids().Height();
     if (plots.contains(grid.Col(), height - 1 - grid.Row()))
-        form.RefreshSheet();
+        host.RefreshSheet();
 }

@@ -25,7 +25,7 @@
 #include <utility>
 #include <vector>
 
-class TMainWindow;
+class TEditorHost;
 class TMap;
 
 class TRiverTool : public TMapGridTool {
@@ -34,7 +34,7 @@ public:
     static const QColor RiverColor;
     static const QColor ArrowColor;
 
-    TRiverTool(TMainWindow& form, TMapGridView& grid);
+    TRiverTool(TEditorHost& host, TMapGridView& grid);
 
     bool MousePress(const TMapGridMouse& mouse) override;
     bool MouseMove(const TMapGridMouse& mouse) override;
@@ -88,7 +88,7 @@ private:
     void Change(const QString& text, const std::vector<TRiverHolder>& holders,
                 std::function<void(TMap&)> apply);
 
-    TMainWindow& form;
+    TEditorHost& host;
     TMapGridView& grid;
     bool pressed = false;
     bool dragged = false; // the pointer left the place it was pressed at

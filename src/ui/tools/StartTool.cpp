@@ -1,28 +1,31 @@
 #include "ui/tools/StartTool.h"
 
 #include "document/MapContents.h"
+#include "edit/EditSession.h"
+#include "ui/EditorHost.h"
 #include "ui/dialogs/Dialogs.h"
-#include "ui/mainwindow/MainWindow.h"
+
 #include "ui/sheet/SheetText.h"
+#include <QUndoStack>
 
 #include <QUndoStack>
 
 bool TStartTool::MousePress(const TMapGridMouse& mouse) {
     if (mouse.button != Qt::LeftButton || !mouse.onCell)
         return false;
-    PlaceStart(mouse.col, form.Map().Grids().Height() - 1 - mouse.row);
+    PlaceStart(mouse.col, host.Session().Map().Grids().Height() - 1 - mouse.row);
     return true;
 }
 
 bool TStartTool::PlaceStart(int x, int y) {
     const int slot = Player();
-    TMap& map = form.Map();
+    TMap& map = host.Session().Map();
     const TPlayer* player = map.Players().GetPlayer(slot);
     if (!player || !map.Grids().GetPlot(x, y))
         return false;
     if (!player->InUse()) {
         // A slot not in use writes nothing: its start would be lost on saving.
-        form.Dialogs().ShowMessage(&form,
+        host.Dialogs().ShowMessage(host.HostWindow(),
                                    QString("Player %1 is not in use, so the map cannot keep a start for "
                                            "it. Choose a player in use on the \"Player\" tab, or give "
                                            "this one a team there first.")
@@ -30,7 +33,7 @@ bool TStartTool::PlaceStart(int x, int y) {
         return false;
     }
     // The row being edited goes into its record first; the clicked plot then shows in the sheet.
-    if (!form.CommitCurrentRow() || !form.GridView()->SelectCell(x, map.Grids().Height() - 1 - y))
+    if (!host.CommitCurrentRow() || !host.GridView()->SelectCell(x, map.Grids().Height() - 1 - y))
         return false;
     const int oldX = player->StartingX(), oldY = player->StartingY();
     std::vector<TChangeScope> parts = {TChangeScope::Player(slot), TChangeScope::Plot(x, y)};
@@ -40,17 +43,17 @@ bool TStartTool::PlaceStart(int x, int y) {
     change.text = QString("Start of player %1 at (%2, %3)").arg(slot).arg(x).arg(y);
     change.scope = TChangeScope::Several(std::move(parts));
     change.apply = [slot, x, y](TMap& document) { MoveStart(document, slot, x, y); };
-    const int stepsBefore = form.UndoStack().index();
-    form.ChangeDocument(change);
-    return form.UndoStack().index() != stepsBefore;
+    const int stepsBefore = host.Session().History().index();
+    host.Session().Change(change);
+    return host.Session().History().index() != stepsBefore;
 }
 
 int TStartTool::Player() const {
-    return form.PlayerIndex();
+    return host.PlayerIndex();
 }
 
 QString TStartTool::PlayerName() const {
-    const TPlayer* player = form.Map().Players().GetPlayer(Player());
+    const TPlayer* player = host.Session().Map().Players().GetPlayer(Player());
     QString name = QString("player %1").arg(Player());
     if (!player)
         return name;

@@ -8,11 +8,11 @@
 
 #include <QString>
 
-class TMainWindow;
+class TEditorHost;
 
 class TStartTool : public TMapGridTool {
 public:
-    explicit TStartTool(TMainWindow& form) : form(form) {}
+    explicit TStartTool(TEditorHost& host) : host(host) {}
 
     bool MousePress(const TMapGridMouse& mouse) override;
 
@@ -29,5 +29,5 @@ public:
 private:
     QString PlayerName() const;
 
-    TMainWindow& form;
+    TEditorHost& host;
 };

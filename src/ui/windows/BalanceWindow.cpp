@@ -1,7 +1,9 @@
 #include "ui/windows/BalanceWindow.h"
 
+#include "catalogue/GameLayers.h"
 #include "document/MapContents.h"
-#include "ui/mainwindow/MainWindow.h"
+#include "edit/EditSession.h"
+#include "ui/EditorHost.h"
 #include "ui/mapview/MapGridView.h"
 
 #include <QFile>
@@ -43,7 +45,8 @@ QStringList BonusPairs(const TBalanceStart& start) {
 
 } // namespace
 
-TBalanceWindow::TBalanceWindow(TMainWindow& form) : TToolWindow(&form, Qt::Tool), form(form) {
+TBalanceWindow::TBalanceWindow(TEditorHost& host, QWidget* parent)
+    : TToolWindow(parent, Qt::Tool), host(host) {
     setObjectName("BalanceForm");
     setWindowTitle("Balance");
     setAccessibleName("Balance");
@@ -100,8 +103,8 @@ void TBalanceWindow::ScheduleUpdate() {
 }
 
 bool TBalanceWindow::ReadRules() {
-    const QString dir = form.InstallDir();
-    const std::string layers = dir.isEmpty() ? std::string() : form.Layers().Key();
+    const QString dir = host.InstallDir();
+    const std::string layers = dir.isEmpty() ? std::string() : host.Layers().Key();
     if (rulesRead && layers == rulesLayers)
         return true;
     rulesLayers = layers;
@@ -112,7 +115,7 @@ bool TBalanceWindow::ReadRules() {
         return false;
     }
     try {
-        rules.LoadFromLayers(form.Layers());
+        rules.LoadFromLayers(host.Layers());
     } catch (const OperationAborted& error) {
         rulesError = QFile::decodeName(error.what());
         return false;
@@ -134,7 +137,7 @@ void TBalanceWindow::UpdateReport() {
         message->show();
         return;
     }
-    report = TBalanceReport::Of(form.Map(), rules);
+    report = TBalanceReport::Of(host.Session().Map(), rules);
     FillTable();
     message->hide();
     table->show();
@@ -228,12 +231,11 @@ void TBalanceWindow::SelectStartOfRow(int row) {
     if (row < 0 || row >= static_cast<int>(report.Starts().size()))
         return;
     const TBalanceStart& start = report.Starts()[static_cast<std::size_t>(row)];
-    form.Tabs()->setCurrentIndex(TMainWindow::TabMap);
     // A row the sheet refuses keeps its tab, and the cell.
-    if (form.Tabs()->currentIndex() != TMainWindow::TabMap)
+    if (!host.GoToTab(TEditorHost::TabMap))
         return;
-    form.GridView()->SelectCell(start.x, form.Map().Grids().Height() - 1 - start.y);
-    form.GridView()->setFocus();
+    host.GridView()->SelectCell(start.x, host.Session().Map().Grids().Height() - 1 - start.y);
+    host.GridView()->setFocus();
 }
 
 void TBalanceWindow::showEvent(QShowEvent* event) {

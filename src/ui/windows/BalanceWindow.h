@@ -14,7 +14,7 @@ class QLabel;
 class QStandardItemModel;
 class QTableView;
 class QTimer;
-class TMainWindow;
+class TEditorHost;
 
 class TBalanceWindow : public TToolWindow {
     Q_OBJECT
@@ -23,7 +23,7 @@ public:
     enum TColumn { ColumnPlayer, ColumnX, ColumnY, FirstMeasuredColumn };
 
     // The window of the main window's map; it reads the document and its game folder from there.
-    explicit TBalanceWindow(TMainWindow& form);
+    explicit TBalanceWindow(TEditorHost& host, QWidget* parent);
 
     // Computes the report again at the next turn of the event loop, once however often it is asked
     // within this one; nothing while the window is hidden (it computes when shown).
@@ -52,7 +52,7 @@ private:
     void FillTable();
     void MarkFurthestFromMean(int column);
 
-    TMainWindow& form;
+    TEditorHost& host;
     QTableView* table;
     QStandardItemModel* model;
     QLabel* message;

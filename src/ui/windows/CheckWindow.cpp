@@ -1,8 +1,11 @@
 #include "ui/windows/CheckWindow.h"
 
+#include "catalogue/GameLayers.h"
+#include "catalogue/ValueCatalogue.h"
 #include "document/MapContents.h"
+#include "edit/EditSession.h"
 #include "support/BusyCursor.h"
-#include "ui/mainwindow/MainWindow.h"
+#include "ui/EditorHost.h"
 #include "ui/mapview/MapGridView.h"
 #include "ui/sheet/PropertySheet.h"
 #include "ui/sheet/SheetText.h"
@@ -50,21 +53,15 @@ private:
 
 namespace {
 
-// Shows the main window's tab as a click on it does; false when the row being edited keeps the tab.
-bool ShowTab(int tab) {
-    MainForm->Tabs()->setCurrentIndex(tab);
-    return MainForm->Tabs()->currentIndex() == tab;
-}
-
 // Puts the sheet's cursor on the finding's row: the value's own row, or the plot's "Units" or "City"
 // row whose editor holds it. A key the sheet has no row for leaves the cursor.
-void SelectRowOf(const TMapFinding& finding) {
+void SelectRowOf(TEditorHost& host, const TMapFinding& finding) {
     QString key = FromWindows1252(finding.key);
     if (finding.place == TFindingPlace::Unit)
         key = "Units";
     else if (finding.place == TFindingPlace::City)
         key = "City";
-    TPropertySheet& sheet = *MainForm->Sheet();
+    TPropertySheet& sheet = *host.Sheet();
     const int row = sheet.FindRow(key);
     if (row >= 0)
         sheet.SetCurrentRow(row);
@@ -72,7 +69,7 @@ void SelectRowOf(const TMapFinding& finding) {
 
 } // namespace
 
-TCheckWindow::TCheckWindow(QWidget* parent) : TToolWindow(parent, Qt::Tool) {
+TCheckWindow::TCheckWindow(TEditorHost& host, QWidget* parent) : TToolWindow(parent, Qt::Tool), host(host) {
     setObjectName("CheckForm");
     setWindowTitle("Check map");
     resize(480, 320);
@@ -117,14 +114,14 @@ QString TCheckWindow::FindingText(int index) const {
 }
 
 QString TCheckWindow::LoadRules() {
-    const QString dir = MainForm->InstallDir();
+    const QString dir = host.InstallDir();
     if (dir.isEmpty())
         return "No game folder to check the map against: start Tessel with --game-dir DIR, DIR the "
                "folder that holds Assets.";
     if (!QFileInfo(dir).isDir())
         return QString("The game folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(dir));
     try {
-        validator.LoadRules(MainForm->Catalogue());
+        validator.LoadRules(host.Catalogue());
     } catch (const OperationAborted& error) {
         return "Cannot read the game's rules: " + QFile::decodeName(error.what());
     }
@@ -132,11 +129,9 @@ QString TCheckWindow::LoadRules() {
 }
 
 void TCheckWindow::CheckAgain() {
-    if (MainForm == nullptr)
-        return;
-    WhileBusy(MainForm->BusyCursor(), [this] {
+    WhileBusy(host.BusyCursor(), [this] {
         // A value still being typed is checked too; a refused one stays in its row, unchecked.
-        MainForm->CommitCurrentRow();
+        host.CommitCurrentRow();
         const QString failure = LoadRules();
         if (!failure.isEmpty()) {
             findingList->SetFindings({});
@@ -144,15 +139,15 @@ void TCheckWindow::CheckAgain() {
             return;
         }
         TValidationCounts counts;
-        findingList->SetFindings(validator.Check(MainForm->Map(), &counts));
+        findingList->SetFindings(validator.Check(host.Session().Map(), &counts));
         checkedSummary = FromWindows1252(counts.SummaryText());
     });
     // The layer the map asks for and the game lacks is said where the check's result is read.
-    if (const std::string missing = MainForm->Layers().MissingText(); !missing.empty())
+    if (const std::string missing = host.Layers().MissingText(); !missing.empty())
         checkedSummary += "\n" + QString::fromUtf8(missing.c_str()) + ".";
     summary->setText(checkedSummary);
     summary->setToolTip(
-        "The game's rules come from: " + QString::fromUtf8(MainForm->Layers().NamesText().c_str()) + ".");
+        "The game's rules come from: " + QString::fromUtf8(host.Layers().NamesText().c_str()) + ".");
     list->setAccessibleDescription(checkedSummary);
 }
 
@@ -163,12 +158,12 @@ void TCheckWindow::MapChanged() {
 }
 
 bool TCheckWindow::ShowFinding(int index) {
-    if (MainForm == nullptr || index < 0 || index >= static_cast<int>(Findings().size()))
+    if (index < 0 || index >= static_cast<int>(Findings().size()))
         return false;
     const TMapFinding& finding = Findings()[static_cast<std::size_t>(index)];
     if (!ShowPlace(finding))
         return false;
-    SelectRowOf(finding);
+    SelectRowOf(host, finding);
     return true;
 }
 
@@ -178,10 +173,11 @@ bool TCheckWindow::ShowPlace(const TMapFinding& finding) {
     case TFindingPlace::Unit:
     case TFindingPlace::City: {
         // The map may have changed since the check: a plot it no longer has is not shown.
-        const int col = finding.x, row = MainForm->Map().Grids().Height() - 1 - finding.y;
-        if (MainForm->GetPlotAt(col, row) == nullptr || !ShowTab(TMainWindow::TabMap))
+        const int col = finding.x, row = host.Session().Map().Grids().Height() - 1 - finding.y;
+        if (host.Session().Map().Grids().GetPlot(finding.x, finding.y) == nullptr ||
+            !host.GoToTab(TEditorHost::TabMap))
             return false;
-        TMapGridView& grid = *MainForm->GridView();
+        TMapGridView& grid = *host.GridView();
         // Selected as a click selects it: the sheet shows the plot, the status bar its cell.
         if (!grid.SelectCell(col, row))
             return false;
@@ -192,15 +188,15 @@ bool TCheckWindow::ShowPlace(const TMapFinding& finding) {
     case TFindingPlace::Player: {
         const bool team = finding.place == TFindingPlace::Team;
         if (finding.index < 0 || finding.index >= (team ? MaxTeams : MaxPlayers) ||
-            !ShowTab(team ? TMainWindow::TabTeam : TMainWindow::TabPlayer))
+            !host.GoToTab(team ? TEditorHost::TabTeam : TEditorHost::TabPlayer))
             return false;
-        MainForm->SelectTeamOrPlayer(finding.index);
-        return (team ? MainForm->TeamIndex() : MainForm->PlayerIndex()) == finding.index;
+        host.SelectTeamOrPlayer(finding.index);
+        return (team ? host.TeamIndex() : host.PlayerIndex()) == finding.index;
     }
     case TFindingPlace::Game:
-        return ShowTab(TMainWindow::TabRule);
+        return host.GoToTab(TEditorHost::TabRule);
     case TFindingPlace::Map:
-        return ShowTab(TMainWindow::TabWorld);
+        return host.GoToTab(TEditorHost::TabWorld);
     }
     return false;
 }

@@ -15,12 +15,13 @@ class QLabel;
 class QListView;
 class QModelIndex;
 class QPushButton;
+class TEditorHost;
 class TFindingList;
 
 class TCheckWindow : public TToolWindow {
     Q_OBJECT
 public:
-    explicit TCheckWindow(QWidget* parent);
+    TCheckWindow(TEditorHost& host, QWidget* parent);
 
     // Checks the main window's map against its game folder and lists what it found. Without usable
     // game files the list is empty and the summary says why.
@@ -48,6 +49,7 @@ private:
     bool ShowPlace(const TMapFinding& finding);
     void GoToFinding(const QModelIndex& index);
 
+    TEditorHost& host;
     TMapValidator validator;
     TFindingList* findingList = nullptr;
     QListView* list = nullptr;

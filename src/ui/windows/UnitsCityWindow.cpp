@@ -1,9 +1,10 @@
 #include "ui/windows/UnitsCityWindow.h"
 
 #include "document/MapContents.h"
+#include "edit/EditSession.h"
 #include "support/BusyCursor.h"
+#include "ui/EditorHost.h"
 #include "ui/dialogs/Dialogs.h"
-#include "ui/mainwindow/MainWindow.h"
 #include "ui/sheet/PropertySheet.h"
 #include "ui/sheet/SheetText.h"
 #include "ui/windows/ToolBarButton.h"
@@ -29,7 +30,8 @@ QString KeyOf(const std::string& line) {
 
 } // namespace
 
-TUnitsCityWindow::TUnitsCityWindow(TMainWindow* mainForm) : QDialog(mainForm, Qt::Tool), mainForm(mainForm) {
+TUnitsCityWindow::TUnitsCityWindow(TEditorHost& host, QWidget* parent)
+    : QDialog(parent, Qt::Tool), host(host) {
     CreateParts();
 }
 
@@ -50,7 +52,7 @@ void TUnitsCityWindow::CreateParts() {
     bar->setAccessibleName("Units and city tool bar");
     bar->setIconSize(QSize(16, 16));
     bar->setMovable(false);
-    const TImageList& images = mainForm->ImageList("ImageListToolBar");
+    const TImageList& images = host.ImageList("ImageListToolBar");
     btnAdd = AddToolBarButton(*bar, images, 10, "Add");
     btnDelete = AddToolBarButton(*bar, images, 11, "Delete");
     bar->addSeparator();
@@ -95,7 +97,7 @@ void TUnitsCityWindow::SetPlot(TPlot* value, bool mode) {
 }
 
 TPlot* TUnitsCityWindow::Plot() const {
-    return mainForm->Map().Grids().GetPlot(plotX, plotY);
+    return host.Session().Map().Grids().GetPlot(plotX, plotY);
 }
 
 QString TUnitsCityWindow::PlotText() const {
@@ -158,11 +160,11 @@ void TUnitsCityWindow::SelectItem(int index) {
 }
 
 void TUnitsCityWindow::ShowCurrent() {
-    WhileBusy(mainForm->BusyCursor(), [this] {
+    WhileBusy(host.BusyCursor(), [this] {
         filling = true;
         const StringList rows = RecordLines(currentIndex);
         if (currentIndex >= 0 && !rows.empty())
-            mainForm->FillSheet(*vle, rows);
+            host.FillSheet(*vle, rows);
         else
             vle->Clear();
         filling = false;
@@ -184,13 +186,13 @@ bool TUnitsCityWindow::ChangePlot(const QString& text, std::function<void(TPlot&
             throw OperationAborted("No plot at (" + std::to_string(x) + ", " + std::to_string(y) + ")");
         apply(*plot);
     };
-    return WhileBusy(mainForm->BusyCursor(), [&] { return mainForm->ChangeDocument(change); });
+    return WhileBusy(host.BusyCursor(), [&] { return host.Session().Change(change); });
 }
 
 bool TUnitsCityWindow::ValidateRow(int /*row*/, const QString& key, const QString& value) {
     if (filling || currentIndex < 0 || vle->RowCount() == 0 || Plot() == nullptr)
         return true;
-    const std::optional<std::string> line = mainForm->EditorLine(key, value);
+    const std::optional<std::string> line = host.EditorLine(key, value);
     if (!line)
         return false;
     const StringList before = RecordLines(currentIndex);
@@ -240,7 +242,7 @@ void TUnitsCityWindow::ShowWritten(const QString& key, const QString& value, con
     const TPlot* plot = Plot();
     if (!unitsMode && key.compare("CityOwner", Qt::CaseInsensitive) == 0 && plot != nullptr &&
         plot->HasCity() && !IsValidPlayerIndex(plot->City()->CityOwner()))
-        mainForm->Dialogs().ShowMessage(
+        host.Dialogs().ShowMessage(
             this, QString("The owner %1 is not a player (0 to %2), so the city at %3 was reset: its "
                           "name, population, production, buildings, religions and culture are those "
                           "of a new city now.")
@@ -248,26 +250,21 @@ void TUnitsCityWindow::ShowWritten(const QString& key, const QString& value, con
 }
 
 QStringList TUnitsCityWindow::PickList(const QString& key) {
-    return mainForm->PickList(key);
+    return host.PickList(key);
 }
 
 bool TUnitsCityWindow::PickListsReady() const {
-    return mainForm->PickListsReady();
+    return host.PickListsReady();
 }
 
 void TUnitsCityWindow::PickRowValues(int row) {
-    const std::optional<QString> picked = mainForm->PickValues(vle->Key(row), vle->Value(row));
+    const std::optional<QString> picked = host.PickValues(vle->Key(row), vle->Value(row));
     if (!picked)
         return;
-    WhileBusy(mainForm->BusyCursor(), [&] {
+    WhileBusy(host.BusyCursor(), [&] {
         vle->SetValue(row, *picked);
         CommitCurrent();
     });
-}
-
-void TUnitsCityWindow::VLEStringsChange() {
-    if (!filling)
-        mainForm->SetModified(true);
 }
 
 void TUnitsCityWindow::ShowChosenEntry() {
@@ -303,7 +300,6 @@ void TUnitsCityWindow::AddUnit() {
             return;
         lbList->addItem(Caption(0));
     }
-    mainForm->SetModified(true);
     SelectItem(lbList->count() - 1);
     ShowChosenEntry();
 }
@@ -326,13 +322,11 @@ void TUnitsCityWindow::DeleteEntry() {
                 return;
             const QSignalBlocker blocker(lbList);
             delete lbList->takeItem(index);
-            mainForm->SetModified(true);
         }
     } else {
         if (plot->HasCity()) {
             if (!ChangePlot("Delete city at " + PlotText(), [](TPlot& target) { target.DeleteCity(); }))
                 return;
-            mainForm->SetModified(true);
         }
         const QSignalBlocker blocker(lbList);
         lbList->clear();

@@ -18,15 +18,15 @@
 class QListWidget;
 class QSplitter;
 class QToolButton;
-class TMainWindow;
+class TEditorHost;
 class TPlot;
 class TPropertySheet;
 
 class TUnitsCityWindow : public QDialog {
     Q_OBJECT
 public:
-    // The main window is the parent and the way to the document, catalogue and busy cursor.
-    explicit TUnitsCityWindow(TMainWindow* mainForm);
+    // The host is the way to the edit session, the sheet's services and the busy cursor.
+    TUnitsCityWindow(TEditorHost& host, QWidget* parent);
     ~TUnitsCityWindow() override;
 
     // The plot to edit and whether its units (true) or its city (false) are edited.
@@ -50,7 +50,6 @@ public:
     bool PickListsReady() const;
     void PickRowValues(int row);
     // A row's text changed: the map counts as modified unless the window fills the sheet.
-    void VLEStringsChange();
     void ShowCurrent();
     // Writes the sheet's current row into the record shown; false when the record refuses it.
     bool CommitCurrent();
@@ -84,7 +83,7 @@ private:
     // The user chose another list item.
     void ListRowChanged(int row);
 
-    TMainWindow* mainForm;
+    TEditorHost& host;
     int plotX = -1, plotY = -1;
     bool unitsMode = true;
     int currentIndex = -1;
