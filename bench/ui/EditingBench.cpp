@@ -41,7 +41,7 @@ void WriteRow(TMainWindow& main, const char* key, const QString& value) {
 // A stroke of the brush of 5 plots along 200 cells of a grid row, 1,000 plots, undone.
 void BM_UndoBrushStroke(benchmark::State& state) {
     TEditorOnMap editor(Width, Height);
-    TMainWindow& main = editor.windows.Main();
+    TMainWindow& main = editor.window;
     ShowMapTab(main);
     WriteRow(main, "TerrainType", "TERRAIN_SNOW"); // the paint, on the current plot
     main.BrushSize()->menu()->actions()[2]->trigger();
@@ -80,7 +80,7 @@ void BM_UndoBrushStroke(benchmark::State& state) {
 // One row written into a selected rectangle of 100 x 100 plots that the grid shows.
 void BM_BulkEditRectangle(benchmark::State& state) {
     TEditorOnMap editor(Width, Height);
-    TMainWindow& main = editor.windows.Main();
+    TMainWindow& main = editor.window;
     ShowMapTab(main);
     main.SetSelection(QRect(10, Height - 110, 100, 100));
     bool grass = true;

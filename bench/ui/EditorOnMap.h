@@ -5,7 +5,6 @@
 #include "SyntheticMap.h"
 #include "document/MapContents.h"
 #include "edit/EditSession.h"
-#include "ui/mainwindow/EditorWindows.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QTemporaryDir>
@@ -16,16 +15,16 @@ struct TEditorOnMap {
     // change: what is done to the map before it is written and opened.
     TEditorOnMap(int width, int height, const QString& gameDir = QString(),
                  const std::function<void(TMap&)>& change = nullptr)
-        : windows(gameDir) {
+        : window(gameDir) {
         TMap map;
         BuildSyntheticMap(map, width, height);
         if (change)
             change(map);
         const QString file = folder.filePath("synthetic.Civ4WorldBuilderSave");
         map.SaveToFile(file.toStdString());
-        windows.Main().show();
-        windows.Main().OpenFile(file);
+        window.show();
+        window.OpenFile(file);
     }
     QTemporaryDir folder;
-    TEditorWindows windows;
+    TMainWindow window;
 };

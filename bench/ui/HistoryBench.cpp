@@ -14,7 +14,7 @@ namespace {
 
 void BM_UndoBuildNewMap(benchmark::State& state) {
     TEditorOnMap editor(256, 160);
-    TMainWindow& main = editor.windows.Main();
+    TMainWindow& main = editor.window;
     for (auto _ : state) {
         state.PauseTiming();
         TDocumentChange change;
@@ -39,7 +39,7 @@ void BM_UndoBuildNewMap(benchmark::State& state) {
 // holding the player and the two plots, and the clicked cell is shown.
 void BM_PlaceStart(benchmark::State& state) {
     TEditorOnMap editor(1024, 640);
-    TMainWindow& main = editor.windows.Main();
+    TMainWindow& main = editor.window;
     TStartTool& tool = main.StartTool();
     bool there = false;
     for (auto _ : state) {
@@ -59,7 +59,7 @@ void BM_BalanceWindowUpdate(benchmark::State& state) {
         return;
     }
     TEditorOnMap editor(1024, 640, game);
-    TMainWindow& main = editor.windows.Main();
+    TMainWindow& main = editor.window;
     for (int player = 0; player < MaxPlayers; ++player)
         main.Map().Players().GetPlayer(player)->ApplyEditorLines(
             {"StartingX=" + std::to_string(20 + player * 50),

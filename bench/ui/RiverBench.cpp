@@ -18,7 +18,7 @@ namespace {
 
 // The editor on the large map, its "Map" tab showing most of it as grid at zoom 8.
 struct TRiverEditor {
-    TRiverEditor(bool riversShown) : editor(1024, 640), main(editor.windows.Main()), grid(*main.GridView()) {
+    TRiverEditor(bool riversShown) : editor(1024, 640), main(editor.window), grid(*main.GridView()) {
         main.resize(2000, 1400);
         main.Tabs()->setCurrentIndex(TMainWindow::TabMap);
         main.ZoomSlider()->setValue(8);

@@ -3,7 +3,6 @@
 #include "app/CommandLine.h"
 #include "app/CommandSupport.h"
 #include "support/AppResources.h"
-#include "ui/mainwindow/EditorWindows.h"
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
@@ -27,12 +26,12 @@ int RunEditor(int argc, char* argv[], const QString& gameDir, const QStringList&
     // The desktop matches the windows to the installed entry, and every window carries the icon.
     QGuiApplication::setDesktopFileName("tessel");
     QApplication::setWindowIcon(TAppResources().WindowIcon());
-    TEditorWindows windows(gameDir);
-    windows.Main().show();
-    windows.Main().OfferRecovery();
-    if (!files.isEmpty() && windows.Main().OpenFileAsking(QFileInfo(files.constFirst()).absoluteFilePath()) &&
+    TMainWindow window(gameDir);
+    window.show();
+    window.OfferRecovery();
+    if (!files.isEmpty() && window.OpenFileAsking(QFileInfo(files.constFirst()).absoluteFilePath()) &&
         layerOptions.ChoosesLayers())
-        windows.Main().ChooseLayers(layerOptions.Over(windows.Main().LayerChoice()));
+        window.ChooseLayers(layerOptions.Over(window.LayerChoice()));
     return app.exec();
 }
 

@@ -12,16 +12,16 @@ class AccessibilityTest : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
+        ASSERT_TRUE(mainWindow->OpenFile(SampleMap()));
     }
 };
 
 TEST_F(AccessibilityTest, StatusPanelsAreNamedWithWhatTheyShow) {
-    EXPECT_EQ(MainForm->StatusPanel(0)->accessibleName(), "Status: Ready...");
-    EXPECT_EQ(MainForm->StatusPanel(1)->accessibleName(), "Map size: 16 x 10");
-    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
-    MainForm->SelectCell(3, 2);
-    EXPECT_EQ(MainForm->StatusPanel(2)->accessibleName(), "Current cell: column 3, row 2");
+    EXPECT_EQ(mainWindow->StatusPanel(0)->accessibleName(), "Status: Ready...");
+    EXPECT_EQ(mainWindow->StatusPanel(1)->accessibleName(), "Map size: 16 x 10");
+    mainWindow->Tabs()->setCurrentIndex(TMainWindow::TabMap);
+    mainWindow->SelectCell(3, 2);
+    EXPECT_EQ(mainWindow->StatusPanel(2)->accessibleName(), "Current cell: column 3, row 2");
 }
 
 TEST_F(AccessibilityTest, TheOpenDropDownAndItsEntriesAreChildrenOfTheirCell) {

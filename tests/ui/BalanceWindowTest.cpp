@@ -32,12 +32,12 @@ protected:
         StartEditor(RealData("game"));
     }
     void ShowWindow(const QString& map) {
-        ASSERT_TRUE(MainForm->OpenFile(map));
-        MainForm->MapButton("BtnBalance")->trigger();
+        ASSERT_TRUE(mainWindow->OpenFile(map));
+        mainWindow->MapButton("BtnBalance")->trigger();
         ASSERT_TRUE(Form().isVisible());
     }
-    static void ShowTab(int tab) { MainForm->Tabs()->setCurrentIndex(tab); }
-    static TBalanceWindow& Form() { return *MainForm->BalanceWindow(); }
+    static void ShowTab(int tab) { mainWindow->Tabs()->setCurrentIndex(tab); }
+    static TBalanceWindow& Form() { return *mainWindow->BalanceWindow(); }
     static QAbstractItemModel& Model() { return *Form().Table()->model(); }
     static QString Text(int row, int column) { return Model().index(row, column).data().toString(); }
     static int Column(TBalanceColumn measured) {
@@ -51,7 +51,7 @@ protected:
     static QStringList ReportLines() {
         TYieldRules rules;
         rules.LoadFromGameDir(RealData("game").toStdString());
-        return QString::fromStdString(TBalanceReport::Of(MainForm->Map(), rules).ToText()).split('\n');
+        return QString::fromStdString(TBalanceReport::Of(mainWindow->Map(), rules).ToText()).split('\n');
     }
 };
 
@@ -80,7 +80,7 @@ TEST_F(BalanceFormTest, RealMapsShowTheirPlayersAndTheirStartPlotsOfNoPlayer) {
         EXPECT_EQ(Text(row, TBalanceWindow::ColumnPlayer), "-");
     EXPECT_EQ(Text(1, Column(TBalanceColumn::Bonuses)), "BONUS_COPPER:1,BONUS_COW:1,BONUS_SUGAR:1");
 
-    ASSERT_TRUE(MainForm->OpenFile(RealData("maps/tutorial1.CivBeyondSwordWBSave")));
+    ASSERT_TRUE(mainWindow->OpenFile(RealData("maps/tutorial1.CivBeyondSwordWBSave")));
     QCoreApplication::processEvents();
     ASSERT_EQ(Model().rowCount(), 7);
     for (int row = 0; row < 7; ++row)
@@ -92,9 +92,9 @@ TEST_F(BalanceFormTest, TheTableFollowsTheEditsOncePerTurnOfTheEventLoop) {
     ShowWindow(SampleMap());
     const int computed = Form().Computations();
     ShowTab(TMainWindow::TabPlayer);
-    MainForm->SelectTeamOrPlayer(1);
+    mainWindow->SelectTeamOrPlayer(1);
     ShowTab(TMainWindow::TabMap);
-    TStartTool& tool = MainForm->StartTool();
+    TStartTool& tool = mainWindow->StartTool();
     ASSERT_TRUE(tool.PlaceStart(1, 1));
     ASSERT_TRUE(tool.PlaceStart(2, 2));
     ASSERT_TRUE(tool.PlaceStart(3, 1));
@@ -105,18 +105,18 @@ TEST_F(BalanceFormTest, TheTableFollowsTheEditsOncePerTurnOfTheEventLoop) {
     EXPECT_EQ(Text(1, TBalanceWindow::ColumnY), "1");
     EXPECT_EQ(Text(1, Column(TBalanceColumn::Food)), ReportLines()[2].section('\t', 8, 8));
 
-    MainForm->Undo();
+    mainWindow->Undo();
     QCoreApplication::processEvents();
     EXPECT_EQ(Text(1, TBalanceWindow::ColumnX), "2");
 
     // A hidden window computes nothing until it is shown again.
     Form().close();
-    EXPECT_FALSE(MainForm->MapButton("BtnBalance")->isChecked());
+    EXPECT_FALSE(mainWindow->MapButton("BtnBalance")->isChecked());
     const int whileShown = Form().Computations();
-    MainForm->Undo();
+    mainWindow->Undo();
     QCoreApplication::processEvents();
     EXPECT_EQ(Form().Computations(), whileShown);
-    MainForm->MapButton("BtnBalance")->trigger();
+    mainWindow->MapButton("BtnBalance")->trigger();
     EXPECT_EQ(Text(1, TBalanceWindow::ColumnX), "1");
 }
 
@@ -154,33 +154,34 @@ TEST_F(BalanceFormTest, AColumnOfEqualValuesMarksNothing) {
 
 TEST_F(BalanceFormTest, DoubleClickingARowSelectsItsStartOnTheMap) {
     ShowWindow(RealData("maps/tutorial1.CivBeyondSwordWBSave"));
-    ASSERT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabRule);
+    ASSERT_EQ(mainWindow->Tabs()->currentIndex(), TMainWindow::TabRule);
     QTableView& table = *Form().Table();
     const QPoint onRow = table.visualRect(Model().index(2, Column(TBalanceColumn::Food))).center();
     // A double click as the platform sends it: the first click, then the second as a double click.
     QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, onRow);
     QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, onRow);
-    EXPECT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabMap);
+    EXPECT_EQ(mainWindow->Tabs()->currentIndex(), TMainWindow::TabMap);
     // Player 2 starts on (43, 0): the bottom row of a map 24 plots high.
-    EXPECT_EQ(MainForm->GridCol(), 43);
-    EXPECT_EQ(MainForm->GridRow(), 23);
-    EXPECT_EQ(MainForm->StatusPanel(2)->text(), "(43, 23)");
+    EXPECT_EQ(mainWindow->GridCol(), 43);
+    EXPECT_EQ(mainWindow->GridRow(), 23);
+    EXPECT_EQ(mainWindow->StatusPanel(2)->text(), "(43, 23)");
 }
 
 TEST_F(EditorFixture, TheBalanceWindowSaysWhyWhenTheRulesCannotBeRead) {
     // The sample game folder lists type names only, without the yields.
-    ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
-    MainForm->MapButton("BtnBalance")->trigger();
-    TBalanceWindow& form = *MainForm->BalanceWindow();
+    ASSERT_TRUE(mainWindow->OpenFile(SampleMap()));
+    mainWindow->MapButton("BtnBalance")->trigger();
+    TBalanceWindow& form = *mainWindow->BalanceWindow();
     EXPECT_TRUE(form.Message()->isVisible());
     EXPECT_FALSE(form.Table()->isVisible());
     EXPECT_TRUE(form.Message()->text().contains("cannot be read")) << form.Message()->text().toStdString();
     EXPECT_TRUE(form.Message()->text().contains("CIV4YieldInfos.xml"));
     EXPECT_EQ(form.Table()->model()->rowCount(), 0);
-    EXPECT_EQ(MainForm->MapToolBar()->widgetForAction(MainForm->MapButton("BtnBalance"))->accessibleName(),
-              "Balance");
+    EXPECT_EQ(
+        mainWindow->MapToolBar()->widgetForAction(mainWindow->MapButton("BtnBalance"))->accessibleName(),
+        "Balance");
     form.close();
-    EXPECT_FALSE(MainForm->MapButton("BtnBalance")->isChecked());
+    EXPECT_FALSE(mainWindow->MapButton("BtnBalance")->isChecked());
 }
 
 } // namespace

@@ -22,13 +22,13 @@ protected:
         Sheet().SetCurrentRow(Sheet().FindRow(key));
     }
     static void SetPaint(bool down) {
-        QAction* paint = MainForm->MapButton("BtnPaint");
+        QAction* paint = mainWindow->MapButton("BtnPaint");
         if (paint->isChecked() != down)
             paint->trigger();
     }
     static std::vector<std::string> Terrains() {
         std::vector<std::string> terrains;
-        const TPlotGrid& grids = MainForm->Map().Grids();
+        const TPlotGrid& grids = mainWindow->Map().Grids();
         for (int x = 0; x < grids.Width(); ++x)
             for (int y = 0; y < grids.Height(); ++y)
                 terrains.push_back(Plot(x, y).TerrainType());
@@ -37,18 +37,18 @@ protected:
 };
 
 TEST_F(BrushToolTest, TheControlsAreNamedAndTheBrushStartsAtOnePlot) {
-    QAction* paint = MainForm->MapButton("BtnPaint");
+    QAction* paint = mainWindow->MapButton("BtnPaint");
     ASSERT_NE(paint, nullptr);
     EXPECT_TRUE(paint->isCheckable());
-    EXPECT_EQ(MainForm->MapToolBar()->widgetForAction(paint)->accessibleName(), "Paint");
-    QToolButton* size = MainForm->BrushSize();
+    EXPECT_EQ(mainWindow->MapToolBar()->widgetForAction(paint)->accessibleName(), "Paint");
+    QToolButton* size = mainWindow->BrushSize();
     EXPECT_EQ(size->accessibleName(), "Brush size");
     EXPECT_EQ(size->text(), "1 x 1");
-    EXPECT_EQ(MainForm->BrushTool().Size(), 1);
+    EXPECT_EQ(mainWindow->BrushTool().Size(), 1);
     const QList<QAction*> sizes = size->menu()->actions();
     ASSERT_EQ(sizes.size(), 3);
     sizes[2]->trigger();
-    EXPECT_EQ(MainForm->BrushTool().Size(), 5);
+    EXPECT_EQ(mainWindow->BrushTool().Size(), 5);
     EXPECT_EQ(size->text(), "5 x 5");
     EXPECT_TRUE(sizes[2]->isChecked());
     EXPECT_FALSE(sizes[0]->isChecked());
@@ -57,7 +57,7 @@ TEST_F(BrushToolTest, TheControlsAreNamedAndTheBrushStartsAtOnePlot) {
 TEST_F(BrushToolTest, AStrokeOfSizeThreeAtACornerChangesOnlyPlotsOnTheMapAsOneStep) {
     TakePaintFrom(2, 4, "TerrainType"); // the plot (2, 5), grassland
     SetPaint(true);
-    MainForm->BrushSize()->menu()->actions()[1]->trigger();
+    mainWindow->BrushSize()->menu()->actions()[1]->trigger();
     const std::vector<std::string> before = Terrains();
     // Over the top left corner: x = 0 and 1, y = 9, on a map that wraps in x.
     ExpectOneStep([] { Drag({QPoint(0, 0), QPoint(1, 0)}); }, "Paint TerrainType=TERRAIN_GRASS");
@@ -83,7 +83,7 @@ TEST_F(BrushToolTest, ADragPaintsEveryCellOnItsWayAndShowsAsTheMouseMoves) {
             Press(8, 1);
             MoveTo(12, 1); // a quick move over four cells
             for (int col = 8; col <= 12; ++col)
-                EXPECT_EQ(MainForm->MiniMapBitmap().Image().pixel(3 * col + 1, 3 + 1), yellow) << col;
+                EXPECT_EQ(mainWindow->MiniMapBitmap().Image().pixel(3 * col + 1, 3 + 1), yellow) << col;
             QCoreApplication::processEvents();
             const QImage shown = Grid().viewport()->grab().toImage();
             EXPECT_EQ(shown.pixel(CellCentre(10, 1)), yellow);
@@ -102,7 +102,7 @@ TEST_F(BrushToolTest, UndoingAStrokeKeepsTheRowToPaintWith) {
     TakePaintFrom(11, 5, "TerrainType");
     SetPaint(true);
     Drag({QPoint(8, 1)});
-    MainForm->Undo();
+    mainWindow->Undo();
     ASSERT_EQ(Plot(8, 8).TerrainType(), "TERRAIN_COAST");
     EXPECT_EQ(Sheet().Key(Sheet().CurrentRow()), "TerrainType");
     Drag({QPoint(8, 1)});
@@ -115,20 +115,20 @@ TEST_F(BrushToolTest, UndoInTheMiddleOfAStrokeTakesItBackAndEndsIt) {
     const std::string before = DocumentBytes();
     Press(8, 1);
     MoveTo(9, 1);
-    MainForm->Undo();
+    mainWindow->Undo();
     EXPECT_EQ(DocumentBytes(), before);
     MoveTo(12, 1);
     Release(12, 1);
     EXPECT_EQ(DocumentBytes(), before);
-    EXPECT_EQ(MainForm->Session().History().count(), 1);
-    EXPECT_EQ(MainForm->Session().History().index(), 0);
+    EXPECT_EQ(mainWindow->Session().History().count(), 1);
+    EXPECT_EQ(mainWindow->Session().History().index(), 0);
 }
 
 TEST_F(BrushToolTest, AStrokeThatChangesNothingMakesNoStep) {
     TakePaintFrom(0, 0, "TerrainType"); // ocean
     SetPaint(true);
     Drag({QPoint(13, 0), QPoint(15, 0)});
-    EXPECT_EQ(MainForm->Session().History().count(), 0);
+    EXPECT_EQ(mainWindow->Session().History().count(), 0);
 }
 
 TEST_F(BrushToolTest, UnitsAndCitiesAreNoPaint) {
@@ -137,8 +137,8 @@ TEST_F(BrushToolTest, UnitsAndCitiesAreNoPaint) {
     const std::string before = DocumentBytes();
     Drag({QPoint(0, 0), QPoint(3, 0)});
     EXPECT_EQ(DocumentBytes(), before);
-    EXPECT_EQ(MainForm->Session().History().count(), 0);
-    EXPECT_EQ(MainForm->StatusPanel(0)->text(),
+    EXPECT_EQ(mainWindow->Session().History().count(), 0);
+    EXPECT_EQ(mainWindow->StatusPanel(0)->text(),
               "Units and cities are not painted: their editor changes them");
 }
 
@@ -155,8 +155,8 @@ TEST_F(BrushToolTest, WithPaintUpAClickSelectsItsCellAgain) {
 TEST_F(BrushToolTest, ShiftAndADragSelectWhilePaintIsDown) {
     SetPaint(true);
     Drag({QPoint(1, 1), QPoint(3, 2)}, Qt::ShiftModifier);
-    EXPECT_EQ(MainForm->Selection(), QRect(1, 7, 3, 2));
-    EXPECT_EQ(MainForm->Session().History().count(), 0);
+    EXPECT_EQ(mainWindow->Selection(), QRect(1, 7, 3, 2));
+    EXPECT_EQ(mainWindow->Session().History().count(), 0);
 }
 
 } // namespace

@@ -52,10 +52,10 @@ protected:
                 text += PlotLines(x, y);
         file.write(text.toLatin1());
         file.close();
-        ASSERT_TRUE(MainForm->OpenFile(mapFile));
+        ASSERT_TRUE(mainWindow->OpenFile(mapFile));
     }
 
-    TCheckWindow& Form() const { return *MainForm->CheckWindow(); }
+    TCheckWindow& Form() const { return *mainWindow->CheckWindow(); }
     QStringList ListedLines() const {
         QStringList lines;
         const QAbstractItemModel& model = *Form().List()->model();
@@ -77,7 +77,7 @@ protected:
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
         QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     }
-    int CurrentTab() const { return MainForm->Tabs()->currentIndex(); }
+    int CurrentTab() const { return mainWindow->Tabs()->currentIndex(); }
     QString CurrentKey() const { return Sheet().Key(Sheet().CurrentRow()); }
 
     QTemporaryDir folder;
@@ -85,7 +85,7 @@ protected:
 };
 
 TEST_F(CheckFormTest, TheButtonListsTheFindingsAsTheCommandLinePrintsThem) {
-    MainForm->MapButton("BtnCheckMap")->trigger();
+    mainWindow->MapButton("BtnCheckMap")->trigger();
     ASSERT_TRUE(Form().isVisible());
     EXPECT_EQ(Form().windowTitle(), "Check map");
     EXPECT_EQ(ListedLines(),
@@ -99,29 +99,29 @@ TEST_F(CheckFormTest, TheButtonListsTheFindingsAsTheCommandLinePrintsThem) {
 }
 
 TEST_F(CheckFormTest, DoubleClickingAPlotsLineSelectsThatPlotOnTheMapTab) {
-    MainForm->MapButton("BtnCheckMap")->trigger();
+    mainWindow->MapButton("BtnCheckMap")->trigger();
     ASSERT_EQ(CurrentTab(), TMainWindow::TabRule);
     DoubleClickLine("plot (2, 0)");
     EXPECT_EQ(CurrentTab(), TMainWindow::TabMap);
     // The map's y = 0 is the grid's last row.
-    EXPECT_EQ(MainForm->GridView()->Col(), 2);
-    EXPECT_EQ(MainForm->GridView()->Row(), 1);
-    EXPECT_EQ(MainForm->StatusPanel(2)->text(), "(2, 1)");
+    EXPECT_EQ(mainWindow->GridView()->Col(), 2);
+    EXPECT_EQ(mainWindow->GridView()->Row(), 1);
+    EXPECT_EQ(mainWindow->StatusPanel(2)->text(), "(2, 1)");
     EXPECT_EQ(CurrentKey(), "FeatureType");
     EXPECT_EQ(Sheet().Value(Sheet().CurrentRow()), "FEATURE_FORESTT");
 
     // A unit's line selects its plot with the cursor on the row that opens the units.
     DoubleClickLine("unit 0 on plot (1, 1)");
-    EXPECT_EQ(MainForm->GridView()->Col(), 1);
-    EXPECT_EQ(MainForm->GridView()->Row(), 0);
+    EXPECT_EQ(mainWindow->GridView()->Col(), 1);
+    EXPECT_EQ(mainWindow->GridView()->Row(), 0);
     EXPECT_EQ(CurrentKey(), "Units");
 }
 
 TEST_F(CheckFormTest, DoubleClickingAPlayersOrTeamsLineShowsIt) {
-    MainForm->MapButton("BtnCheckMap")->trigger();
+    mainWindow->MapButton("BtnCheckMap")->trigger();
     DoubleClickLine("player 1");
     EXPECT_EQ(CurrentTab(), TMainWindow::TabPlayer);
-    EXPECT_EQ(MainForm->PlayerIndex(), 1);
+    EXPECT_EQ(mainWindow->PlayerIndex(), 1);
     EXPECT_EQ(CurrentKey(), "CivType");
     EXPECT_EQ(Sheet().Value(Sheet().CurrentRow()), "CIVILIZATION_ATLANTIS");
 
@@ -130,12 +130,12 @@ TEST_F(CheckFormTest, DoubleClickingAPlayersOrTeamsLineShowsIt) {
     list.setCurrentIndex(list.model()->index(0, 0));
     QTest::keyClick(&list, Qt::Key_Return);
     EXPECT_EQ(CurrentTab(), TMainWindow::TabTeam);
-    EXPECT_EQ(MainForm->TeamIndex(), 0);
+    EXPECT_EQ(mainWindow->TeamIndex(), 0);
     EXPECT_EQ(CurrentKey(), "Tech");
 }
 
 TEST_F(CheckFormTest, ARowTheMapRefusesKeepsTheMainWindowWhereItIs) {
-    MainForm->MapButton("BtnCheckMap")->trigger();
+    mainWindow->MapButton("BtnCheckMap")->trigger();
     TypeInto("GameTurn", "soon");
     EXPECT_FALSE(Form().ShowFinding(3));
     EXPECT_EQ(CurrentTab(), TMainWindow::TabRule);
@@ -143,47 +143,47 @@ TEST_F(CheckFormTest, ARowTheMapRefusesKeepsTheMainWindowWhereItIs) {
 }
 
 TEST_F(CheckFormTest, CheckingAgainSeesTheMapAsItIsNow) {
-    MainForm->MapButton("BtnCheckMap")->trigger();
+    mainWindow->MapButton("BtnCheckMap")->trigger();
     ASSERT_EQ(Form().Findings().size(), 4u);
-    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabPlayer);
-    MainForm->SelectTeamOrPlayer(1);
+    mainWindow->Tabs()->setCurrentIndex(TMainWindow::TabPlayer);
+    mainWindow->SelectTeamOrPlayer(1);
     // The value still being typed is checked with the rest.
     TypeInto("CivType", "CIVILIZATION_INDIA");
     QTest::mouseClick(Form().BtnCheckAgain(), Qt::LeftButton);
-    EXPECT_EQ(MainForm->Map().Players().GetPlayer(1)->CivType(), "CIVILIZATION_INDIA");
+    EXPECT_EQ(mainWindow->Map().Players().GetPlayer(1)->CivType(), "CIVILIZATION_INDIA");
     EXPECT_FALSE(Form().Summary()->text().contains("changed"));
     EXPECT_EQ(Form().Findings().size(), 3u);
     EXPECT_TRUE(Form().Summary()->text().endsWith("3 unknown values, 0 numbers out of range"));
 
     // Shown again, the window checks again.
     Form().close();
-    EXPECT_FALSE(MainForm->MapButton("BtnCheckMap")->isChecked());
-    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
-    MainForm->GridView()->SelectCell(2, 1);
+    EXPECT_FALSE(mainWindow->MapButton("BtnCheckMap")->isChecked());
+    mainWindow->Tabs()->setCurrentIndex(TMainWindow::TabMap);
+    mainWindow->GridView()->SelectCell(2, 1);
     TypeInto("FeatureType", "FEATURE_FOREST");
-    ASSERT_TRUE(MainForm->CommitCurrentRow());
-    MainForm->MapButton("BtnCheckMap")->trigger();
+    ASSERT_TRUE(mainWindow->CommitCurrentRow());
+    mainWindow->MapButton("BtnCheckMap")->trigger();
     EXPECT_EQ(ListedLines(),
               QStringList({"team 0: Tech=TECH_WARP_DRIVE", "unit 0 on plot (1, 1): UnitType=UNIT_WARIOR"}));
 }
 
 TEST_F(CheckFormTest, AFindingWhosePlotIsGoneShowsNothing) {
-    MainForm->MapButton("BtnCheckMap")->trigger();
+    mainWindow->MapButton("BtnCheckMap")->trigger();
     const QString summary = Form().Summary()->text();
-    MainForm->NewMap(); // a map of one plot
+    mainWindow->NewMap(); // a map of one plot
     EXPECT_EQ(Form().Summary()->text(),
               summary + "\nThe map has changed since: \"Check again\" checks it as it is now.");
     ASSERT_EQ(Form().FindingText(3), "plot (2, 0): FeatureType=FEATURE_FORESTT");
     EXPECT_FALSE(Form().ShowFinding(3));
-    EXPECT_EQ(MainForm->GridView()->Col(), 0);
-    EXPECT_EQ(MainForm->GridView()->Row(), 0);
+    EXPECT_EQ(mainWindow->GridView()->Col(), 0);
+    EXPECT_EQ(mainWindow->GridView()->Row(), 0);
 }
 
 TEST_F(CheckFormTest, AMissingGameFolderIsSaidInTheWindow) {
     const QString nowhere = folder.filePath("no game here");
     StartEditor(nowhere);
-    ASSERT_TRUE(MainForm->OpenFile(mapFile));
-    MainForm->MapButton("BtnCheckMap")->trigger();
+    ASSERT_TRUE(mainWindow->OpenFile(mapFile));
+    mainWindow->MapButton("BtnCheckMap")->trigger();
     EXPECT_TRUE(ListedLines().isEmpty());
     EXPECT_EQ(Form().Summary()->text(),
               QString("The game folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(nowhere)));
@@ -200,9 +200,9 @@ TEST_F(CheckFormTest, NoGameFolderAtAllIsSaidInTheWindow) {
     qputenv("HOME", home);
     if (!winePrefix.isEmpty())
         qputenv("WINEPREFIX", winePrefix);
-    ASSERT_TRUE(MainForm->InstallDir().isEmpty());
-    ASSERT_TRUE(MainForm->OpenFile(mapFile));
-    MainForm->MapButton("BtnCheckMap")->trigger();
+    ASSERT_TRUE(mainWindow->InstallDir().isEmpty());
+    ASSERT_TRUE(mainWindow->OpenFile(mapFile));
+    mainWindow->MapButton("BtnCheckMap")->trigger();
     EXPECT_TRUE(ListedLines().isEmpty());
     EXPECT_TRUE(Form().Summary()->text().startsWith("No game folder to check the map against"));
 }
@@ -211,8 +211,8 @@ TEST_F(CheckFormTest, GameFilesThatCannotBeReadAreNamedInTheWindow) {
     // A game folder with the XML folder but without its files.
     ASSERT_TRUE(QDir(folder.path()).mkpath("game/Assets/XML"));
     StartEditor(folder.filePath("game"));
-    ASSERT_TRUE(MainForm->OpenFile(mapFile));
-    MainForm->MapButton("BtnCheckMap")->trigger();
+    ASSERT_TRUE(mainWindow->OpenFile(mapFile));
+    mainWindow->MapButton("BtnCheckMap")->trigger();
     EXPECT_TRUE(ListedLines().isEmpty());
     EXPECT_TRUE(Form().Summary()->text().startsWith("Cannot read the game's rules: "))
         << Form().Summary()->text().toStdString();

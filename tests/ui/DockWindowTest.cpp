@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 // A main window's stand-in: the panel between two other controls of its home.
-TEST(DockForm, TakesThePanelWhileShownAndPutsItBackInItsPlace) {
+TEST(DockWindow, TakesThePanelWhileShownAndPutsItBackInItsPlace) {
     QWidget home;
     auto* layout = new QVBoxLayout(&home);
     auto* above = new QLabel("above", &home);
@@ -47,7 +47,7 @@ TEST(DockForm, TakesThePanelWhileShownAndPutsItBackInItsPlace) {
     EXPECT_EQ(layout->indexOf(panel), 1);
 }
 
-TEST(DockForm, PanelOfAHomeWithoutLayoutFillsItAgain) {
+TEST(DockWindow, PanelOfAHomeWithoutLayoutFillsItAgain) {
     QWidget home;
     home.resize(300, 200);
     auto* panel = new QWidget(&home);
@@ -61,7 +61,7 @@ TEST(DockForm, PanelOfAHomeWithoutLayoutFillsItAgain) {
     EXPECT_EQ(panel->geometry(), home.rect());
 }
 
-TEST(DockForm, ShowingWithoutAPanelOnlySaysSo) {
+TEST(DockWindow, ShowingWithoutAPanelOnlySaysSo) {
     TDockWindow dock;
     QSignalSpy shown(&dock, &TDockWindow::Shown);
     dock.show();

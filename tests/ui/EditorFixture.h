@@ -5,7 +5,6 @@
 #include "ScriptedDialogs.h"
 #include "edit/EditSession.h"
 #include "edit/Recovery.h"
-#include "ui/mainwindow/EditorWindows.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/StatusPanel.h"
 #include "ui/sheet/PropertySheet.h"
@@ -45,21 +44,23 @@ protected:
         StartEditor(SampleGame());
     }
     void TearDown() override {
-        if (MainForm != nullptr)
-            MainForm->Session().MarkSaved();
-        windows.reset();
+        if (mainWindow != nullptr)
+            mainWindow->Session().MarkSaved();
+        window.reset();
+        mainWindow = nullptr;
     }
 
     void StartEditor(const QString& gameDir) {
-        windows.reset();
-        windows = std::make_unique<TEditorWindows>(gameDir);
+        window.reset();
+        window = std::make_unique<TMainWindow>(gameDir);
+        mainWindow = window.get();
         auto scripted = std::make_unique<TScriptedDialogs>();
         dialogs = scripted.get();
-        MainForm->SetDialogs(std::move(scripted));
-        MainForm->show();
+        mainWindow->SetDialogs(std::move(scripted));
+        mainWindow->show();
     }
 
-    TPropertySheet& Sheet() const { return *MainForm->Sheet(); }
+    TPropertySheet& Sheet() const { return *mainWindow->Sheet(); }
 
     // Puts the sheet's cursor on the row of the key and returns its editor's text field.
     QLineEdit* EditRow(const QString& key) { return EditRow(Sheet(), key); }
@@ -94,12 +95,14 @@ protected:
         }
     }
 
-    static std::string DocumentBytes();
+    std::string DocumentBytes() const;
     // The action makes exactly one step, whose hint is "Undo " + hint; undone it gives the document's
     // bytes before, redone those after.
-    static void ExpectOneStep(const std::function<void()>& act, const QString& hint);
+    void ExpectOneStep(const std::function<void()>& act, const QString& hint);
 
-    std::unique_ptr<TEditorWindows> windows;
+    std::unique_ptr<TMainWindow> window;
+    // The editor of the test running; static, so that helpers and lambdas of the tests reach it too.
+    inline static TMainWindow* mainWindow = nullptr;
     TScriptedDialogs* dialogs = nullptr;
 };
 
@@ -107,21 +110,21 @@ protected:
 
 #include <QUndoStack>
 
-inline std::string EditorFixture::DocumentBytes() {
-    return MainForm->Map().SaveToBytes();
+inline std::string EditorFixture::DocumentBytes() const {
+    return mainWindow->Map().SaveToBytes();
 }
 
 inline void EditorFixture::ExpectOneStep(const std::function<void()>& act, const QString& hint) {
     const std::string before = DocumentBytes();
-    const int steps = MainForm->Session().History().count();
+    const int steps = mainWindow->Session().History().count();
     act();
-    ASSERT_EQ(MainForm->Session().History().count(), steps + 1);
+    ASSERT_EQ(mainWindow->Session().History().count(), steps + 1);
     const std::string after = DocumentBytes();
     ASSERT_NE(after, before);
-    EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo " + hint);
-    MainForm->Undo();
+    EXPECT_EQ(mainWindow->UndoAction()->toolTip(), "Undo " + hint);
+    mainWindow->Undo();
     EXPECT_EQ(DocumentBytes(), before);
-    EXPECT_EQ(MainForm->RedoAction()->toolTip(), "Redo " + hint);
-    MainForm->Redo();
+    EXPECT_EQ(mainWindow->RedoAction()->toolTip(), "Redo " + hint);
+    mainWindow->Redo();
     EXPECT_EQ(DocumentBytes(), after);
 }

@@ -22,19 +22,19 @@ class HistoryTest : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
+        ASSERT_TRUE(mainWindow->OpenFile(SampleMap()));
     }
-    static void ShowTab(int tab) { MainForm->Tabs()->setCurrentIndex(tab); }
+    static void ShowTab(int tab) { mainWindow->Tabs()->setCurrentIndex(tab); }
     void Write(const QString& key, const QString& value) {
         TypeInto(key, value);
-        ASSERT_TRUE(MainForm->CommitCurrentRow());
+        ASSERT_TRUE(mainWindow->CommitCurrentRow());
     }
 };
 
 TEST_F(HistoryTest, ARowOfEverySectionIsOneStep) {
     ExpectOneStep([&] { Write("MaxTurns", "450"); }, "MaxTurns");
     ShowTab(TMainWindow::TabTeam);
-    MainForm->SelectTeamOrPlayer(1);
+    mainWindow->SelectTeamOrPlayer(1);
     ExpectOneStep([&] { Write("Tech", "TECH_WHEEL,"); }, "Tech of team 1");
     ShowTab(TMainWindow::TabPlayer);
     ExpectOneStep([&] { Write("LeaderName", "Gandhi"); }, "LeaderName of player 0");
@@ -46,8 +46,8 @@ TEST_F(HistoryTest, ARowOfEverySectionIsOneStep) {
 
 TEST_F(HistoryTest, ARowWrittenAgainUnchangedMakesNoStep) {
     Write("MaxTurns", "300");
-    MainForm->CommitCurrentRow();
-    EXPECT_EQ(MainForm->Session().History().count(), 0);
+    mainWindow->CommitCurrentRow();
+    EXPECT_EQ(mainWindow->Session().History().count(), 0);
 }
 
 TEST_F(HistoryTest, UnitsAndCityChangesAreStepsOfTheirPlot) {
@@ -56,14 +56,14 @@ TEST_F(HistoryTest, UnitsAndCityChangesAreStepsOfTheirPlot) {
     Sheet().SetCurrentRow(unitsRow);
     const std::string before = DocumentBytes();
     QTimer::singleShot(0, [] {
-        UCForm->AddUnit();
-        UCForm->AddUnit();
-        UCForm->AcceptAndClose();
+        mainWindow->UnitsCityWindow()->AddUnit();
+        mainWindow->UnitsCityWindow()->AddUnit();
+        mainWindow->UnitsCityWindow()->AcceptAndClose();
     });
-    MainForm->PickRowValues(unitsRow);
-    EXPECT_EQ(MainForm->Session().History().count(), 2);
-    MainForm->Undo();
-    MainForm->Undo();
+    mainWindow->PickRowValues(unitsRow);
+    EXPECT_EQ(mainWindow->Session().History().count(), 2);
+    mainWindow->Undo();
+    mainWindow->Undo();
     EXPECT_EQ(DocumentBytes(), before);
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("Units")), "[ 0 Units ]");
 }
@@ -72,89 +72,89 @@ TEST_F(HistoryTest, BuildingANewMapIsOneStepThatUndoesWhole) {
     ExpectOneStep(
         [] {
             QTimer::singleShot(0, [] {
-                NewMapForm->NumWidth()->setValue(5);
-                NewMapForm->NumHeight()->setValue(4);
-                NewMapForm->accept();
+                mainWindow->NewMapDialog()->NumWidth()->setValue(5);
+                mainWindow->NewMapDialog()->NumHeight()->setValue(4);
+                mainWindow->NewMapDialog()->accept();
             });
-            MainForm->MapButton("BtnEmptyMap")->trigger();
+            mainWindow->MapButton("BtnEmptyMap")->trigger();
         },
         "Build a new map");
-    EXPECT_EQ(MainForm->GridView()->ColCount(), 5);
-    MainForm->Undo();
-    EXPECT_EQ(MainForm->GridView()->ColCount(), 16);
-    EXPECT_EQ(MainForm->Map().Grids().Width(), 16);
+    EXPECT_EQ(mainWindow->GridView()->ColCount(), 5);
+    mainWindow->Undo();
+    EXPECT_EQ(mainWindow->GridView()->ColCount(), 16);
+    EXPECT_EQ(mainWindow->Map().Grids().Width(), 16);
 }
 
 TEST_F(HistoryTest, ModifiedFollowsTheStateOfTheLastSave) {
-    EXPECT_FALSE(MainForm->Modified());
+    EXPECT_FALSE(mainWindow->Modified());
     Write("MaxTurns", "1");
-    EXPECT_TRUE(MainForm->Modified());
-    MainForm->Undo();
-    EXPECT_FALSE(MainForm->Modified());
-    MainForm->Redo();
-    EXPECT_TRUE(MainForm->Modified());
+    EXPECT_TRUE(mainWindow->Modified());
+    mainWindow->Undo();
+    EXPECT_FALSE(mainWindow->Modified());
+    mainWindow->Redo();
+    EXPECT_TRUE(mainWindow->Modified());
 
     QTemporaryDir folder;
     dialogs->filesToSave.push_back(folder.filePath("saved"));
-    ASSERT_TRUE(MainForm->SaveMapAs());
-    EXPECT_FALSE(MainForm->Modified());
-    MainForm->Undo();
-    EXPECT_TRUE(MainForm->Modified());
-    MainForm->Redo();
-    EXPECT_FALSE(MainForm->Modified());
+    ASSERT_TRUE(mainWindow->SaveMapAs());
+    EXPECT_FALSE(mainWindow->Modified());
+    mainWindow->Undo();
+    EXPECT_TRUE(mainWindow->Modified());
+    mainWindow->Redo();
+    EXPECT_FALSE(mainWindow->Modified());
 }
 
 TEST_F(HistoryTest, UndoFirstWritesWhatIsBeingTypedAndUndoesThat) {
     Write("MaxTurns", "1");
     TypeInto("MaxTurns", "2");
-    MainForm->Undo();
-    EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 1);
+    mainWindow->Undo();
+    EXPECT_EQ(mainWindow->Map().Game().MaxTurns(), 1);
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("MaxTurns")), "1");
 }
 
 TEST_F(HistoryTest, UndoShowsTheSectionOrSelectsThePlotItChanged) {
     ShowTab(TMainWindow::TabMap);
-    ASSERT_TRUE(MainForm->GridView()->SelectCell(3, 2));
+    ASSERT_TRUE(mainWindow->GridView()->SelectCell(3, 2));
     Write("TerrainType", "TERRAIN_SNOW");
-    ASSERT_TRUE(MainForm->GridView()->SelectCell(0, 0));
+    ASSERT_TRUE(mainWindow->GridView()->SelectCell(0, 0));
     ShowTab(TMainWindow::TabPlayer);
-    MainForm->SelectTeamOrPlayer(1);
+    mainWindow->SelectTeamOrPlayer(1);
     Write("LeaderName", "Someone");
     ShowTab(TMainWindow::TabRule);
 
-    MainForm->Undo();
-    EXPECT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabPlayer);
-    EXPECT_EQ(MainForm->PlayerIndex(), 1);
-    MainForm->Undo();
-    EXPECT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabMap);
-    EXPECT_EQ(MainForm->GridCol(), 3);
-    EXPECT_EQ(MainForm->GridRow(), 2);
+    mainWindow->Undo();
+    EXPECT_EQ(mainWindow->Tabs()->currentIndex(), TMainWindow::TabPlayer);
+    EXPECT_EQ(mainWindow->PlayerIndex(), 1);
+    mainWindow->Undo();
+    EXPECT_EQ(mainWindow->Tabs()->currentIndex(), TMainWindow::TabMap);
+    EXPECT_EQ(mainWindow->GridCol(), 3);
+    EXPECT_EQ(mainWindow->GridRow(), 2);
     EXPECT_NE(Sheet().Value(Sheet().FindRow("TerrainType")), "TERRAIN_SNOW");
 }
 
 TEST_F(HistoryTest, OpenAndNewClearTheHistory) {
     Write("MaxTurns", "1");
     dialogs->answers = {TDialogs::TAnswer::No};
-    ASSERT_TRUE(MainForm->OpenFileAsking(SampleMap()));
-    EXPECT_EQ(MainForm->Session().History().count(), 0);
+    ASSERT_TRUE(mainWindow->OpenFileAsking(SampleMap()));
+    EXPECT_EQ(mainWindow->Session().History().count(), 0);
     Write("MaxTurns", "1");
     dialogs->answers = {TDialogs::TAnswer::No};
-    MainForm->NewMap();
-    EXPECT_EQ(MainForm->Session().History().count(), 0);
-    EXPECT_FALSE(MainForm->UndoAction()->isEnabled());
+    mainWindow->NewMap();
+    EXPECT_EQ(mainWindow->Session().History().count(), 0);
+    EXPECT_FALSE(mainWindow->UndoAction()->isEnabled());
 }
 
 TEST_F(HistoryTest, TheHistoryWindowListsTheStepsAndGoesBackToOne) {
     Write("MaxTurns", "1");
     Write("MaxTurns", "2");
-    MainForm->MapButton("BtnHistory")->trigger();
-    ASSERT_TRUE(MainForm->HistoryWindow()->isVisible());
-    QUndoView* view = MainForm->HistoryWindow()->View();
+    mainWindow->MapButton("BtnHistory")->trigger();
+    ASSERT_TRUE(mainWindow->HistoryWindow()->isVisible());
+    QUndoView* view = mainWindow->HistoryWindow()->View();
     EXPECT_EQ(view->model()->rowCount(), 3); // the opened map and two steps
-    MainForm->Session().History().setIndex(0);
-    EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 300);
-    MainForm->HistoryWindow()->close();
-    EXPECT_FALSE(MainForm->MapButton("BtnHistory")->isChecked());
+    mainWindow->Session().History().setIndex(0);
+    EXPECT_EQ(mainWindow->Map().Game().MaxTurns(), 300);
+    mainWindow->HistoryWindow()->close();
+    EXPECT_FALSE(mainWindow->MapButton("BtnHistory")->isChecked());
 }
 
 } // namespace

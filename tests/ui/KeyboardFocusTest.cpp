@@ -15,8 +15,8 @@ class KeyboardFocusTest : public MapEditingFixture {
 protected:
     void SetUp() override {
         MapEditingFixture::SetUp();
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+        mainWindow->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow));
     }
     // The key goes where the desktop would send it: to the focus widget.
     static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
@@ -28,15 +28,15 @@ protected:
         for (const QChar ch : text)
             QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
     }
-    static QString CurrentCell() { return MainForm->StatusPanel(2)->text(); }
+    static QString CurrentCell() { return mainWindow->StatusPanel(2)->text(); }
     static void ClickValueOf(const QString& key) {
-        TPropertySheet& sheet = *MainForm->Sheet();
+        TPropertySheet& sheet = *mainWindow->Sheet();
         const QRect cell =
             sheet.visualRect(static_cast<QTableView&>(sheet).model()->index(sheet.FindRow(key), 1));
         QTest::mouseClick(sheet.viewport(), Qt::LeftButton, {}, cell.center());
     }
     static void ShowRules() {
-        MainForm->Tabs()->setCurrentIndex(TMainWindow::TabRule);
+        mainWindow->Tabs()->setCurrentIndex(TMainWindow::TabRule);
         QCoreApplication::processEvents();
     }
 };
@@ -52,24 +52,24 @@ TEST_F(KeyboardFocusTest, KeysAfterAClickOnACellWalkTheGrid) {
     Key(Qt::Key_Home);
     EXPECT_EQ(CurrentCell(), "(0, 4)");
     Key(Qt::Key_End);
-    EXPECT_EQ(CurrentCell(), QString("(%1, 4)").arg(MainForm->Map().Grids().Width() - 1));
+    EXPECT_EQ(CurrentCell(), QString("(%1, 4)").arg(mainWindow->Map().Grids().Width() - 1));
     Key(Qt::Key_PageUp);
-    EXPECT_EQ(CurrentCell(), QString("(%1, 0)").arg(MainForm->Map().Grids().Width() - 1));
+    EXPECT_EQ(CurrentCell(), QString("(%1, 0)").arg(mainWindow->Map().Grids().Width() - 1));
     EXPECT_EQ(QApplication::focusWidget(), &Grid());
 }
 
 TEST_F(KeyboardFocusTest, TabFromTheMapOpensTheSheetsCurrentRow) {
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, CellCentre(1, 1));
     Key(Qt::Key_Tab);
-    ASSERT_NE(MainForm->Sheet()->OpenEditor(), nullptr);
-    EXPECT_TRUE(MainForm->Sheet()->isAncestorOf(QApplication::focusWidget()));
+    ASSERT_NE(mainWindow->Sheet()->OpenEditor(), nullptr);
+    EXPECT_TRUE(mainWindow->Sheet()->isAncestorOf(QApplication::focusWidget()));
 }
 
 TEST_F(KeyboardFocusTest, F6MovesBetweenTheMapAndTheSheetAndBack) {
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, CellCentre(1, 1));
     Key(Qt::Key_F6);
-    ASSERT_NE(MainForm->Sheet()->OpenEditor(), nullptr);
-    EXPECT_TRUE(MainForm->Sheet()->isAncestorOf(QApplication::focusWidget()));
+    ASSERT_NE(mainWindow->Sheet()->OpenEditor(), nullptr);
+    EXPECT_TRUE(mainWindow->Sheet()->isAncestorOf(QApplication::focusWidget()));
     Key(Qt::Key_F6);
     EXPECT_EQ(QApplication::focusWidget(), &Grid());
     Key(Qt::Key_Left);
@@ -78,20 +78,20 @@ TEST_F(KeyboardFocusTest, F6MovesBetweenTheMapAndTheSheetAndBack) {
 
 TEST_F(KeyboardFocusTest, CtrlZRightAfterASheetEditUndoesItAndCtrlShiftZRedoesIt) {
     ShowRules();
-    const int before = MainForm->Map().Game().StartYear();
+    const int before = mainWindow->Map().Game().StartYear();
     ClickValueOf("StartYear");
     Key(Qt::Key_A, Qt::ControlModifier);
     Type("-2500");
     Key(Qt::Key_Return);
-    ASSERT_EQ(MainForm->Map().Game().StartYear(), -2500);
+    ASSERT_EQ(mainWindow->Map().Game().StartYear(), -2500);
     Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(MainForm->Map().Game().StartYear(), before);
+    EXPECT_EQ(mainWindow->Map().Game().StartYear(), before);
     Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(MainForm->Map().Game().StartYear(), -2500);
+    EXPECT_EQ(mainWindow->Map().Game().StartYear(), -2500);
     Key(Qt::Key_Z, Qt::ControlModifier);
     Key(Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(MainForm->Map().Game().StartYear(), -2500);
-    EXPECT_EQ(MainForm->Session().History().count(), 1);
+    EXPECT_EQ(mainWindow->Map().Game().StartYear(), -2500);
+    EXPECT_EQ(mainWindow->Session().History().count(), 1);
 }
 
 TEST_F(KeyboardFocusTest, CtrlZWhileTypingTakesBackTheTypingFirst) {
@@ -101,17 +101,17 @@ TEST_F(KeyboardFocusTest, CtrlZWhileTypingTakesBackTheTypingFirst) {
     Type("-2500");
     Key(Qt::Key_Return); // one step to undo later
     ClickValueOf("StartYear");
-    const QString shown = MainForm->Sheet()->Value(MainForm->Sheet()->FindRow("StartYear"));
+    const QString shown = mainWindow->Sheet()->Value(mainWindow->Sheet()->FindRow("StartYear"));
     Key(Qt::Key_End);
     Type("12");
     Key(Qt::Key_Z, Qt::ControlModifier);
     auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->text(), shown);
-    EXPECT_EQ(MainForm->Session().History().index(), 1);
+    EXPECT_EQ(mainWindow->Session().History().index(), 1);
     // Nothing typed is left: the next Ctrl+Z is the map's.
     Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(MainForm->Session().History().index(), 0);
+    EXPECT_EQ(mainWindow->Session().History().index(), 0);
 }
 
 } // namespace

@@ -28,18 +28,18 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(Scenario);
         file.close();
-        ASSERT_TRUE(MainForm->OpenFile(mapFile));
+        ASSERT_TRUE(mainWindow->OpenFile(mapFile));
     }
 
-    static QString ButtonText() { return MainForm->LayersButton()->text(); }
+    static QString ButtonText() { return mainWindow->LayersButton()->text(); }
     static bool ListsWasteland() {
         StringList terrains;
-        MainForm->Catalogue().GetValueList("TerrainType", terrains);
+        mainWindow->Catalogue().GetValueList("TerrainType", terrains);
         return std::find(terrains.begin(), terrains.end(), "TERRAIN_WASTELAND") != terrains.end();
     }
     // Opens the button's menu as a click does, and chooses the entry.
     static void Choose(const QString& entry) {
-        QMenu* menu = MainForm->LayersButton()->menu();
+        QMenu* menu = mainWindow->LayersButton()->menu();
         emit menu->aboutToShow();
         for (QAction* action : menu->actions())
             if (action->text() == entry) {
@@ -57,29 +57,29 @@ protected:
 
 TEST_F(MainFormLayersTest, AScenarioOfAModOpensWithItsLayersAndSavesUnchanged) {
     EXPECT_EQ(ButtonText(), QString::fromUtf8("Beyond the Sword \xC2\xB7 Next War"));
-    EXPECT_EQ(MainForm->LayersButton()->accessibleName(),
+    EXPECT_EQ(mainWindow->LayersButton()->accessibleName(),
               QString::fromUtf8("Game layers: Beyond the Sword \xC2\xB7 Next War"));
     EXPECT_TRUE(ListsWasteland());
     EXPECT_GE(Sheet().FindRow("ModPath"), 0);
     EXPECT_EQ(DocumentBytes(), Scenario);
     // Its "Map" tab is a map of no plots.
-    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
-    EXPECT_EQ(MainForm->StatusPanel(1)->text(), "Size = (0 x 0)");
+    mainWindow->Tabs()->setCurrentIndex(TMainWindow::TabMap);
+    EXPECT_EQ(mainWindow->StatusPanel(1)->text(), "Size = (0 x 0)");
 }
 
 TEST_F(MainFormLayersTest, AModPathEditedInTheSheetReloadsTheListsAsOneStep) {
     ExpectOneStep(
         [this] {
             TypeInto("ModPath", "Mods\\Star Wars\\");
-            MainForm->CommitCurrentRow();
+            mainWindow->CommitCurrentRow();
         },
         "ModPath");
     EXPECT_EQ(ButtonText(), "Beyond the Sword (a layer is missing)");
-    EXPECT_TRUE(
-        MainForm->LayersButton()->toolTip().startsWith("ModPath names Mods\\Star Wars\\, which is not in the "
-                                                       "game folder: checked against Beyond the Sword"));
+    EXPECT_TRUE(mainWindow->LayersButton()->toolTip().startsWith(
+        "ModPath names Mods\\Star Wars\\, which is not in the "
+        "game folder: checked against Beyond the Sword"));
     EXPECT_FALSE(ListsWasteland());
-    MainForm->Undo();
+    mainWindow->Undo();
     EXPECT_EQ(ButtonText(), QString::fromUtf8("Beyond the Sword \xC2\xB7 Next War"));
     EXPECT_TRUE(ListsWasteland());
 }
@@ -89,9 +89,9 @@ TEST_F(MainFormLayersTest, AnotherEditionChosenForTheMapLeavesItsFileAlone) {
     EXPECT_EQ(ButtonText(), "Base game");
     EXPECT_FALSE(ListsWasteland());
     StringList units;
-    MainForm->Catalogue().GetValueList("UnitType", units);
+    mainWindow->Catalogue().GetValueList("UnitType", units);
     EXPECT_EQ(units, (StringList{"UNIT_SETTLER", "UNIT_WARRIOR"}));
-    EXPECT_FALSE(MainForm->Modified());
+    EXPECT_FALSE(mainWindow->Modified());
     EXPECT_EQ(DocumentBytes(), Scenario);
 
     Choose("As the map says");

@@ -35,11 +35,11 @@ TEST_F(MainFormMapTest, SelectingACellWritesTheEditedRowIntoThePlotLeft) {
     EXPECT_EQ(Plot(0, 9).TerrainType(), "TERRAIN_DESERT");
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("TerrainType")),
               QString::fromStdString(Plot(1, 9).TerrainType()));
-    EXPECT_EQ(MainForm->StatusPanel(2)->text(), "(1, 0)");
+    EXPECT_EQ(mainWindow->StatusPanel(2)->text(), "(1, 0)");
     // The status bar counts grid rows from the top: grid row 9 is the map's y = 0.
     ASSERT_TRUE(Grid().SelectCell(1, 9));
-    EXPECT_EQ(MainForm->StatusPanel(2)->text(), "(1, 9)");
-    EXPECT_EQ(MainForm->GetPlotAt(1, 9), &Plot(1, 0));
+    EXPECT_EQ(mainWindow->StatusPanel(2)->text(), "(1, 9)");
+    EXPECT_EQ(mainWindow->GetPlotAt(1, 9), &Plot(1, 0));
 }
 
 TEST_F(MainFormMapTest, ARefusedRowKeepsTheCurrentCell) {
@@ -54,99 +54,99 @@ TEST_F(MainFormMapTest, AWrittenTerrainShowsAtOnceOnTheGridAndTheMiniMap) {
     TypeInto("TerrainType", "TERRAIN_DESERT");
     QTest::keyClick(Sheet().OpenEditor(), Qt::Key_Return);
     const QRgb yellow = qRgb(255, 255, 0);
-    EXPECT_EQ(MainForm->MiniMapBitmap().Image().pixel(1, 1), yellow);
-    EXPECT_EQ(MainForm->MiniMapBitmap().Image().pixel(4, 1), qRgb(0, 0, 255)); // its neighbour stays
+    EXPECT_EQ(mainWindow->MiniMapBitmap().Image().pixel(1, 1), yellow);
+    EXPECT_EQ(mainWindow->MiniMapBitmap().Image().pixel(4, 1), qRgb(0, 0, 255)); // its neighbour stays
     EXPECT_EQ(GridPixelAtCentreOf(0, 0), yellow);
 }
 
 TEST_F(MainFormMapTest, ZoomMovesInStepsOfFourWithinItsLimits) {
-    QSlider* zoom = MainForm->ZoomSlider();
+    QSlider* zoom = mainWindow->ZoomSlider();
     EXPECT_EQ(Grid().Zoom(), 32);
-    MainForm->ZoomIn();
+    mainWindow->ZoomIn();
     EXPECT_EQ(Grid().Zoom(), 36);
     EXPECT_EQ(zoom->toolTip(), "36");
     zoom->setValue(126);
     EXPECT_EQ(Grid().Zoom(), 128);
-    MainForm->ZoomIn();
+    mainWindow->ZoomIn();
     EXPECT_EQ(Grid().Zoom(), 128);
     zoom->setValue(8);
-    MainForm->ZoomOut();
+    mainWindow->ZoomOut();
     EXPECT_EQ(Grid().Zoom(), 8);
 }
 
 TEST_F(MainFormMapTest, TheCurrentCellBlinksOnlyOnTheMapTab) {
-    EXPECT_TRUE(MainForm->BlinkTimer()->isActive());
+    EXPECT_TRUE(mainWindow->BlinkTimer()->isActive());
     const bool before = Grid().BlinkOn();
-    MainForm->BlinkCurrentCell();
+    mainWindow->BlinkCurrentCell();
     EXPECT_NE(Grid().BlinkOn(), before);
-    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabWorld);
-    EXPECT_FALSE(MainForm->BlinkTimer()->isActive());
+    mainWindow->Tabs()->setCurrentIndex(TMainWindow::TabWorld);
+    EXPECT_FALSE(mainWindow->BlinkTimer()->isActive());
 }
 
 TEST_F(MainFormMapTest, TheDetachedWindowTakesTheMapAndAnotherTabBringsItBack) {
-    MainForm->MapButton("BtnDock")->trigger();
-    EXPECT_TRUE(DockForm->isVisible());
-    EXPECT_TRUE(DockForm->HoldsPanel());
-    EXPECT_FALSE(MainForm->MapPanelHome()->isVisible());
+    mainWindow->MapButton("BtnDock")->trigger();
+    EXPECT_TRUE(mainWindow->DockWindow()->isVisible());
+    EXPECT_TRUE(mainWindow->DockWindow()->HoldsPanel());
+    EXPECT_FALSE(mainWindow->MapPanelHome()->isVisible());
 
-    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabRule);
-    EXPECT_FALSE(DockForm->isVisible());
-    EXPECT_FALSE(MainForm->MapButton("BtnDock")->isChecked());
-    EXPECT_EQ(MainForm->MapPanel()->parentWidget(), MainForm->MapPanelHome());
-    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
-    EXPECT_TRUE(MainForm->MapPanelHome()->isVisible());
+    mainWindow->Tabs()->setCurrentIndex(TMainWindow::TabRule);
+    EXPECT_FALSE(mainWindow->DockWindow()->isVisible());
+    EXPECT_FALSE(mainWindow->MapButton("BtnDock")->isChecked());
+    EXPECT_EQ(mainWindow->MapPanel()->parentWidget(), mainWindow->MapPanelHome());
+    mainWindow->Tabs()->setCurrentIndex(TMainWindow::TabMap);
+    EXPECT_TRUE(mainWindow->MapPanelHome()->isVisible());
 }
 
 TEST_F(MainFormMapTest, ToolWindowsClosedByThemselvesReleaseTheirButtons) {
-    MainForm->MapButton("BtnShowMiniMap")->trigger();
-    EXPECT_TRUE(MiniMapForm->isVisible());
-    MiniMapForm->close();
-    EXPECT_FALSE(MainForm->MapButton("BtnShowMiniMap")->isChecked());
+    mainWindow->MapButton("BtnShowMiniMap")->trigger();
+    EXPECT_TRUE(mainWindow->MiniMapWindow()->isVisible());
+    mainWindow->MiniMapWindow()->close();
+    EXPECT_FALSE(mainWindow->MapButton("BtnShowMiniMap")->isChecked());
 
-    MainForm->MapButton("BtnOptions")->trigger();
-    EXPECT_TRUE(OptionsForm->isVisible());
-    OptionsForm->close();
-    EXPECT_FALSE(MainForm->MapButton("BtnOptions")->isChecked());
+    mainWindow->MapButton("BtnOptions")->trigger();
+    EXPECT_TRUE(mainWindow->OptionsWindow()->isVisible());
+    mainWindow->OptionsWindow()->close();
+    EXPECT_FALSE(mainWindow->MapButton("BtnOptions")->isChecked());
 }
 
 TEST_F(MainFormMapTest, TheMiniMapFramesWhatTheGridShows) {
-    MainForm->MapButton("BtnShowMiniMap")->trigger();
-    MainForm->ZoomSlider()->setValue(128); // the map no longer fits the view
+    mainWindow->MapButton("BtnShowMiniMap")->trigger();
+    mainWindow->ZoomSlider()->setValue(128); // the map no longer fits the view
     Grid().SetTopLeft(2, 1);
     ASSERT_EQ(Grid().LeftCol(), 2);
-    const TViewRect frame = MiniMapForm->ViewRect();
+    const TViewRect frame = mainWindow->MiniMapWindow()->ViewRect();
     EXPECT_EQ(frame.left, 6);
     EXPECT_EQ(frame.top, 3);
-    EXPECT_LE(frame.right, MainForm->MiniMapBitmap().Width());
+    EXPECT_LE(frame.right, mainWindow->MiniMapBitmap().Width());
 }
 
 TEST_F(MainFormMapTest, GridAndMiniMapTakeTheSizeOfEveryNewPlotGrid) {
     EXPECT_EQ(Grid().ColCount(), 16);
-    EXPECT_EQ(MainForm->MiniMapBitmap().Width(), 48);
-    MainForm->NewMap();
+    EXPECT_EQ(mainWindow->MiniMapBitmap().Width(), 48);
+    mainWindow->NewMap();
     EXPECT_EQ(Grid().ColCount(), 1);
     EXPECT_EQ(Grid().RowCount(), 1);
-    EXPECT_EQ(MainForm->MiniMapBitmap().Width(), 3);
-    EXPECT_EQ(MainForm->GetPlotAt(0, 0), MainForm->Map().Grids().GetPlot(0, 0));
+    EXPECT_EQ(mainWindow->MiniMapBitmap().Width(), 3);
+    EXPECT_EQ(mainWindow->GetPlotAt(0, 0), mainWindow->Map().Grids().GetPlot(0, 0));
 }
 
 TEST_F(MainFormMapTest, TheDisplayOptionsDecideWhatTheGridPaints) {
     TypeInto("TerrainType", "TERRAIN_GRASS");
-    ASSERT_TRUE(MainForm->CommitCurrentRow());
+    ASSERT_TRUE(mainWindow->CommitCurrentRow());
     EXPECT_EQ(GridPixelAtCentreOf(0, 0), qRgb(0, 128, 0));
-    OptionsForm->RemoveOption("Terrain");
+    mainWindow->OptionsWindow()->RemoveOption("Terrain");
     Grid().viewport()->repaint();
     EXPECT_EQ(GridPixelAtCentreOf(0, 0), qRgb(0, 0, 0));
 }
 
 TEST_F(MainFormMapTest, OneEditingToolIsDownAtATime) {
-    QAction* paint = MainForm->MapButton("BtnPaint");
-    QAction* start = MainForm->MapButton("BtnStart");
+    QAction* paint = mainWindow->MapButton("BtnPaint");
+    QAction* start = mainWindow->MapButton("BtnStart");
     paint->trigger();
-    EXPECT_EQ(Grid().Tool(), static_cast<TMapGridTool*>(&MainForm->BrushTool()));
+    EXPECT_EQ(Grid().Tool(), static_cast<TMapGridTool*>(&mainWindow->BrushTool()));
     start->trigger();
     EXPECT_FALSE(paint->isChecked());
-    EXPECT_NE(Grid().Tool(), static_cast<TMapGridTool*>(&MainForm->BrushTool()));
+    EXPECT_NE(Grid().Tool(), static_cast<TMapGridTool*>(&mainWindow->BrushTool()));
     EXPECT_NE(Grid().Tool(), nullptr);
     start->trigger();
     EXPECT_EQ(Grid().Tool(), nullptr);

@@ -22,17 +22,17 @@ class MainFormTest : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
+        ASSERT_TRUE(mainWindow->OpenFile(SampleMap()));
     }
-    void ShowTab(int tab) { MainForm->Tabs()->setCurrentIndex(tab); }
-    const TTeam& Team(int index) const { return *MainForm->Map().Teams().GetTeam(index); }
+    void ShowTab(int tab) { mainWindow->Tabs()->setCurrentIndex(tab); }
+    const TTeam& Team(int index) const { return *mainWindow->Map().Teams().GetTeam(index); }
 
     // Opens the picker on the row and, while it is shown, runs `act` on it.
     void PickOnRow(const QString& key, std::function<void(TValuePickerDialog&)> act) {
         const int row = Sheet().FindRow(key);
         Sheet().SetCurrentRow(row);
-        QTimer::singleShot(0, [act] { act(*MVForm); });
-        MainForm->PickRowValues(row);
+        QTimer::singleShot(0, [act] { act(*mainWindow->ValuePicker()); });
+        mainWindow->PickRowValues(row);
     }
     static QStringList Selected(const TValuePickerDialog& form) {
         QStringList names;
@@ -49,56 +49,56 @@ protected:
 };
 
 TEST_F(MainFormTest, OpeningAMapFillsTitleStatusBarAndSheet) {
-    EXPECT_EQ(MainForm->windowTitle(), "QuarraMapEditor V2 - Archipelago.Civ4WorldBuilderSave");
-    EXPECT_EQ(MainForm->StatusPanel(0)->text(), "Ready...");
-    EXPECT_EQ(MainForm->StatusPanel(1)->text(), "Size = (16 x 10)");
-    EXPECT_EQ(MainForm->StatusPanel(2)->text(), "(0, 0)");
+    EXPECT_EQ(mainWindow->windowTitle(), "QuarraMapEditor V2 - Archipelago.Civ4WorldBuilderSave");
+    EXPECT_EQ(mainWindow->StatusPanel(0)->text(), "Ready...");
+    EXPECT_EQ(mainWindow->StatusPanel(1)->text(), "Size = (16 x 10)");
+    EXPECT_EQ(mainWindow->StatusPanel(2)->text(), "(0, 0)");
     ASSERT_EQ(Sheet().RowCount(), 14);
     EXPECT_EQ(Sheet().Key(0), "Era");
     EXPECT_EQ(Sheet().Value(1), "GAMESPEED_NORMAL");
     EXPECT_EQ(Sheet().Kind(0), KindOneValue);
     EXPECT_EQ(Sheet().Kind(3), KindSeveralValues);
     EXPECT_EQ(Sheet().Kind(7), KindPlainText);
-    EXPECT_FALSE(MainForm->Modified());
+    EXPECT_FALSE(mainWindow->Modified());
 }
 
 TEST_F(MainFormTest, EachTabShowsItsSectionAndTheSelectorChoosesTeamsAndPlayers) {
     ShowTab(TMainWindow::TabTeam);
-    EXPECT_TRUE(MainForm->TeamPlayerChoice()->isVisible());
-    EXPECT_EQ(MainForm->TeamPlayerChoice()->title(), " Team ");
+    EXPECT_TRUE(mainWindow->TeamPlayerChoice()->isVisible());
+    EXPECT_EQ(mainWindow->TeamPlayerChoice()->title(), " Team ");
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("Tech")), "TECH_AGRICULTURE,TECH_MYSTICISM,TECH_POTTERY,");
-    MainForm->SelectTeamOrPlayer(1);
-    EXPECT_EQ(MainForm->TeamIndex(), 1);
+    mainWindow->SelectTeamOrPlayer(1);
+    EXPECT_EQ(mainWindow->TeamIndex(), 1);
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("Tech")), "TECH_FISHING,TECH_MEDITATION,");
 
     ShowTab(TMainWindow::TabPlayer);
-    EXPECT_EQ(MainForm->TeamPlayerChoice()->title(), " Player ");
+    EXPECT_EQ(mainWindow->TeamPlayerChoice()->title(), " Player ");
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("LeaderType")), "LEADER_ASOKA");
 
     ShowTab(TMainWindow::TabWorld);
-    EXPECT_FALSE(MainForm->TeamPlayerChoice()->isVisible());
+    EXPECT_FALSE(mainWindow->TeamPlayerChoice()->isVisible());
     EXPECT_EQ(Sheet().Key(0), "world size");
 
     ShowTab(TMainWindow::TabMap);
-    EXPECT_TRUE(MainForm->MapPanelHome()->isVisible());
-    const TPlot* topLeft = MainForm->Map().Grids().GetPlot(0, 9);
-    EXPECT_EQ(MainForm->GetPlotAt(0, 0), topLeft);
+    EXPECT_TRUE(mainWindow->MapPanelHome()->isVisible());
+    const TPlot* topLeft = mainWindow->Map().Grids().GetPlot(0, 9);
+    EXPECT_EQ(mainWindow->GetPlotAt(0, 0), topLeft);
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("TerrainType")), QString::fromStdString(topLeft->TerrainType()));
 
     // The team and player chosen stay through tab changes.
     ShowTab(TMainWindow::TabTeam);
-    EXPECT_EQ(MainForm->TeamIndex(), 1);
-    EXPECT_FALSE(MainForm->Modified());
+    EXPECT_EQ(mainWindow->TeamIndex(), 1);
+    EXPECT_FALSE(mainWindow->Modified());
 }
 
 TEST_F(MainFormTest, ARowEditedAndLeftIsWrittenAndMarksTheMapModified) {
     TypeInto("MaxTurns", "450");
     // Typing alone is no change of the map yet.
-    EXPECT_FALSE(MainForm->Modified());
-    EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 300);
+    EXPECT_FALSE(mainWindow->Modified());
+    EXPECT_EQ(mainWindow->Map().Game().MaxTurns(), 300);
     QTest::keyClick(Sheet().OpenEditor(), Qt::Key_Return);
-    EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 450);
-    EXPECT_TRUE(MainForm->Modified());
+    EXPECT_EQ(mainWindow->Map().Game().MaxTurns(), 450);
+    EXPECT_TRUE(mainWindow->Modified());
     EXPECT_EQ(Sheet().Key(Sheet().CurrentRow()), "MaxCityElimination");
 }
 
@@ -111,49 +111,49 @@ TEST_F(MainFormTest, EnterMovesToTheNextRowButNotPastTheLast) {
 TEST_F(MainFormTest, ATabChangeWritesTheRowBeingEditedIntoTheSectionLeft) {
     TypeInto("StartYear", "-3000");
     ShowTab(TMainWindow::TabTeam);
-    EXPECT_EQ(MainForm->Map().Game().StartYear(), -3000);
+    EXPECT_EQ(mainWindow->Map().Game().StartYear(), -3000);
     EXPECT_EQ(Sheet().Key(0), "Tech");
 
-    MainForm->SelectTeamOrPlayer(2);
+    mainWindow->SelectTeamOrPlayer(2);
     TypeInto("RevealMap", "0");
-    MainForm->SelectTeamOrPlayer(0);
+    mainWindow->SelectTeamOrPlayer(0);
     EXPECT_FALSE(Team(2).RevealMap());
-    EXPECT_EQ(MainForm->TeamIndex(), 0);
+    EXPECT_EQ(mainWindow->TeamIndex(), 0);
 }
 
 TEST_F(MainFormTest, ARefusedNumberKeepsTheTabAndTheTextUntilCorrected) {
     TypeInto("GameTurn", "12x");
     ShowTab(TMainWindow::TabWorld);
-    EXPECT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabRule);
+    EXPECT_EQ(mainWindow->Tabs()->currentIndex(), TMainWindow::TabRule);
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("GameTurn")), "12x");
-    EXPECT_EQ(MainForm->Map().Game().GameTurn(), 0);
-    EXPECT_FALSE(MainForm->CommitCurrentRow());
+    EXPECT_EQ(mainWindow->Map().Game().GameTurn(), 0);
+    EXPECT_FALSE(mainWindow->CommitCurrentRow());
 
     TypeInto("GameTurn", "12");
     ShowTab(TMainWindow::TabWorld);
-    EXPECT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabWorld);
-    EXPECT_EQ(MainForm->Map().Game().GameTurn(), 12);
+    EXPECT_EQ(mainWindow->Tabs()->currentIndex(), TMainWindow::TabWorld);
+    EXPECT_EQ(mainWindow->Map().Game().GameTurn(), 12);
 }
 
 TEST_F(MainFormTest, ACharacterOutsideTheCodePageIsRefusedWithAMessage) {
     TypeInto("Description", QString::fromUtf8("Island \u65e5"));
-    EXPECT_FALSE(MainForm->CommitCurrentRow());
+    EXPECT_FALSE(mainWindow->CommitCurrentRow());
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].contains(QString::fromUtf8("\u65e5")));
-    EXPECT_EQ(MainForm->Map().Game().Description(), "TWO ISLANDS AND A STRAIT");
+    EXPECT_EQ(mainWindow->Map().Game().Description(), "TWO ISLANDS AND A STRAIT");
 
     // Windows-1252 letters are written as their bytes.
     TypeInto("Description", QString::fromUtf8("\u00cele \u20ac"));
-    EXPECT_TRUE(MainForm->CommitCurrentRow());
-    const std::string written = MainForm->Map().Game().Description();
+    EXPECT_TRUE(mainWindow->CommitCurrentRow());
+    const std::string written = mainWindow->Map().Game().Description();
     EXPECT_EQ(written.substr(written.size() - 2), std::string("\x20\x80", 2));
 }
 
 TEST_F(MainFormTest, ThePickerMarksTheRowsTeamsAndWritesTheChosenOnes) {
     ShowTab(TMainWindow::TabTeam);
     TypeInto("ContactWithTeam", "2,5");
-    ASSERT_TRUE(MainForm->CommitCurrentRow());
-    MainForm->Session().MarkSaved();
+    ASSERT_TRUE(mainWindow->CommitCurrentRow());
+    mainWindow->Session().MarkSaved();
     QStringList shown;
     PickOnRow("ContactWithTeam", [&](TValuePickerDialog& form) {
         shown = Selected(form);
@@ -165,7 +165,7 @@ TEST_F(MainFormTest, ThePickerMarksTheRowsTeamsAndWritesTheChosenOnes) {
     FlagSet expected{};
     expected[1] = expected[7] = true;
     EXPECT_EQ(Team(0).ContactWithTeam(), expected);
-    EXPECT_TRUE(MainForm->Modified());
+    EXPECT_TRUE(mainWindow->Modified());
 }
 
 TEST_F(MainFormTest, CancelAndEscLeaveTheRowWhileTheCloseBoxApplies) {
@@ -181,15 +181,15 @@ TEST_F(MainFormTest, CancelAndEscLeaveTheRowWhileTheCloseBoxApplies) {
         QTest::keyClick(form.LBMultiValues(), Qt::Key_Escape);
     });
     EXPECT_EQ(Sheet().Value(row), before);
-    EXPECT_FALSE(MainForm->Modified());
+    EXPECT_FALSE(mainWindow->Modified());
 
     PickOnRow("Victory", [](TValuePickerDialog& form) {
         form.SelectNone();
         form.close();
     });
     EXPECT_EQ(Sheet().Value(row), "");
-    EXPECT_TRUE(MainForm->Map().Game().Victories().empty());
-    EXPECT_TRUE(MainForm->Modified());
+    EXPECT_TRUE(mainWindow->Map().Game().Victories().empty());
+    EXPECT_TRUE(mainWindow->Modified());
 }
 
 TEST_F(MainFormTest, EnterInThePickerApplies) {
@@ -197,25 +197,25 @@ TEST_F(MainFormTest, EnterInThePickerApplies) {
         Select(form, {"GAMEOPTION_NO_BARBARIANS"});
         QTest::keyClick(form.LBMultiValues(), Qt::Key_Return);
     });
-    EXPECT_EQ(MainForm->Map().Game().Options(), (StringList{"GAMEOPTION_NO_BARBARIANS"}));
+    EXPECT_EQ(mainWindow->Map().Game().Options(), (StringList{"GAMEOPTION_NO_BARBARIANS"}));
 }
 
 TEST_F(MainFormTest, LoadProgressIsShownEvery500LinesAndOnTheLast500) {
-    QLabel* panel = MainForm->StatusPanel(0);
+    QLabel* panel = mainWindow->StatusPanel(0);
     for (const int line : {499, 501, 734}) {
-        MainForm->ShowLoadProgress(line, 1234);
+        mainWindow->ShowLoadProgress(line, 1234);
         EXPECT_EQ(panel->text(), "Ready...") << line;
     }
-    MainForm->ShowLoadProgress(500, 1234);
+    mainWindow->ShowLoadProgress(500, 1234);
     EXPECT_EQ(panel->text(), "Analysing (500 / 1234)");
-    MainForm->ShowLoadProgress(735, 1234);
+    mainWindow->ShowLoadProgress(735, 1234);
     EXPECT_EQ(panel->text(), "Analysing (735 / 1234)");
 }
 
 TEST_F(MainFormTest, DropDownsListTheGamesValues) {
-    const QStringList eras = MainForm->PickList("Era");
+    const QStringList eras = mainWindow->PickList("Era");
     EXPECT_TRUE(eras.contains("ERA_ANCIENT"));
-    EXPECT_TRUE(MainForm->PickList("Level").isEmpty());
+    EXPECT_TRUE(mainWindow->PickList("Level").isEmpty());
 }
 
 class GameFolderTest : public EditorFixture {
@@ -226,7 +226,7 @@ protected:
         qputenv("HOME", home.path().toLocal8Bit());
         qunsetenv("WINEPREFIX");
         StartEditor(QString());
-        ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
+        ASSERT_TRUE(mainWindow->OpenFile(SampleMap()));
     }
     void TearDown() override {
         EditorFixture::TearDown();
@@ -236,25 +236,25 @@ protected:
 };
 
 TEST_F(GameFolderTest, TheFirstListOfARunOffersAFolderAndRemembersIt) {
-    EXPECT_TRUE(MainForm->InstallDir().isEmpty());
+    EXPECT_TRUE(mainWindow->InstallDir().isEmpty());
     EXPECT_EQ(Sheet().Kind(0), KindOneValue); // the row still offers its list
     dialogs->folders.push_back(SampleGame());
-    EXPECT_TRUE(MainForm->PickList("Era").contains("ERA_ANCIENT"));
+    EXPECT_TRUE(mainWindow->PickList("Era").contains("ERA_ANCIENT"));
     EXPECT_EQ(dialogs->folderDialogs, 1);
     EXPECT_EQ(QSettings().value("gameFolder").toString(), SampleGame());
 
     StartEditor(QString());
-    EXPECT_EQ(MainForm->InstallDir(), SampleGame());
+    EXPECT_EQ(mainWindow->InstallDir(), SampleGame());
 }
 
 TEST_F(GameFolderTest, CancellingTheFolderGivesEmptyListsAndIsNotAskedAgain) {
-    EXPECT_TRUE(MainForm->PickList("Era").isEmpty());
-    EXPECT_TRUE(MainForm->PickList("Speed").isEmpty());
+    EXPECT_TRUE(mainWindow->PickList("Era").isEmpty());
+    EXPECT_TRUE(mainWindow->PickList("Speed").isEmpty());
     EXPECT_EQ(dialogs->folderDialogs, 1);
 
     StartEditor(QString());
     dialogs->folders.push_back(home.path());
-    EXPECT_TRUE(MainForm->PickList("Era").isEmpty());
+    EXPECT_TRUE(mainWindow->PickList("Era").isEmpty());
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].contains("Assets/XML"));
 }

@@ -13,13 +13,13 @@ class MapEditingFixture : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
-        MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
+        ASSERT_TRUE(mainWindow->OpenFile(SampleMap()));
+        mainWindow->Tabs()->setCurrentIndex(TMainWindow::TabMap);
         QCoreApplication::processEvents(); // lays the shown map panel out
     }
 
-    static TMapGridView& Grid() { return *MainForm->GridView(); }
-    static TPlot& Plot(int x, int y) { return *MainForm->Map().Grids().GetPlot(x, y); }
+    static TMapGridView& Grid() { return *mainWindow->GridView(); }
+    static TPlot& Plot(int x, int y) { return *mainWindow->Map().Grids().GetPlot(x, y); }
     // The plot's block as the map file holds it.
     static std::string PlotText(int x, int y) {
         std::string text;

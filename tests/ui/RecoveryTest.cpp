@@ -54,7 +54,7 @@ protected:
     }
     void SetMaxTurns(int turns) {
         TypeInto("MaxTurns", QString::number(turns));
-        ASSERT_TRUE(MainForm->CommitCurrentRow());
+        ASSERT_TRUE(mainWindow->CommitCurrentRow());
     }
 
     QTemporaryDir folder;
@@ -69,21 +69,21 @@ TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedAndRestoredAsAModifiedMap) {
     ASSERT_EQ(TRecovery::Orphans().size(), 1u);
 
     dialogs->answers = {TAnswer::Yes};
-    MainForm->OfferRecovery();
+    mainWindow->OfferRecovery();
     ASSERT_EQ(dialogs->questions.size(), 1);
     EXPECT_EQ(
         dialogs->questions[0],
         "Recovery: Tessel closed without saving Archipelago.Civ4WorldBuilderSave. Restore the changes?");
-    EXPECT_EQ(MainForm->FileName(), copy);
-    EXPECT_EQ(MainForm->windowTitle(), "QuarraMapEditor V2 - Archipelago.Civ4WorldBuilderSave");
-    EXPECT_TRUE(MainForm->Modified());
-    EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 123);
+    EXPECT_EQ(mainWindow->FileName(), copy);
+    EXPECT_EQ(mainWindow->windowTitle(), "QuarraMapEditor V2 - Archipelago.Civ4WorldBuilderSave");
+    EXPECT_TRUE(mainWindow->Modified());
+    EXPECT_EQ(mainWindow->Map().Game().MaxTurns(), 123);
 
     // The map's own file was never touched; saving writes it and removes the recovery copy.
     QFile original(copy);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     EXPECT_FALSE(original.readAll().contains("MaxTurns=123"));
-    EXPECT_TRUE(MainForm->SaveMap());
+    EXPECT_TRUE(mainWindow->SaveMap());
     EXPECT_TRUE(QDir(TRecovery::Folder()).entryList(QDir::Files).isEmpty());
 }
 
@@ -91,39 +91,39 @@ TEST_F(RecoveryTest, ARestoredMapStaysChangedAndIsListedUnderItsOwnName) {
     StartVictim();
     KillVictim();
     dialogs->answers = {TAnswer::Yes};
-    MainForm->OfferRecovery();
-    ASSERT_TRUE(MainForm->Modified());
-    ASSERT_FALSE(MainForm->RecentMaps().isEmpty());
-    EXPECT_EQ(MainForm->RecentMaps().front(), copy);
-    for (const QString& recent : MainForm->RecentMaps())
+    mainWindow->OfferRecovery();
+    ASSERT_TRUE(mainWindow->Modified());
+    ASSERT_FALSE(mainWindow->RecentMaps().isEmpty());
+    EXPECT_EQ(mainWindow->RecentMaps().front(), copy);
+    for (const QString& recent : mainWindow->RecentMaps())
         EXPECT_FALSE(recent.startsWith(TRecovery::Folder())) << recent.toStdString();
 
     // Undoing what was done since does not make the restored changes saved ones.
     SetMaxTurns(200);
-    MainForm->Undo();
-    EXPECT_TRUE(MainForm->Modified());
-    EXPECT_TRUE(MainForm->Session().Recovery().HasFile());
-    EXPECT_EQ(MainForm->Map().Game().MaxTurns(), 123);
+    mainWindow->Undo();
+    EXPECT_TRUE(mainWindow->Modified());
+    EXPECT_TRUE(mainWindow->Session().Recovery().HasFile());
+    EXPECT_EQ(mainWindow->Map().Game().MaxTurns(), 123);
 
     // "Open" starts in the map's folder, not in the recovery folder.
     dialogs->answers = {TAnswer::No};
-    MainForm->OpenMap();
+    mainWindow->OpenMap();
     EXPECT_EQ(dialogs->openFolders, QStringList({folder.path()}));
 }
 
 TEST_F(RecoveryTest, EveryFiftyStepsMakeAFreshCopyWithoutWaitingForTheTimer) {
-    ASSERT_TRUE(MainForm->OpenFile(copy));
+    ASSERT_TRUE(mainWindow->OpenFile(copy));
     for (int turns = 301; turns < 350; ++turns)
         SetMaxTurns(turns);
-    EXPECT_FALSE(MainForm->Session().Recovery().HasFile());
+    EXPECT_FALSE(mainWindow->Session().Recovery().HasFile());
     SetMaxTurns(350);
-    ASSERT_TRUE(MainForm->Session().Recovery().HasFile());
+    ASSERT_TRUE(mainWindow->Session().Recovery().HasFile());
     EXPECT_TRUE(RecoveryCopy().contains("MaxTurns=350"));
-    EXPECT_TRUE(MainForm->Modified());
+    EXPECT_TRUE(mainWindow->Modified());
 
     // Steps undone and made anew count as new steps.
     for (int i = 0; i < 10; ++i)
-        MainForm->Undo();
+        mainWindow->Undo();
     for (int turns = 401; turns < 450; ++turns)
         SetMaxTurns(turns);
     EXPECT_TRUE(RecoveryCopy().contains("MaxTurns=350"));
@@ -135,16 +135,16 @@ TEST_F(RecoveryTest, DecliningRemovesTheCopyAndCancelAsksAgainNextTime) {
     StartVictim();
     KillVictim();
     dialogs->answers = {TAnswer::Cancel};
-    MainForm->OfferRecovery();
+    mainWindow->OfferRecovery();
     EXPECT_EQ(TRecovery::Orphans().size(), 1u);
     dialogs->answers = {TAnswer::No};
-    MainForm->OfferRecovery();
+    mainWindow->OfferRecovery();
     EXPECT_TRUE(TRecovery::Orphans().empty());
-    EXPECT_FALSE(MainForm->Modified());
+    EXPECT_FALSE(mainWindow->Modified());
 }
 
 TEST_F(RecoveryTest, ACopyThatCannotBeOpenedIsKeptButNotOfferedAgain) {
-    ASSERT_TRUE(MainForm->OpenFile(copy));
+    ASSERT_TRUE(mainWindow->OpenFile(copy));
     ASSERT_TRUE(QDir().mkpath(TRecovery::Folder()));
     const QString broken = QDir(TRecovery::Folder()).filePath("broken.Civ4WorldBuilderSave");
     {
@@ -157,7 +157,7 @@ TEST_F(RecoveryTest, ACopyThatCannotBeOpenedIsKeptButNotOfferedAgain) {
     ASSERT_EQ(TRecovery::Orphans().size(), 1u);
 
     dialogs->answers = {TAnswer::Yes};
-    MainForm->OfferRecovery();
+    mainWindow->OfferRecovery();
     ASSERT_EQ(dialogs->messages.size(), 2);
     EXPECT_EQ(dialogs->messages[1],
               "The recovery copy of Archipelago.Civ4WorldBuilderSave could not be opened. It is kept as \"" +
@@ -165,14 +165,14 @@ TEST_F(RecoveryTest, ACopyThatCannotBeOpenedIsKeptButNotOfferedAgain) {
     EXPECT_TRUE(QFile::exists(broken));
     EXPECT_TRUE(TRecovery::Orphans().empty());
     // The map that was open stays open.
-    EXPECT_EQ(MainForm->FileName(), copy);
-    EXPECT_FALSE(MainForm->Modified());
+    EXPECT_EQ(mainWindow->FileName(), copy);
+    EXPECT_FALSE(mainWindow->Modified());
 }
 
 TEST_F(RecoveryTest, TheTimerWritesACopyOnlyWhenTheMapChangedSinceTheLastOne) {
-    ASSERT_TRUE(MainForm->OpenFile(copy));
+    ASSERT_TRUE(mainWindow->OpenFile(copy));
     SetMaxTurns(77);
-    MainForm->Session().WriteRecovery();
+    mainWindow->Session().WriteRecovery();
     ASSERT_TRUE(RecoveryCopy().contains("MaxTurns=77"));
 
     // Mark the copy on disk: a second tick without a change leaves it alone.
@@ -183,26 +183,26 @@ TEST_F(RecoveryTest, TheTimerWritesACopyOnlyWhenTheMapChangedSinceTheLastOne) {
         ASSERT_TRUE(file.open(QIODevice::Append));
         file.write("marked");
     }
-    MainForm->Session().WriteRecovery();
+    mainWindow->Session().WriteRecovery();
     EXPECT_TRUE(RecoveryCopy().endsWith("marked"));
 
     // Undoing is a change as well.
     SetMaxTurns(78);
-    MainForm->Undo();
-    MainForm->Session().WriteRecovery();
+    mainWindow->Undo();
+    mainWindow->Session().WriteRecovery();
     EXPECT_FALSE(RecoveryCopy().endsWith("marked"));
     EXPECT_TRUE(RecoveryCopy().contains("MaxTurns=77"));
 }
 
 TEST_F(RecoveryTest, ACleanExitLeavesNoCopy) {
-    ASSERT_TRUE(MainForm->OpenFile(copy));
-    MainForm->Session().SetRecoveryInterval(1);
+    ASSERT_TRUE(mainWindow->OpenFile(copy));
+    mainWindow->Session().SetRecoveryInterval(1);
     TypeInto("MaxTurns", "5");
-    ASSERT_TRUE(MainForm->CommitCurrentRow());
-    MainForm->Session().WriteRecovery();
-    EXPECT_TRUE(MainForm->Session().Recovery().HasFile());
+    ASSERT_TRUE(mainWindow->CommitCurrentRow());
+    mainWindow->Session().WriteRecovery();
+    EXPECT_TRUE(mainWindow->Session().Recovery().HasFile());
     dialogs->answers = {TAnswer::No};
-    EXPECT_TRUE(MainForm->close());
+    EXPECT_TRUE(mainWindow->close());
     EXPECT_TRUE(QDir(TRecovery::Folder()).entryList(QDir::Files).isEmpty());
 }
 

@@ -3,7 +3,6 @@
 
 #include "edit/EditSession.h"
 #include "edit/Recovery.h"
-#include "ui/mainwindow/EditorWindows.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/sheet/PropertySheet.h"
 
@@ -22,19 +21,19 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("tessel-tests");
     if (argc < 3)
         return 2;
-    TEditorWindows windows(QString::fromLocal8Bit(argv[2]));
-    windows.Main().show();
-    if (!windows.Main().OpenFile(QString::fromLocal8Bit(argv[1])))
+    TMainWindow window(QString::fromLocal8Bit(argv[2]));
+    window.show();
+    if (!window.OpenFile(QString::fromLocal8Bit(argv[1])))
         return 1;
-    TPropertySheet& sheet = *windows.Main().Sheet();
+    TPropertySheet& sheet = *window.Sheet();
     const int row = sheet.FindRow("MaxTurns");
     sheet.SetCurrentRow(row);
     sheet.SetValue(row, "123");
-    windows.Main().CommitCurrentRow();
-    windows.Main().Session().SetRecoveryInterval(20);
+    window.CommitCurrentRow();
+    window.Session().SetRecoveryInterval(20);
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (windows.Main().Session().Recovery().HasFile()) {
+        if (window.Session().Recovery().HasFile()) {
             std::printf("ready\n");
             std::fflush(stdout);
             poll.stop();

@@ -22,10 +22,10 @@ class ReshapeTest : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
+        ASSERT_TRUE(mainWindow->OpenFile(SampleMap()));
         original = Bytes();
     }
-    static std::string Bytes() { return MainForm->Map().SaveToBytes(); }
+    static std::string Bytes() { return mainWindow->Map().SaveToBytes(); }
     // Presses a map tool bar button and, while its dialog is shown, runs `act` on it.
     template <typename TForm> static void WithDialog(const char* button, std::function<void(TForm&)> act) {
         QTimer::singleShot(0, [act] {
@@ -33,14 +33,14 @@ protected:
             ASSERT_NE(form, nullptr);
             act(*form);
         });
-        MainForm->MapButton(button)->trigger();
+        mainWindow->MapButton(button)->trigger();
     }
     void ExpectUndoAndRedoOfOneStep(const std::string& after) {
-        EXPECT_EQ(MainForm->Session().History().count(), 1);
-        MainForm->Undo();
+        EXPECT_EQ(mainWindow->Session().History().count(), 1);
+        mainWindow->Undo();
         EXPECT_EQ(Bytes(), original);
-        EXPECT_EQ(MainForm->GridView()->ColCount(), 16);
-        MainForm->Redo();
+        EXPECT_EQ(mainWindow->GridView()->ColCount(), 16);
+        mainWindow->Redo();
         EXPECT_EQ(Bytes(), after);
     }
     std::string original;
@@ -55,12 +55,12 @@ TEST_F(ReshapeTest, ExtendAddsPlotsOfTheChosenTerrainOnEverySide) {
         form.FillTerrain()->setEditText("TERRAIN_GRASS");
         form.accept();
     });
-    EXPECT_EQ(MainForm->Map().Grids().Width(), 19);
-    EXPECT_EQ(MainForm->Map().Grids().Height(), 17);
-    EXPECT_EQ(MainForm->GridView()->ColCount(), 19);
-    EXPECT_EQ(MainForm->MiniMapBitmap().Width(), 57);
-    EXPECT_EQ(MainForm->Map().Grids().GetPlot(0, 0)->TerrainType(), "TERRAIN_GRASS");
-    EXPECT_EQ(MainForm->StatusPanel(1)->text(), "Size = (19 x 17)");
+    EXPECT_EQ(mainWindow->Map().Grids().Width(), 19);
+    EXPECT_EQ(mainWindow->Map().Grids().Height(), 17);
+    EXPECT_EQ(mainWindow->GridView()->ColCount(), 19);
+    EXPECT_EQ(mainWindow->MiniMapBitmap().Width(), 57);
+    EXPECT_EQ(mainWindow->Map().Grids().GetPlot(0, 0)->TerrainType(), "TERRAIN_GRASS");
+    EXPECT_EQ(mainWindow->StatusPanel(1)->text(), "Size = (19 x 17)");
     ExpectUndoAndRedoOfOneStep(Bytes());
 }
 
@@ -77,44 +77,44 @@ TEST_F(ReshapeTest, ShiftMovesTheSeamAndAShiftBackGivesTheSameMap) {
     EXPECT_NE(shifted, original);
     shift(-3);
     EXPECT_EQ(Bytes(), original);
-    MainForm->Undo();
+    mainWindow->Undo();
     EXPECT_EQ(Bytes(), shifted);
 }
 
 TEST_F(ReshapeTest, AMapThatDoesNotWrapIsNotShifted) {
-    MainForm->Map().MapData().SetWrapX(0);
-    MainForm->MapButton("BtnShiftMap")->trigger();
+    mainWindow->Map().MapData().SetWrapX(0);
+    mainWindow->MapButton("BtnShiftMap")->trigger();
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].contains("wraps neither"));
-    EXPECT_EQ(MainForm->Session().History().count(), 0);
+    EXPECT_EQ(mainWindow->Session().History().count(), 0);
 }
 
 TEST_F(ReshapeTest, CropKeepsTheRectangleAndSaysWhatWentOff) {
-    ASSERT_TRUE(MainForm->CropMapTo(QRect(QPoint(2, 1), QPoint(5, 3))));
-    EXPECT_EQ(MainForm->Map().Grids().Width(), 4);
-    EXPECT_EQ(MainForm->Map().Grids().Height(), 3);
-    EXPECT_EQ(MainForm->Map().MapData().GridWidth(), 4);
+    ASSERT_TRUE(mainWindow->CropMapTo(QRect(QPoint(2, 1), QPoint(5, 3))));
+    EXPECT_EQ(mainWindow->Map().Grids().Width(), 4);
+    EXPECT_EQ(mainWindow->Map().Grids().Height(), 3);
+    EXPECT_EQ(mainWindow->Map().MapData().GridWidth(), 4);
     ASSERT_EQ(dialogs->messages.size(), 1); // the sample map's units and cities lie elsewhere
     EXPECT_TRUE(dialogs->messages[0].startsWith("Crop to selection took off the map: "));
     ExpectUndoAndRedoOfOneStep(Bytes());
 }
 
 TEST_F(ReshapeTest, CropToSelectionKeepsTheSelectedPlots) {
-    MainForm->MapButton("BtnCropMap")->trigger();
+    mainWindow->MapButton("BtnCropMap")->trigger();
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].contains("Shift+drag"));
-    ASSERT_TRUE(MainForm->SetSelection(QRect(QPoint(0, 0), QPoint(15, 4))));
-    MainForm->MapButton("BtnCropMap")->trigger();
-    EXPECT_EQ(MainForm->Map().Grids().Width(), 16);
-    EXPECT_EQ(MainForm->Map().Grids().Height(), 5);
-    EXPECT_EQ(MainForm->Session().History().count(), 1);
+    ASSERT_TRUE(mainWindow->SetSelection(QRect(QPoint(0, 0), QPoint(15, 4))));
+    mainWindow->MapButton("BtnCropMap")->trigger();
+    EXPECT_EQ(mainWindow->Map().Grids().Width(), 16);
+    EXPECT_EQ(mainWindow->Map().Grids().Height(), 5);
+    EXPECT_EQ(mainWindow->Session().History().count(), 1);
 }
 
 TEST_F(ReshapeTest, ARefusedCropChangesNothingAndSaysWhy) {
-    EXPECT_FALSE(MainForm->CropMapTo(QRect(QPoint(10, 0), QPoint(20, 3))));
+    EXPECT_FALSE(mainWindow->CropMapTo(QRect(QPoint(10, 0), QPoint(20, 3))));
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(Bytes(), original);
-    EXPECT_EQ(MainForm->Session().History().count(), 0);
+    EXPECT_EQ(mainWindow->Session().History().count(), 0);
 }
 
 } // namespace

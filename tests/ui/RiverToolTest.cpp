@@ -28,19 +28,19 @@ class RiverToolTest : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
-        MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
-        MainForm->resize(1000, 800);
-        MainForm->ZoomSlider()->setValue(24); // every column shows
+        ASSERT_TRUE(mainWindow->OpenFile(SampleMap()));
+        mainWindow->Tabs()->setCurrentIndex(TMainWindow::TabMap);
+        mainWindow->resize(1000, 800);
+        mainWindow->ZoomSlider()->setValue(24); // every column shows
         QCoreApplication::processEvents();
         ASSERT_GE(Grid().VisibleColCount(), 16);
     }
-    static TMapGridView& Grid() { return *MainForm->GridView(); }
+    static TMapGridView& Grid() { return *mainWindow->GridView(); }
     static QWidget* Viewport() { return Grid().viewport(); }
-    static const TPlot& Plot(int x, int y) { return *MainForm->Map().Grids().GetPlot(x, y); }
-    static std::string Bytes() { return MainForm->Map().SaveToBytes(); }
+    static const TPlot& Plot(int x, int y) { return *mainWindow->Map().Grids().GetPlot(x, y); }
+    static std::string Bytes() { return mainWindow->Map().SaveToBytes(); }
     static void RiverButton(bool down) {
-        QAction* button = MainForm->MapButton("BtnRiver");
+        QAction* button = mainWindow->MapButton("BtnRiver");
         if (button->isChecked() != down)
             button->trigger();
     }
@@ -65,26 +65,26 @@ protected:
 };
 
 TEST_F(RiverToolTest, TheRiverToggleIsNamedForScreenReaders) {
-    QAction* button = MainForm->MapButton("BtnRiver");
+    QAction* button = mainWindow->MapButton("BtnRiver");
     ASSERT_NE(button, nullptr);
     EXPECT_TRUE(button->isCheckable());
-    EXPECT_EQ(MainForm->MapToolBar()->widgetForAction(button)->accessibleName(), "River");
+    EXPECT_EQ(mainWindow->MapToolBar()->widgetForAction(button)->accessibleName(), "River");
     EXPECT_EQ(button->toolTip(), "River");
 }
 
 TEST_F(RiverToolTest, RiversShowOnTheirEdgesOverBothLooksWhileTheToggleIsDown) {
     // Grid column 4, row 2 is the plot (4, 7).
-    MainForm->Map().Grids().GetPlot(4, 7)->SetIsWOfRiver(true);
-    MainForm->Map().Grids().GetPlot(4, 7)->SetRiverNSDirection(RiverSouth);
-    MainForm->Map().Grids().GetPlot(6, 7)->SetIsNOfRiver(true);
+    mainWindow->Map().Grids().GetPlot(4, 7)->SetIsWOfRiver(true);
+    mainWindow->Map().Grids().GetPlot(4, 7)->SetRiverNSDirection(RiverSouth);
+    mainWindow->Map().Grids().GetPlot(6, 7)->SetIsNOfRiver(true);
     const QColor river = TRiverTool::RiverColor;
     EXPECT_NE(Shown(OnEastEdge(4, 2)), river);
 
     RiverButton(true);
     for (const bool graphic : {false, true}) {
         SCOPED_TRACE(graphic ? "graphic" : "schematic");
-        if (MainForm->MapButton("BtnGraphicMode")->isChecked() != graphic)
-            MainForm->MapButton("BtnGraphicMode")->trigger();
+        if (mainWindow->MapButton("BtnGraphicMode")->isChecked() != graphic)
+            mainWindow->MapButton("BtnGraphicMode")->trigger();
         EXPECT_EQ(Shown(OnEastEdge(4, 2)), river);
         EXPECT_EQ(Shown(OnEastEdge(4, 2) + QPoint(1, 0)), river); // into the cell beyond it
         EXPECT_EQ(Shown(OnSouthEdge(6, 2)), river);
@@ -105,13 +105,13 @@ TEST_F(RiverToolTest, RiversShowOnTheirEdgesOverBothLooksWhileTheToggleIsDown) {
 
 TEST_F(RiverToolTest, APaintDrawsTheRiversOfItsOwnCellsOnlyAndThoseAcrossTheSeam) {
     // Along the east edge of the last column, which is the west edge of the first, and far away.
-    MainForm->Map().Grids().GetPlot(15, 6)->SetIsWOfRiver(true);
-    MainForm->Map().Grids().GetPlot(8, 6)->SetIsWOfRiver(true);
+    mainWindow->Map().Grids().GetPlot(15, 6)->SetIsWOfRiver(true);
+    mainWindow->Map().Grids().GetPlot(8, 6)->SetIsWOfRiver(true);
     QImage picture(Viewport()->size(), QImage::Format_RGB32);
     picture.fill(Qt::white);
     {
         QPainter painter(&picture);
-        MainForm->RiverTool()->PaintOverlay(painter, TCellRange{0, 3, 0, 3}); // grid row 3 is y = 6
+        mainWindow->RiverTool()->PaintOverlay(painter, TCellRange{0, 3, 0, 3}); // grid row 3 is y = 6
     }
     const int y = OnEastEdge(0, 3).y();
     EXPECT_EQ(QColor(picture.pixel(Grid().CellRect(0, 3).left(), y)), TRiverTool::RiverColor);
@@ -119,14 +119,14 @@ TEST_F(RiverToolTest, APaintDrawsTheRiversOfItsOwnCellsOnlyAndThoseAcrossTheSeam
 }
 
 TEST_F(RiverToolTest, TheRiverAndStartToolsTakeTurnsAndTheStartFlagsStayShown) {
-    QAction* start = MainForm->MapButton("BtnStart");
+    QAction* start = mainWindow->MapButton("BtnStart");
     start->trigger();
     RiverButton(true);
     EXPECT_FALSE(start->isChecked());
     const QRect cell = Grid().CellRect(4, 2);
     Click(QPoint(cell.right() - 1, cell.center().y()));
     EXPECT_TRUE(Plot(4, 7).IsWOfRiver());
-    EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo River east of (4, 7)");
+    EXPECT_EQ(mainWindow->UndoAction()->toolTip(), "Undo River east of (4, 7)");
     // Player 0 starts on (4, 5), grid row 4: its flag shows over the rivers' grid.
     Viewport()->repaint();
     const QImage shown = Viewport()->grab().toImage();
@@ -138,7 +138,7 @@ TEST_F(RiverToolTest, TheRiverAndStartToolsTakeTurnsAndTheStartFlagsStayShown) {
     EXPECT_GT(flagPixels, 0);
 
     start->trigger();
-    EXPECT_FALSE(MainForm->MapButton("BtnRiver")->isChecked());
+    EXPECT_FALSE(mainWindow->MapButton("BtnRiver")->isChecked());
     EXPECT_NE(Shown(OnEastEdge(4, 2)), TRiverTool::RiverColor);
 }
 
@@ -149,8 +149,8 @@ TEST_F(RiverToolTest, AClickNearAnEdgePutsARiverOnItAndTakesItOff) {
     Click(QPoint(cell.right() - 1, cell.center().y()));
     EXPECT_TRUE(Plot(4, 7).IsWOfRiver());
     EXPECT_EQ(Plot(4, 7).RiverNSDirection(), RiverSouth);
-    EXPECT_EQ(MainForm->Session().History().count(), 1);
-    EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo River east of (4, 7)");
+    EXPECT_EQ(mainWindow->Session().History().count(), 1);
+    EXPECT_EQ(mainWindow->UndoAction()->toolTip(), "Undo River east of (4, 7)");
     EXPECT_EQ(Shown(OnEastEdge(4, 2)), TRiverTool::RiverColor);
 
     // The bottom edge is the plot's south edge; the top edge the south edge of the plot above.
@@ -165,12 +165,12 @@ TEST_F(RiverToolTest, AClickNearAnEdgePutsARiverOnItAndTakesItOff) {
     Click(QPoint(cell.center().x(), cell.bottom()));
     Click(QPoint(cell.center().x(), cell.top() + 1));
     EXPECT_FALSE(Plot(4, 7).IsWOfRiver());
-    EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo Remove river south of (4, 8)");
+    EXPECT_EQ(mainWindow->UndoAction()->toolTip(), "Undo Remove river south of (4, 8)");
     EXPECT_EQ(Bytes(), before);
     EXPECT_NE(Shown(OnEastEdge(4, 2)), TRiverTool::RiverColor);
-    const int steps = MainForm->Session().History().count();
+    const int steps = mainWindow->Session().History().count();
     Click(cell.center());
-    EXPECT_EQ(MainForm->Session().History().count(), steps);
+    EXPECT_EQ(mainWindow->Session().History().count(), steps);
     EXPECT_EQ(Grid().Col(), 4);
     EXPECT_EQ(Grid().Row(), 2);
 }
@@ -188,7 +188,7 @@ TEST_F(RiverToolTest, TheWestBorderOfAWrappingMapIsTheEastEdgeOfItsLastColumn) {
     const std::string before = Bytes();
     Click(QPoint(Grid().CellRect(5, 0).center().x(), Grid().CellRect(5, 0).top() + 1));
     EXPECT_EQ(Bytes(), before);
-    EXPECT_EQ(MainForm->Session().History().count(), 1);
+    EXPECT_EQ(mainWindow->Session().History().count(), 1);
 }
 
 TEST_F(RiverToolTest, TheSheetShowsARiverClickedOnTheCurrentPlot) {
@@ -198,7 +198,7 @@ TEST_F(RiverToolTest, TheSheetShowsARiverClickedOnTheCurrentPlot) {
     Click(QPoint(cell.right() - 1, cell.center().y()));
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("isWOfRiver")), "1");
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("RiverNSDirection")), "2");
-    MainForm->Undo();
+    mainWindow->Undo();
     EXPECT_EQ(Sheet().Value(Sheet().FindRow("isWOfRiver")), "0");
 }
 
@@ -216,9 +216,9 @@ TEST_F(RiverToolTest, ADragWithABendIsOneStepThatUndoAndRedoPutBackExactly) {
         QTest::mouseMove(Viewport(), Corner(6, row));
     QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, Corner(6, 3));
 
-    ASSERT_EQ(MainForm->Session().History().count(), 1);
-    EXPECT_EQ(MainForm->UndoAction()->toolTip(), "Undo River of 6 edges");
-    EXPECT_TRUE(MainForm->Modified());
+    ASSERT_EQ(mainWindow->Session().History().count(), 1);
+    EXPECT_EQ(mainWindow->UndoAction()->toolTip(), "Undo River of 6 edges");
+    EXPECT_TRUE(mainWindow->Modified());
     for (const int x : {3, 4, 5}) {
         EXPECT_TRUE(Plot(x, 4).IsNOfRiver()) << x;
         EXPECT_EQ(Plot(x, 4).RiverWEDirection(), RiverEast) << x;
@@ -230,11 +230,11 @@ TEST_F(RiverToolTest, ADragWithABendIsOneStepThatUndoAndRedoPutBackExactly) {
     EXPECT_FALSE(Plot(5, 7).IsWOfRiver());
     const std::string after = Bytes();
 
-    MainForm->Undo();
+    mainWindow->Undo();
     EXPECT_EQ(Bytes(), before);
-    EXPECT_FALSE(MainForm->Modified());
+    EXPECT_FALSE(mainWindow->Modified());
     EXPECT_NE(Shown(OnEastEdge(5, 4)), TRiverTool::RiverColor);
-    MainForm->Redo();
+    mainWindow->Redo();
     EXPECT_EQ(Bytes(), after);
     EXPECT_EQ(Shown(OnEastEdge(5, 4)), TRiverTool::RiverColor);
 }
@@ -251,7 +251,7 @@ TEST_F(RiverToolTest, ADragBackwardsTurnsTheRiverRound) {
     EXPECT_EQ(Plot(7, 6).RiverNSDirection(), RiverSouth);
     EXPECT_EQ(Plot(7, 6).RiverWEDirection(), RiverWest);
     EXPECT_EQ(Plot(6, 6).RiverWEDirection(), RiverWest);
-    EXPECT_EQ(MainForm->Session().History().count(), 1);
+    EXPECT_EQ(mainWindow->Session().History().count(), 1);
 }
 
 } // namespace

@@ -35,7 +35,7 @@ protected:
 
 TEST_F(PlotSelectionTest, ShiftAndADragSelectARectangleWhoseSharedValuesShow) {
     SelectGrassland();
-    EXPECT_EQ(MainForm->Selection(), QRect(2, 5, 2, 2));
+    EXPECT_EQ(mainWindow->Selection(), QRect(2, 5, 2, 2));
     EXPECT_EQ(Value("TerrainType"), "TERRAIN_GRASS");
     EXPECT_FALSE(Mixed("TerrainType"));
     EXPECT_EQ(Value("PlotType"), "2");
@@ -59,10 +59,10 @@ TEST_F(PlotSelectionTest, ADragFramesItsCellsAndSelectsThemWhenLetGo) {
     QCoreApplication::processEvents();
     const QImage shown = Grid().viewport()->grab().toImage();
     EXPECT_EQ(shown.pixel(Grid().CellRect(3, 4).bottomRight() - QPoint(1, 1)), qRgb(255, 140, 0));
-    EXPECT_TRUE(MainForm->Selection().isEmpty());
+    EXPECT_TRUE(mainWindow->Selection().isEmpty());
     EXPECT_FALSE(Mixed("FeatureType"));
     Release(3, 4, Qt::ShiftModifier);
-    EXPECT_EQ(MainForm->Selection(), QRect(2, 5, 2, 2));
+    EXPECT_EQ(mainWindow->Selection(), QRect(2, 5, 2, 2));
     EXPECT_TRUE(Mixed("FeatureType"));
 }
 
@@ -77,10 +77,10 @@ TEST_F(PlotSelectionTest, ARowBeingTypedGoesIntoThePlotItWasTypedFor) {
 TEST_F(PlotSelectionTest, ShiftAndAClickReachFromTheCellClickedBefore) {
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, CellCentre(5, 2));
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, Qt::ShiftModifier, CellCentre(7, 4));
-    EXPECT_EQ(MainForm->Selection(), QRect(5, 5, 3, 3));
+    EXPECT_EQ(mainWindow->Selection(), QRect(5, 5, 3, 3));
     // A plain click leaves the rectangle for its own cell.
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, CellCentre(1, 1));
-    EXPECT_TRUE(MainForm->Selection().isEmpty());
+    EXPECT_TRUE(mainWindow->Selection().isEmpty());
     EXPECT_EQ(Grid().Col(), 1);
     EXPECT_FALSE(Mixed("TerrainType"));
 }
@@ -90,7 +90,7 @@ TEST_F(PlotSelectionTest, ARowWrittenGoesIntoEverySelectedPlotAsOneStep) {
     ExpectOneStep(
         [&] {
             TypeInto("TerrainType", "TERRAIN_TUNDRA");
-            ASSERT_TRUE(MainForm->CommitCurrentRow());
+            ASSERT_TRUE(mainWindow->CommitCurrentRow());
         },
         "TerrainType in (2, 5) to (3, 6)");
     for (int x = 2; x <= 3; ++x)
@@ -106,14 +106,14 @@ TEST_F(PlotSelectionTest, ARowWrittenGoesIntoEverySelectedPlotAsOneStep) {
 TEST_F(PlotSelectionTest, ADifferingRowIsWrittenOnlyOnceAValueIsTyped) {
     SelectGrassland();
     Sheet().SetCurrentRow(Sheet().FindRow("FeatureType"));
-    ASSERT_TRUE(MainForm->CommitCurrentRow());
+    ASSERT_TRUE(mainWindow->CommitCurrentRow());
     Sheet().SetCurrentRow(Sheet().FindRow("TerrainType"));
-    EXPECT_EQ(MainForm->Session().History().count(), 0);
+    EXPECT_EQ(mainWindow->Session().History().count(), 0);
 
     TypeInto("FeatureType", "FEATURE_JUNGLE");
-    ASSERT_TRUE(MainForm->CommitCurrentRow());
+    ASSERT_TRUE(mainWindow->CommitCurrentRow());
     EXPECT_FALSE(Mixed("FeatureType"));
-    EXPECT_EQ(MainForm->Session().History().count(), 1);
+    EXPECT_EQ(mainWindow->Session().History().count(), 1);
     EXPECT_EQ(Plot(2, 5).FeatureType(), "FEATURE_JUNGLE");
     EXPECT_EQ(Plot(3, 6).FeatureType(), "FEATURE_JUNGLE");
 }
@@ -122,7 +122,7 @@ TEST_F(PlotSelectionTest, EscapeClearsTheSelectionAndTheSheetShowsTheCurrentPlot
     SelectGrassland();
     ASSERT_TRUE(Mixed("FeatureType"));
     Key(Qt::Key_Escape);
-    EXPECT_TRUE(MainForm->Selection().isEmpty());
+    EXPECT_TRUE(mainWindow->Selection().isEmpty());
     EXPECT_FALSE(Mixed("FeatureType"));
     EXPECT_EQ(Value("TerrainType"), "TERRAIN_OCEAN"); // the plot (0, 9)
 }
@@ -170,45 +170,45 @@ TEST_F(PlotSelectionTest, CopyAndPasteRepeatAThreeByTwoRegionWithItsUnitsAndCity
     }
     EXPECT_EQ(Plot(12, 1).Units().Count(), 2);
     EXPECT_EQ(Plot(12, 1).City()->CityName(), "Tessera");
-    EXPECT_EQ(MainForm->Selection(), QRect(12, 1, 3, 2));
+    EXPECT_EQ(mainWindow->Selection(), QRect(12, 1, 3, 2));
 }
 
 TEST_F(PlotSelectionTest, PastedPlotsBeyondTheMapAreSkipped) {
     Drag({QPoint(4, 3), QPoint(6, 4)}, Qt::ShiftModifier);
-    MainForm->CopyPlots();
+    mainWindow->CopyPlots();
     const std::string topLeft = PlotText(4, 6);
     const std::string acrossTheSeam = PlotText(0, 0);
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, CellCentre(15, 9)); // the plot (15, 0)
-    MainForm->PastePlots();
-    EXPECT_EQ(MainForm->Session().History().count(), 1);
+    mainWindow->PastePlots();
+    EXPECT_EQ(mainWindow->Session().History().count(), 1);
     std::string expected = topLeft;
     expected.replace(expected.find("x=4,y=6"), 7, "x=15,y=0");
     EXPECT_EQ(PlotText(15, 0), expected);
     EXPECT_EQ(PlotText(0, 0), acrossTheSeam);
-    EXPECT_EQ(MainForm->Selection(), QRect(15, 0, 1, 1));
+    EXPECT_EQ(mainWindow->Selection(), QRect(15, 0, 1, 1));
 }
 
 TEST_F(PlotSelectionTest, OnlyPlotsOfTheirOwnTypeArePastedAndBadOnesAreRefused) {
     const std::string before = DocumentBytes();
     QGuiApplication::clipboard()->setText(
         "TesselPlots,x=0,y=0,width=1,height=1\nBeginPlot\n\tx=0,y=0\nEndPlot\n");
-    MainForm->PastePlots();
-    EXPECT_EQ(MainForm->StatusPanel(0)->text(), "The clipboard holds no plots");
+    mainWindow->PastePlots();
+    EXPECT_EQ(mainWindow->StatusPanel(0)->text(), "The clipboard holds no plots");
 
     PutOnClipboard(
         "TesselPlots,x=0,y=0,width=1,height=1\r\nBeginPlot\r\n\tx=0,y=0\r\n\tPlotType=high\r\nEndPlot\r\n");
-    MainForm->PastePlots();
+    mainWindow->PastePlots();
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].startsWith("The plots on the clipboard cannot be pasted: The plot that "
                                                 "begins on line 2 cannot be read"))
         << dialogs->messages[0].toStdString();
     EXPECT_EQ(DocumentBytes(), before);
-    EXPECT_EQ(MainForm->Session().History().count(), 0);
+    EXPECT_EQ(mainWindow->Session().History().count(), 0);
 }
 
 TEST_F(PlotSelectionTest, UnitsAndCitiesAreEditedOnePlotAtATime) {
     SelectGrassland();
-    MainForm->PickRowValues(Sheet().FindRow("Units"));
+    mainWindow->PickRowValues(Sheet().FindRow("Units"));
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(dialogs->messages[0],
               "Units and cities are edited one plot at a time: click a single plot first.");

@@ -28,7 +28,7 @@ protected:
     }
     // Ends the editor as the user does and starts a new one.
     void Restart() {
-        ASSERT_TRUE(MainForm->close());
+        ASSERT_TRUE(mainWindow->close());
         StartEditor(SampleGame());
     }
     QString CopyOfSample(const QTemporaryDir& dir, const QString& name) const {
@@ -36,7 +36,7 @@ protected:
         EXPECT_TRUE(QFile::copy(SampleMap(), path));
         return path;
     }
-    static QMenu& RecentMenu() { return *MainForm->findChild<QMenu*>("RecentMaps"); }
+    static QMenu& RecentMenu() { return *mainWindow->findChild<QMenu*>("RecentMaps"); }
     static QStringList RecentMenuTexts() {
         QStringList texts;
         for (const QAction* action : RecentMenu().actions())
@@ -44,7 +44,7 @@ protected:
         return texts;
     }
     static void ShowMapTab() {
-        MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
+        mainWindow->Tabs()->setCurrentIndex(TMainWindow::TabMap);
         QCoreApplication::processEvents();
     }
 
@@ -52,30 +52,30 @@ protected:
 };
 
 TEST_F(SettingsTest, TheWindowTheMapsViewAndTheFoldersComeBackInASecondEditor) {
-    ASSERT_TRUE(MainForm->OpenFile(CopyOfSample(openDir, "Opened")));
+    ASSERT_TRUE(mainWindow->OpenFile(CopyOfSample(openDir, "Opened")));
     ShowMapTab();
-    MainForm->resize(760, 560);
-    MainForm->Splitter()->setSizes({300, 180});
+    mainWindow->resize(760, 560);
+    mainWindow->Splitter()->setSizes({300, 180});
     QCoreApplication::processEvents();
-    const QList<int> splitterSizes = MainForm->Splitter()->sizes();
-    MainForm->ZoomSlider()->setValue(64);
-    MainForm->MapButton("BtnGraphicMode")->trigger();
-    MainForm->MapButton("BtnShowGridLine")->trigger();
+    const QList<int> splitterSizes = mainWindow->Splitter()->sizes();
+    mainWindow->ZoomSlider()->setValue(64);
+    mainWindow->MapButton("BtnGraphicMode")->trigger();
+    mainWindow->MapButton("BtnShowGridLine")->trigger();
     dialogs->filesToSave.push_back(saveDir.filePath("Saved"));
-    ASSERT_TRUE(MainForm->SaveMapAs());
+    ASSERT_TRUE(mainWindow->SaveMapAs());
 
     Restart();
     ShowMapTab();
-    EXPECT_EQ(MainForm->size(), QSize(760, 560));
-    EXPECT_EQ(MainForm->Splitter()->sizes(), splitterSizes);
-    EXPECT_EQ(MainForm->GridView()->Zoom(), 64);
-    EXPECT_EQ(MainForm->ZoomSlider()->value(), 64);
-    EXPECT_TRUE(MainForm->GridView()->GraphicMode());
-    EXPECT_TRUE(MainForm->MapButton("BtnGraphicMode")->isChecked());
-    EXPECT_FALSE(MainForm->GridView()->GridLines());
-    EXPECT_FALSE(MainForm->MapButton("BtnShowGridLine")->isChecked());
-    MainForm->OpenMap();
-    MainForm->SaveMapAs();
+    EXPECT_EQ(mainWindow->size(), QSize(760, 560));
+    EXPECT_EQ(mainWindow->Splitter()->sizes(), splitterSizes);
+    EXPECT_EQ(mainWindow->GridView()->Zoom(), 64);
+    EXPECT_EQ(mainWindow->ZoomSlider()->value(), 64);
+    EXPECT_TRUE(mainWindow->GridView()->GraphicMode());
+    EXPECT_TRUE(mainWindow->MapButton("BtnGraphicMode")->isChecked());
+    EXPECT_FALSE(mainWindow->GridView()->GridLines());
+    EXPECT_FALSE(mainWindow->MapButton("BtnShowGridLine")->isChecked());
+    mainWindow->OpenMap();
+    mainWindow->SaveMapAs();
     EXPECT_EQ(dialogs->openFolders, QStringList({openDir.path()}));
     EXPECT_EQ(dialogs->saveFolders, QStringList({saveDir.path()}));
 }
@@ -84,29 +84,29 @@ TEST_F(SettingsTest, TheTenMapsOpenedLastAreOfferedOnTheOpenButtonNextTime) {
     QStringList opened;
     for (int i = 0; i < 11; ++i) {
         opened.prepend(CopyOfSample(openDir, QString("Map%1").arg(i)));
-        ASSERT_TRUE(MainForm->OpenFile(opened.front()));
+        ASSERT_TRUE(mainWindow->OpenFile(opened.front()));
     }
     // Opened again, a map moves to the top instead of taking a second place.
-    ASSERT_TRUE(MainForm->OpenFile(opened[4]));
+    ASSERT_TRUE(mainWindow->OpenFile(opened[4]));
     opened.move(4, 0);
 
     Restart();
-    EXPECT_EQ(MainForm->RecentMaps(), opened.mid(0, 10));
+    EXPECT_EQ(mainWindow->RecentMaps(), opened.mid(0, 10));
     EXPECT_EQ(RecentMenuTexts(), QStringList({"Map6.Civ4WorldBuilderSave", "Map10.Civ4WorldBuilderSave",
                                               "Map9.Civ4WorldBuilderSave", "Map8.Civ4WorldBuilderSave",
                                               "Map7.Civ4WorldBuilderSave", "Map5.Civ4WorldBuilderSave",
                                               "Map4.Civ4WorldBuilderSave", "Map3.Civ4WorldBuilderSave",
                                               "Map2.Civ4WorldBuilderSave", "Map1.Civ4WorldBuilderSave"}));
     RecentMenu().actions()[2]->trigger();
-    EXPECT_EQ(MainForm->FileName(), opened[2]);
+    EXPECT_EQ(mainWindow->FileName(), opened[2]);
     EXPECT_TRUE(dialogs->messages.isEmpty());
 }
 
 TEST_F(SettingsTest, ARecentMapThatNoLongerExistsIsTakenOffTheListWithAMessage) {
     const QString gone = CopyOfSample(openDir, "Gone");
     const QString kept = CopyOfSample(openDir, "Kept");
-    ASSERT_TRUE(MainForm->OpenFile(gone));
-    ASSERT_TRUE(MainForm->OpenFile(kept));
+    ASSERT_TRUE(mainWindow->OpenFile(gone));
+    ASSERT_TRUE(mainWindow->OpenFile(kept));
     ASSERT_TRUE(QFile::remove(gone));
 
     Restart();
@@ -115,18 +115,18 @@ TEST_F(SettingsTest, ARecentMapThatNoLongerExistsIsTakenOffTheListWithAMessage) 
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_EQ(dialogs->messages[0],
               QString("The map \"%1\" no longer exists; it is taken off the list of recent maps.").arg(gone));
-    EXPECT_TRUE(MainForm->FileName().isEmpty());
+    EXPECT_TRUE(mainWindow->FileName().isEmpty());
     EXPECT_EQ(RecentMenuTexts(), QStringList({"Kept.Civ4WorldBuilderSave"}));
 
     Restart();
-    EXPECT_EQ(MainForm->RecentMaps(), QStringList({kept}));
+    EXPECT_EQ(mainWindow->RecentMaps(), QStringList({kept}));
 }
 
 TEST_F(SettingsTest, TheBrushSizeChosenComesBackInASecondEditor) {
-    MainForm->BrushSizeChange(3);
+    mainWindow->BrushSizeChange(3);
     Restart();
-    EXPECT_EQ(MainForm->BrushTool().Size(), 3);
-    EXPECT_EQ(MainForm->BrushSize()->text(), "3 x 3");
+    EXPECT_EQ(mainWindow->BrushTool().Size(), 3);
+    EXPECT_EQ(mainWindow->BrushSize()->text(), "3 x 3");
 }
 
 TEST_F(SettingsTest, TheBrushSizeIsKeptAndUnusableValuesReadAsTheDefaults) {
@@ -145,12 +145,12 @@ TEST_F(SettingsTest, TheBrushSizeIsKeptAndUnusableValuesReadAsTheDefaults) {
     QSettings().setValue("map/graphicMode", "perhaps");
     QSettings().setValue("map/gridLines", "false");
     StartEditor(SampleGame());
-    EXPECT_EQ(MainForm->GridView()->Zoom(), TMapGridView::MaxZoom);
-    EXPECT_FALSE(MainForm->GridView()->GraphicMode());
-    EXPECT_FALSE(MainForm->GridView()->GridLines());
+    EXPECT_EQ(mainWindow->GridView()->Zoom(), TMapGridView::MaxZoom);
+    EXPECT_FALSE(mainWindow->GridView()->GraphicMode());
+    EXPECT_FALSE(mainWindow->GridView()->GridLines());
     QSettings().setValue("map/zoom", "close");
     StartEditor(SampleGame());
-    EXPECT_EQ(MainForm->GridView()->Zoom(), 32);
+    EXPECT_EQ(mainWindow->GridView()->Zoom(), 32);
 }
 
 } // namespace

@@ -23,14 +23,14 @@ class StartsTest : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
+        ASSERT_TRUE(mainWindow->OpenFile(SampleMap()));
         ShowTab(TMainWindow::TabMap);
         QCoreApplication::processEvents(); // lays the shown map panel out
         ASSERT_EQ(Grid().Zoom(), 32);
     }
-    static void ShowTab(int tab) { MainForm->Tabs()->setCurrentIndex(tab); }
-    static TMapGridView& Grid() { return *MainForm->GridView(); }
-    static TMap& Map() { return MainForm->Map(); }
+    static void ShowTab(int tab) { mainWindow->Tabs()->setCurrentIndex(tab); }
+    static TMapGridView& Grid() { return *mainWindow->GridView(); }
+    static TMap& Map() { return mainWindow->Map(); }
     static TPlot& Plot(int x, int y) { return *Map().Grids().GetPlot(x, y); }
     static int RowOf(int y) { return Map().Grids().Height() - 1 - y; }
     // A pixel inside the flag's cloth, left of its label, on the plot (x, y) at zoom 32.
@@ -40,13 +40,13 @@ protected:
     }
     static void ChoosePlayer(int slot) {
         ShowTab(TMainWindow::TabPlayer);
-        MainForm->SelectTeamOrPlayer(slot);
+        mainWindow->SelectTeamOrPlayer(slot);
         ShowTab(TMainWindow::TabMap);
     }
     static void ClickPlot(int x, int y) {
         QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, Grid().CellRect(x, RowOf(y)).center());
     }
-    static QAction* StartButton() { return MainForm->MapButton("BtnStart"); }
+    static QAction* StartButton() { return mainWindow->MapButton("BtnStart"); }
 };
 
 TEST_F(StartsTest, EachStartShowsAFlagInBothLooksWhileItsOptionIsOn) {
@@ -54,13 +54,13 @@ TEST_F(StartsTest, EachStartShowsAFlagInBothLooksWhileItsOptionIsOn) {
     EXPECT_EQ(ClothPixel(4, 5), player.rgb());
     EXPECT_EQ(ClothPixel(13, 3), player.rgb());
     EXPECT_NE(ClothPixel(5, 5), player.rgb());
-    MainForm->MapButton("BtnGraphicMode")->trigger();
+    mainWindow->MapButton("BtnGraphicMode")->trigger();
     EXPECT_EQ(ClothPixel(4, 5), player.rgb());
 
-    OptionsForm->RemoveOption(StartsOption);
+    mainWindow->OptionsWindow()->RemoveOption(StartsOption);
     Grid().viewport()->repaint();
     EXPECT_NE(ClothPixel(4, 5), player.rgb());
-    MainForm->MapButton("BtnGraphicMode")->trigger();
+    mainWindow->MapButton("BtnGraphicMode")->trigger();
     EXPECT_NE(ClothPixel(4, 5), player.rgb());
     EXPECT_EQ(ClothPixel(4, 5), TerrainColor(Plot(4, 5).TerrainType()).rgb());
 }
@@ -68,7 +68,7 @@ TEST_F(StartsTest, EachStartShowsAFlagInBothLooksWhileItsOptionIsOn) {
 TEST_F(StartsTest, AStartPlotOfNoPlayerShowsAPlainFlagAtOnce) {
     ASSERT_TRUE(Grid().SelectCell(2, RowOf(2)));
     TypeInto("StartingPlot", "1");
-    ASSERT_TRUE(MainForm->CommitCurrentRow());
+    ASSERT_TRUE(mainWindow->CommitCurrentRow());
     EXPECT_EQ(ClothPixel(2, 2), PlainFlagColour.rgb());
     const std::vector<TStartFlag> flags = StartFlagsIn(Map(), 0, 0, 15, 9);
     ASSERT_EQ(flags.size(), 3u);
@@ -87,28 +87,28 @@ TEST_F(StartsTest, ALongLabelStaysInItsCell) {
     for (int slot = 1; slot <= 4; ++slot)
         Map().Players().GetPlayer(slot)->ApplyEditorLines(
             {"Team=" + std::to_string(slot), "StartingX=4", "StartingY=5"});
-    MainForm->ZoomSlider()->setValue(LetteredFlagZoom);
+    mainWindow->ZoomSlider()->setValue(LetteredFlagZoom);
     // The whole view painted at once: the neighbour's cell as a paint of everything shows it.
     const auto neighbour = [] {
         return Grid().viewport()->grab().toImage().copy(Grid().CellRect(5, RowOf(5)));
     };
     const QImage withFlags = neighbour();
-    OptionsForm->RemoveOption(StartsOption);
+    mainWindow->OptionsWindow()->RemoveOption(StartsOption);
     EXPECT_EQ(neighbour(), withFlags);
 }
 
 TEST_F(StartsTest, TheStartToolMovesTheChosenPlayersStartAsOneStep) {
     ChoosePlayer(1);
     StartButton()->trigger();
-    EXPECT_EQ(Grid().Tool(), &MainForm->StartTool());
-    EXPECT_EQ(MainForm->StatusPanel(0)->text(), "Start for player 1");
+    EXPECT_EQ(Grid().Tool(), &mainWindow->StartTool());
+    EXPECT_EQ(mainWindow->StatusPanel(0)->text(), "Start for player 1");
     EXPECT_TRUE(StartButton()->toolTip().contains("player 1"));
-    EXPECT_EQ(MainForm->MapToolBar()->widgetForAction(StartButton())->accessibleName(), "Start");
+    EXPECT_EQ(mainWindow->MapToolBar()->widgetForAction(StartButton())->accessibleName(), "Start");
 
     const std::string before = Map().SaveToBytes();
     ClickPlot(2, 7);
-    ASSERT_EQ(MainForm->Session().History().count(), 1);
-    EXPECT_EQ(MainForm->Session().History().undoText(), "Start of player 1 at (2, 7)");
+    ASSERT_EQ(mainWindow->Session().History().count(), 1);
+    EXPECT_EQ(mainWindow->Session().History().undoText(), "Start of player 1 at (2, 7)");
     const std::string after = Map().SaveToBytes();
     EXPECT_EQ(Map().Players().GetPlayer(1)->StartingX(), 2);
     EXPECT_EQ(Map().Players().GetPlayer(1)->StartingY(), 7);
@@ -121,26 +121,26 @@ TEST_F(StartsTest, TheStartToolMovesTheChosenPlayersStartAsOneStep) {
     EXPECT_EQ(ClothPixel(2, 7), PlayerFlagColour.rgb());
     EXPECT_NE(ClothPixel(13, 3), PlayerFlagColour.rgb());
 
-    MainForm->Undo();
+    mainWindow->Undo();
     EXPECT_EQ(Map().SaveToBytes(), before);
-    EXPECT_EQ(MainForm->Tabs()->currentIndex(), TMainWindow::TabMap);
+    EXPECT_EQ(mainWindow->Tabs()->currentIndex(), TMainWindow::TabMap);
     EXPECT_EQ(ClothPixel(13, 3), PlayerFlagColour.rgb());
     EXPECT_NE(ClothPixel(2, 7), PlayerFlagColour.rgb());
-    MainForm->Redo();
+    mainWindow->Redo();
     EXPECT_EQ(Map().SaveToBytes(), after);
     // Its own start again changes nothing.
     ClickPlot(2, 7);
-    EXPECT_EQ(MainForm->Session().History().count(), 1);
+    EXPECT_EQ(mainWindow->Session().History().count(), 1);
 }
 
 TEST_F(StartsTest, WithTheToolUpAClickOnlySelects) {
     StartButton()->trigger();
     StartButton()->trigger();
     EXPECT_EQ(Grid().Tool(), nullptr);
-    EXPECT_EQ(MainForm->StatusPanel(0)->text(), "Ready...");
+    EXPECT_EQ(mainWindow->StatusPanel(0)->text(), "Ready...");
     ClickPlot(2, 7);
     EXPECT_EQ(Grid().Col(), 2);
-    EXPECT_EQ(MainForm->Session().History().count(), 0);
+    EXPECT_EQ(mainWindow->Session().History().count(), 0);
 }
 
 TEST_F(StartsTest, APlayerNotInUseGetsNoStart) {
@@ -149,7 +149,7 @@ TEST_F(StartsTest, APlayerNotInUseGetsNoStart) {
     StartButton()->trigger();
     EXPECT_TRUE(StartButton()->toolTip().contains("player 5 (not in use)"));
     ClickPlot(2, 7);
-    EXPECT_EQ(MainForm->Session().History().count(), 0);
+    EXPECT_EQ(mainWindow->Session().History().count(), 0);
     EXPECT_FALSE(Plot(2, 7).StartingPlot());
     ASSERT_EQ(dialogs->messages.size(), 1);
     EXPECT_TRUE(dialogs->messages[0].startsWith("Player 5 is not in use"));
@@ -159,7 +159,7 @@ TEST_F(StartsTest, ARowTheSheetRefusesKeepsTheStart) {
     StartButton()->trigger();
     TypeInto("PlotType", "hill");
     ClickPlot(2, 7);
-    EXPECT_EQ(MainForm->Session().History().count(), 0);
+    EXPECT_EQ(mainWindow->Session().History().count(), 0);
     EXPECT_EQ(Map().Players().GetPlayer(0)->StartingX(), 4);
     EXPECT_EQ(Grid().Col(), 0);
 }

@@ -21,31 +21,31 @@ class UnitsCityTest : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        ASSERT_TRUE(MainForm->OpenFile(SampleMap()));
+        ASSERT_TRUE(mainWindow->OpenFile(SampleMap()));
     }
 
-    static TPlot& PlotAt(int x, int y) { return *MainForm->Map().Grids().GetPlot(x, y); }
-    static TPropertySheet& UCSheet() { return *UCForm->Sheet(); }
+    static TPlot& PlotAt(int x, int y) { return *mainWindow->Map().Grids().GetPlot(x, y); }
+    static TPropertySheet& UCSheet() { return *mainWindow->UnitsCityWindow()->Sheet(); }
     static QString UCValue(const QString& key) { return UCSheet().Value(UCSheet().FindRow(key)); }
     static QStringList Listed() {
         QStringList items;
-        for (int i = 0; i < UCForm->LBList()->count(); ++i)
-            items.append(UCForm->LBList()->item(i)->text());
+        for (int i = 0; i < mainWindow->UnitsCityWindow()->LBList()->count(); ++i)
+            items.append(mainWindow->UnitsCityWindow()->LBList()->item(i)->text());
         return items;
     }
 
     // Opens the editor modally on the plot and, while it is shown, runs `act` on it. Returns whether
     // the window was still open after `act` (it is then closed without writing anything).
     static bool Edit(int x, int y, bool units, const std::function<void(TUnitsCityWindow&)>& act) {
-        UCForm->SetPlot(&PlotAt(x, y), units);
+        mainWindow->UnitsCityWindow()->SetPlot(&PlotAt(x, y), units);
         bool stayedOpen = false;
         QTimer::singleShot(0, [&] {
-            act(*UCForm);
-            stayedOpen = UCForm->isVisible();
+            act(*mainWindow->UnitsCityWindow());
+            stayedOpen = mainWindow->UnitsCityWindow()->isVisible();
             if (stayedOpen)
-                UCForm->done(QDialog::Rejected);
+                mainWindow->UnitsCityWindow()->done(QDialog::Rejected);
         });
-        UCForm->exec();
+        mainWindow->UnitsCityWindow()->exec();
         return stayedOpen;
     }
 
@@ -53,8 +53,8 @@ protected:
     static void PickOnRow(const QString& key, const std::function<void(TValuePickerDialog&)>& act) {
         const int row = UCSheet().FindRow(key);
         UCSheet().SetCurrentRow(row);
-        QTimer::singleShot(0, [act] { act(*MVForm); });
-        UCForm->PickRowValues(row);
+        QTimer::singleShot(0, [act] { act(*mainWindow->ValuePicker()); });
+        mainWindow->UnitsCityWindow()->PickRowValues(row);
     }
 };
 
@@ -81,7 +81,7 @@ TEST_F(UnitsCityTest, APlotsUnitsAreListedInFileOrderWithTheFirstShown) {
         EXPECT_EQ(UCValue("BuildingType"), "BUILDING_PALACE,BUILDING_MONUMENT,");
         form.AcceptAndClose();
     });
-    EXPECT_FALSE(MainForm->Modified());
+    EXPECT_FALSE(mainWindow->Modified());
 }
 
 TEST_F(UnitsCityTest, APlotWithoutUnitsGivesAnEmptyListAndSheetEvenWithACity) {
@@ -106,7 +106,7 @@ TEST_F(UnitsCityTest, ChangingAUnitsTypeRenamesItsListItem) {
         form.AcceptAndClose();
     });
     EXPECT_EQ(PlotAt(4, 5).Units().GetUnit(0)->UnitType(), "UNIT_X");
-    EXPECT_TRUE(MainForm->Modified());
+    EXPECT_TRUE(mainWindow->Modified());
 }
 
 TEST_F(UnitsCityTest, AddAppendsADefaultUnitAndDeleteSelectsTheUnitBeforeOrNone) {
@@ -134,7 +134,7 @@ TEST_F(UnitsCityTest, AddAppendsADefaultUnitAndDeleteSelectsTheUnitBeforeOrNone)
     });
     EXPECT_EQ(PlotAt(4, 5).Units().Count(), 0);
     EXPECT_TRUE(PlotAt(4, 5).HasCity());
-    EXPECT_TRUE(MainForm->Modified());
+    EXPECT_TRUE(mainWindow->Modified());
 }
 
 TEST_F(UnitsCityTest, CityModeAddsOneCityOnlyAndDeleteRemovesIt) {
@@ -293,31 +293,31 @@ TEST_F(UnitsCityTest, ARowThatWritesFurtherValuesShowsThemAtOnce) {
 }
 
 TEST_F(UnitsCityTest, ThePlotsSummaryRowShowsWhatTheEditorLeft) {
-    MainForm->NewMap();
-    MainForm->Tabs()->setCurrentIndex(TMainWindow::TabMap);
+    mainWindow->NewMap();
+    mainWindow->Tabs()->setCurrentIndex(TMainWindow::TabMap);
     const int unitsRow = Sheet().FindRow("Units");
     ASSERT_GE(unitsRow, 0);
     EXPECT_EQ(Sheet().Value(unitsRow), "[ 0 Units ]");
     Sheet().SetCurrentRow(unitsRow);
     QTimer::singleShot(0, [] {
-        UCForm->AddUnit();
-        UCForm->AddUnit();
-        UCForm->AcceptAndClose();
+        mainWindow->UnitsCityWindow()->AddUnit();
+        mainWindow->UnitsCityWindow()->AddUnit();
+        mainWindow->UnitsCityWindow()->AcceptAndClose();
     });
-    MainForm->PickRowValues(unitsRow);
+    mainWindow->PickRowValues(unitsRow);
     EXPECT_EQ(Sheet().Value(unitsRow), "[ 2 Units ]");
 
     const int cityRow = Sheet().FindRow("City");
     Sheet().SetCurrentRow(cityRow);
     QTimer::singleShot(0, [] {
-        EXPECT_EQ(UCForm->windowTitle(), "City");
-        UCForm->AddUnit();
-        UCForm->close();
+        EXPECT_EQ(mainWindow->UnitsCityWindow()->windowTitle(), "City");
+        mainWindow->UnitsCityWindow()->AddUnit();
+        mainWindow->UnitsCityWindow()->close();
     });
-    MainForm->PickRowValues(cityRow);
+    mainWindow->PickRowValues(cityRow);
     EXPECT_EQ(Sheet().Value(cityRow), "[ 1 City ]");
-    EXPECT_TRUE(MainForm->Map().Grids().GetPlot(0, 0)->HasCity());
-    EXPECT_TRUE(MainForm->Modified());
+    EXPECT_TRUE(mainWindow->Map().Grids().GetPlot(0, 0)->HasCity());
+    EXPECT_TRUE(mainWindow->Modified());
 }
 
 } // namespace

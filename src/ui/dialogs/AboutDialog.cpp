@@ -11,8 +11,6 @@
 #include <QScreen>
 #include <QStackedWidget>
 
-TAboutDialog* AboutForm = nullptr;
-
 TAboutPicture::TAboutPicture(QWidget* parent) : QLabel(parent) {
     setScaledContents(true);
     setCursor(Qt::PointingHandCursor);
@@ -60,7 +58,7 @@ QWidget* TAboutDialog::AddPage(const char* name, const char* picture, const QStr
 }
 
 void TAboutDialog::CreateParts(const TAppResources& utils) {
-    setObjectName("AboutForm");
+    setObjectName("AboutDialog");
     setWindowTitle("About");
     QFont font("MS Shell Dlg 2");
     font.setPixelSize(13);

@@ -61,5 +61,3 @@ private:
     QLabel* version = nullptr;
     QLabel* paragraphs[PageCount - 1] = {};
 };
-
-extern TAboutDialog* AboutForm;

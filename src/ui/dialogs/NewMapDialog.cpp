@@ -9,11 +9,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-TNewMapDialog* NewMapForm = nullptr;
-
 TNewMapDialog::TNewMapDialog(TEditorHost& host, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), host(host) {
-    setObjectName("NewMapForm");
+    setObjectName("NewMapDialog");
     setWindowTitle("New map");
     QFont font("MS Shell Dlg 2");
     font.setPixelSize(13);

@@ -35,5 +35,3 @@ private:
     QPushButton* btnOk;
     QPushButton* btnCancel;
 };
-
-extern TNewMapDialog* NewMapForm;

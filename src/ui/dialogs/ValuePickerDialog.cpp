@@ -9,11 +9,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TValuePickerDialog* MVForm = nullptr;
-
 TValuePickerDialog::TValuePickerDialog(const TImageList& toolBarImages, QWidget* parent)
     : QDialog(parent, Qt::Tool) {
-    setObjectName("MVForm");
+    setObjectName("ValuePickerDialog");
     setWindowTitle("Values");
     resize(392, 552);
     setSizeGripEnabled(true);

@@ -44,5 +44,3 @@ private:
     QToolButton* btnExit;
     QToolButton* btnCancel;
 };
-
-extern TValuePickerDialog* MVForm;

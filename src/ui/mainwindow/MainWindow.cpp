@@ -37,8 +37,6 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-TMainWindow* MainForm = nullptr;
-
 namespace {
 
 constexpr const char* Title = "QuarraMapEditor V2";
@@ -87,7 +85,7 @@ TMainWindow::~TMainWindow() {
 }
 
 void TMainWindow::CreateParts(const QString& gameDir) {
-    setObjectName("MainForm");
+    setObjectName("MainWindow");
     InstallFontSubstitutes();
     setFont(PixelFont("MS Shell Dlg 2", 13));
     resize(LayoutSize);
@@ -114,6 +112,7 @@ void TMainWindow::CreateParts(const QString& gameDir) {
     RebuildMiniMap(-1, -1);
     setAcceptDrops(true);
     RestoreSettings();
+    CreateWindows();
 }
 
 void TMainWindow::CreateImageLists() {
@@ -276,8 +275,8 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (DockForm != nullptr)
-        DockForm->close();
+    if (dockWindow != nullptr)
+        dockWindow->close();
     SaveSettings();
     session->Recovery().Remove();
     event->accept();
@@ -377,8 +376,8 @@ void TMainWindow::RefreshSheet() {
     const bool tabChanged = tab != sheetTab;
     sheetTab = tab;
     const bool teamOrPlayer = tab == TabTeam || tab == TabPlayer;
-    if (tab != TabMap && DockForm != nullptr && DockForm->isVisible())
-        DockForm->close();
+    if (tab != TabMap && dockWindow != nullptr && dockWindow->isVisible())
+        dockWindow->close();
     rgTeamPlayer->setVisible(teamOrPlayer);
     if (teamOrPlayer) {
         const bool team = tab == TabTeam;
@@ -392,7 +391,7 @@ void TMainWindow::RefreshSheet() {
         rgTeamPlayerButtons->button(team ? teamIndex : playerIndex)->setChecked(true);
     }
     const bool mapTab = tab == TabMap;
-    panelDock->setVisible(mapTab && (DockForm == nullptr || !DockForm->isVisible()));
+    panelDock->setVisible(mapTab && (dockWindow == nullptr || !dockWindow->isVisible()));
     // The map shown again is painted whole; one that stays repaints what changes on it.
     if (mapTab && tabChanged)
         drawGrid->viewport()->update();

@@ -3,7 +3,7 @@
 // The main window: the hub that owns the one document, the one catalogue, the busy cursor and the
 // image lists for the whole run, with its program tool bar, status bar, five tabs and the property
 // sheet of the selected tab. It wires the sheet, the picker and the map's widgets together; what
-// they do lives in their own classes. The other windows reach it through MainForm.
+// they do lives in their own classes. The tools and other windows reach it as their editor host.
 
 #include "catalogue/GameLayers.h"
 #include "document/LineCodec.h"
@@ -32,7 +32,14 @@ class QSplitter;
 class QTabBar;
 class QToolBar;
 class QWidget;
+class TAboutDialog;
 class TBrushTool;
+class TDockWindow;
+class TMiniMapWindow;
+class TNewMapDialog;
+class TOptionsWindow;
+class TUnitsCityWindow;
+class TValuePickerDialog;
 class TBusyCursor;
 class TCheckWindow;
 class TDialogs;
@@ -194,8 +201,14 @@ public:
     void RebuildMiniMap(int col, int row);
     bool SyncMiniMapView(int leftCol, int topRow, bool force);
     const TMiniMapBitmap& MiniMapBitmap() const { return *miniMapBitmap; }
-    // Ties the windows made after this one to it: their buttons, the options the grid paints with.
-    void WindowsCreated();
+    // The editor's other windows, made once with this one and owned by it.
+    TOptionsWindow* OptionsWindow() const { return optionsWindow; }
+    TUnitsCityWindow* UnitsCityWindow() const { return unitsCityWindow; }
+    TMiniMapWindow* MiniMapWindow() const { return miniMapWindow; }
+    TNewMapDialog* NewMapDialog() const { return newMapDialog; }
+    TAboutDialog* AboutDialog() const { return aboutDialog; }
+    TDockWindow* DockWindow() const { return dockWindow; }
+    TValuePickerDialog* ValuePicker() const { return valuePicker; }
 
     // The game's layers the open map runs with (MainFormLayers.cpp): its own edition and mod, or
     // those the user chose for it on the status bar's "Game layers" button. The catalogue, the
@@ -260,6 +273,8 @@ private:
     void CreateTabsAndPanels();
     void CreateMapPanel();
     void CreateStartTools();
+    // The other windows, and their ties to this one: their buttons, the options the grid paints with.
+    void CreateWindows();
     // One tool on the grid at a time: a tool's button down releases the others' buttons.
     void SetMapTool(TMapGridTool* tool, bool down);
     // What the grid paints over its cells: the rivers edge by edge while their tool is on, then the
@@ -351,6 +366,13 @@ private:
     std::unique_ptr<TStartTool> startTool;
     TBalanceWindow* balanceForm = nullptr;
     TCheckWindow* checkForm = nullptr;
+    TOptionsWindow* optionsWindow = nullptr;
+    TUnitsCityWindow* unitsCityWindow = nullptr;
+    TMiniMapWindow* miniMapWindow = nullptr;
+    TNewMapDialog* newMapDialog = nullptr;
+    TAboutDialog* aboutDialog = nullptr;
+    TDockWindow* dockWindow = nullptr;
+    TValuePickerDialog* valuePicker = nullptr;
     QRect selection;
     QRect draggedCells;
     QToolButton* brushSize = nullptr;
@@ -362,5 +384,3 @@ private:
     std::optional<std::pair<std::string, TLayerChoice>> layersMadeFor;
     QToolButton* layersButton = nullptr;
 };
-
-extern TMainWindow* MainForm;

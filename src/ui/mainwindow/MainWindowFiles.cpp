@@ -211,10 +211,10 @@ void TMainWindow::NewMap() {
 }
 
 void TMainWindow::BuildEmptyMap() {
-    if (NewMapForm == nullptr || NewMapForm->exec() != QDialog::Accepted)
+    if (newMapDialog == nullptr || newMapDialog->exec() != QDialog::Accepted)
         return;
-    const int width = NewMapForm->NumWidth()->value();
-    const int height = NewMapForm->NumHeight()->value();
+    const int width = newMapDialog->NumWidth()->value();
+    const int height = newMapDialog->NumHeight()->value();
     TDocumentChange change;
     change.text = "Build a new map";
     change.scope = TChangeScope::WholeDocument();
@@ -241,8 +241,8 @@ void TMainWindow::BuildEmptyMap() {
 }
 
 void TMainWindow::ShowAbout() {
-    if (AboutForm != nullptr)
-        AboutForm->exec();
+    if (aboutDialog != nullptr)
+        aboutDialog->exec();
 }
 
 void TMainWindow::FindGameFolder(const QString& commandLineDir) {

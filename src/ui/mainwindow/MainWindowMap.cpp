@@ -7,8 +7,12 @@
 
 #include "document/MapContents.h"
 #include "render/MiniMapBitmap.h"
+#include "support/AppResources.h"
 #include "support/BusyCursor.h"
 #include "support/ImageList.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/NewMapDialog.h"
+#include "ui/dialogs/ValuePickerDialog.h"
 #include "ui/mapview/MapGridView.h"
 #include "ui/sheet/PropertySheet.h"
 #include "ui/tools/BrushTool.h"
@@ -20,6 +24,7 @@
 #include "ui/windows/HistoryWindow.h"
 #include "ui/windows/MiniMapWindow.h"
 #include "ui/windows/OptionsWindow.h"
+#include "ui/windows/UnitsCityWindow.h"
 
 #include <QAction>
 #include <QPainter>
@@ -155,13 +160,21 @@ void TMainWindow::CreateMapPanel() {
     CreateStartTools();
 }
 
-void TMainWindow::WindowsCreated() {
-    drawGrid->Painter().SetOptions(&OptionsForm->Options());
-    connect(OptionsForm, &TOptionsWindow::RepaintRequested, this, [this] {
+void TMainWindow::CreateWindows() {
+    optionsWindow = new TOptionsWindow(ImageList("ImageListToolBar"), ImageList("ImageListYesNo"), this);
+    unitsCityWindow = new TUnitsCityWindow(*this, this);
+    miniMapWindow = new TMiniMapWindow(*miniMapBitmap, this);
+    newMapDialog = new TNewMapDialog(*this, this);
+    aboutDialog = new TAboutDialog(*utils, this);
+    dockWindow = new TDockWindow(this);
+    valuePicker = new TValuePickerDialog(ImageList("ImageListToolBar"), this);
+
+    drawGrid->Painter().SetOptions(&optionsWindow->Options());
+    connect(optionsWindow, &TOptionsWindow::RepaintRequested, this, [this] {
         if (panelMapGrids->isVisible())
             drawGrid->viewport()->update();
     });
-    connect(OptionsForm, &TOptionsWindow::Closed, this, [this] { SetButtonDown("BtnOptions", false); });
+    connect(optionsWindow, &TOptionsWindow::Closed, this, [this] { SetButtonDown("BtnOptions", false); });
 
     TMiniMapHost host;
     host.syncMiniMapView = [this](int leftCol, int topRow, bool force) {
@@ -171,15 +184,15 @@ void TMainWindow::WindowsCreated() {
     host.rowCount = [this] { return drawGrid->RowCount(); };
     host.leftCol = [this] { return drawGrid->LeftCol(); };
     host.topRow = [this] { return drawGrid->TopRow(); };
-    MiniMapForm->SetHost(std::move(host));
-    connect(MiniMapForm, &TMiniMapWindow::Closed, this, [this] { SetButtonDown("BtnShowMiniMap", false); });
+    miniMapWindow->SetHost(std::move(host));
+    connect(miniMapWindow, &TMiniMapWindow::Closed, this, [this] { SetButtonDown("BtnShowMiniMap", false); });
 
-    DockForm->SetPanel(panelMapGrids);
-    connect(DockForm, &TDockWindow::Shown, this, [this] {
+    dockWindow->SetPanel(panelMapGrids);
+    connect(dockWindow, &TDockWindow::Shown, this, [this] {
         SetButtonDown("BtnDock", true);
         panelDock->hide();
     });
-    connect(DockForm, &TDockWindow::Closed, this, [this] {
+    connect(dockWindow, &TDockWindow::Closed, this, [this] {
         SetButtonDown("BtnDock", false);
         panelDock->setVisible(tcMain->currentIndex() == TabMap);
     });
@@ -276,11 +289,11 @@ void TMainWindow::ShowPictures(bool down) {
 }
 
 void TMainWindow::ShowMiniMap(bool down) {
-    MiniMapForm->SetShown(down);
+    miniMapWindow->SetShown(down);
 }
 
 void TMainWindow::DetachMap(bool down) {
-    DockForm->SetShown(down);
+    dockWindow->SetShown(down);
 }
 
 void TMainWindow::ShowHistory(bool down) {
@@ -292,7 +305,7 @@ void TMainWindow::ShowCheckMap(bool down) {
 }
 
 void TMainWindow::ShowDisplayOptions(bool down) {
-    OptionsForm->SetShown(down);
+    optionsWindow->SetShown(down);
 }
 
 void TMainWindow::UseRiverTool(bool down) {
@@ -341,5 +354,5 @@ void TMainWindow::RebuildMiniMap(int col, int row) {
 }
 
 bool TMainWindow::SyncMiniMapView(int leftCol, int topRow, bool force) {
-    return SyncGridWithMiniMap(*drawGrid, MiniMapForm, leftCol, topRow, force);
+    return SyncGridWithMiniMap(*drawGrid, miniMapWindow, leftCol, topRow, force);
 }

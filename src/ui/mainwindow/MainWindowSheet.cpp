@@ -95,14 +95,14 @@ void TMainWindow::PickRowValues(int row) {
     TPlot* plot = GetPlotAt(GridCol(), GridRow());
     const bool units = key.compare("Units", Qt::CaseInsensitive) == 0;
     if (units || key.compare("City", Qt::CaseInsensitive) == 0) {
-        if (plot == nullptr || UCForm == nullptr)
+        if (plot == nullptr || unitsCityWindow == nullptr)
             return;
         if (!selection.isEmpty() && selection != QRect(plot->X(), plot->Y(), 1, 1)) {
             ShowError("Units and cities are edited one plot at a time: click a single plot first.");
             return;
         }
-        UCForm->SetPlot(plot, units);
-        UCForm->exec();
+        unitsCityWindow->SetPlot(plot, units);
+        unitsCityWindow->exec();
         plot = GetPlotAt(GridCol(), GridRow());
         if (plot == nullptr)
             return;
@@ -140,27 +140,27 @@ std::optional<QString> TMainWindow::PickValues(const QString& key, const QString
         } catch (const OperationAborted&) {
             return false;
         }
-        FillPickList(*MVForm->LBMultiValues(), values);
+        FillPickList(*valuePicker->LBMultiValues(), values);
         MarkPickedValues(current);
         return true;
     });
-    if (!listed || MVForm->exec() == TValuePickerDialog::ResultCancel)
+    if (!listed || valuePicker->exec() == TValuePickerDialog::ResultCancel)
         return std::nullopt;
     return WhileBusy(*busyCursor, [&] { return CollectPickedValues(); });
 }
 
 bool TMainWindow::IsTeamPickList() const {
-    return ::IsTeamPickList(*MVForm->LBMultiValues(), *catalogue);
+    return ::IsTeamPickList(*valuePicker->LBMultiValues(), *catalogue);
 }
 
 bool TMainWindow::IsPlayerPickList() const {
-    return ::IsPlayerPickList(*MVForm->LBMultiValues(), *catalogue);
+    return ::IsPlayerPickList(*valuePicker->LBMultiValues(), *catalogue);
 }
 
 void TMainWindow::MarkPickedValues(const QString& text) {
-    ::MarkPickedValues(*MVForm->LBMultiValues(), text, *catalogue);
+    ::MarkPickedValues(*valuePicker->LBMultiValues(), text, *catalogue);
 }
 
 QString TMainWindow::CollectPickedValues() const {
-    return ::CollectPickedValues(*MVForm->LBMultiValues(), *catalogue);
+    return ::CollectPickedValues(*valuePicker->LBMultiValues(), *catalogue);
 }

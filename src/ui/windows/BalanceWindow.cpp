@@ -47,7 +47,7 @@ QStringList BonusPairs(const TBalanceStart& start) {
 
 TBalanceWindow::TBalanceWindow(TEditorHost& host, QWidget* parent)
     : TToolWindow(parent, Qt::Tool), host(host) {
-    setObjectName("BalanceForm");
+    setObjectName("BalanceWindow");
     setWindowTitle("Balance");
     setAccessibleName("Balance");
     resize(820, 320);

@@ -70,7 +70,7 @@ void SelectRowOf(TEditorHost& host, const TMapFinding& finding) {
 } // namespace
 
 TCheckWindow::TCheckWindow(TEditorHost& host, QWidget* parent) : TToolWindow(parent, Qt::Tool), host(host) {
-    setObjectName("CheckForm");
+    setObjectName("CheckWindow");
     setWindowTitle("Check map");
     resize(480, 320);
 

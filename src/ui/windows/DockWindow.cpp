@@ -4,10 +4,8 @@
 #include <QCloseEvent>
 #include <QShowEvent>
 
-TDockWindow* DockForm = nullptr;
-
 TDockWindow::TDockWindow(QWidget* parent) : TToolWindow(parent, Qt::Window) {
-    setObjectName("DockForm");
+    setObjectName("DockWindow");
     setWindowTitle("Map");
     setAccessibleName("Map");
     resize(640, 480);

@@ -37,4 +37,3 @@ private:
 };
 
 // The program's one detached map window, set by whoever creates it.
-extern TDockWindow* DockForm;

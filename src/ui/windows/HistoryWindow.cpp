@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 THistoryWindow::THistoryWindow(QUndoStack& stack, QWidget* parent) : TToolWindow(parent, Qt::Tool) {
-    setObjectName("HistoryForm");
+    setObjectName("HistoryWindow");
     setWindowTitle("History");
     resize(260, 400);
     view = new QUndoView(&stack, this);

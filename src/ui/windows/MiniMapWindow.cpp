@@ -10,8 +10,6 @@
 
 #include <algorithm>
 
-TMiniMapWindow* MiniMapForm = nullptr;
-
 // The image control: the picture and the frame, and the mouse over them.
 class TMiniMapImage : public QWidget {
 public:
@@ -65,7 +63,7 @@ private:
 TMiniMapWindow::TMiniMapWindow(const TMiniMapBitmap& mapBitmap, QWidget* parent)
     : TToolWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       mapBitmap(mapBitmap) {
-    setObjectName("MiniMapForm");
+    setObjectName("MiniMapWindow");
     setWindowTitle("MiniMap");
     setAccessibleName("MiniMap");
     image = new TMiniMapImage(*this, mapBitmap);

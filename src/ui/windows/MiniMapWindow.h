@@ -83,4 +83,3 @@ TViewRect MiniMapViewRect(int leftCol, int topRow, int visibleCols, int visibleR
 bool SyncGridWithMiniMap(TMapGridView& grid, TMiniMapWindow* miniMap, int leftCol, int topRow, bool force);
 
 // The program's one mini-map window, set by whoever creates it.
-extern TMiniMapWindow* MiniMapForm;

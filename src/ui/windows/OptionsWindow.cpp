@@ -14,8 +14,6 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
-TOptionsWindow* OptionsForm = nullptr;
-
 namespace {
 
 constexpr int StateRole = Qt::UserRole;
@@ -78,7 +76,7 @@ private:
 TOptionsWindow::TOptionsWindow(const TImageList& toolBarImages, const TImageList& yesNoImages,
                                QWidget* parent)
     : TToolWindow(parent, Qt::Tool), unticked(IconOf(yesNoImages, 0)), ticked(IconOf(yesNoImages, 1)) {
-    setObjectName("OptionsForm");
+    setObjectName("OptionsWindow");
     setWindowTitle("Display Options");
     setAccessibleName("Display Options");
     resize(256, 512);

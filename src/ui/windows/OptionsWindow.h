@@ -76,4 +76,3 @@ private:
 };
 
 // The program's one display options window, set by whoever creates it.
-extern TOptionsWindow* OptionsForm;

@@ -20,8 +20,6 @@
 #include <algorithm>
 #include <string>
 
-TUnitsCityWindow* UCForm = nullptr;
-
 namespace {
 
 QString KeyOf(const std::string& line) {
@@ -41,7 +39,7 @@ TUnitsCityWindow::~TUnitsCityWindow() {
 }
 
 void TUnitsCityWindow::CreateParts() {
-    setObjectName("UCForm");
+    setObjectName("UnitsCityWindow");
     resize(571, 422);
     setSizeGripEnabled(true);
     currentIndex = -1;

@@ -97,5 +97,3 @@ private:
     QToolButton* btnDelete = nullptr;
     QToolButton* btnExit = nullptr;
 };
-
-extern TUnitsCityWindow* UCForm;

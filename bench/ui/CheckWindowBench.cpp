@@ -26,7 +26,7 @@ void BM_CheckAgain(benchmark::State& state, bool everyPlotUnknown) {
             for (int y = 0; y < grids.Height(); ++y)
                 grids.GetPlot(x, y)->SetTerrainType("TERRAIN_UNKNOWN");
     });
-    TCheckWindow& form = *editor.windows.Main().CheckWindow();
+    TCheckWindow& form = *editor.window.CheckWindow();
     form.show();
     for (auto _ : state) {
         form.CheckAgain();
