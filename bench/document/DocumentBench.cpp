@@ -128,12 +128,15 @@ void BM_ReadLinesGetline(benchmark::State& state) {
 void BM_LoadFromFile(benchmark::State& state) {
     const TMapFile& file = mapFiles.Get(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     TMap map;
-    for (auto _ : state) {
-        map.LoadFromFile(file.path);
-        benchmark::DoNotOptimize(map.Grids().GetPlot(0, 0));
+    try {
+        for (auto _ : state) {
+            map.LoadFromFile(file.path);
+            benchmark::DoNotOptimize(map.Grids().GetPlot(0, 0));
+        }
+    } catch (const TMapFileError& error) {
+        state.SkipWithError(error.Message().c_str());
+        return;
     }
-    if (!map.ErrorText().empty())
-        state.SkipWithError(map.ErrorText().c_str());
     state.SetBytesProcessed(state.iterations() * file.bytes);
 }
 

@@ -25,8 +25,8 @@ int main(int argc, char* argv[]) {
     BuildSyntheticMap(map, width, height);
     try {
         map.SaveToFile(argv[3]);
-    } catch (const OperationAborted& abort) {
-        std::fprintf(stderr, "tessel_make_synthetic_map: %s: %s\n", map.ErrorText().c_str(), abort.what());
+    } catch (const TMapFileError& error) {
+        std::fprintf(stderr, "tessel_make_synthetic_map: %s: %s\n", error.Message().c_str(), error.what());
         return 1;
     }
     return 0;

@@ -156,13 +156,9 @@ int TCommandLine::Resave(const QString& in, const QString& out) {
     TMap map;
     try {
         map.LoadFromFile(LocalPath(in));
-        if (!map.ErrorText().empty()) {
-            ReportFileFailure(map, in, "");
-            return 1;
-        }
         map.SaveToFile(LocalPath(out));
-    } catch (const OperationAborted& abort) {
-        ReportFileFailure(map, map.ErrorText() == "Fail to save file!" ? out : in, abort.what());
+    } catch (const TMapFileError& error) {
+        ReportFileFailure(error, error.Kind() == TMapFailure::Save ? out : in);
         return 1;
     }
     return 0;

@@ -21,9 +21,10 @@ QString FromLocal(const std::string& text) {
     return QFile::decodeName(text.c_str());
 }
 
-void ReportFileFailure(const TMap& map, const QString& file, const std::string& reason) {
-    PrintError(FromLocal(map.ErrorText()));
-    const QString why = reason != map.ErrorText() ? FromLocal(reason) : QString();
+void ReportFileFailure(const TMapFileError& error, const QString& file) {
+    PrintError(FromLocal(error.Message()));
+    const std::string reason = error.what();
+    const QString why = reason != error.Message() ? FromLocal(reason) : QString();
     if (why.contains(file))
         PrintError("tessel: " + why);
     else
@@ -31,16 +32,13 @@ void ReportFileFailure(const TMap& map, const QString& file, const std::string& 
 }
 
 bool LoadForCommand(TMap& map, const QString& file) {
-    std::string reason;
     try {
         map.LoadFromFile(LocalPath(file));
-    } catch (const OperationAborted& abort) {
-        reason = abort.what();
+    } catch (const TMapFileError& error) {
+        ReportFileFailure(error, file);
+        return false;
     }
-    if (map.ErrorText().empty())
-        return true;
-    ReportFileFailure(map, file, reason);
-    return false;
+    return true;
 }
 
 std::optional<std::string> GameFolderForCommand(const std::optional<QString>& named, const QString& purpose) {

@@ -11,6 +11,7 @@
 #include <string>
 
 class TMap;
+class TMapFileError;
 
 void PrintError(const QString& text);
 std::string LocalPath(const QString& path);
@@ -18,7 +19,7 @@ QString FromLocal(const std::string& text);
 
 // The document's own message ("Fail to open file!", "Fail to save file!"...) and, on a second line,
 // the file and what exactly went wrong.
-void ReportFileFailure(const TMap& map, const QString& file, const std::string& reason);
+void ReportFileFailure(const TMapFileError& error, const QString& file);
 // Loads the file a command reads; says why on stderr and returns false when it does not load.
 bool LoadForCommand(TMap& map, const QString& file);
 

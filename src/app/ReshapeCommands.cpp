@@ -163,8 +163,8 @@ int TReshapeCommands::Run(const QCommandLineParser& parser, const QString& in, c
 
     try {
         map.SaveToFile(QFile::encodeName(out).toStdString());
-    } catch (const OperationAborted& abort) {
-        ReportFileFailure(map, out, abort.what());
+    } catch (const TMapFileError& error) {
+        ReportFileFailure(error, out);
         return 1;
     }
     std::printf("%s: %d x %d plots. Dropped: units %d, cities %d, starts %d, signs %d, river edges %d.\n",

@@ -86,10 +86,10 @@ void TMap::Clear() {
 void TMap::LoadFromBytes(std::string_view bytes) {
     try {
         LoadFromLines(SplitLines(bytes));
-    } catch (const OperationAborted&) {
-        if (errorText.empty())
-            errorText = FailOpen;
+    } catch (const TMapFileError&) {
         throw;
+    } catch (const OperationAborted& abort) {
+        throw TMapFileError(TMapFailure::Open, FailOpen, abort.what());
     } catch (const std::bad_alloc&) {
         FailOutOfMemory();
     }
@@ -99,9 +99,8 @@ void TMap::LoadFromFile(const std::string& fileName) {
     std::string bytes;
     try {
         bytes = ReadFileBytes(fileName);
-    } catch (const OperationAborted&) {
-        errorText = FailOpen;
-        throw;
+    } catch (const OperationAborted& abort) {
+        throw TMapFileError(TMapFailure::Open, FailOpen, abort.what());
     } catch (const std::bad_alloc&) {
         FailOutOfMemory();
     }
@@ -114,11 +113,12 @@ void TMap::LoadFromStrings(const StringList& source) {
         const auto views = ViewLines(lines);
         try {
             LoadFromLines(views);
-        } catch (const OperationAborted&) {
+        } catch (const TMapFileError&) {
             lines.clear();
-            if (errorText.empty())
-                errorText = FailOpen;
             throw;
+        } catch (const OperationAborted& abort) {
+            lines.clear();
+            throw TMapFileError(TMapFailure::Open, FailOpen, abort.what());
         }
         lines.clear();
     } catch (const std::bad_alloc&) {
@@ -130,8 +130,7 @@ void TMap::FailOutOfMemory() {
     // What a half-made load holds goes first, so that the document's own clearing finds memory.
     lines = StringList();
     Clear();
-    errorText = FailOpen;
-    throw OperationAborted("Not enough memory to open the map");
+    throw TMapFileError(TMapFailure::Memory, FailOpen, "Not enough memory to open the map");
 }
 
 void TMap::CheckGridSize() {
@@ -140,21 +139,19 @@ void TMap::CheckGridSize() {
         width * height <= maxPlots)
         return;
     Clear();
-    errorText = "Map size " + std::to_string(width) + " x " + std::to_string(height) +
-                " is not supported: at most " + std::to_string(MaxGridSide) + " plots a side and " +
-                std::to_string(maxPlots) + " plots in all.";
-    throw OperationAborted(errorText);
+    throw TMapFileError(TMapFailure::Size,
+                        "Map size " + std::to_string(width) + " x " + std::to_string(height) +
+                            " is not supported: at most " + std::to_string(MaxGridSide) +
+                            " plots a side and " + std::to_string(maxPlots) + " plots in all.",
+                        "");
 }
 
 void TMap::LoadFromLines(const std::vector<std::string_view>& source) {
     Clear();
     const std::array<long, 5> markers = FindSectionMarkers(source);
     const long total = static_cast<long>(source.size());
-    errorText.clear();
-    if (!StructureIsSound(markers)) {
-        errorText = StructureError;
-        return;
-    }
+    if (!StructureIsSound(markers))
+        throw TMapFileError(TMapFailure::Structure, StructureError, "");
     if (HoldsGameSectionOnly(markers)) {
         // A map of no plots, until one is built on it.
         gameSectionOnly = true;
@@ -244,11 +241,9 @@ void TMap::SaveToFile(const std::string& fileName) {
         Write(out);
         out.Drain();
         file.Commit();
-    } catch (const OperationAborted&) {
-        errorText = FailSave;
-        throw;
+    } catch (const OperationAborted& abort) {
+        throw TMapFileError(TMapFailure::Save, FailSave, abort.what());
     } catch (const std::bad_alloc&) {
-        errorText = FailSave;
-        throw OperationAborted(FailSave);
+        throw TMapFileError(TMapFailure::Save, FailSave, "");
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameSection.h"
+#include "MapFileError.h"
 #include "MapSection.h"
 #include "Player.h"
 #include "Plot.h"
@@ -28,19 +29,18 @@ public:
     explicit TMap(long long maxPlots) : maxPlots(maxPlots) {}
 
     void Clear();
-    // Raises OperationAborted on failure, with ErrorText saying why.
+    // Raises TMapFileError on failure: a structure or size refused leaves the document empty.
     void LoadFromFile(const std::string& fileName);
     void LoadFromStrings(const StringList& source);
     // Loads the bytes of a map file as LoadFromFile does once the file is read.
     void LoadFromBytes(std::string_view bytes);
     const StringList& SaveToStrings();
     // Writes a temporary file beside the target and renames it over the target, so a failed save
-    // never leaves a half-written map. Raises OperationAborted on failure.
+    // never leaves a half-written map. Raises TMapFileError on failure.
     void SaveToFile(const std::string& fileName);
     // The file's bytes as SaveToFile writes them.
     std::string SaveToBytes();
 
-    const std::string& ErrorText() const { return errorText; }
     // Whether the document is a file's game section alone, which is saved as it came: no map
     // section and no plots. A grid built on it makes it a map.
     bool GameSectionOnly() const;
@@ -67,7 +67,6 @@ private:
     // with the document cleared.
     [[noreturn]] void FailOutOfMemory();
 
-    std::string errorText;
     TGameSection game;
     TMapSection mapData;
     TPlotGrid grids;

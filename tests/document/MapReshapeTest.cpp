@@ -47,8 +47,7 @@ std::string SmallMapText(int wrapX, int wrapY) {
 
 TMap LoadMap(const std::string& text) {
     TMap map;
-    map.LoadFromStrings(Lines(text));
-    EXPECT_EQ(map.ErrorText(), "");
+    EXPECT_EQ(MapLoadMessage([&] { map.LoadFromStrings(Lines(text)); }), "");
     return map;
 }
 

@@ -36,8 +36,7 @@ TMap PaintedMap(const TRows& rows, int wrapX, int wrapY) {
                     "\n" + (letter == 'W' ? "\tBonusType=BONUS_WHEAT\n" : "") + "EndPlot\n";
         }
     TMap map;
-    map.LoadFromStrings(Lines(text));
-    EXPECT_EQ(map.ErrorText(), "");
+    EXPECT_EQ(MapLoadMessage([&] { map.LoadFromStrings(Lines(text)); }), "");
     return map;
 }
 

@@ -1,6 +1,7 @@
 // Where a map's players start, and a start moved from one plot to another.
 
 #include "document/MapStarts.h"
+#include "TestText.h"
 #include "document/Map.h"
 
 #include <gtest/gtest.h>
@@ -28,8 +29,7 @@ protected:
                     text += "\tStartingPlot\n";
                 text += "\tTerrainType=TERRAIN_GRASS\n\tPlotType=2\nEndPlot\n";
             }
-        map.LoadFromBytes(text);
-        ASSERT_EQ(map.ErrorText(), "");
+        ASSERT_EQ(MapLoadMessage([&] { map.LoadFromBytes(text); }), "");
         map.Players().GetPlayer(5)->ApplyEditorLines({"StartingX=5", "StartingY=3"});
         ASSERT_FALSE(map.Players().GetPlayer(5)->InUse());
     }

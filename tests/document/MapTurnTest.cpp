@@ -31,8 +31,11 @@ TMap GrassMap(int width, int height, int wrapX, int wrapY, const TPlotLines& ext
                     (more != extra.end() ? more->second : "") + "EndPlot\n";
         }
     TMap map;
-    map.LoadFromStrings(Lines(text + "BeginSign\n\tplotX=3\n\tplotY=0\n\tcaption=Here\nEndSign\n"));
-    EXPECT_EQ(map.ErrorText(), "");
+    EXPECT_EQ(MapLoadMessage([&] {
+                  map.LoadFromStrings(
+                      Lines(text + "BeginSign\n\tplotX=3\n\tplotY=0\n\tcaption=Here\nEndSign\n"));
+              }),
+              "");
     return map;
 }
 

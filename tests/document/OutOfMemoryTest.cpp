@@ -47,16 +47,16 @@ TEST(OutOfMemory, ALoadThatRunsOutOfMemoryFailsWithAClearedDocument) {
     try {
         map.LoadFromStrings(hostile);
         FAIL() << "the load did not fail";
-    } catch (const OperationAborted& error) {
+    } catch (const TMapFileError& error) {
+        EXPECT_EQ(error.Kind(), TMapFailure::Memory);
         EXPECT_STREQ(error.what(), "Not enough memory to open the map");
+        EXPECT_EQ(error.Message(), "Fail to open file!");
     }
-    EXPECT_EQ(map.ErrorText(), "Fail to open file!");
     EXPECT_EQ(map.Grids().Width(), 1);
     EXPECT_EQ(map.Grids().GetPlot(0, 0)->TerrainType(), "TERRAIN_OCEAN");
 
     // The document works on: a small map loads again.
     map.LoadFromStrings(Lines("BeginGame\nEndGame\nBeginMap\n\tgrid width=3\n\tgrid height=1\nEndMap\n"
                               "BeginPlot\n\tx=2,y=0\n\tTerrainType=TERRAIN_DESERT\nEndPlot"));
-    EXPECT_TRUE(map.ErrorText().empty());
     EXPECT_EQ(map.Grids().GetPlot(2, 0)->TerrainType(), "TERRAIN_DESERT");
 }

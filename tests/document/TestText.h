@@ -21,3 +21,17 @@ inline StringList Lines(std::string_view text) {
     }
     return lines;
 }
+
+#include "document/MapFileError.h"
+
+#include <functional>
+
+// The message of the map file error a load raises, or "" when it loads.
+inline std::string MapLoadMessage(const std::function<void()>& load) {
+    try {
+        load();
+    } catch (const TMapFileError& error) {
+        return error.Message();
+    }
+    return "";
+}

@@ -114,16 +114,12 @@ bool TMainWindow::OpenFile(const QString& path) {
     // open leaves the current map, its name and the sheet as they were.
     auto loaded = std::make_unique<TMap>();
     loaded->SetOnProgress([this](TMap&, int position, int total) { ShowLoadProgress(position, total); });
-    bool ok = true;
     try {
         loaded->LoadFromFile(LocalPath(path));
-    } catch (const OperationAborted&) {
-        ok = false;
-    }
-    if (!ok || !loaded->ErrorText().empty()) {
+    } catch (const TMapFileError& error) {
         statusPanels[0]->Show("Ready...");
         busyCursor->Idle();
-        ShowError(QString::fromLocal8Bit(loaded->ErrorText().c_str()));
+        ShowError(QString::fromLocal8Bit(error.Message().c_str()));
         return false;
     }
     loaded->SetOnProgress(nullptr);
@@ -146,17 +142,14 @@ bool TMainWindow::OpenFile(const QString& path) {
 
 bool TMainWindow::SaveMapTo(const QString& path) {
     busyCursor->Busy();
-    bool ok = true;
     try {
         session->Map().SaveToFile(LocalPath(path));
-    } catch (const OperationAborted&) {
-        ok = false;
-    }
-    busyCursor->Idle();
-    if (!ok) {
-        ShowError(QString::fromLocal8Bit(session->Map().ErrorText().c_str()));
+    } catch (const TMapFileError& error) {
+        busyCursor->Idle();
+        ShowError(QString::fromLocal8Bit(error.Message().c_str()));
         return false;
     }
+    busyCursor->Idle();
     dialogs->ShowMessage(this, "File saved!");
     session->MarkSaved();
     return true;
