@@ -306,6 +306,12 @@ bool SpansWrappingAxis(const TMap& map, const TBounds& box) {
            (map.MapData().WrapY() != 0 && box.Height() == map.Grids().Height());
 }
 
+bool IsTypeName(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return IsDigit(c) || c == '_' || (UpperChar(c) >= 'A' && UpperChar(c) <= 'Z');
+    });
+}
+
 // The place a coordinate moves to along an axis of `size` plots, or none off an axis that does not wrap.
 std::optional<int> Along(int at, int shift, int size, bool wraps) {
     long long moved = static_cast<long long>(at) + shift;
@@ -368,7 +374,7 @@ TPlotSet MoveSelection(TMap& map, const TPlotSet& selection, int dx, int dy,
                        const std::optional<TPlotFill>& fill) {
     const std::string action = "Cannot move the selection by " + IntToText(dx) + ", " + IntToText(dy);
     CheckSelection(map, selection, action);
-    if (fill && (fill->terrainType.empty() || fill->plotType < 0 || fill->plotType > 3))
+    if (fill && (!IsTypeName(fill->terrainType) || fill->plotType < 0 || fill->plotType > 3))
         throw OperationAborted(action + " with the fill \"" + fill->terrainType + "\", plot type " +
                                IntToText(fill->plotType) +
                                ": a fill names a terrain type and a plot type 0..3.");

@@ -8,11 +8,13 @@
 // turn of a selection that is not square, a move off a map that does not wrap) is refused with
 // OperationAborted, whose text says why, before anything changes.
 //
-// Rivers belong to the plots beside them: the rivers along the four sides of a selected plot move
+// Rivers belong to the plots beside them: the rivers along the four sides of a selected plot go
 // with it (turned or mirrored as the picture is, see TMapTurn::Flow), whichever plot the game keeps
-// them on, so a river between the selection and a plot left alone goes with the selection. Whatever
-// lay along the sides of the places the selection lands on is replaced. A river that lands on the
-// west or north border of a map that does not wrap there has no plot to keep it and goes.
+// them on, so a river between the selection and a plot left alone goes with the selection. A turn
+// treats the edges as it treats the plots: the rivers along the places it lands on take the edges
+// it left, turned back along their cycle. A move replaces the rivers along the places it lands on,
+// and those along the places it leaves go. A river that lands on the west or north border of a map
+// that does not wrap there has no plot to keep it and goes.
 
 #include "Map.h"
 #include "MapTurn.h"
@@ -43,7 +45,7 @@ TPlotSet TurnSelection(TMap& map, const TPlotSet& selection, TMapTurn::TKind kin
 // or start) of `fill`, or, without one, of the terrain and plot type of the nearest plot not
 // selected behind them along the move's longer axis (for dx > 0 the first one west on the row), or
 // of ocean where there is none. A player whose start lay under a new place loses the start (-1,
-// -1), and a sign there goes. A fill of an empty terrain type or a plot type outside 0..3 is
-// refused. Returns the new places.
+// -1), and a sign there goes. A fill whose terrain is not a type name (letters, digits and
+// underscores) or whose plot type is outside 0..3 is refused. Returns the new places.
 TPlotSet MoveSelection(TMap& map, const TPlotSet& selection, int dx, int dy,
                        const std::optional<TPlotFill>& fill);

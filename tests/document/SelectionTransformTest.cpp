@@ -203,6 +203,7 @@ TEST(SelectionTransform, RefusalsChangeNothing) {
     EXPECT_THROW(MoveSelection(map, wide, 2, 0, std::nullopt), OperationAborted);
     EXPECT_THROW(MoveSelection(map, wide, 0, -2, std::nullopt), OperationAborted);
     EXPECT_THROW(MoveSelection(map, wide, 1, 0, TPlotFill{"TERRAIN_GRASS", 4}), OperationAborted);
+    EXPECT_THROW(MoveSelection(map, wide, 1, 0, TPlotFill{"TERRAIN GRASS", 2}), OperationAborted);
     EXPECT_EQ(map.SaveToBytes(), before);
 }
 
