@@ -2,10 +2,12 @@
 // and rivers go, what fills the places a move leaves, and what is refused.
 
 #include "document/SelectionTransform.h"
+#include "RealMapFiles.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -249,4 +251,22 @@ TEST(SelectionTransform, PlotsLeftBehindTakeTheTerrainBehindThemOrTheFill) {
     MoveSelection(filled, block, 0, 1, TPlotFill{"terrain_plains", 1});
     EXPECT_EQ(Names(filled)[2], "01 pp pp pp 41");
     EXPECT_EQ(filled.Grids().GetPlot(2, 1)->PlotType(), 1);
+}
+
+// Real maps give the same bytes back after a square inside them, away from their borders, is
+// mirrored twice or turned four quarters.
+TEST(SelectionTransformRealMaps, ASquareMirroredTwiceOrTurnedFourQuartersComesBack) {
+    const bool any = ForEachRealMapTwice([](TMap& map, TMap& expected) {
+        const int side = std::min(map.Grids().Width(), map.Grids().Height()) / 2;
+        TPlotSet square(map.Grids().Width(), map.Grids().Height());
+        square.InsertRectangle(1, 1, side, side);
+        for (int turn = 0; turn < 2; ++turn)
+            TurnSelection(map, square, TMapTurn::FlipY);
+        EXPECT_EQ(map.SaveToBytes(), expected.SaveToBytes()) << "mirrored twice";
+        for (int turn = 0; turn < 4; ++turn)
+            TurnSelection(map, square, TMapTurn::Clockwise90);
+        EXPECT_EQ(map.SaveToBytes(), expected.SaveToBytes()) << "four quarter turns";
+    });
+    if (!any)
+        GTEST_SKIP() << "no real maps in " << TESSEL_REALDATA_DIR;
 }
