@@ -114,8 +114,8 @@ private:
     std::vector<TCarriedRiver> carried;
 };
 
-// Takes the plots off their places and puts each, renumbered, on its new one; the places left
-// must be the places taken.
+// Takes the plots off their places and puts each, renumbered, on its new one. A place left that no
+// plot lands on keeps an emptied plot, for the caller to make anew.
 void MovePlots(TPlotGrid& grids, const std::vector<std::pair<TPlace, TPlace>>& moves) {
     std::vector<TPlot> carried;
     carried.reserve(moves.size());

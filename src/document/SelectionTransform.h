@@ -36,7 +36,9 @@ struct TPlotFill {
 // nothing is lost. Along each cycle of places the turn makes (a pair for a mirror or a half turn, up
 // to four for a quarter turn) the selected plots go one step on and the others fill, in turn, the
 // places left behind; a mirror thus swaps a plot not selected with its selected mirror image, and a
-// second mirror of the returned set gives the map back. Returns the selected plots' new places.
+// second mirror of the returned set gives the map back. Four quarter turns give the selected plots
+// back to their places, but not always the others of a square selected in part, which may come
+// back in another order along their cycle. Returns the selected plots' new places.
 TPlotSet TurnSelection(TMap& map, const TPlotSet& selection, TMapTurn::TKind kind);
 
 // Moves the selected plots by (dx, dy) plots (y grows northwards); on an axis the map wraps along a
