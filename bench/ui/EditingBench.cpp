@@ -1,5 +1,5 @@
-// Editing many plots at once on a 1024 x 640 map: undoing a stroke of the brush, and one row written
-// into a selected rectangle of plots, each with the repaint of the grid that follows.
+// Editing many plots at once on a 1024 x 640 map: undoing a stroke of the brush, one row written
+// into a selected rectangle of plots and a selection mirrored, each with the repaint that follows.
 
 #include "EditorOnMap.h"
 #include "ui/mapview/MapGridView.h"
@@ -98,7 +98,27 @@ void BM_BulkEditRectangle(benchmark::State& state) {
     main.Session().MarkSaved();
 }
 
+// A selected square of 100 x 100 plots that the grid shows, mirrored east-west, with the repaint.
+void BM_FlipSelection(benchmark::State& state) {
+    TEditorOnMap editor(Width, Height);
+    TMainWindow& main = editor.window;
+    ShowMapTab(main);
+    main.SetSelection(QRect(10, Height - 110, 100, 100));
+    for (auto _ : state) {
+        const int steps = main.Session().History().index();
+        main.TurnSelectionOrMap(TMapTurn::FlipX);
+        main.GridView()->viewport()->repaint();
+        if (main.Session().History().index() != steps + 1) {
+            state.SkipWithError("The flip made no step");
+            break;
+        }
+    }
+    state.counters["plots"] = static_cast<double>(main.SelectedSet().Count());
+    main.Session().MarkSaved();
+}
+
 } // namespace
 
+BENCHMARK(BM_FlipSelection)->Name("Flip/Selection/100x100")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoBrushStroke)->Name("Undo/BrushStroke/1000")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BulkEditRectangle)->Name("BulkEdit/Rectangle/100x100")->Unit(benchmark::kMillisecond);

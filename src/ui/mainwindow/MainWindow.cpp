@@ -14,6 +14,7 @@
 #include "ui/sheet/PropertySheet.h"
 #include "ui/sheet/SheetText.h"
 #include "ui/tools/BrushTool.h"
+#include "ui/tools/MagicWandTool.h"
 #include "ui/tools/RiverTool.h"
 #include "ui/tools/SelectionTool.h"
 #include "ui/tools/StartTool.h"
@@ -395,7 +396,7 @@ void TMainWindow::RefreshSheet() {
     // The map shown again is painted whole; one that stays repaints what changes on it.
     if (mapTab && tabChanged)
         drawGrid->viewport()->update();
-    if (mapTab && !selection.isEmpty())
+    if (mapTab && !selected.Empty())
         FillSelectionSheet();
     else
         FillSheet(*vle, SectionRows());

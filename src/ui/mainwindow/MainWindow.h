@@ -7,6 +7,9 @@
 
 #include "catalogue/GameLayers.h"
 #include "document/LineCodec.h"
+#include "document/MapTurn.h"
+#include "document/PlotSet.h"
+#include "document/SelectionTransform.h"
 #include "edit/DocumentChange.h"
 #include "ui/EditorHost.h"
 
@@ -52,6 +55,8 @@ class TMiniMapBitmap;
 class TAppResources;
 class TPropertySheet;
 class TSelectionTool;
+class TMagicWandTool;
+struct TSelectionGesture;
 class TStatusPanel;
 class TEditSession;
 class TRecordSnapshot;
@@ -151,14 +156,28 @@ public:
     void ShowCheckMap(bool down);
     TCheckWindow* CheckWindow() const { return checkForm; }
 
-    // Editing many plots at once (MainFormEditing.cpp). The rectangle of plots selected on the map,
-    // in map coordinates; empty when none.
-    const QRect& Selection() const { return selection; }
-    // Selects the plots (cut to the map; an empty rectangle clears the selection) and shows their
-    // rows; false when the row being edited is refused.
+    // Editing many plots at once (MainWindowEditing.cpp, MainWindowSelection.cpp). The plots selected
+    // on the map, in map coordinates, of any shape, and the rectangle round them; empty when none.
+    const TPlotSet& SelectedSet() const { return selected; }
+    const QRect& Selection() const { return selectionBounds; }
+    // Selects the plots (cut to the map; an empty set clears the selection) and shows their rows;
+    // false when the row being edited is refused.
+    bool SetSelection(const TPlotSet& plots);
     bool SetSelection(const QRect& plots);
     // The plots the editing keys act on: the selection, or else the plot of the current cell.
-    QRect SelectedPlots() const;
+    TPlotSet SelectedPlots() const;
+    // The magic wand at plot (x, y): the plots joined to it through its terrain and plot type.
+    void SelectAlikeAt(int x, int y);
+    // Every plot with the current plot's value in the row under the sheet's cursor.
+    void SelectAllLikeThis();
+    // The land joined to the current plot, or its body of water.
+    void SelectLandmass();
+    // Mirrors or turns the selection, or the whole map when nothing is selected; one step. A quarter
+    // turn of a selection asks for a square one.
+    void TurnSelectionOrMap(TMapTurn::TKind kind);
+    // Moves the selected plots by whole plots (dy > 0 goes north), what they leave behind filled as
+    // the fill row says; one step. False when nothing moved.
+    bool MoveSelection(int dx, int dy);
     void CopyPlots();
     void PastePlots();
     void DeleteUnitsAndCities();
@@ -301,10 +320,14 @@ private:
     bool ReshapeMap(const QString& text, const std::function<TReshapeResult(TMap&)>& reshape);
     void ShowPlotCells(const std::vector<QPoint>& places);
     void CreateEditingTools();
-    // The cells the selection's frame goes round: the rectangle being dragged, else the selection.
-    QRect FramedCells() const;
+    void CreateSelectionTools();
+    void CreateTurnTools();
+    // What the selection tool's gesture asks for.
+    void SelectionGesture(const TSelectionGesture& gesture);
     // Frames the cells of a drag not yet let go; an empty rectangle frames the selection again.
     void ShowSelectionFrame(const QRect& cells);
+    // Shows the selection's outline moved by so many cells while a drag moves it.
+    void ShowSelectionMoved(QPoint cells);
     // The sheet of the selected plots; a row written there goes into all of them.
     void FillSelectionSheet();
     TDocumentChange SelectionRowChange(const QString& key, const StringList& rows) const;
@@ -318,6 +341,11 @@ private:
     void FillRecentMenu();
     void ShowError(const QString& text);
     QAction* AddMapButton(const QString& hint, int image, bool toggle, const char* name);
+    // A drop-down button of the map tool bar showing its caption, with an empty menu named `menuName`.
+    // A drop-down button rather than a combo box: screen readers on Linux name a combo box by its
+    // text, and these go by their hint.
+    QToolButton* AddMapMenuButton(const char* name, const QString& caption, const QString& hint,
+                                  const char* menuName);
     // Sets a toggle button without running its handler.
     void SetButtonDown(const char* name, bool down);
 
@@ -373,8 +401,14 @@ private:
     TAboutDialog* aboutDialog = nullptr;
     TDockWindow* dockWindow = nullptr;
     TValuePickerDialog* valuePicker = nullptr;
-    QRect selection;
+    TPlotSet selected;
+    QRect selectionBounds;
     QRect draggedCells;
+    QPoint draggedBy;
+    QAction* magicWand = nullptr;
+    // What a move leaves behind; nothing: the terrain of the edge it moves away from.
+    std::optional<TPlotFill> moveFill;
+    std::unique_ptr<TMagicWandTool> magicWandTool;
     QToolButton* brushSize = nullptr;
     std::unique_ptr<TBrushTool> brushTool;
     std::unique_ptr<TSelectionTool> selectionTool;

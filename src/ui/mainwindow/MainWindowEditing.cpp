@@ -1,5 +1,5 @@
-// The main window's editing of many plots at once: the brush, the selected rectangle of plots and
-// the rows written into all of them, copying and pasting plots, and removing their units and cities.
+// The main window's editing of many plots at once: the brush, the rows written into all the selected
+// plots, copying and pasting plots, removing their units and cities, and the keys that move them.
 
 #include "ui/mainwindow/MainWindow.h"
 
@@ -33,22 +33,32 @@ namespace {
 // The clipboard's type for plots: only text of this type is pasted.
 constexpr const char* PlotsMimeType = "application/x-tessel-plots";
 
-QString PlotsName(const QRect& plots) {
-    return QString("(%1, %2) to (%3, %4)")
-        .arg(plots.left())
-        .arg(plots.top())
-        .arg(plots.right())
-        .arg(plots.bottom());
+// The plots of a step's name: their rectangle, and how many of it are chosen when not all.
+QString PlotsName(const QRect& bounds, const TPlotSet& plots) {
+    QString name = QString("(%1, %2) to (%3, %4)")
+                       .arg(bounds.left())
+                       .arg(bounds.top())
+                       .arg(bounds.right())
+                       .arg(bounds.bottom());
+    const std::size_t all =
+        static_cast<std::size_t>(bounds.width()) * static_cast<std::size_t>(bounds.height());
+    if (plots.Count() != all)
+        name += QString(", %1 plots").arg(plots.Count());
+    return name;
+}
+
+QRect Bounds(const TPlotSet& plots) {
+    QRect bounds;
+    plots.ForEach([&](int x, int y) { bounds |= QRect(x, y, 1, 1); });
+    return bounds;
 }
 
 QString Counted(int count, const char* one, const char* many) {
     return QString("%1 %2").arg(count).arg(count == 1 ? one : many);
 }
 
-template <typename Visit> void ForEachPlot(TMap& document, const QRect& plots, Visit visit) {
-    for (int x = plots.left(); x <= plots.right(); ++x)
-        for (int y = plots.top(); y <= plots.bottom(); ++y)
-            visit(*document.Grids().GetPlot(x, y));
+template <typename Visit> void ForEachPlot(TMap& document, const TPlotSet& plots, Visit visit) {
+    plots.ForEach([&](int x, int y) { visit(*document.Grids().GetPlot(x, y)); });
 }
 
 // The tool bar's picture of the brush: a handle and its bristles.
@@ -73,16 +83,8 @@ void TMainWindow::CreateEditingTools() {
     tbMap->addSeparator();
     QAction* paint = AddMapButton("Paint", 0, true, "BtnPaint");
     paint->setIcon(BrushIcon());
-    // A drop-down button rather than a combo box: screen readers on Linux name a combo box by its
-    // text, and this one goes by its hint.
-    brushSize = new QToolButton(tbMap);
-    brushSize->setObjectName("BtnBrushSize");
-    brushSize->setAccessibleName("Brush size");
-    brushSize->setToolTip("Brush size");
-    brushSize->setPopupMode(QToolButton::InstantPopup);
-    brushSize->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    auto* sizes = new QMenu(brushSize);
-    sizes->setObjectName("BrushSizes");
+    brushSize = AddMapMenuButton("BtnBrushSize", QString(), "Brush size", "BrushSizes");
+    QMenu* sizes = brushSize->menu();
     auto* exclusive = new QActionGroup(sizes);
     for (const int size : TBrushTool::Sizes) {
         QAction* choice = sizes->addAction(QString("%1 x %1").arg(size));
@@ -91,22 +93,12 @@ void TMainWindow::CreateEditingTools() {
         exclusive->addAction(choice);
         connect(choice, &QAction::triggered, this, [this, size] { BrushSizeChange(size); });
     }
-    brushSize->setMenu(sizes);
-    tbMap->addWidget(brushSize);
     connect(paint, &QAction::toggled, this, &TMainWindow::UseBrush);
     brushTool = std::make_unique<TBrushTool>(*this);
     BrushSizeChange(TEditorSettings::BrushSize());
 
-    // A drag shows its frame as it goes; the sheet shows the plots once the button is let go.
-    selectionTool = std::make_unique<TSelectionTool>(*drawGrid, [this](const QRect& cells, bool done) {
-        ShowSelectionFrame(done ? QRect() : cells);
-        if (done)
-            SetSelection(PlotsOfCells(cells, session->Map().Grids().Height()));
-    });
-    drawGrid->SetBaseTool(selectionTool.get());
-    drawGrid->AddOverlayPainter([this](QPainter& painter, const TCellRange&) {
-        PaintSelectionFrame(painter, *drawGrid, FramedCells());
-    });
+    CreateSelectionTools();
+    CreateTurnTools();
 
     // The editing keys act while the map has the focus; elsewhere the keys keep their own meaning.
     auto addKey = [this](const char* name, const QString& text, const QKeySequence& key, auto handler) {
@@ -118,11 +110,20 @@ void TMainWindow::CreateEditingTools() {
         connect(action, &QAction::triggered, this, handler);
     };
     addKey("ActClearSelection", "Clear the selection", QKeySequence(Qt::Key_Escape),
-           [this] { SetSelection(QRect()); });
+           [this] { SetSelection(TPlotSet()); });
     addKey("ActDeleteUnitsAndCities", "Remove units and cities", QKeySequence::Delete,
            [this] { DeleteUnitsAndCities(); });
     addKey("ActCopyPlots", "Copy plots", QKeySequence::Copy, [this] { CopyPlots(); });
     addKey("ActPastePlots", "Paste plots", QKeySequence::Paste, [this] { PastePlots(); });
+    // Alt and an arrow move the selected plots by one.
+    addKey("ActMoveWest", "Move the selection west", QKeySequence(Qt::ALT | Qt::Key_Left),
+           [this] { MoveSelection(-1, 0); });
+    addKey("ActMoveEast", "Move the selection east", QKeySequence(Qt::ALT | Qt::Key_Right),
+           [this] { MoveSelection(1, 0); });
+    addKey("ActMoveNorth", "Move the selection north", QKeySequence(Qt::ALT | Qt::Key_Up),
+           [this] { MoveSelection(0, 1); });
+    addKey("ActMoveSouth", "Move the selection south", QKeySequence(Qt::ALT | Qt::Key_Down),
+           [this] { MoveSelection(0, -1); });
 }
 
 void TMainWindow::UseBrush(bool down) {
@@ -160,58 +161,18 @@ std::optional<std::pair<QString, std::string>> TMainWindow::PaintRow() {
     return std::make_pair(key + '=' + vle->Value(row), *line);
 }
 
-bool TMainWindow::SetSelection(const QRect& plots) {
-    QRect onMap = plots & QRect(0, 0, session->Map().Grids().Width(), session->Map().Grids().Height());
-    if (onMap.isEmpty())
-        onMap = QRect();
-    if (onMap == selection)
-        return true;
-    // The row being edited belongs to the plots shown so far.
-    if (!CommitCurrentRow())
-        return false;
-    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, FramedCells()));
-    selection = onMap;
-    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, FramedCells()));
-    if (sheetTab == TabMap)
-        RefreshSheetKeepingRow();
-    if (!selection.isEmpty())
-        statusPanels[0]->Show(
-            QString("%1 x %2 plots selected").arg(selection.width()).arg(selection.height()));
-    return true;
-}
-
-QRect TMainWindow::FramedCells() const {
-    return draggedCells.isEmpty() ? CellsOfPlots(selection, session->Map().Grids().Height()) : draggedCells;
-}
-
-void TMainWindow::ShowSelectionFrame(const QRect& cells) {
-    const QRect before = FramedCells();
-    draggedCells = cells;
-    if (FramedCells() == before)
-        return;
-    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, before));
-    drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, FramedCells()));
-}
-
-QRect TMainWindow::SelectedPlots() const {
-    if (!selection.isEmpty())
-        return selection;
-    const TPlot* plot = GetPlotAt(GridCol(), GridRow());
-    return plot != nullptr ? QRect(plot->X(), plot->Y(), 1, 1) : QRect();
-}
-
 void TMainWindow::FillSelectionSheet() {
     StringList rows;
     std::vector<bool> mixed;
-    SharedPlotRows(session->Map().Grids(), selection, rows, mixed);
+    SharedPlotRows(session->Map().Grids(), selected, rows, mixed);
     FillSheet(*vle, rows, mixed);
 }
 
 TDocumentChange TMainWindow::SelectionRowChange(const QString& key, const StringList& rows) const {
     TDocumentChange change;
-    const QRect plots = selection;
-    change.text = key + " in " + PlotsName(plots);
-    change.scope = TChangeScope::Plots(plots);
+    const TPlotSet plots = selected;
+    change.text = key + " in " + PlotsName(selectionBounds, plots);
+    change.scope = TChangeScope::Plots(selectionBounds);
     change.apply = [rows, plots](TMap& document) {
         ForEachPlot(document, plots, [&](TPlot& plot) { plot.ApplyEditorLines(rows); });
     };
@@ -219,7 +180,7 @@ TDocumentChange TMainWindow::SelectionRowChange(const QString& key, const String
 }
 
 void TMainWindow::CopyPlots() {
-    const QRect plots = SelectedPlots();
+    const QRect plots = Bounds(SelectedPlots());
     if (plots.isEmpty() || !CommitCurrentRow())
         return;
     const std::string text = WhileBusy(*busyCursor, [&] {
@@ -268,16 +229,18 @@ void TMainWindow::PastePlots() {
         pasted.PasteInto(document.Grids(), left, bottom);
     };
     WhileBusy(*busyCursor, [&] { return session->Change(change); });
-    if (selection == target)
+    if (selectionBounds == target &&
+        selected.Count() == static_cast<std::size_t>(target.width() * target.height()))
         RefreshSheetKeepingRow();
     else
         SetSelection(target);
 }
 
 void TMainWindow::DeleteUnitsAndCities() {
-    const QRect plots = SelectedPlots();
-    if (plots.isEmpty() || !CommitCurrentRow())
+    const TPlotSet plots = SelectedPlots();
+    if (plots.Empty() || !CommitCurrentRow())
         return;
+    const QRect bounds = Bounds(plots);
     int units = 0, cities = 0;
     ForEachPlot(session->Map(), plots, [&](TPlot& plot) {
         units += plot.Units().Count();
@@ -290,15 +253,15 @@ void TMainWindow::DeleteUnitsAndCities() {
     QString what = units > 0 ? Counted(units, "unit", "units") : QString();
     if (cities > 0)
         what += (what.isEmpty() ? "" : " and ") + Counted(cities, "city", "cities");
-    const QString where = plots.width() * plots.height() == 1
-                              ? QString("the plot at (%1, %2)").arg(plots.left()).arg(plots.top())
-                              : QString("the %1 selected plots").arg(plots.width() * plots.height());
+    const QString where = plots.Count() == 1
+                              ? QString("the plot at (%1, %2)").arg(bounds.left()).arg(bounds.top())
+                              : QString("the %1 selected plots").arg(plots.Count());
     if (dialogs->AskYesNoCancel("Remove units and cities", QString("Remove %1 from %2?").arg(what, where)) !=
         TDialogs::TAnswer::Yes)
         return;
     TDocumentChange change;
-    change.text = "Remove units and cities in " + PlotsName(plots);
-    change.scope = TChangeScope::Plots(plots);
+    change.text = "Remove units and cities in " + PlotsName(bounds, plots);
+    change.scope = TChangeScope::Plots(bounds);
     change.apply = [plots](TMap& document) {
         ForEachPlot(document, plots, [](TPlot& plot) {
             plot.Units().Clear();

@@ -16,6 +16,7 @@
 #include "ui/mapview/MapGridView.h"
 #include "ui/sheet/PropertySheet.h"
 #include "ui/tools/BrushTool.h"
+#include "ui/tools/MagicWandTool.h"
 #include "ui/tools/RiverTool.h"
 #include "ui/tools/SelectionTool.h"
 #include "ui/tools/StartTool.h"
@@ -27,13 +28,31 @@
 #include "ui/windows/UnitsCityWindow.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QPainter>
 #include <QSlider>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
+
+QToolButton* TMainWindow::AddMapMenuButton(const char* name, const QString& caption, const QString& hint,
+                                           const char* menuName) {
+    auto* button = new QToolButton(tbMap);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setAccessibleName(hint);
+    button->setToolTip(hint);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* menu = new QMenu(button);
+    menu->setObjectName(menuName);
+    button->setMenu(menu);
+    tbMap->addWidget(button);
+    return button;
+}
 
 QAction* TMainWindow::AddMapButton(const QString& hint, int image, bool toggle, const char* name) {
     QAction* action =
@@ -214,7 +233,8 @@ int TMainWindow::GridRow() const {
 }
 
 void TMainWindow::ResetGridSize() {
-    selection = QRect();
+    selected = TPlotSet();
+    selectionBounds = QRect();
     drawGrid->SetPlots(&session->Map().Grids());
     drawGrid->SetGridSize(session->Map().Grids().Width(), session->Map().Grids().Height());
     drawGrid->SetCurrentCell(0, 0);
@@ -229,9 +249,10 @@ bool TMainWindow::SelectCell(int col, int row) {
         return false;
     }
     // Moving the current cell leaves the selected rectangle.
-    if (!selection.isEmpty()) {
-        drawGrid->viewport()->update(SelectionFrameRegion(*drawGrid, FramedCells()));
-        selection = QRect();
+    if (!selected.Empty()) {
+        selected = TPlotSet();
+        selectionBounds = QRect();
+        drawGrid->viewport()->update();
     }
     updating = true;
     TPlot* plot = GetPlotAt(col, row);
@@ -318,6 +339,10 @@ void TMainWindow::SetMapTool(TMapGridTool* tool, bool down) {
         SetButtonDown("BtnPaint", tool == brushTool.get());
         SetButtonDown("BtnStart", tool == startTool.get());
         SetButtonDown("BtnRiver", tool == riverTool.get());
+        if (magicWand != nullptr) {
+            const QSignalBlocker blocker(magicWand);
+            magicWand->setChecked(tool == magicWandTool.get());
+        }
         drawGrid->SetTool(tool);
     } else if (drawGrid->Tool() == tool) {
         drawGrid->SetTool(nullptr);

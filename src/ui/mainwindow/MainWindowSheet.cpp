@@ -28,7 +28,7 @@ bool TMainWindow::ValidateRow(int /*row*/, const QString& key, const QString& va
     change.text = key;
     const int team = teamIndex, player = playerIndex;
     StringList rows{*line};
-    if (sheetTab == TabMap && !selection.isEmpty())
+    if (sheetTab == TabMap && !selected.Empty())
         return WhileBusy(*busyCursor, [&] { return session->Change(SelectionRowChange(key, rows)); });
     switch (sheetTab) {
     case TabRule:
@@ -97,7 +97,7 @@ void TMainWindow::PickRowValues(int row) {
     if (units || key.compare("City", Qt::CaseInsensitive) == 0) {
         if (plot == nullptr || unitsCityWindow == nullptr)
             return;
-        if (!selection.isEmpty() && selection != QRect(plot->X(), plot->Y(), 1, 1)) {
+        if (!selected.Empty() && (selected.Count() != 1 || !selected.Contains(plot->X(), plot->Y()))) {
             ShowError("Units and cities are edited one plot at a time: click a single plot first.");
             return;
         }
