@@ -1,46 +1,30 @@
 #include "Plot.h"
 
+#include "FieldTable.h"
+
 #include <algorithm>
 #include <cstring>
 #include <optional>
 
 namespace {
 
-enum PlotKey {
-    KeyX,
-    KeyY,
-    KeyLandmark,
-    KeyScriptData,
-    KeyRiverNS,
-    KeyNOfRiver,
-    KeyRiverWE,
-    KeyWOfRiver,
-    KeyStartingPlot,
-    KeyBonus,
-    KeyImprovement,
-    KeyFeature,
-    KeyFeatureVariety,
-    KeyRoute,
-    KeyTerrain,
-    KeyPlotType,
-    KeyTeamReveal
-};
-
-// The plot's keys and, last, the reveal set, which replaces the whole set from its line's value.
-const std::array<std::string_view, 17> PlotKeyNames = [] {
-    std::array<std::string_view, 17> names{};
-    for (std::size_t k = 0; k < TPlot::Keys.size(); ++k)
-        names[k] = TPlot::Keys[k];
-    names[KeyTeamReveal] = "TeamReveal=";
-    return names;
-}();
-const TKeyTable PlotKeys(PlotKeyNames);
-
 // A river edge flows one of two ways; the game has also been seen writing the other two cardinal
 // directions (0 to 3), and a file's value in that range is kept as the game wrote it.
-std::int8_t RiverDirection(int value, bool fromFile, int first, int second) {
-    const bool kept = value == first || value == second || (fromFile && value >= 0 && value <= 3);
+template <int First, int Second> std::int8_t RiverDirection(int value, bool fromFile) {
+    const bool kept = value == First || value == Second || (fromFile && value >= 0 && value <= 3);
     return static_cast<std::int8_t>(kept ? value : -1);
+}
+
+std::int8_t FitVariety(int value, bool) {
+    return static_cast<std::int8_t>((value >= 0 && value <= 2) ? value : 0);
+}
+
+std::int8_t FitPlotType(int value, bool) {
+    return static_cast<std::int8_t>((value >= 0 && value <= 3) ? value : -1);
+}
+
+bool HasFeature(const TPlot& plot) {
+    return !plot.FeatureType().empty();
 }
 
 const std::string& NoText() {
@@ -48,114 +32,96 @@ const std::string& NoText() {
     return empty;
 }
 
-// The fields a file may leave out. The coordinates are always written, and the three flags are
-// written when set whatever set them.
-constexpr std::uint32_t OptionalFields = (1u << KeyLandmark) | (1u << KeyScriptData) | (1u << KeyRiverNS) |
-                                         (1u << KeyRiverWE) | (1u << KeyBonus) | (1u << KeyImprovement) |
-                                         (1u << KeyFeature) | (1u << KeyFeatureVariety) | (1u << KeyRoute) |
-                                         (1u << KeyTerrain) | (1u << KeyPlotType) | (1u << KeyTeamReveal);
+} // namespace
+
+// The coordinates are always written, on one line; the three flags are bare words, written when
+// set whatever set them. A plot not read from a file writes its texts only when not empty, its
+// rivers only when flowing, and its variety with its feature only.
+struct TPlot::TFields : TFieldDefaults<TPlot> {
+    static constexpr std::array List = {
+        F::Number("x=", &TPlot::x, -1).Always().Row(TFieldRow::None),
+        F::Number("y=", &TPlot::y, -1).Always().Row(TFieldRow::None).Joins(","),
+        F::HeldText(
+            "Landmark=", TFieldValue::Text,
+            [](const TPlot& plot) -> const std::string& { return plot.Landmark(); },
+            [](TPlot& plot, std::string_view value) {
+                if (plot.rare || !value.empty())
+                    plot.RareParts().landmark.assign(value);
+            })
+            .WhenHeld(),
+        F::HeldText(
+            "ScriptData=", TFieldValue::Text,
+            [](const TPlot& plot) -> const std::string& { return plot.ScriptData(); },
+            [](TPlot& plot, std::string_view value) {
+                if (plot.rare || !value.empty())
+                    plot.RareParts().scriptData.assign(value);
+            })
+            .WhenHeld(),
+        F::Small("RiverNSDirection=", &TPlot::riverNSDirection, -1, RiverDirection<0, 2>).WhenHeld(),
+        F::Bare("isNOfRiver", &TPlot::isNOfRiver),
+        F::Small("RiverWEDirection=", &TPlot::riverWEDirection, -1, RiverDirection<1, 3>).WhenHeld(),
+        F::Bare("isWOfRiver", &TPlot::isWOfRiver), F::Bare("StartingPlot", &TPlot::startingPlot),
+        F::TypeName("BonusType=", &TPlot::bonusType).WhenHeld(),
+        F::TypeName("ImprovementType=", &TPlot::improvementType).WhenHeld(),
+        F::TypeName("FeatureType=", &TPlot::featureType).WhenHeld(),
+        F::Small("FeatureVariety=", &TPlot::featureVariety, 0, FitVariety).WhenHeld(HasFeature).Joins(", "),
+        F::TypeName("RouteType=", &TPlot::routeType).WhenHeld(),
+        F::TypeName("TerrainType=", &TPlot::terrainType, "TERRAIN_OCEAN"),
+        F::Small("PlotType=", &TPlot::plotType, 3, FitPlotType),
+        // The units and the city are written before the reveal set.
+        F::TeamLine("TeamReveal=", &TPlot::teamReveal).WhenHeld()};
+    static constexpr std::size_t Landmark = FieldTable::Index<TFields>("Landmark="),
+                                 ScriptData = FieldTable::Index<TFields>("ScriptData="),
+                                 RiverNS = FieldTable::Index<TFields>("RiverNSDirection="),
+                                 RiverWE = FieldTable::Index<TFields>("RiverWEDirection="),
+                                 Bonus = FieldTable::Index<TFields>("BonusType="),
+                                 Improvement = FieldTable::Index<TFields>("ImprovementType="),
+                                 Feature = FieldTable::Index<TFields>("FeatureType="),
+                                 Variety = FieldTable::Index<TFields>("FeatureVariety="),
+                                 Route = FieldTable::Index<TFields>("RouteType="),
+                                 Terrain = FieldTable::Index<TFields>("TerrainType="),
+                                 Type = FieldTable::Index<TFields>("PlotType="),
+                                 TeamReveal = FieldTable::Index<TFields>("TeamReveal=");
+    static_assert(FieldTable::Index<TFields>("x=") == XKey && FieldTable::Index<TFields>("y=") == YKey);
+};
+
+template class TFieldRecord<TPlot>;
+
+namespace {
+
+const TKeyTable& PlotKeys = TPlot::KeyTable();
 
 } // namespace
 
 void TPlot::Clear() {
-    x = y = -1;
-    for (std::size_t k = 0; k < PlotKeyNames.size(); ++k)
-        if ((OptionalFields >> k) & 1u)
-            MakeAbsent(k);
-    isNOfRiver = isWOfRiver = startingPlot = false;
+    ClearFields();
     units.Clear();
     city.reset();
-    kept.Clear();
-    presence.Reset();
-}
-
-void TPlot::MakeAbsent(std::size_t key) {
-    switch (key) {
-    case KeyLandmark:
-        if (rare)
-            rare->landmark.clear();
-        break;
-    case KeyScriptData:
-        if (rare)
-            rare->scriptData.clear();
-        break;
-    case KeyRiverNS:
-        riverNSDirection = -1;
-        break;
-    case KeyRiverWE:
-        riverWEDirection = -1;
-        break;
-    case KeyBonus:
-        bonusType.clear();
-        break;
-    case KeyImprovement:
-        improvementType.clear();
-        break;
-    case KeyFeature:
-        featureType.clear();
-        break;
-    case KeyFeatureVariety:
-        featureVariety = 0;
-        break;
-    case KeyRoute:
-        routeType.clear();
-        break;
-    case KeyTerrain:
-        terrainType = "TERRAIN_OCEAN";
-        break;
-    case KeyPlotType:
-        plotType = 3;
-        break;
-    case KeyTeamReveal:
-        ClearFlags(teamReveal);
-        break;
-    }
-    presence.Unmark(key);
 }
 
 void TPlot::RemoveEastRiver() {
     isWOfRiver = false;
-    MakeAbsent(KeyRiverNS);
+    MakeAbsent(TFields::RiverNS);
 }
 
 void TPlot::RemoveSouthRiver() {
     isNOfRiver = false;
-    MakeAbsent(KeyRiverWE);
+    MakeAbsent(TFields::RiverWE);
 }
 
 TEdgeRiver TPlot::EdgeRiver(bool eastEdge) const {
     const int direction = eastEdge ? riverNSDirection : riverWEDirection;
     return {eastEdge ? isWOfRiver : isNOfRiver, direction,
-            presence.Writes(eastEdge ? KeyRiverNS : KeyRiverWE, direction > -1)};
+            presence.Writes(eastEdge ? TFields::RiverNS : TFields::RiverWE, direction > -1)};
 }
 
 void TPlot::SetEdgeRiver(bool eastEdge, const TEdgeRiver& river) {
-    const std::size_t key = eastEdge ? KeyRiverNS : KeyRiverWE;
+    const std::size_t key = eastEdge ? TFields::RiverNS : TFields::RiverWE;
     (eastEdge ? isWOfRiver : isNOfRiver) = river.flag;
     if (!river.directionWritten)
         return MakeAbsent(key);
     (eastEdge ? riverNSDirection : riverWEDirection) = static_cast<std::int8_t>(river.direction);
     presence.Mark(key);
-}
-
-bool TPlot::IsSet(std::string_view key) const {
-    const int k = KeyIndex(PlotKeyNames, key);
-    switch (k) {
-    case -1:
-        return false;
-    case KeyNOfRiver:
-        return isNOfRiver;
-    case KeyWOfRiver:
-        return isWOfRiver;
-    case KeyStartingPlot:
-        return startingPlot;
-    default:
-        return presence.Has(static_cast<std::size_t>(k));
-    }
-}
-
-int TPlot::UnsetFieldCount() const {
-    return presence.CountAbsent((1u << KeyTerrain) | (1u << KeyPlotType));
 }
 
 const std::string& TPlot::Landmark() const {
@@ -167,65 +133,42 @@ const std::string& TPlot::ScriptData() const {
 }
 
 void TPlot::SetLandmark(std::string_view value) {
-    if (rare || !value.empty())
-        RareParts().landmark.assign(value);
-    presence.Mark(KeyLandmark);
+    SetField<TFields::Landmark>(value);
 }
-
 void TPlot::SetScriptData(std::string_view value) {
-    if (rare || !value.empty())
-        RareParts().scriptData.assign(value);
-    presence.Mark(KeyScriptData);
+    SetField<TFields::ScriptData>(value);
 }
-
 void TPlot::SetRiverNSDirection(int value) {
-    riverNSDirection = static_cast<std::int8_t>((value == 0 || value == 2) ? value : -1);
-    presence.Mark(KeyRiverNS);
+    SetField<TFields::RiverNS>(value);
 }
-
 void TPlot::SetRiverWEDirection(int value) {
-    riverWEDirection = static_cast<std::int8_t>((value == 1 || value == 3) ? value : -1);
-    presence.Mark(KeyRiverWE);
+    SetField<TFields::RiverWE>(value);
 }
-
 void TPlot::SetBonusType(std::string_view value) {
-    AssignUpperCase(bonusType, value);
-    presence.Mark(KeyBonus);
+    SetField<TFields::Bonus>(value);
 }
-
 void TPlot::SetImprovementType(std::string_view value) {
-    AssignUpperCase(improvementType, value);
-    presence.Mark(KeyImprovement);
+    SetField<TFields::Improvement>(value);
 }
-
 void TPlot::SetFeatureType(std::string_view value) {
-    AssignUpperCase(featureType, value);
-    presence.Mark(KeyFeature);
+    SetField<TFields::Feature>(value);
 }
-
 void TPlot::SetFeatureVariety(int value) {
-    featureVariety = static_cast<std::int8_t>((value >= 0 && value <= 2) ? value : 0);
-    presence.Mark(KeyFeatureVariety);
+    SetField<TFields::Variety>(value);
 }
-
 void TPlot::SetRouteType(std::string_view value) {
-    AssignUpperCase(routeType, value);
-    presence.Mark(KeyRoute);
+    SetField<TFields::Route>(value);
 }
-
 void TPlot::SetTerrainType(std::string_view value) {
-    AssignUpperCase(terrainType, value);
-    presence.Mark(KeyTerrain);
+    SetField<TFields::Terrain>(value);
 }
-
 void TPlot::SetPlotType(int value) {
-    plotType = static_cast<std::int8_t>((value >= 0 && value <= 3) ? value : -1);
-    presence.Mark(KeyPlotType);
+    SetField<TFields::Type>(value);
 }
 
 void TPlot::SetTeamReveal(int team, bool value) {
     SetFlagSafe(teamReveal, team, value);
-    presence.Mark(KeyTeamReveal);
+    presence.Mark(TFields::TeamReveal);
 }
 
 TPlot::TRareParts& TPlot::RareParts() {
@@ -244,11 +187,6 @@ bool TPlot::HasTeamReveal() const {
     // Asked of every plot on every save: the whole set at once.
     static constexpr FlagSet none{};
     return std::memcmp(teamReveal.data(), none.data(), sizeof none) != 0;
-}
-
-void TPlot::LoadFromStrings(const StringList& lines) {
-    const auto views = ViewLines(lines);
-    Read(TLineSpan(views), true);
 }
 
 TPlot::TParsedLine::TParsedLine(std::string_view line) : items(line) {
@@ -271,16 +209,13 @@ void TPlot::Read(TLineSpan lines, bool fromFile) {
 }
 
 void TPlot::ReadPlaced(TLineSpan lines, const TParsedLine* parsed, bool fromFile, int placedX, int placedY) {
-    ReadLines(lines, parsed, fromFile, ~((1u << KeyX) | (1u << KeyY)));
+    ReadLines(lines, parsed, fromFile, ~((1u << XKey) | (1u << YKey)));
     x = placedX;
     y = placedY;
 }
 
 void TPlot::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile, std::uint32_t keyMask) {
-    if (fromFile) {
-        kept.Clear();
-        presence.BeginFileRead();
-    }
+    BeginRead(fromFile);
     bool inUnit = false, inCity = false;
     std::size_t unitStart = 0, cityStart = 0;
     std::string scratch;
@@ -299,69 +234,7 @@ void TPlot::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile,
         // The lines of a unit or city block belong to that unit or city, which keeps what it does
         // not know: read here as well, a plot key there would count twice.
         const std::uint32_t plotKeys = (inUnit || inCity) ? 0u : ~0u;
-        match.ForEach(
-            PlotKeys, scratch,
-            [&](std::size_t k, std::string_view value) {
-                if (!fromFile && value.empty() && ((OptionalFields >> k) & 1u)) {
-                    MakeAbsent(k);
-                    return;
-                }
-                switch (k) {
-                case KeyX:
-                    x = ValueToInt(value, -1);
-                    break;
-                case KeyY:
-                    y = ValueToInt(value, -1);
-                    break;
-                case KeyLandmark:
-                    SetLandmark(value);
-                    break;
-                case KeyScriptData:
-                    SetScriptData(value);
-                    break;
-                case KeyRiverNS:
-                    riverNSDirection = RiverDirection(ValueToInt(value, -1), fromFile, 0, 2);
-                    break;
-                case KeyNOfRiver:
-                    isNOfRiver = true;
-                    break;
-                case KeyRiverWE:
-                    riverWEDirection = RiverDirection(ValueToInt(value, -1), fromFile, 1, 3);
-                    break;
-                case KeyWOfRiver:
-                    isWOfRiver = true;
-                    break;
-                case KeyStartingPlot:
-                    startingPlot = true;
-                    break;
-                case KeyBonus:
-                    SetBonusType(value);
-                    break;
-                case KeyImprovement:
-                    SetImprovementType(value);
-                    break;
-                case KeyFeature:
-                    SetFeatureType(value);
-                    break;
-                case KeyFeatureVariety:
-                    SetFeatureVariety(ValueToInt(value, -1));
-                    break;
-                case KeyRoute:
-                    SetRouteType(value);
-                    break;
-                case KeyTerrain:
-                    SetTerrainType(value);
-                    break;
-                case KeyPlotType:
-                    SetPlotType(ValueToInt(value, -1));
-                    break;
-                case KeyTeamReveal:
-                    FlagsFromCommaText(ValueAfterEquals(line), teamReveal);
-                    break;
-                }
-                presence.Mark(k);
-            },
-            plotKeys & keyMask);
+        ReadMatch(items, match, scratch, fromFile, plotKeys & keyMask);
 
         const unsigned marker = items.Markers();
         if (marker & BeginUnitMarker) {
@@ -387,115 +260,37 @@ void TPlot::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile,
     }
 }
 
-const StringList& TPlot::SaveToStrings() {
-    StringList& result = RareParts().sectionLines;
-    result.clear();
-    TTextWriter out(result);
-    Write(out);
-    return result;
-}
-
 void TPlot::Write(TTextWriter& out) const {
     if (!IsWritten())
         return;
     out.Line("BeginPlot");
-    (out << "\tx=" << x << ",y=" << y).EndLine();
-    if (presence.Writes(KeyLandmark, !Landmark().empty()))
-        (out << "\tLandmark=" << Landmark()).EndLine();
-    if (presence.Writes(KeyScriptData, !ScriptData().empty()))
-        (out << "\tScriptData=" << ScriptData()).EndLine();
-    if (presence.Writes(KeyRiverNS, riverNSDirection > -1))
-        (out << "\tRiverNSDirection=" << RiverNSDirection()).EndLine();
-    if (isNOfRiver)
-        out.Line("\tisNOfRiver");
-    if (presence.Writes(KeyRiverWE, riverWEDirection > -1))
-        (out << "\tRiverWEDirection=" << RiverWEDirection()).EndLine();
-    if (isWOfRiver)
-        out.Line("\tisWOfRiver");
-    if (startingPlot)
-        out.Line("\tStartingPlot");
-    if (presence.Writes(KeyBonus, !bonusType.empty()))
-        (out << "\tBonusType=" << bonusType).EndLine();
-    if (presence.Writes(KeyImprovement, !improvementType.empty()))
-        (out << "\tImprovementType=" << improvementType).EndLine();
-    // A plot not read from a file writes its variety with its feature only.
-    const bool writesFeature = presence.Writes(KeyFeature, !featureType.empty());
-    const bool writesVariety = presence.Writes(KeyFeatureVariety, !featureType.empty());
-    if (writesFeature && writesVariety)
-        (out << "\tFeatureType=" << featureType << ", FeatureVariety=" << FeatureVariety()).EndLine();
-    else if (writesFeature)
-        (out << "\tFeatureType=" << featureType).EndLine();
-    else if (writesVariety)
-        (out << "\tFeatureVariety=" << FeatureVariety()).EndLine();
-    if (presence.Writes(KeyRoute, !routeType.empty()))
-        (out << "\tRouteType=" << routeType).EndLine();
-    if (presence.Has(KeyTerrain))
-        (out << "\tTerrainType=" << terrainType).EndLine();
-    if (presence.Has(KeyPlotType))
-        (out << "\tPlotType=" << PlotType()).EndLine();
+    WriteFields<0, TFields::TeamReveal>(out);
     units.Write(out);
     if (city)
         city->Write(out);
-    if (presence.Writes(KeyTeamReveal, HasTeamReveal())) {
-        out << "\tTeamReveal=";
-        out.Flags(teamReveal);
-        out.EndLine();
-    }
+    WriteFields<TFields::TeamReveal>(out);
     kept.WriteTo(out, "\t");
     out.Line("EndPlot");
 }
 
 const StringList& TPlot::GetEditorLines() {
-    StringList& rows = RareParts().editorLines;
+    StringList& rows = EditorLines();
     rows.clear();
-    auto single = [&](std::size_t k, const std::string& value) {
-        rows.push_back(std::string(PlotKeyNames[k]) + (presence.Has(k) ? value : std::string()));
-    };
-    single(KeyLandmark, Landmark());
-    single(KeyScriptData, ScriptData());
-    single(KeyRiverNS, IntToText(riverNSDirection));
-    rows.push_back(std::string("isNOfRiver=") + BoolToFlagText(isNOfRiver));
-    single(KeyRiverWE, IntToText(riverWEDirection));
-    rows.push_back(std::string("isWOfRiver=") + BoolToFlagText(isWOfRiver));
-    rows.push_back(std::string("StartingPlot=") + BoolToFlagText(startingPlot));
-    single(KeyBonus, bonusType);
-    single(KeyImprovement, improvementType);
-    single(KeyFeature, featureType);
-    single(KeyFeatureVariety, IntToText(featureVariety));
-    single(KeyRoute, routeType);
-    single(KeyTerrain, terrainType);
-    single(KeyPlotType, IntToText(plotType));
+    AddRows<0, TFields::TeamReveal>(rows);
     rows.push_back("Units=[ " + IntToText(units.Count()) + " Units ]");
     rows.push_back(std::string("City=[ ") + (city ? "1" : "0") + " City ]");
-    single(KeyTeamReveal, FlagsToCommaText(teamReveal));
+    AddRows<TFields::TeamReveal>(rows);
     return rows;
 }
 
 void TPlot::ApplyEditorLines(const StringList& rows) {
-    StringList& remaining = RareParts().editorLines;
+    StringList& remaining = EditorLines();
     remaining.clear();
-    for (const std::string& row : rows) {
-        // The units and city rows are summaries; their own editor changes them.
-        if (LineHasKey(row, "Units") || LineHasKey(row, "City"))
-            continue;
-        // The reader can only set the three flags, so a "0" or empty row clears its flag here.
-        const std::string_view flagValue = ValueAfterEquals(row);
-        if (flagValue == "0" || (flagValue.empty() && row.find('=') != std::string::npos)) {
-            if (LineHasKey(row, "isNOfRiver")) {
-                isNOfRiver = false;
-                continue;
-            }
-            if (LineHasKey(row, "isWOfRiver")) {
-                isWOfRiver = false;
-                continue;
-            }
-            if (LineHasKey(row, "StartingPlot")) {
-                startingPlot = false;
-                continue;
-            }
-        }
-        remaining.push_back(row);
-    }
+    // The units and city rows are summaries; their own editor changes them.
+    for (const std::string& row : rows)
+        if (!LineHasKey(row, "Units") && !LineHasKey(row, "City"))
+            remaining.push_back(row);
+    TakeRows(remaining);
     const auto views = ViewLines(remaining);
     Read(TLineSpan(views), false);
     remaining.clear();
@@ -757,12 +552,12 @@ void TPlotGrid::Read(TLineSpan source, bool fromFile) {
         const TKeyTable::TMatch& match = parsed->match;
         if (!plotLine)
             continue;
-        if (match.Has(KeyX))
-            pendingX = ValueToInt(match.Value(PlotKeys, KeyX, scratch), -1);
-        if (match.Has(KeyY))
-            pendingY = ValueToInt(match.Value(PlotKeys, KeyY, scratch), -1);
+        if (match.Has(TPlot::XKey))
+            pendingX = ValueToInt(match.Value(PlotKeys, TPlot::XKey, scratch), -1);
+        if (match.Has(TPlot::YKey))
+            pendingY = ValueToInt(match.Value(PlotKeys, TPlot::YKey, scratch), -1);
         // The plot is read at the block's end; its memory is fetched while the lines in between are parsed.
-        if (match.found & ((1u << KeyX) | (1u << KeyY)))
+        if (match.found & ((1u << TPlot::XKey) | (1u << TPlot::YKey)))
             if (const TPlot* plot = GetPlot(pendingX, pendingY))
                 for (std::size_t offset = 0; offset < sizeof(TPlot); offset += 64)
                     __builtin_prefetch(reinterpret_cast<const char*>(plot) + offset, 1);

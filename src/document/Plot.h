@@ -1,7 +1,7 @@
 #pragma once
 
 #include "City.h"
-#include "RecordText.h"
+#include "FieldRecord.h"
 #include "Unit.h"
 
 #include <array>
@@ -32,29 +32,14 @@ struct TEdgeRiver {
 // then holds its default, shows as empty and is not written); "0" or an empty value clears one of the
 // three flags, which are written as bare words when set. A setter marks its field set. The landmark
 // and script data are free text and keep their case; the type names are upper-cased.
-class TPlot {
+class TPlot : public TFieldRecord<TPlot> {
 public:
-    static constexpr std::array<std::string_view, 16> Keys = {"x=",
-                                                              "y=",
-                                                              "Landmark=",
-                                                              "ScriptData=",
-                                                              "RiverNSDirection=",
-                                                              "isNOfRiver",
-                                                              "RiverWEDirection=",
-                                                              "isWOfRiver",
-                                                              "StartingPlot",
-                                                              "BonusType=",
-                                                              "ImprovementType=",
-                                                              "FeatureType=",
-                                                              "FeatureVariety=",
-                                                              "RouteType=",
-                                                              "TerrainType=",
-                                                              "PlotType="};
+    // The places of the coordinates in the plot's table, which the grid reads.
+    static constexpr std::size_t XKey = 0, YKey = 1;
 
     TPlot() = default;
 
     void Clear();
-    void LoadFromStrings(const StringList& lines);
     void Read(TLineSpan lines, bool fromFile);
     // A line of a plot block, cut into items and matched against the plot's keys once.
     struct TParsedLine {
@@ -69,7 +54,6 @@ public:
     // (x, y): the coordinates the block holds are the grid's to read.
     void ReadPlaced(TLineSpan lines, const TParsedLine* parsed, bool fromFile, int x, int y);
     // The plot's block, or nothing for a plot without terrain or with a negative plot type.
-    const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
     bool IsWritten() const { return !terrainType.empty() && plotType >= 0; }
     const StringList& GetEditorLines();
@@ -100,7 +84,6 @@ public:
     const std::string& TerrainType() const { return terrainType; }
     int PlotType() const { return plotType; }
     const FlagSet& TeamReveal() const { return teamReveal; }
-    const StringList& KeptLines() const { return kept.Lines(); }
 
     void SetX(int value) { x = value; }
     void SetY(int value) { y = value; }
@@ -131,16 +114,13 @@ public:
     void SetPlotType(int value);
     void SetTeamReveal(int team, bool value);
 
-    // Whether the field of `key` (such as "BonusType=") holds a value of its own and is written.
-    bool IsSet(std::string_view key) const;
-    // How many of the fields that a record made here always writes the file left unset: the game
-    // chooses what they hold. 0 for a record not read from a file.
-    int UnsetFieldCount() const;
-
 private:
+    friend class TFieldRecord<TPlot>;
+    struct TFields;
     // Reads the keys in `keyMask`; a line with any plot key is the plot's own and is not kept.
     void ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile, std::uint32_t keyMask);
-    void MakeAbsent(std::size_t key);
+    StringList& SectionLines() { return RareParts().sectionLines; }
+    StringList& EditorLines() { return RareParts().editorLines; }
 
     // What few plots have, made on first use: a large map holds tens of thousands of plots, and
     // loading one touches each plot's memory three times (made, read, and freed by the next load).
@@ -155,12 +135,10 @@ private:
     std::int8_t riverNSDirection = -1, riverWEDirection = -1, featureVariety = 0, plotType = 3;
     bool isNOfRiver = false, isWOfRiver = false, startingPlot = false;
     FlagSet teamReveal{};
-    TFieldPresence presence;
     std::string bonusType, improvementType, featureType, routeType;
     std::string terrainType = "TERRAIN_OCEAN";
     TUnitList units;
     std::unique_ptr<TCity> city;
-    TKeptLines kept;
     std::unique_ptr<TRareParts> rare;
 };
 

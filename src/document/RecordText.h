@@ -201,6 +201,17 @@ bool HasStructureMarker(std::string_view line);
 void KeepWholeBlock(StringList& into, TLineSpan block, std::string_view beginMarker,
                     std::string_view endMarker);
 
+// Adds the team that a relation's value names to `teams`. A number that names no team is passed
+// over; a file's is listed in `refused` as "key=value". Returns the number.
+int ReadTeamIndex(std::string_view key, std::string_view value, bool fromFile, FlagSet& teams,
+                  StringList& refused);
+// A line "<lead><index>" for each team of the set but `leftOut`.
+void WriteTeamSet(TTextWriter& out, std::string_view lead, const FlagSet& teams, int leftOut = -1);
+
+// Removes the rows of an editor that clear the bare word `key` ("isNOfRiver=0", "StartingPlot="): the
+// reader can only set it. True when any did.
+bool TakeClearedFlag(StringList& rows, std::string_view key);
+
 // Tracks whether a reader is between its block's begin and end markers.
 class TBlockTracker {
 public:

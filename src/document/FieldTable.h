@@ -1,0 +1,748 @@
+#pragma once
+
+// The field tables of the records and the code that reads, writes and shows every record's fields
+// from its table. A record's source declares its table once:
+//
+//   struct TUnit::TFields : TFieldDefaults<TUnit> {
+//       static constexpr std::array List = {
+//           F::TypeName("UnitType=", &TUnit::unitType, "UNIT_SETTLER").Always(), ...};
+//   };
+//
+// and instantiates TFieldRecord<TUnit> there. The code is unrolled over the table at compile time,
+// so that a field costs what a hand-written line of a reader or writer would: a large map holds tens
+// of thousands of plots.
+
+#include "FieldRecord.h"
+
+#include <algorithm>
+#include <array>
+#include <type_traits>
+#include <utility>
+
+// One field of a record R: its key, the kind of its value and where R holds it, when it is written
+// and its row in the property sheet. Made by the named makers and adjusted by the modifiers below.
+template <typename R> struct TField {
+    using TRecord = R;
+
+    std::string_view key;
+    TFieldValue value = TFieldValue::Special;
+    TFieldWritten written = TFieldWritten::WhenSet;
+    TFieldRow row = TFieldRow::Single;
+    int R::*number = nullptr;
+    std::int8_t R::*small = nullptr;
+    bool R::*flag = nullptr;
+    std::string R::*text = nullptr;
+    StringList R::*list = nullptr;
+    FlagSet R::*teams = nullptr;
+    // A text held elsewhere than in a member of its own: made on first use, or an entry of an array.
+    const std::string& (*getText)(const R&) = nullptr;
+    void (*setText)(R&, std::string_view) = nullptr;
+    // The value of an absent field (a flag's is 0 or 1).
+    int numberDefault = 0;
+    std::string_view textDefault;
+    // What a number written without digits reads as, unless it keeps the number held.
+    int emptyNumber = 0;
+    bool emptyKeeps = false;
+    // Fits a small number read or set to the values the field takes.
+    std::int8_t (*fit)(int value, bool fromFile) = nullptr;
+    // A number it refuses is passed over; a file's is listed (see TFieldDefaults::Refused), as a team
+    // set's numbers that name no team are.
+    bool (*valid)(int value) = nullptr;
+    // For WhenHeld: whether a record made here writes it, instead of "other than its default".
+    bool (*held)(const R&) = nullptr;
+    // Written on the line of the field before, after this separator, when that field is written.
+    std::string_view joins;
+    // The value is the item of this key on the field's line ("CivicOption=..., Civic=...").
+    std::string_view valueKey;
+    // The row's name, when it is not the key.
+    std::string_view rowName;
+    // Read, or written, by the record's own hook (ReadSpecial, WriteSpecial) instead.
+    bool readHook = false, writeHook = false;
+
+    static constexpr TField Number(std::string_view key, int R::*member, int absent) {
+        TField f = Make(key, TFieldValue::Number);
+        f.number = member;
+        f.numberDefault = f.emptyNumber = absent;
+        return f;
+    }
+    static constexpr TField Small(std::string_view key, std::int8_t R::*member, int absent,
+                                  std::int8_t (*fit)(int, bool)) {
+        TField f = Make(key, TFieldValue::Small);
+        f.small = member;
+        f.numberDefault = absent;
+        f.emptyNumber = -1;
+        f.fit = fit;
+        return f;
+    }
+    static constexpr TField Flag(std::string_view key, bool R::*member, bool absent) {
+        TField f = Make(key, TFieldValue::Flag);
+        f.flag = member;
+        f.numberDefault = absent ? 1 : 0;
+        return f;
+    }
+    static constexpr TField TypeName(std::string_view key, std::string R::*member,
+                                     std::string_view absent = {}) {
+        TField f = Make(key, TFieldValue::TypeName);
+        f.text = member;
+        f.textDefault = absent;
+        return f;
+    }
+    static constexpr TField Text(std::string_view key, std::string R::*member, std::string_view absent = {}) {
+        TField f = TypeName(key, member, absent);
+        f.value = TFieldValue::Text;
+        return f;
+    }
+    // A text or type name through accessors: `set` stores what it is given.
+    static constexpr TField HeldText(std::string_view key, TFieldValue value,
+                                     const std::string& (*get)(const R&), void (*set)(R&, std::string_view),
+                                     std::string_view absent = {}) {
+        TField f = Make(key, value);
+        f.getText = get;
+        f.setText = set;
+        f.textDefault = absent;
+        return f;
+    }
+    static constexpr TField TypeList(std::string_view key, StringList R::*member) {
+        TField f = Make(key, TFieldValue::TypeList);
+        f.list = member;
+        f.row = TFieldRow::Whole;
+        return f;
+    }
+    static constexpr TField TextList(std::string_view key, StringList R::*member) {
+        TField f = TypeList(key, member);
+        f.value = TFieldValue::TextList;
+        return f;
+    }
+    static constexpr TField TeamSet(std::string_view key, FlagSet R::*member) {
+        TField f = Make(key, TFieldValue::TeamSet);
+        f.teams = member;
+        f.row = TFieldRow::Whole;
+        return f;
+    }
+    static constexpr TField TeamLine(std::string_view key, FlagSet R::*member) {
+        TField f = Make(key, TFieldValue::TeamLine);
+        f.teams = member;
+        return f;
+    }
+    // Shown as "key=1" or "key=0"; a row of "0" or of no value clears it.
+    static constexpr TField Bare(std::string_view key, bool R::*member) {
+        TField f = Make(key, TFieldValue::Bare);
+        f.flag = member;
+        f.row = TFieldRow::Shown;
+        return f;
+    }
+    static constexpr TField Paired(std::string_view key) {
+        TField f = Make(key, TFieldValue::Paired);
+        f.row = TFieldRow::None;
+        return f;
+    }
+    static constexpr TField Special(std::string_view key, TFieldRow row = TFieldRow::Special) {
+        TField f = Make(key, TFieldValue::Special);
+        f.written = TFieldWritten::Always;
+        f.row = row;
+        f.readHook = f.writeHook = true;
+        return f;
+    }
+
+    // Written on every save and shown as it is.
+    constexpr TField Always() const {
+        TField f = *this;
+        f.written = TFieldWritten::Always;
+        f.row = TFieldRow::Shown;
+        return f;
+    }
+    constexpr TField WhenHeld(bool (*rule)(const R&) = nullptr) const {
+        TField f = *this;
+        f.written = TFieldWritten::WhenHeld;
+        f.held = rule;
+        return f;
+    }
+    constexpr TField Row(TFieldRow shown, std::string_view name = {}) const {
+        TField f = *this;
+        f.row = shown;
+        f.rowName = name;
+        return f;
+    }
+    constexpr TField Joins(std::string_view separator) const {
+        TField f = *this;
+        f.joins = separator;
+        return f;
+    }
+    constexpr TField EmptyReads(int number) const {
+        TField f = *this;
+        f.emptyNumber = number;
+        return f;
+    }
+    constexpr TField EmptyKeeps() const {
+        TField f = *this;
+        f.emptyKeeps = true;
+        return f;
+    }
+    constexpr TField Valid(bool (*rule)(int)) const {
+        TField f = *this;
+        f.valid = rule;
+        return f;
+    }
+    constexpr TField ReadHook() const {
+        TField f = *this;
+        f.readHook = true;
+        return f;
+    }
+    constexpr TField WriteHook() const {
+        TField f = *this;
+        f.writeHook = true;
+        return f;
+    }
+    constexpr TField ValueOf(std::string_view itemKey) const {
+        TField f = *this;
+        f.valueKey = itemKey;
+        return f;
+    }
+
+    constexpr bool HoldsOne() const {
+        return value == TFieldValue::Number || value == TFieldValue::Small || value == TFieldValue::Flag ||
+               value == TFieldValue::TypeName || value == TFieldValue::Text || value == TFieldValue::TeamLine;
+    }
+
+private:
+    static constexpr TField Make(std::string_view key, TFieldValue value) {
+        TField f;
+        f.key = key;
+        f.value = value;
+        return f;
+    }
+};
+
+// What a record's table says besides its fields; a record's TFields shadows what differs.
+template <typename R> struct TFieldDefaults {
+    using F = TField<R>;
+    // Before each line of a field.
+    static constexpr std::string_view Indent = "\t";
+    // When set, only the lines between these markers are kept.
+    static constexpr std::string_view BlockBegin{}, BlockEnd{};
+    // The numbers the fields refused, as "key=value" items in file order, for a check of the map.
+    static constexpr StringList R::*Refused = nullptr;
+    // A record made here writes its WhenHeld fields whatever they hold while this holds.
+    static constexpr bool (*WritesAll)(const R&) = nullptr;
+};
+
+namespace FieldTable {
+
+template <typename Handle, std::size_t... I>
+bool Visit(std::size_t key, Handle&& handle, std::index_sequence<I...>) {
+    bool result = true;
+    (void)((key == I ? (result = handle(std::integral_constant<std::size_t, I>()), true) : false) || ...);
+    return result;
+}
+
+template <std::size_t From, typename Handle, std::size_t... I>
+void ForRange(Handle&& handle, std::index_sequence<I...>) {
+    (handle(std::integral_constant<std::size_t, From + I>()), ...);
+}
+
+template <typename Fields> constexpr std::size_t Count = Fields::List.size();
+
+// "\tKey=" or ", Key=": what goes before a field's value, as one piece.
+template <typename Fields, std::size_t I, bool Joined>
+constexpr auto Lead = [] {
+    constexpr auto& field = Fields::List[I];
+    constexpr std::string_view before = Joined ? field.joins : Fields::Indent;
+    std::array<char, before.size() + field.key.size()> text{};
+    for (std::size_t i = 0; i < before.size(); ++i)
+        text[i] = before[i];
+    for (std::size_t i = 0; i < field.key.size(); ++i)
+        text[before.size() + i] = field.key[i];
+    return text;
+}();
+
+template <typename Fields, std::size_t I, bool Joined> std::string_view LeadOf() {
+    return std::string_view(Lead<Fields, I, Joined>.data(), Lead<Fields, I, Joined>.size());
+}
+
+template <typename Fields> constexpr std::uint32_t CountedFields() {
+    std::uint32_t mask = 0;
+    for (std::size_t k = 0; k < Count<Fields>; ++k) {
+        const auto& field = Fields::List[k];
+        if (field.HoldsOne() && !field.writeHook &&
+            (field.written == TFieldWritten::WhenSet ||
+             (field.written == TFieldWritten::WhenHeld && Fields::WritesAll != nullptr)))
+            mask |= 1u << k;
+    }
+    return mask;
+}
+
+template <typename Fields> constexpr std::uint32_t AlwaysFields() {
+    std::uint32_t mask = 0;
+    for (std::size_t k = 0; k < Count<Fields>; ++k)
+        if (Fields::List[k].HoldsOne() && Fields::List[k].written == TFieldWritten::Always)
+            mask |= 1u << k;
+    return mask;
+}
+
+// The index of a key in the table, exactly as written there, for a record's own code; a key the
+// table lacks fails the build.
+template <typename Fields> constexpr std::size_t Index(std::string_view key) {
+    for (std::size_t k = 0; k < Count<Fields>; ++k)
+        if (Fields::List[k].key == key)
+            return k;
+    throw "no such key";
+}
+
+} // namespace FieldTable
+
+template <typename R> std::vector<std::string_view> TFieldRecord<R>::Keys() {
+    std::vector<std::string_view> keys;
+    for (const auto& field : R::TFields::List)
+        keys.push_back(field.key);
+    return keys;
+}
+
+template <typename R> const TKeyTable& TFieldRecord<R>::KeyTable() {
+    using Fields = typename R::TFields;
+    static const TKeyTable table([] {
+        std::array<std::string_view, FieldTable::Count<Fields>> keys{};
+        for (std::size_t k = 0; k < keys.size(); ++k)
+            keys[k] = Fields::List[k].key;
+        return keys;
+    }());
+    return table;
+}
+
+template <typename R> int TFieldRecord<R>::FieldIndex(std::string_view key) {
+    using Fields = typename R::TFields;
+    for (std::size_t k = 0; k < FieldTable::Count<Fields>; ++k)
+        if (SameText(Fields::List[k].key, key))
+            return static_cast<int>(k);
+    return -1;
+}
+
+template <typename R> void TFieldRecord<R>::LoadFromStrings(const StringList& lines) {
+    const auto views = ViewLines(lines);
+    Self().Read(TLineSpan(views), true);
+}
+
+template <typename R> const StringList& TFieldRecord<R>::SaveToStrings() {
+    StringList& lines = Self().SectionLines();
+    lines.clear();
+    TTextWriter out(lines);
+    Self().Write(out);
+    return lines;
+}
+
+template <typename R> const StringList& TFieldRecord<R>::GetEditorLines() {
+    StringList& rows = Self().EditorLines();
+    rows.clear();
+    AddRows(rows);
+    return rows;
+}
+
+template <typename R> void TFieldRecord<R>::ApplyEditorLines(const StringList& rows) {
+    StringList& remaining = Self().EditorLines();
+    remaining = rows;
+    TakeRows(remaining);
+    const auto views = ViewLines(remaining);
+    Self().Read(TLineSpan(views), false);
+    remaining.clear();
+}
+
+template <typename R> bool TFieldRecord<R>::IsSet(std::string_view key) const {
+    const int k = FieldIndex(key);
+    return k >= 0 && FieldIsSet(static_cast<std::size_t>(k));
+}
+
+template <typename R> int TFieldRecord<R>::UnsetFieldCount() const {
+    return presence.CountAbsent(FieldTable::CountedFields<typename R::TFields>());
+}
+
+template <typename R> bool TFieldRecord<R>::FieldIsSet(std::size_t key) const {
+    using Fields = typename R::TFields;
+    return FieldTable::Visit(
+        key,
+        [&](auto index) {
+            constexpr auto& field = Fields::List[decltype(index)::value];
+            if constexpr (field.list != nullptr)
+                return !(Self().*field.list).empty();
+            else if constexpr (field.value == TFieldValue::TeamSet)
+                return Self().*field.teams != FlagSet{};
+            else if constexpr (field.value == TFieldValue::Bare)
+                return Self().*field.flag;
+            else if constexpr (field.value == TFieldValue::Special)
+                return Self().SpecialIsSet(index);
+            else if constexpr (field.value == TFieldValue::Paired)
+                return false;
+            else
+                return presence.Has(index);
+        },
+        std::make_index_sequence<FieldTable::Count<Fields>>());
+}
+
+template <typename R> template <std::size_t I, typename V> void TFieldRecord<R>::SetField(V value) {
+    constexpr auto& field = R::TFields::List[I];
+    R& record = Self();
+    if constexpr (field.number != nullptr)
+        record.*field.number = value;
+    else if constexpr (field.small != nullptr)
+        record.*field.small = field.fit(value, false);
+    else if constexpr (field.value == TFieldValue::TypeName && field.text != nullptr)
+        AssignUpperCase(record.*field.text, value);
+    else if constexpr (field.text != nullptr)
+        (record.*field.text).assign(value);
+    else
+        field.setText(record, value);
+    presence.Mark(I);
+}
+
+template <typename R> template <std::size_t I> void TFieldRecord<R>::ClearField() {
+    constexpr auto& field = R::TFields::List[I];
+    R& record = Self();
+    if constexpr (field.number != nullptr)
+        record.*field.number = field.numberDefault;
+    else if constexpr (field.small != nullptr)
+        record.*field.small = static_cast<std::int8_t>(field.numberDefault);
+    else if constexpr (field.flag != nullptr)
+        record.*field.flag = field.numberDefault != 0;
+    else if constexpr (field.text != nullptr)
+        record.*field.text = field.textDefault;
+    else if constexpr (field.setText != nullptr)
+        field.setText(record, field.textDefault);
+    else if constexpr (field.list != nullptr)
+        (record.*field.list).clear();
+    else if constexpr (field.teams != nullptr)
+        ClearFlags(record.*field.teams);
+}
+
+template <typename R> void TFieldRecord<R>::ClearFields() {
+    using Fields = typename R::TFields;
+    FieldTable::ForRange<0>([&](auto index) { this->template ClearField<decltype(index)::value>(); },
+                            std::make_index_sequence<FieldTable::Count<Fields>>());
+    if constexpr (Fields::Refused != nullptr)
+        (Self().*Fields::Refused).clear();
+    kept.Clear();
+    presence.Reset();
+}
+
+template <typename R> void TFieldRecord<R>::MakeAbsent(std::size_t key) {
+    using Fields = typename R::TFields;
+    FieldTable::Visit(
+        key,
+        [&](auto index) {
+            this->template ClearField<decltype(index)::value>();
+            return true;
+        },
+        std::make_index_sequence<FieldTable::Count<Fields>>());
+    presence.Unmark(key);
+}
+
+template <typename R>
+template <std::size_t I>
+bool TFieldRecord<R>::ReadField(const TLineItems& items, std::string_view value, bool fromFile) {
+    using Fields = typename R::TFields;
+    constexpr auto& field = Fields::List[I];
+    R& record = Self();
+    if constexpr (field.value == TFieldValue::Paired) {
+        return true;
+    } else if constexpr (field.readHook) {
+        if (!record.ReadSpecial(I, value, items, fromFile))
+            return false;
+    } else {
+        std::string pairScratch;
+        if constexpr (!field.valueKey.empty())
+            value = items.Value(field.valueKey, pairScratch);
+        // An empty editor row makes its field absent again.
+        if constexpr (field.HoldsOne() && field.written != TFieldWritten::Always &&
+                      field.row != TFieldRow::SetOnly)
+            if (!fromFile && value.empty()) {
+                MakeAbsent(I);
+                return true;
+            }
+        // A number that names no slot is passed over; a file's is listed.
+        auto refuse = [&](int number) {
+            if constexpr (field.valid != nullptr) {
+                if (field.valid(number))
+                    return false;
+                if constexpr (Fields::Refused != nullptr)
+                    if (fromFile && !value.empty())
+                        (record.*Fields::Refused).push_back(std::string(field.key).append(value));
+                return true;
+            }
+            return false;
+        };
+        if constexpr (field.value == TFieldValue::Number) {
+            const int number = ValueToInt(value, field.emptyKeeps ? record.*field.number : field.emptyNumber);
+            if constexpr (field.row == TFieldRow::SetOnly)
+                if (!fromFile && value.empty())
+                    return true;
+            if (refuse(number))
+                return true;
+            record.*field.number = number;
+        } else if constexpr (field.value == TFieldValue::Small) {
+            record.*field.small = field.fit(ValueToInt(value, field.emptyNumber), fromFile);
+        } else if constexpr (field.value == TFieldValue::Flag) {
+            record.*field.flag = value == "1";
+        } else if constexpr (field.value == TFieldValue::Bare) {
+            record.*field.flag = true;
+        } else if constexpr (field.value == TFieldValue::TypeName && field.text != nullptr) {
+            AssignUpperCase(record.*field.text, value);
+        } else if constexpr (field.value == TFieldValue::TypeName) {
+            field.setText(record, UpperCase(value));
+        } else if constexpr (field.value == TFieldValue::Text && field.text != nullptr) {
+            (record.*field.text).assign(value);
+        } else if constexpr (field.value == TFieldValue::Text) {
+            field.setText(record, value);
+        } else if constexpr (field.value == TFieldValue::TypeList) {
+            (record.*field.list).push_back(UpperCase(value));
+        } else if constexpr (field.value == TFieldValue::TextList) {
+            (record.*field.list).emplace_back(value);
+        } else if constexpr (field.value == TFieldValue::TeamSet) {
+            ReadTeamIndex(field.key, value, fromFile, record.*field.teams, record.*Fields::Refused);
+        } else if constexpr (field.value == TFieldValue::TeamLine) {
+            // The set is the whole line's: its indices are items of their own.
+            FlagsFromCommaText(ValueAfterEquals(items.Line()), record.*field.teams);
+        }
+    }
+    presence.Mark(I);
+    return true;
+}
+
+template <typename R>
+bool TFieldRecord<R>::ReadMatch(const TLineItems& items, const TKeyTable::TMatch& match, std::string& scratch,
+                                bool fromFile, std::uint32_t mask) {
+    using Fields = typename R::TFields;
+    const TKeyTable& keys = KeyTable();
+    for (std::uint32_t rest = match.found & mask; rest; rest &= rest - 1) {
+        const auto key = static_cast<std::size_t>(__builtin_ctz(rest));
+        const std::string_view value = match.Value(keys, key, scratch);
+        const bool goOn = FieldTable::Visit(
+            key,
+            [&](auto index) {
+                return this->template ReadField<decltype(index)::value>(items, value, fromFile);
+            },
+            std::make_index_sequence<FieldTable::Count<Fields>>());
+        if (!goOn)
+            return false;
+    }
+    return true;
+}
+
+template <typename R> void TFieldRecord<R>::BeginRead(bool fromFile) {
+    using Fields = typename R::TFields;
+    if (!fromFile)
+        return;
+    kept.Clear();
+    if constexpr (Fields::Refused != nullptr)
+        (Self().*Fields::Refused).clear();
+    presence.BeginFileRead();
+    presence.MarkAll(FieldTable::AlwaysFields<Fields>());
+}
+
+template <typename R> void TFieldRecord<R>::ReadFields(TLineSpan lines, bool fromFile) {
+    using Fields = typename R::TFields;
+    BeginRead(fromFile);
+    constexpr bool keepsInsideOnly = !Fields::BlockBegin.empty();
+    TBlockTracker block(Fields::BlockBegin, Fields::BlockEnd);
+    const TKeyTable& keys = KeyTable();
+    std::string scratch;
+    TKeyTable::TMatch match;
+    for (std::string_view line : lines) {
+        const TLineItems items(line);
+        keys.Match(items, match);
+        if (!ReadMatch(items, match, scratch, fromFile, ~0u))
+            return;
+        const bool known = match.found != 0;
+        if constexpr (keepsInsideOnly) {
+            const bool marker = block.Step(line);
+            if (fromFile && !known && !marker && block.Inside())
+                kept.Offer(line);
+        } else if (fromFile && !known) {
+            kept.Offer(line);
+        }
+    }
+}
+
+template <typename R> template <std::size_t I> bool TFieldRecord<R>::Writes() const {
+    using Fields = typename R::TFields;
+    constexpr auto& field = Fields::List[I];
+    const R& record = Self();
+    if constexpr (field.written == TFieldWritten::Always) {
+        return true;
+    } else if constexpr (field.written == TFieldWritten::WhenSet) {
+        return presence.Has(I);
+    } else {
+        if (!presence.Has(I))
+            return false;
+        if (presence.FromFile())
+            return true;
+        if constexpr (Fields::WritesAll != nullptr)
+            if (Fields::WritesAll(record))
+                return true;
+        if constexpr (field.held != nullptr)
+            return field.held(record);
+        else if constexpr (field.number != nullptr)
+            return record.*field.number != field.numberDefault;
+        else if constexpr (field.small != nullptr)
+            return record.*field.small != field.numberDefault;
+        else if constexpr (field.flag != nullptr)
+            return record.*field.flag != (field.numberDefault != 0);
+        else if constexpr (field.text != nullptr)
+            return record.*field.text != field.textDefault;
+        else if constexpr (field.getText != nullptr)
+            return field.getText(record) != field.textDefault;
+        else
+            return record.*field.teams != FlagSet{};
+    }
+}
+
+template <typename R>
+template <std::size_t I>
+void TFieldRecord<R>::WriteField(TTextWriter& out, bool& lineOpen) const {
+    using Fields = typename R::TFields;
+    constexpr auto& field = Fields::List[I];
+    const R& record = Self();
+    if constexpr (field.value == TFieldValue::Paired) {
+        return;
+    } else if constexpr (field.writeHook) {
+        if (lineOpen) {
+            out.EndLine();
+            lineOpen = false;
+        }
+        record.WriteSpecial(I, out);
+    } else if constexpr (field.HoldsOne()) {
+        // Only the field right before a joining one holds the line open for it.
+        if (!Writes<I>()) {
+            if (lineOpen)
+                out.EndLine();
+            lineOpen = false;
+            return;
+        }
+        if constexpr (!field.joins.empty()) {
+            out << (lineOpen ? FieldTable::LeadOf<Fields, I, true>()
+                             : FieldTable::LeadOf<Fields, I, false>());
+        } else {
+            if (lineOpen)
+                out.EndLine();
+            out << FieldTable::LeadOf<Fields, I, false>();
+        }
+        lineOpen = true;
+        if constexpr (!field.valueKey.empty())
+            out << ", " << field.valueKey;
+        if constexpr (field.number != nullptr)
+            out << record.*field.number;
+        else if constexpr (field.small != nullptr)
+            out << static_cast<int>(record.*field.small);
+        else if constexpr (field.flag != nullptr)
+            out << FlagChar(record.*field.flag);
+        else if constexpr (field.text != nullptr)
+            out << record.*field.text;
+        else if constexpr (field.getText != nullptr)
+            out << field.getText(record);
+        else
+            out.Flags(record.*field.teams);
+    } else {
+        if (lineOpen) {
+            out.EndLine();
+            lineOpen = false;
+        }
+        const std::string_view lead = FieldTable::LeadOf<Fields, I, false>();
+        if constexpr (field.value == TFieldValue::TypeList || field.value == TFieldValue::TextList) {
+            for (const std::string& entry : record.*field.list)
+                (out << lead << entry).EndLine();
+        } else if constexpr (field.value == TFieldValue::TeamSet) {
+            WriteTeamSet(out, lead, record.*field.teams);
+        } else if constexpr (field.value == TFieldValue::Bare) {
+            if (record.*field.flag)
+                out.Line(lead);
+        }
+    }
+}
+
+template <typename R>
+template <std::size_t From, std::size_t To>
+void TFieldRecord<R>::WriteFields(TTextWriter& out) const {
+    constexpr std::size_t end =
+        To < FieldTable::Count<typename R::TFields> ? To : FieldTable::Count<typename R::TFields>;
+    bool lineOpen = false;
+    FieldTable::ForRange<From>(
+        [&](auto index) { this->template WriteField<decltype(index)::value>(out, lineOpen); },
+        std::make_index_sequence<end - From>());
+    if (lineOpen)
+        out.EndLine();
+}
+
+template <typename R> template <std::size_t I> void TFieldRecord<R>::AddRow(StringList& rows) const {
+    constexpr auto& field = R::TFields::List[I];
+    const R& record = Self();
+    if constexpr (field.row == TFieldRow::None) {
+        return;
+    } else if constexpr (field.row == TFieldRow::Special) {
+        record.AddSpecialRows(I, rows);
+    } else if constexpr (field.row == TFieldRow::Whole) {
+        if constexpr (field.list != nullptr)
+            rows.push_back(std::string(field.key) + ListToCommaText(record.*field.list));
+        else
+            rows.push_back(std::string(field.key) + FlagsToCommaText(record.*field.teams));
+    } else {
+        std::string row = field.rowName.empty() ? std::string(field.key) : std::string(field.rowName) + "=";
+        if constexpr (field.value == TFieldValue::Bare)
+            row += '=';
+        if (field.row == TFieldRow::Shown || presence.Has(I)) {
+            if constexpr (field.number != nullptr)
+                row += IntToText(record.*field.number);
+            else if constexpr (field.small != nullptr)
+                row += IntToText(record.*field.small);
+            else if constexpr (field.flag != nullptr)
+                row += BoolToFlagText(record.*field.flag);
+            else if constexpr (field.text != nullptr)
+                row += record.*field.text;
+            else if constexpr (field.getText != nullptr)
+                row += field.getText(record);
+            else
+                row += FlagsToCommaText(record.*field.teams);
+        }
+        rows.push_back(std::move(row));
+    }
+}
+
+template <typename R>
+template <std::size_t From, std::size_t To>
+void TFieldRecord<R>::AddRows(StringList& rows) const {
+    constexpr std::size_t end =
+        To < FieldTable::Count<typename R::TFields> ? To : FieldTable::Count<typename R::TFields>;
+    FieldTable::ForRange<From>([&](auto index) { this->template AddRow<decltype(index)::value>(rows); },
+                               std::make_index_sequence<end - From>());
+}
+
+template <typename R> template <std::size_t I> void TFieldRecord<R>::TakeRow(StringList& rows) {
+    constexpr auto& field = R::TFields::List[I];
+    R& record = Self();
+    if constexpr (field.row == TFieldRow::Whole && field.list != nullptr) {
+        ExtractListValue(rows, field.key, record.*field.list);
+    } else if constexpr (field.row == TFieldRow::Whole) {
+        ExtractFlagsValue(rows, field.key, record.*field.teams);
+    } else if constexpr (field.value == TFieldValue::Bare) {
+        if (TakeClearedFlag(rows, field.key))
+            record.*field.flag = false;
+    } else if constexpr (!field.rowName.empty()) {
+        // A row named otherwise than its key is not a line the reader knows: it is applied here, as it is.
+        std::string value;
+        if (!ExtractStringValue(rows, field.rowName, value))
+            return;
+        if (value.empty()) {
+            MakeAbsent(I);
+            return;
+        }
+        field.setText(record, value);
+        presence.Mark(I);
+    }
+}
+
+template <typename R> void TFieldRecord<R>::TakeRows(StringList& rows) {
+    using Fields = typename R::TFields;
+    constexpr auto all = std::make_index_sequence<FieldTable::Count<Fields>>();
+    FieldTable::ForRange<0>([&](auto index) { this->template TakeRow<decltype(index)::value>(rows); }, all);
+    FieldTable::ForRange<0>(
+        [&](auto index) {
+            if constexpr (Fields::List[decltype(index)::value].row == TFieldRow::Special)
+                Self().TakeSpecialRows(index, rows);
+        },
+        all);
+}
