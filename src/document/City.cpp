@@ -18,7 +18,8 @@ int CultureSlot(std::string_view line) {
 // Its owner is always written. The city makes one production at most, which its hook writes; the
 // religions are written with the holy cities among them.
 struct TCity::TFields : TFieldDefaults<TCity> {
-    static constexpr std::string_view Indent = "\t\t";
+    static constexpr std::string_view Begin = "\tBeginCity", End = "\tEndCity", Indent = "\t\t";
+    static constexpr bool ReadsOtherLines = true;
     static constexpr std::array List = {
         F::Number("CityOwner=", &TCity::cityOwner, -1).Always().ReadHook(),
         F::Text("CityName=", &TCity::cityName, "Noname"),
@@ -42,14 +43,7 @@ struct TCity::TFields : TFieldDefaults<TCity> {
         F::Text("ScriptData=", &TCity::scriptData).WhenHeld(),
         // The owner's culture; every other player's is read from its own "Player#Culture=" line.
         F::Special("CityCulture=")};
-    static constexpr std::size_t Owner = FieldTable::Index<TFields>("CityOwner="),
-                                 Name = FieldTable::Index<TFields>("CityName="),
-                                 Population = FieldTable::Index<TFields>("CityPopulation="),
-                                 FirstProduction = FieldTable::Index<TFields>("ProductionUnit="),
-                                 Religion = FieldTable::Index<TFields>("ReligionType="),
-                                 HolyCity = FieldTable::Index<TFields>("HolyCityReligionType="),
-                                 ScriptData = FieldTable::Index<TFields>("ScriptData="),
-                                 Culture = FieldTable::Index<TFields>("CityCulture=");
+    static constexpr std::size_t FirstProduction = Key("ProductionUnit="), Culture = Key("CityCulture=");
     // The production field of each kind but None, in the order of TProductionKind.
     static constexpr std::size_t ProductionKey(TProductionKind kind) {
         return FirstProduction + static_cast<std::size_t>(kind) - 1;
@@ -57,12 +51,35 @@ struct TCity::TFields : TFieldDefaults<TCity> {
     static constexpr TProductionKind ProductionOf(std::size_t key) {
         return static_cast<TProductionKind>(key - FirstProduction + 1);
     }
+
+    static bool ReadSpecial(TCity& city, std::size_t key, std::string_view value, const TLineItems& items,
+                            bool fromFile) {
+        return city.ReadSpecial(key, value, items, fromFile);
+    }
+    // Culture of a player beyond the 18 slots has no field: a file's line for it is kept as read.
+    static bool LineKnown(TCity& city, const TLineItems& items, const TKeyTable::TMatch& match,
+                          bool fromFile) {
+        const bool known = (match.found & ~(1u << Culture)) != 0;
+        if (match.Has(Culture))
+            return known || IsValidPlayerIndex(city.cityOwner);
+        if (ContainsText(items.Line(), "Culture="))
+            return city.ReadPlayerCulture(items, fromFile) || known;
+        return known;
+    }
+    static void WriteSpecial(const TCity& city, std::size_t key, TTextWriter& out);
+    static void AddSpecialRows(const TCity& city, std::size_t, StringList& rows) {
+        for (int slot = 0; slot < MaxPlayers; ++slot)
+            rows.push_back(CultureKey(slot) + city.culture[static_cast<std::size_t>(slot)]);
+    }
+    // A culture row is a line the reader knows.
+    static void TakeSpecialRows(TCity&, std::size_t, StringList&) {}
+    static bool SpecialIsSet(const TCity&, std::size_t) { return false; }
 };
 
 template class TFieldRecord<TCity>;
 
 void TCity::Clear() {
-    ClearFields();
+    TFieldRecord::Clear();
     productionKind = TProductionKind::None;
     for (std::string& entry : culture)
         entry.clear();
@@ -71,17 +88,13 @@ void TCity::Clear() {
 
 bool TCity::IsSet(std::string_view key) const {
     const int k = FieldIndex(key);
-    if (k >= 0 && TFields::List[static_cast<std::size_t>(k)].writeHook && k != TFields::Religion &&
-        k != TFields::HolyCity)
+    const auto first = static_cast<int>(TFields::FirstProduction);
+    if (k >= first && k < first + 4)
         return productionKind == TFields::ProductionOf(static_cast<std::size_t>(k));
     for (int slot = 0; slot < MaxPlayers; ++slot)
         if (SameText(key, CultureKey(slot)))
             return !culture[static_cast<std::size_t>(slot)].empty();
     return TFieldRecord::IsSet(key);
-}
-
-bool TCity::SpecialIsSet(std::size_t) const {
-    return false;
 }
 
 std::string TCity::CultureKey(int slot) {
@@ -147,50 +160,6 @@ std::string& TCity::ProductionField(TProductionKind kind) {
     }
 }
 
-void TCity::SetProductionUnit(std::string_view value) {
-    SetProduction(productionUnit, value, TProductionKind::Unit);
-}
-void TCity::SetProductionBuilding(std::string_view value) {
-    SetProduction(productionBuilding, value, TProductionKind::Building);
-}
-void TCity::SetProductionProject(std::string_view value) {
-    SetProduction(productionProject, value, TProductionKind::Project);
-}
-void TCity::SetProductionProcess(std::string_view value) {
-    SetProduction(productionProcess, value, TProductionKind::Process);
-}
-
-void TCity::SetCityName(std::string_view value) {
-    SetField<TFields::Name>(value);
-}
-void TCity::SetCityPopulation(int value) {
-    SetField<TFields::Population>(value);
-}
-void TCity::SetScriptData(std::string_view value) {
-    SetField<TFields::ScriptData>(value);
-}
-
-void TCity::Read(TLineSpan lines, bool fromFile) {
-    BeginRead(fromFile);
-    const TKeyTable& keys = KeyTable();
-    std::string scratch;
-    TKeyTable::TMatch match;
-    for (std::string_view line : lines) {
-        const TLineItems items(line);
-        keys.Match(items, match);
-        if (!ReadMatch(items, match, scratch, fromFile, ~0u))
-            return;
-        // Culture of a player beyond the 18 slots has no field: a file's line for it is kept as read.
-        bool known = (match.found & ~(1u << TFields::Culture)) != 0;
-        if (match.Has(TFields::Culture))
-            known = known || IsValidPlayerIndex(cityOwner);
-        else if (ContainsText(line, "Culture="))
-            known = ReadPlayerCulture(items, fromFile) || known;
-        if (fromFile && !known)
-            kept.Offer(line);
-    }
-}
-
 bool TCity::ReadPlayerCulture(const TLineItems& items, bool fromFile) {
     const int slot = CultureSlot(items.Line());
     if (slot == -1)
@@ -202,7 +171,7 @@ bool TCity::ReadPlayerCulture(const TLineItems& items, bool fromFile) {
 }
 
 bool TCity::ReadSpecial(std::size_t key, std::string_view value, const TLineItems& items, bool fromFile) {
-    if (key == TFields::Owner) {
+    if (key == Key("CityOwner=")) {
         const int owner = ValueToInt(value, 0);
         // The game's barbarians (and a mod's further players) own cities beyond the editor's 18
         // slots; a file's city keeps such an owner rather than being wiped.
@@ -215,9 +184,9 @@ bool TCity::ReadSpecial(std::size_t key, std::string_view value, const TLineItem
             Clear();
         return cityOwner >= 0 && (fromFile || IsValidPlayerIndex(cityOwner));
     }
-    if (key == TFields::Religion) {
+    if (key == Key("ReligionType=")) {
         // A line that names a holy city is read as that alone.
-        if (!items.Has(TFields::List[TFields::HolyCity].key))
+        if (!items.Has("HolyCityReligionType="))
             religionTypes.push_back(UpperCase(value));
         return true;
     }
@@ -243,21 +212,14 @@ bool TCity::ReadSpecial(std::size_t key, std::string_view value, const TLineItem
     return true;
 }
 
-void TCity::Write(TTextWriter& out) const {
-    out.Line("\tBeginCity");
-    WriteFields(out);
-    kept.WriteTo(out, "\t\t");
-    out.Line("\tEndCity");
-}
-
-void TCity::WriteSpecial(std::size_t key, TTextWriter& out) const {
-    if (key == TFields::Religion)
-        WriteReligions(out);
-    else if (key == TFields::Culture)
-        WriteCulture(out);
-    else if (key != TFields::HolyCity && productionKind != TProductionKind::None &&
-             key == TFields::ProductionKey(productionKind))
-        (out << "\t\t" << TFields::List[key].key << this->*TFields::List[key].text).EndLine();
+void TCity::TFields::WriteSpecial(const TCity& city, std::size_t key, TTextWriter& out) {
+    if (key == Key("ReligionType="))
+        city.WriteReligions(out);
+    else if (key == Culture)
+        city.WriteCulture(out);
+    else if (key != Key("HolyCityReligionType=") && city.productionKind != TProductionKind::None &&
+             key == ProductionKey(city.productionKind))
+        (out << "\t\t" << List[key].key << city.*List[key].text).EndLine();
 }
 
 void TCity::WriteReligions(TTextWriter& out) const {
@@ -296,13 +258,4 @@ void TCity::WriteCulture(TTextWriter& out) const {
         else
             (out << "\t\t" << CultureKey(slot) << entry).EndLine();
     }
-}
-
-void TCity::AddSpecialRows(std::size_t, StringList& rows) const {
-    for (int slot = 0; slot < MaxPlayers; ++slot)
-        rows.push_back(CultureKey(slot) + culture[static_cast<std::size_t>(slot)]);
-}
-
-void TCity::TakeSpecialRows(std::size_t, StringList&) {
-    // A culture row is a line the reader knows.
 }

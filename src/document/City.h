@@ -23,8 +23,6 @@ public:
     TCity() { Clear(); }
 
     void Clear();
-    void Read(TLineSpan lines, bool fromFile);
-    void Write(TTextWriter& out) const;
 
     // -1 for a slot outside 0 to 17 or without culture (no entry, or one below 1).
     int GetCulture(int slot) const;
@@ -49,28 +47,32 @@ public:
 
     // An owner that is not a player slot resets the whole city and leaves the owner at -1.
     void SetCityOwner(int value);
-    void SetCityName(std::string_view value);
-    void SetCityPopulation(int value);
-    void SetProductionUnit(std::string_view value);
-    void SetProductionBuilding(std::string_view value);
-    void SetProductionProject(std::string_view value);
-    void SetProductionProcess(std::string_view value);
+    void SetCityName(std::string_view value) { Set(&TCity::cityName, value); }
+    void SetCityPopulation(int value) { Set(&TCity::cityPopulation, value); }
+    void SetProductionUnit(std::string_view value) {
+        SetProduction(productionUnit, value, TProductionKind::Unit);
+    }
+    void SetProductionBuilding(std::string_view value) {
+        SetProduction(productionBuilding, value, TProductionKind::Building);
+    }
+    void SetProductionProject(std::string_view value) {
+        SetProduction(productionProject, value, TProductionKind::Project);
+    }
+    void SetProductionProcess(std::string_view value) {
+        SetProduction(productionProcess, value, TProductionKind::Process);
+    }
     void SetBuildingTypes(const StringList& value) { buildingTypes = value; }
     void SetReligionTypes(const StringList& value) { religionTypes = value; }
     void SetHolyCityReligionTypes(const StringList& value) { holyCityReligionTypes = value; }
-    void SetScriptData(std::string_view value);
+    void SetScriptData(std::string_view value) { Set(&TCity::scriptData, value); }
 
     static std::string CultureKey(int slot);
 
 private:
     friend class TFieldRecord<TCity>;
     struct TFields;
-    // The owner, the production, the religions and the culture.
+    // The owner, the production, the religions and the culture: the hooks of TFields.
     bool ReadSpecial(std::size_t key, std::string_view value, const TLineItems& items, bool fromFile);
-    void WriteSpecial(std::size_t key, TTextWriter& out) const;
-    void AddSpecialRows(std::size_t key, StringList& rows) const;
-    void TakeSpecialRows(std::size_t key, StringList& rows);
-    bool SpecialIsSet(std::size_t key) const;
     void WriteReligions(TTextWriter& out) const;
     void WriteCulture(TTextWriter& out) const;
     void SetProduction(std::string& field, std::string_view value, TProductionKind kind);
@@ -92,3 +94,6 @@ private:
     // The slot whose culture the file wrote as "CityCulture=", the owner's; -1 for none.
     int cityCultureSlot;
 };
+
+// Made in City.cpp, where the table is.
+extern template class TFieldRecord<TCity>;

@@ -44,10 +44,16 @@ enum class TFieldRow : std::uint8_t {
 // TField<R>, in the order they are written), which of them hold a value of their own, and the lines
 // of its block that none of its keys reads. Reading, writing, absence and the editor rows of the
 // table's fields are done here, for all records alike; the record adds what is its own. Defined in
-// FieldTable.h, and instantiated by each record's source.
+// FieldTable.h, and instantiated by each record's source. A record hides what it does otherwise.
 template <typename R> class TFieldRecord {
 public:
+    // Every field back to its default, nothing kept, every field set (a record not read from a file).
+    void Clear();
     void LoadFromStrings(const StringList& lines);
+    // Reads a block line by line: what the table declares, and the lines no key reads into the kept ones.
+    void Read(TLineSpan lines, bool fromFile);
+    // The block: its markers, the fields each as its kind and presence say, and the kept lines.
+    void Write(TTextWriter& out) const;
     // The record's block, in the record's own list, valid until the next call.
     const StringList& SaveToStrings();
     // The record's rows in the property sheet, "key=value" each; see TFieldRow.
@@ -67,18 +73,18 @@ public:
     static const TKeyTable& KeyTable();
 
 protected:
+    // The index of a key in the table, exactly as written there, for a record's own code; a key the
+    // table lacks fails the build.
+    static constexpr std::size_t Key(std::string_view key);
+
     TFieldRecord() = default;
 
     // The index of `key` in the table, ignoring case; -1 when the table lacks it.
     static int FieldIndex(std::string_view key);
-    // Every field back to its default, nothing kept, every field set (a record not read from a file).
-    void ClearFields();
     // The field back to its default, and absent.
     void MakeAbsent(std::size_t key);
     // A file starts to say what the record holds (see TFieldPresence); nothing for an editor's rows.
     void BeginRead(bool fromFile);
-    // Reads a block line by line: what the table declares, and the lines no key reads into `kept`.
-    void ReadFields(TLineSpan lines, bool fromFile);
     // Reads the keys of `mask` that a matched line carries; false when a hook stopped the reading.
     bool ReadMatch(const TLineItems& items, const TKeyTable::TMatch& match, std::string& scratch,
                    bool fromFile, std::uint32_t mask);
@@ -92,6 +98,10 @@ protected:
     bool FieldIsSet(std::size_t key) const;
     // Sets field I as its setter does: a type name upper-cased, a small number fitted; and marks it set.
     template <std::size_t I, typename V> void SetField(V value);
+    // The same for the field that `member` holds.
+    void Set(int R::*member, int value);
+    void Set(std::int8_t R::*member, int value);
+    void Set(std::string R::*member, std::string_view value);
 
     TKeptLines kept;
     TFieldPresence presence;
@@ -105,6 +115,7 @@ private:
     template <std::size_t I> void AddRow(StringList& rows) const;
     template <std::size_t I> void TakeRow(StringList& rows);
     template <std::size_t I> void ClearField();
+    template <typename M, typename V> void SetMember(M R::*member, V value);
 };
 
 // A record that keeps its own scratch lists for SaveToStrings and GetEditorLines.

@@ -8,9 +8,11 @@
 //           F::TypeName("UnitType=", &TUnit::unitType, "UNIT_SETTLER").Always(), ...};
 //   };
 //
-// and instantiates TFieldRecord<TUnit> there. The code is unrolled over the table at compile time,
-// so that a field costs what a hand-written line of a reader or writer would: a large map holds tens
-// of thousands of plots.
+// and instantiates TFieldRecord<TUnit> there. A field a record reads or writes otherwise is marked so
+// (ReadHook, WriteHook, Special) and handed to the TFields' own static hooks: ReadSpecial,
+// WriteSpecial, AddSpecialRows, TakeSpecialRows and SpecialIsSet, each given the record and the key. The code
+// is unrolled over the table at compile time, so that a field costs what a hand-written line of a reader or
+// writer would: a large map holds tens of thousands of plots.
 
 #include "FieldRecord.h"
 
@@ -60,143 +62,97 @@ template <typename R> struct TField {
     bool readHook = false, writeHook = false;
 
     static constexpr TField Number(std::string_view key, int R::*member, int absent) {
-        TField f = Make(key, TFieldValue::Number);
-        f.number = member;
-        f.numberDefault = f.emptyNumber = absent;
-        return f;
+        return Make(key, TFieldValue::Number).With([&](TField& f) {
+            f.number = member;
+            f.numberDefault = f.emptyNumber = absent;
+        });
     }
     static constexpr TField Small(std::string_view key, std::int8_t R::*member, int absent,
                                   std::int8_t (*fit)(int, bool)) {
-        TField f = Make(key, TFieldValue::Small);
-        f.small = member;
-        f.numberDefault = absent;
-        f.emptyNumber = -1;
-        f.fit = fit;
-        return f;
+        return Make(key, TFieldValue::Small).With([&](TField& f) {
+            f.small = member;
+            f.numberDefault = absent;
+            f.emptyNumber = -1;
+            f.fit = fit;
+        });
     }
     static constexpr TField Flag(std::string_view key, bool R::*member, bool absent) {
-        TField f = Make(key, TFieldValue::Flag);
-        f.flag = member;
-        f.numberDefault = absent ? 1 : 0;
-        return f;
+        return Make(key, TFieldValue::Flag).With([&](TField& f) {
+            f.flag = member, f.numberDefault = absent;
+        });
     }
     static constexpr TField TypeName(std::string_view key, std::string R::*member,
                                      std::string_view absent = {}) {
-        TField f = Make(key, TFieldValue::TypeName);
-        f.text = member;
-        f.textDefault = absent;
-        return f;
+        return Make(key, TFieldValue::TypeName).With([&](TField& f) {
+            f.text = member, f.textDefault = absent;
+        });
     }
     static constexpr TField Text(std::string_view key, std::string R::*member, std::string_view absent = {}) {
-        TField f = TypeName(key, member, absent);
-        f.value = TFieldValue::Text;
-        return f;
+        return TypeName(key, member, absent).With([](TField& f) { f.value = TFieldValue::Text; });
     }
     // A text or type name through accessors: `set` stores what it is given.
     static constexpr TField HeldText(std::string_view key, TFieldValue value,
                                      const std::string& (*get)(const R&), void (*set)(R&, std::string_view),
                                      std::string_view absent = {}) {
-        TField f = Make(key, value);
-        f.getText = get;
-        f.setText = set;
-        f.textDefault = absent;
-        return f;
+        return Make(key, value).With([&](TField& f) {
+            f.getText = get, f.setText = set, f.textDefault = absent;
+        });
     }
     static constexpr TField TypeList(std::string_view key, StringList R::*member) {
-        TField f = Make(key, TFieldValue::TypeList);
-        f.list = member;
-        f.row = TFieldRow::Whole;
-        return f;
+        return Make(key, TFieldValue::TypeList, TFieldRow::Whole).With([&](TField& f) { f.list = member; });
     }
     static constexpr TField TextList(std::string_view key, StringList R::*member) {
-        TField f = TypeList(key, member);
-        f.value = TFieldValue::TextList;
-        return f;
+        return TypeList(key, member).With([](TField& f) { f.value = TFieldValue::TextList; });
     }
     static constexpr TField TeamSet(std::string_view key, FlagSet R::*member) {
-        TField f = Make(key, TFieldValue::TeamSet);
-        f.teams = member;
-        f.row = TFieldRow::Whole;
-        return f;
+        return Make(key, TFieldValue::TeamSet, TFieldRow::Whole).With([&](TField& f) { f.teams = member; });
     }
     static constexpr TField TeamLine(std::string_view key, FlagSet R::*member) {
-        TField f = Make(key, TFieldValue::TeamLine);
-        f.teams = member;
-        return f;
+        return Make(key, TFieldValue::TeamLine).With([&](TField& f) { f.teams = member; });
     }
     // Shown as "key=1" or "key=0"; a row of "0" or of no value clears it.
     static constexpr TField Bare(std::string_view key, bool R::*member) {
-        TField f = Make(key, TFieldValue::Bare);
-        f.flag = member;
-        f.row = TFieldRow::Shown;
-        return f;
+        return Make(key, TFieldValue::Bare, TFieldRow::Shown).With([&](TField& f) { f.flag = member; });
     }
     static constexpr TField Paired(std::string_view key) {
-        TField f = Make(key, TFieldValue::Paired);
-        f.row = TFieldRow::None;
-        return f;
+        return Make(key, TFieldValue::Paired, TFieldRow::None);
     }
     static constexpr TField Special(std::string_view key, TFieldRow row = TFieldRow::Special) {
-        TField f = Make(key, TFieldValue::Special);
-        f.written = TFieldWritten::Always;
-        f.row = row;
-        f.readHook = f.writeHook = true;
-        return f;
+        return Make(key, TFieldValue::Special, row).ReadHook().WriteHook().With([](TField& f) {
+            f.written = TFieldWritten::Always;
+        });
     }
 
     // Written on every save and shown as it is.
     constexpr TField Always() const {
-        TField f = *this;
-        f.written = TFieldWritten::Always;
-        f.row = TFieldRow::Shown;
-        return f;
+        return With([](TField& f) { f.written = TFieldWritten::Always, f.row = TFieldRow::Shown; });
     }
     constexpr TField WhenHeld(bool (*rule)(const R&) = nullptr) const {
-        TField f = *this;
-        f.written = TFieldWritten::WhenHeld;
-        f.held = rule;
-        return f;
+        return With([&](TField& f) { f.written = TFieldWritten::WhenHeld, f.held = rule; });
     }
     constexpr TField Row(TFieldRow shown, std::string_view name = {}) const {
-        TField f = *this;
-        f.row = shown;
-        f.rowName = name;
-        return f;
+        return With([&](TField& f) { f.row = shown, f.rowName = name; });
     }
     constexpr TField Joins(std::string_view separator) const {
-        TField f = *this;
-        f.joins = separator;
-        return f;
+        return With([&](TField& f) { f.joins = separator; });
     }
     constexpr TField EmptyReads(int number) const {
-        TField f = *this;
-        f.emptyNumber = number;
-        return f;
+        return With([&](TField& f) { f.emptyNumber = number; });
     }
     constexpr TField EmptyKeeps() const {
-        TField f = *this;
-        f.emptyKeeps = true;
-        return f;
+        return With([](TField& f) { f.emptyKeeps = true; });
     }
     constexpr TField Valid(bool (*rule)(int)) const {
-        TField f = *this;
-        f.valid = rule;
-        return f;
+        return With([&](TField& f) { f.valid = rule; });
     }
     constexpr TField ReadHook() const {
-        TField f = *this;
-        f.readHook = true;
-        return f;
+        return With([](TField& f) { f.readHook = true; });
     }
     constexpr TField WriteHook() const {
-        TField f = *this;
-        f.writeHook = true;
-        return f;
+        return With([](TField& f) { f.writeHook = true; });
     }
     constexpr TField ValueOf(std::string_view itemKey) const {
-        TField f = *this;
-        f.valueKey = itemKey;
-        return f;
+        return With([&](TField& f) { f.valueKey = itemKey; });
     }
 
     constexpr bool HoldsOne() const {
@@ -205,10 +161,16 @@ template <typename R> struct TField {
     }
 
 private:
-    static constexpr TField Make(std::string_view key, TFieldValue value) {
+    static constexpr TField Make(std::string_view key, TFieldValue value, TFieldRow row = TFieldRow::Single) {
         TField f;
         f.key = key;
         f.value = value;
+        f.row = row;
+        return f;
+    }
+    template <typename Change> constexpr TField With(Change change) const {
+        TField f = *this;
+        change(f);
         return f;
     }
 };
@@ -216,10 +178,15 @@ private:
 // What a record's table says besides its fields; a record's TFields shadows what differs.
 template <typename R> struct TFieldDefaults {
     using F = TField<R>;
-    // Before each line of a field.
-    static constexpr std::string_view Indent = "\t";
-    // When set, only the lines between these markers are kept.
-    static constexpr std::string_view BlockBegin{}, BlockEnd{};
+    // The block's first and last lines, and what goes before each line of a field.
+    static constexpr std::string_view Begin{}, End{}, Indent = "\t";
+    // Only the lines between the block's markers are kept.
+    static constexpr bool KeepsInsideOnly = false;
+    // Whether the record writes its block (a slot in use); null: always.
+    static constexpr bool (*Written)(const R&) = nullptr;
+    // Whether a line of the block that none of the keys reads is read by the record's own hook,
+    // LineKnown(record, items, match, fromFile), which says whether the line was its own.
+    static constexpr bool ReadsOtherLines = false;
     // The numbers the fields refused, as "key=value" items in file order, for a check of the map.
     static constexpr StringList R::*Refused = nullptr;
     // A record made here writes its WhenHeld fields whatever they hold while this holds.
@@ -233,6 +200,10 @@ bool Visit(std::size_t key, Handle&& handle, std::index_sequence<I...>) {
     bool result = true;
     (void)((key == I ? (result = handle(std::integral_constant<std::size_t, I>()), true) : false) || ...);
     return result;
+}
+
+template <typename Handle, std::size_t... I> bool Any(Handle&& handle, std::index_sequence<I...>) {
+    return (handle(std::integral_constant<std::size_t, I>()) || ...);
 }
 
 template <std::size_t From, typename Handle, std::size_t... I>
@@ -279,16 +250,15 @@ template <typename Fields> constexpr std::uint32_t AlwaysFields() {
     return mask;
 }
 
-// The index of a key in the table, exactly as written there, for a record's own code; a key the
-// table lacks fails the build.
-template <typename Fields> constexpr std::size_t Index(std::string_view key) {
-    for (std::size_t k = 0; k < Count<Fields>; ++k)
+} // namespace FieldTable
+
+template <typename R> constexpr std::size_t TFieldRecord<R>::Key(std::string_view key) {
+    using Fields = typename R::TFields;
+    for (std::size_t k = 0; k < FieldTable::Count<Fields>; ++k)
         if (Fields::List[k].key == key)
             return k;
     throw "no such key";
 }
-
-} // namespace FieldTable
 
 template <typename R> std::vector<std::string_view> TFieldRecord<R>::Keys() {
     std::vector<std::string_view> keys;
@@ -322,11 +292,7 @@ template <typename R> void TFieldRecord<R>::LoadFromStrings(const StringList& li
 }
 
 template <typename R> const StringList& TFieldRecord<R>::SaveToStrings() {
-    StringList& lines = Self().SectionLines();
-    lines.clear();
-    TTextWriter out(lines);
-    Self().Write(out);
-    return lines;
+    return WriteLines(Self().SectionLines(), [&](TTextWriter& out) { Self().Write(out); });
 }
 
 template <typename R> const StringList& TFieldRecord<R>::GetEditorLines() {
@@ -367,7 +333,7 @@ template <typename R> bool TFieldRecord<R>::FieldIsSet(std::size_t key) const {
             else if constexpr (field.value == TFieldValue::Bare)
                 return Self().*field.flag;
             else if constexpr (field.value == TFieldValue::Special)
-                return Self().SpecialIsSet(index);
+                return Fields::SpecialIsSet(Self(), index);
             else if constexpr (field.value == TFieldValue::Paired)
                 return false;
             else
@@ -392,6 +358,46 @@ template <typename R> template <std::size_t I, typename V> void TFieldRecord<R>:
     presence.Mark(I);
 }
 
+template <typename R>
+template <typename M, typename V>
+void TFieldRecord<R>::SetMember(M R::*member, V value) {
+    using Fields = typename R::TFields;
+    // A compare of constants for each field that holds an M.
+    auto setIfHeld = [&](auto index) {
+        constexpr std::size_t I = decltype(index)::value;
+        constexpr auto& field = Fields::List[I];
+        constexpr M R::*held = [] {
+            if constexpr (std::is_same_v<M, int>)
+                return field.number;
+            else if constexpr (std::is_same_v<M, std::int8_t>)
+                return field.small;
+            else
+                return field.text;
+        }();
+        if constexpr (held == nullptr) {
+            return false;
+        } else {
+            if (held != member)
+                return false;
+            this->template SetField<I>(value);
+            return true;
+        }
+    };
+    FieldTable::Any(setIfHeld, std::make_index_sequence<FieldTable::Count<Fields>>());
+}
+
+template <typename R> void TFieldRecord<R>::Set(int R::*member, int value) {
+    SetMember(member, value);
+}
+
+template <typename R> void TFieldRecord<R>::Set(std::int8_t R::*member, int value) {
+    SetMember(member, value);
+}
+
+template <typename R> void TFieldRecord<R>::Set(std::string R::*member, std::string_view value) {
+    SetMember(member, value);
+}
+
 template <typename R> template <std::size_t I> void TFieldRecord<R>::ClearField() {
     constexpr auto& field = R::TFields::List[I];
     R& record = Self();
@@ -411,7 +417,7 @@ template <typename R> template <std::size_t I> void TFieldRecord<R>::ClearField(
         ClearFlags(record.*field.teams);
 }
 
-template <typename R> void TFieldRecord<R>::ClearFields() {
+template <typename R> void TFieldRecord<R>::Clear() {
     using Fields = typename R::TFields;
     FieldTable::ForRange<0>([&](auto index) { this->template ClearField<decltype(index)::value>(); },
                             std::make_index_sequence<FieldTable::Count<Fields>>());
@@ -442,7 +448,7 @@ bool TFieldRecord<R>::ReadField(const TLineItems& items, std::string_view value,
     if constexpr (field.value == TFieldValue::Paired) {
         return true;
     } else if constexpr (field.readHook) {
-        if (!record.ReadSpecial(I, value, items, fromFile))
+        if (!Fields::ReadSpecial(record, I, value, items, fromFile))
             return false;
     } else {
         std::string pairScratch;
@@ -535,11 +541,10 @@ template <typename R> void TFieldRecord<R>::BeginRead(bool fromFile) {
     presence.MarkAll(FieldTable::AlwaysFields<Fields>());
 }
 
-template <typename R> void TFieldRecord<R>::ReadFields(TLineSpan lines, bool fromFile) {
+template <typename R> void TFieldRecord<R>::Read(TLineSpan lines, bool fromFile) {
     using Fields = typename R::TFields;
     BeginRead(fromFile);
-    constexpr bool keepsInsideOnly = !Fields::BlockBegin.empty();
-    TBlockTracker block(Fields::BlockBegin, Fields::BlockEnd);
+    TBlockTracker block(Fields::Begin, Fields::End);
     const TKeyTable& keys = KeyTable();
     std::string scratch;
     TKeyTable::TMatch match;
@@ -548,8 +553,10 @@ template <typename R> void TFieldRecord<R>::ReadFields(TLineSpan lines, bool fro
         keys.Match(items, match);
         if (!ReadMatch(items, match, scratch, fromFile, ~0u))
             return;
-        const bool known = match.found != 0;
-        if constexpr (keepsInsideOnly) {
+        bool known = match.found != 0;
+        if constexpr (Fields::ReadsOtherLines)
+            known = Fields::LineKnown(Self(), items, match, fromFile);
+        if constexpr (Fields::KeepsInsideOnly) {
             const bool marker = block.Step(line);
             if (fromFile && !known && !marker && block.Inside())
                 kept.Offer(line);
@@ -557,6 +564,17 @@ template <typename R> void TFieldRecord<R>::ReadFields(TLineSpan lines, bool fro
             kept.Offer(line);
         }
     }
+}
+
+template <typename R> void TFieldRecord<R>::Write(TTextWriter& out) const {
+    using Fields = typename R::TFields;
+    if constexpr (Fields::Written != nullptr)
+        if (!Fields::Written(Self()))
+            return;
+    out.Line(Fields::Begin);
+    WriteFields(out);
+    kept.WriteTo(out, Fields::Indent);
+    out.Line(Fields::End);
 }
 
 template <typename R> template <std::size_t I> bool TFieldRecord<R>::Writes() const {
@@ -605,7 +623,7 @@ void TFieldRecord<R>::WriteField(TTextWriter& out, bool& lineOpen) const {
             out.EndLine();
             lineOpen = false;
         }
-        record.WriteSpecial(I, out);
+        Fields::WriteSpecial(record, I, out);
     } else if constexpr (field.HoldsOne()) {
         // Only the field right before a joining one holds the line open for it.
         if (!Writes<I>()) {
@@ -674,7 +692,7 @@ template <typename R> template <std::size_t I> void TFieldRecord<R>::AddRow(Stri
     if constexpr (field.row == TFieldRow::None) {
         return;
     } else if constexpr (field.row == TFieldRow::Special) {
-        record.AddSpecialRows(I, rows);
+        R::TFields::AddSpecialRows(record, I, rows);
     } else if constexpr (field.row == TFieldRow::Whole) {
         if constexpr (field.list != nullptr)
             rows.push_back(std::string(field.key) + ListToCommaText(record.*field.list));
@@ -742,7 +760,7 @@ template <typename R> void TFieldRecord<R>::TakeRows(StringList& rows) {
     FieldTable::ForRange<0>(
         [&](auto index) {
             if constexpr (Fields::List[decltype(index)::value].row == TFieldRow::Special)
-                Self().TakeSpecialRows(index, rows);
+                Fields::TakeSpecialRows(Self(), index, rows);
         },
         all);
 }

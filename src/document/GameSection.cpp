@@ -3,7 +3,8 @@
 #include "FieldTable.h"
 
 struct TGameSection::TFields : TFieldDefaults<TGameSection> {
-    static constexpr std::string_view BlockBegin = "BeginGame", BlockEnd = "EndGame";
+    static constexpr std::string_view Begin = "BeginGame", End = "EndGame";
+    static constexpr bool KeepsInsideOnly = true;
     static constexpr std::array List = {
         F::TypeName("Era=", &TGameSection::era, "ERA_ANCIENT"),
         F::TypeName("Speed=", &TGameSection::speed, "GAMESPEED_EPIC"),
@@ -22,18 +23,3 @@ struct TGameSection::TFields : TFieldDefaults<TGameSection> {
 };
 
 template class TFieldRecord<TGameSection>;
-
-void TGameSection::Clear() {
-    ClearFields();
-}
-
-void TGameSection::Read(TLineSpan lines, bool fromFile) {
-    ReadFields(lines, fromFile);
-}
-
-void TGameSection::Write(TTextWriter& out) const {
-    out.Line("BeginGame");
-    WriteFields(out);
-    kept.WriteTo(out, "\t");
-    out.Line("EndGame");
-}

@@ -18,10 +18,6 @@ class TGameSection : public TListedRecord<TGameSection> {
 public:
     TGameSection() { Clear(); }
 
-    void Clear();
-    void Read(TLineSpan lines, bool fromFile);
-    void Write(TTextWriter& out) const;
-
     const std::string& Era() const { return era; }
     const std::string& Speed() const { return speed; }
     const std::string& Calendar() const { return calendar; }
@@ -50,3 +46,6 @@ private:
     int startYear, targetScore;
     StringList victories;
 };
+
+// Made in GameSection.cpp, where the table is.
+extern template class TFieldRecord<TGameSection>;

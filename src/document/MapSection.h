@@ -17,8 +17,6 @@ class TMapSection : public TListedRecord<TMapSection> {
 public:
     TMapSection() { Clear(); }
 
-    void Clear();
-    void Read(TLineSpan lines, bool fromFile);
     // Writes the section; the plot count is first set to width times height.
     void Write(TTextWriter& out);
 
@@ -37,13 +35,13 @@ public:
 
     void SetGridWidth(int value) { gridWidth = value; }
     void SetGridHeight(int value) { gridHeight = value; }
-    void SetTopLatitude(int value);
-    void SetBottomLatitude(int value);
-    void SetWrapX(int value);
-    void SetWrapY(int value);
-    void SetWorldSize(std::string_view value);
-    void SetClimate(std::string_view value);
-    void SetSeaLevel(std::string_view value);
+    void SetTopLatitude(int value) { Set(&TMapSection::topLatitude, value); }
+    void SetBottomLatitude(int value) { Set(&TMapSection::bottomLatitude, value); }
+    void SetWrapX(int value) { Set(&TMapSection::wrapX, value); }
+    void SetWrapY(int value) { Set(&TMapSection::wrapY, value); }
+    void SetWorldSize(std::string_view value) { Set(&TMapSection::worldSize, value); }
+    void SetClimate(std::string_view value) { Set(&TMapSection::climate, value); }
+    void SetSeaLevel(std::string_view value) { Set(&TMapSection::seaLevel, value); }
     void SetNumPlotsWritten(int value) { numPlotsWritten = value; }
 
 private:
@@ -54,3 +52,6 @@ private:
     std::string worldSize, climate, seaLevel;
     int numPlotsWritten;
 };
+
+// Made in MapSection.cpp, where the table is.
+extern template class TFieldRecord<TMapSection>;

@@ -31,6 +31,8 @@ constexpr TField<TPlayer> CivicField(std::string_view key, std::string_view abse
 // A player not read from a file and holding no civilization is written short: only the fields whose
 // value differs from the default, so a value set for an empty slot is not lost.
 struct TPlayer::TFields : TFieldDefaults<TPlayer> {
+    static constexpr std::string_view Begin = BeginMarker, End = EndMarker;
+    static constexpr bool (*Written)(const TPlayer&) = [](const TPlayer& player) { return player.InUse(); };
     static constexpr StringList TPlayer::*Refused = &TPlayer::ignoredNumbers;
     static constexpr bool (*WritesAll)(const TPlayer&) = [](const TPlayer& player) {
         return !player.IsEmptyPlayer();
@@ -67,34 +69,25 @@ struct TPlayer::TFields : TFieldDefaults<TPlayer> {
         F::Special("AttitudeExtra=", TFieldRow::None),
         F::TextList("CityList=", &TPlayer::cityList),
         F::TypeName("Handicap=", &TPlayer::handicap, "HANDICAP_NOBLE")};
-    static constexpr std::size_t Team = FieldTable::Index<TFields>("Team="),
-                                 StartingX = FieldTable::Index<TFields>("StartingX="),
-                                 StartingY = FieldTable::Index<TFields>("StartingY="),
-                                 AttitudePlayer = FieldTable::Index<TFields>("AttitudePlayer=");
+    // The attitudes: "AttitudePlayer=" names the player of the "AttitudeExtra=" after it.
+    static bool ReadSpecial(TPlayer& player, std::size_t key, std::string_view value, const TLineItems&,
+                            bool fromFile);
+    static void WriteSpecial(const TPlayer& player, std::size_t key, TTextWriter& out);
+    static void AddSpecialRows(const TPlayer& player, std::size_t key, StringList& rows);
+    static void TakeSpecialRows(TPlayer& player, std::size_t key, StringList& rows);
+    static bool SpecialIsSet(const TPlayer& player, std::size_t key);
 };
 
 template class TFieldRecord<TPlayer>;
 
 void TPlayer::Clear() {
-    ClearFields();
+    TFieldRecord::Clear();
     attitudeExtras.assign(MaxPlayers, std::string());
-}
-
-void TPlayer::SetTeam(int value) {
-    SetField<TFields::Team>(value);
-}
-
-void TPlayer::SetStartingX(int value) {
-    SetField<TFields::StartingX>(value);
-}
-
-void TPlayer::SetStartingY(int value) {
-    SetField<TFields::StartingY>(value);
 }
 
 void TPlayer::Read(TLineSpan lines, bool fromFile) {
     pendingAttitude = -1;
-    ReadFields(lines, fromFile);
+    TFieldRecord::Read(lines, fromFile);
 }
 
 void TPlayer::ReadSlot(int index, TLineSpan block, bool fromFile) {
@@ -103,37 +96,40 @@ void TPlayer::ReadSlot(int index, TLineSpan block, bool fromFile) {
         team = index;
 }
 
-bool TPlayer::ReadSpecial(std::size_t key, std::string_view value, const TLineItems&, bool fromFile) {
-    if (key == TFields::AttitudePlayer) {
-        pendingAttitude = ValueToInt(value, -1);
-        if (!IsValidPlayerIndex(pendingAttitude) && fromFile && !value.empty())
-            ignoredNumbers.push_back(std::string(TFields::List[key].key).append(value));
+bool TPlayer::TFields::ReadSpecial(TPlayer& player, std::size_t key, std::string_view value,
+                                   const TLineItems&, bool fromFile) {
+    int& pending = player.pendingAttitude;
+    if (key == Key("AttitudePlayer=")) {
+        pending = ValueToInt(value, -1);
+        if (!IsValidPlayerIndex(pending) && fromFile && !value.empty())
+            player.ignoredNumbers.push_back(std::string(List[key].key).append(value));
         return true;
     }
     // An index beyond the player slots drops the pair instead of failing the load.
-    if (IsValidPlayerIndex(pendingAttitude))
-        attitudeExtras[static_cast<std::size_t>(pendingAttitude)].assign(value);
-    if (pendingAttitude >= 0)
-        pendingAttitude = -1;
+    if (IsValidPlayerIndex(pending))
+        player.attitudeExtras[static_cast<std::size_t>(pending)].assign(value);
+    if (pending >= 0)
+        pending = -1;
     return true;
 }
 
-void TPlayer::WriteSpecial(std::size_t key, TTextWriter& out) const {
-    if (key != TFields::AttitudePlayer)
+void TPlayer::TFields::WriteSpecial(const TPlayer& player, std::size_t key, TTextWriter& out) {
+    if (key != Key("AttitudePlayer="))
         return;
-    for (std::size_t i = 0; i < attitudeExtras.size(); ++i)
-        if (!attitudeExtras[i].empty())
-            (out << "\tAttitudePlayer=" << static_cast<int>(i) << ", AttitudeExtra=" << attitudeExtras[i])
+    for (std::size_t i = 0; i < player.attitudeExtras.size(); ++i)
+        if (!player.attitudeExtras[i].empty())
+            (out << "\tAttitudePlayer=" << static_cast<int>(i)
+                 << ", AttitudeExtra=" << player.attitudeExtras[i])
                 .EndLine();
 }
 
-void TPlayer::AddSpecialRows(std::size_t, StringList& rows) const {
+void TPlayer::TFields::AddSpecialRows(const TPlayer& player, std::size_t, StringList& rows) {
     for (int i = 0; i < MaxPlayers; ++i)
         rows.push_back("Player" + IntToText(i) +
-                       ", AttitudeExtra=" + attitudeExtras[static_cast<std::size_t>(i)]);
+                       ", AttitudeExtra=" + player.attitudeExtras[static_cast<std::size_t>(i)]);
 }
 
-void TPlayer::TakeSpecialRows(std::size_t, StringList& rows) {
+void TPlayer::TFields::TakeSpecialRows(TPlayer& player, std::size_t, StringList& rows) {
     std::size_t left = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::string& row = rows[i];
@@ -145,21 +141,12 @@ void TPlayer::TakeSpecialRows(std::size_t, StringList& rows) {
         }
         const int index = ValueToInt(DeleteAllText(FindKeyItem(row, ""), "Player"), -1);
         if (IsValidPlayerIndex(index))
-            attitudeExtras[static_cast<std::size_t>(index)] = ReadKeyValue(row, "AttitudeExtra=");
+            player.attitudeExtras[static_cast<std::size_t>(index)] = ReadKeyValue(row, "AttitudeExtra=");
     }
     rows.resize(left);
 }
 
-bool TPlayer::SpecialIsSet(std::size_t) const {
-    return std::any_of(attitudeExtras.begin(), attitudeExtras.end(),
+bool TPlayer::TFields::SpecialIsSet(const TPlayer& player, std::size_t) {
+    return std::any_of(player.attitudeExtras.begin(), player.attitudeExtras.end(),
                        [](const std::string& entry) { return !entry.empty(); });
-}
-
-void TPlayer::Write(TTextWriter& out) const {
-    if (team < 0)
-        return;
-    out.Line("BeginPlayer");
-    WriteFields(out);
-    kept.WriteTo(out, "\t");
-    out.Line("EndPlayer");
 }

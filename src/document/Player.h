@@ -34,14 +34,12 @@ public:
     // Reads the block of slot `index`; the game pairs player k with team k when the block names no
     // team, and the block still names none when written back.
     void ReadSlot(int index, TLineSpan block, bool fromFile);
-    // The player's block, or nothing for a slot not in use.
-    void Write(TTextWriter& out) const;
 
     // A player whose leader is exactly "NONE" holds no civilization.
     bool IsEmptyPlayer() const { return leaderType == "NONE"; }
     bool InUse() const { return team >= 0; }
     int Team() const { return team; }
-    void SetTeam(int value);
+    void SetTeam(int value) { Set(&TPlayer::team, value); }
     const std::string& LeaderType() const { return leaderType; }
     const std::string& LeaderName() const { return leaderName; }
     const std::string& CivDesc() const { return civDesc; }
@@ -57,8 +55,8 @@ public:
     int StartingGold() const { return startingGold; }
     int StartingX() const { return startingX; }
     int StartingY() const { return startingY; }
-    void SetStartingX(int value);
-    void SetStartingY(int value);
+    void SetStartingX(int value) { Set(&TPlayer::startingX, value); }
+    void SetStartingY(int value) { Set(&TPlayer::startingY, value); }
     const std::string& StateReligion() const { return stateReligion; }
     const std::string& StartingEra() const { return startingEra; }
     // The civic chosen for option i of CivicOptions.
@@ -73,12 +71,6 @@ public:
 private:
     friend class TFieldRecord<TPlayer>;
     struct TFields;
-    // The attitudes: "AttitudePlayer=" names the player of the "AttitudeExtra=" after it.
-    bool ReadSpecial(std::size_t key, std::string_view value, const TLineItems& items, bool fromFile);
-    void WriteSpecial(std::size_t key, TTextWriter& out) const;
-    void AddSpecialRows(std::size_t key, StringList& rows) const;
-    void TakeSpecialRows(std::size_t key, StringList& rows);
-    bool SpecialIsSet(std::size_t key) const;
 
     std::string artStyle;
     StringList attitudeExtras, cityList;
@@ -95,6 +87,9 @@ private:
     // While reading: the player of the attitude line read last, until its "AttitudeExtra=".
     int pendingAttitude = -1;
 };
+
+// Made in Player.cpp, where the table is.
+extern template class TFieldRecord<TPlayer>;
 
 // The 18 player slots.
 class TPlayerSlots : public TSlotList<TPlayer, MaxPlayers> {

@@ -38,24 +38,23 @@ const std::string& NoText() {
 // set whatever set them. A plot not read from a file writes its texts only when not empty, its
 // rivers only when flowing, and its variety with its feature only.
 struct TPlot::TFields : TFieldDefaults<TPlot> {
+    // The landmark and the script data are among the rare parts, made when a text is stored.
+    template <std::string TRareParts::*Part>
+    static constexpr const std::string& (*RareText)(const TPlot&) =
+        [](const TPlot& plot) -> const std::string& { return plot.rare ? (*plot.rare).*Part : NoText(); };
+    template <std::string TRareParts::*Part>
+    static constexpr void (*SetRareText)(TPlot&, std::string_view) = [](TPlot& plot, std::string_view value) {
+        if (plot.rare || !value.empty())
+            (plot.RareParts().*Part).assign(value);
+    };
     static constexpr std::array List = {
         F::Number("x=", &TPlot::x, -1).Always().Row(TFieldRow::None),
         F::Number("y=", &TPlot::y, -1).Always().Row(TFieldRow::None).Joins(","),
-        F::HeldText(
-            "Landmark=", TFieldValue::Text,
-            [](const TPlot& plot) -> const std::string& { return plot.Landmark(); },
-            [](TPlot& plot, std::string_view value) {
-                if (plot.rare || !value.empty())
-                    plot.RareParts().landmark.assign(value);
-            })
+        F::HeldText("Landmark=", TFieldValue::Text, RareText<&TRareParts::landmark>,
+                    SetRareText<&TRareParts::landmark>)
             .WhenHeld(),
-        F::HeldText(
-            "ScriptData=", TFieldValue::Text,
-            [](const TPlot& plot) -> const std::string& { return plot.ScriptData(); },
-            [](TPlot& plot, std::string_view value) {
-                if (plot.rare || !value.empty())
-                    plot.RareParts().scriptData.assign(value);
-            })
+        F::HeldText("ScriptData=", TFieldValue::Text, RareText<&TRareParts::scriptData>,
+                    SetRareText<&TRareParts::scriptData>)
             .WhenHeld(),
         F::Small("RiverNSDirection=", &TPlot::riverNSDirection, -1, RiverDirection<0, 2>).WhenHeld(),
         F::Bare("isNOfRiver", &TPlot::isNOfRiver),
@@ -70,19 +69,9 @@ struct TPlot::TFields : TFieldDefaults<TPlot> {
         F::Small("PlotType=", &TPlot::plotType, 3, FitPlotType),
         // The units and the city are written before the reveal set.
         F::TeamLine("TeamReveal=", &TPlot::teamReveal).WhenHeld()};
-    static constexpr std::size_t Landmark = FieldTable::Index<TFields>("Landmark="),
-                                 ScriptData = FieldTable::Index<TFields>("ScriptData="),
-                                 RiverNS = FieldTable::Index<TFields>("RiverNSDirection="),
-                                 RiverWE = FieldTable::Index<TFields>("RiverWEDirection="),
-                                 Bonus = FieldTable::Index<TFields>("BonusType="),
-                                 Improvement = FieldTable::Index<TFields>("ImprovementType="),
-                                 Feature = FieldTable::Index<TFields>("FeatureType="),
-                                 Variety = FieldTable::Index<TFields>("FeatureVariety="),
-                                 Route = FieldTable::Index<TFields>("RouteType="),
-                                 Terrain = FieldTable::Index<TFields>("TerrainType="),
-                                 Type = FieldTable::Index<TFields>("PlotType="),
-                                 TeamReveal = FieldTable::Index<TFields>("TeamReveal=");
-    static_assert(FieldTable::Index<TFields>("x=") == XKey && FieldTable::Index<TFields>("y=") == YKey);
+    static constexpr std::size_t RiverNS = Key("RiverNSDirection="), RiverWE = Key("RiverWEDirection="),
+                                 TeamReveal = Key("TeamReveal=");
+    static_assert(Key("x=") == XKey && Key("y=") == YKey);
 };
 
 template class TFieldRecord<TPlot>;
@@ -94,7 +83,7 @@ const TKeyTable& PlotKeys = TPlot::KeyTable();
 } // namespace
 
 void TPlot::Clear() {
-    ClearFields();
+    TFieldRecord::Clear();
     units.Clear();
     city.reset();
 }
@@ -125,47 +114,19 @@ void TPlot::SetEdgeRiver(bool eastEdge, const TEdgeRiver& river) {
 }
 
 const std::string& TPlot::Landmark() const {
-    return rare ? rare->landmark : NoText();
+    return TFields::RareText<&TRareParts::landmark>(*this);
 }
 
 const std::string& TPlot::ScriptData() const {
-    return rare ? rare->scriptData : NoText();
+    return TFields::RareText<&TRareParts::scriptData>(*this);
 }
 
 void TPlot::SetLandmark(std::string_view value) {
-    SetField<TFields::Landmark>(value);
+    SetField<Key("Landmark=")>(value);
 }
 void TPlot::SetScriptData(std::string_view value) {
-    SetField<TFields::ScriptData>(value);
+    SetField<Key("ScriptData=")>(value);
 }
-void TPlot::SetRiverNSDirection(int value) {
-    SetField<TFields::RiverNS>(value);
-}
-void TPlot::SetRiverWEDirection(int value) {
-    SetField<TFields::RiverWE>(value);
-}
-void TPlot::SetBonusType(std::string_view value) {
-    SetField<TFields::Bonus>(value);
-}
-void TPlot::SetImprovementType(std::string_view value) {
-    SetField<TFields::Improvement>(value);
-}
-void TPlot::SetFeatureType(std::string_view value) {
-    SetField<TFields::Feature>(value);
-}
-void TPlot::SetFeatureVariety(int value) {
-    SetField<TFields::Variety>(value);
-}
-void TPlot::SetRouteType(std::string_view value) {
-    SetField<TFields::Route>(value);
-}
-void TPlot::SetTerrainType(std::string_view value) {
-    SetField<TFields::Terrain>(value);
-}
-void TPlot::SetPlotType(int value) {
-    SetField<TFields::Type>(value);
-}
-
 void TPlot::SetTeamReveal(int team, bool value) {
     SetFlagSafe(teamReveal, team, value);
     presence.Mark(TFields::TeamReveal);
@@ -577,11 +538,7 @@ void TPlotGrid::Read(TLineSpan source, bool fromFile) {
 }
 
 const StringList& TPlotGrid::SaveToStrings() {
-    StringList& result = lines.Get();
-    result.clear();
-    TTextWriter out(result);
-    Write(out);
-    return result;
+    return WriteLines(lines.Get(), [&](TTextWriter& out) { Write(out); });
 }
 
 void TPlotGrid::Write(TTextWriter& out) const {

@@ -90,10 +90,10 @@ public:
     void SetLandmark(std::string_view value);
     void SetScriptData(std::string_view value);
     // 0 or 2; any other value is stored as -1 (no river edge).
-    void SetRiverNSDirection(int value);
+    void SetRiverNSDirection(int value) { Set(&TPlot::riverNSDirection, value); }
     void SetIsNOfRiver(bool value) { isNOfRiver = value; }
     // 1 or 3; any other value is stored as -1 (no river edge).
-    void SetRiverWEDirection(int value);
+    void SetRiverWEDirection(int value) { Set(&TPlot::riverWEDirection, value); }
     void SetIsWOfRiver(bool value) { isWOfRiver = value; }
     // Take the river off the plot's east (south) edge: the flag and its direction go, and neither
     // is written.
@@ -103,15 +103,15 @@ public:
     TEdgeRiver EdgeRiver(bool eastEdge) const;
     void SetEdgeRiver(bool eastEdge, const TEdgeRiver& river);
     void SetStartingPlot(bool value) { startingPlot = value; }
-    void SetBonusType(std::string_view value);
-    void SetImprovementType(std::string_view value);
-    void SetFeatureType(std::string_view value);
+    void SetBonusType(std::string_view value) { Set(&TPlot::bonusType, value); }
+    void SetImprovementType(std::string_view value) { Set(&TPlot::improvementType, value); }
+    void SetFeatureType(std::string_view value) { Set(&TPlot::featureType, value); }
     // 0 to 2; any other value is stored as 0.
-    void SetFeatureVariety(int value);
-    void SetRouteType(std::string_view value);
-    void SetTerrainType(std::string_view value);
+    void SetFeatureVariety(int value) { Set(&TPlot::featureVariety, value); }
+    void SetRouteType(std::string_view value) { Set(&TPlot::routeType, value); }
+    void SetTerrainType(std::string_view value) { Set(&TPlot::terrainType, value); }
     // 0 to 3; any other value is stored as -1, and the plot is then not written.
-    void SetPlotType(int value);
+    void SetPlotType(int value) { Set(&TPlot::plotType, value); }
     void SetTeamReveal(int team, bool value);
 
 private:
@@ -141,6 +141,9 @@ private:
     std::unique_ptr<TCity> city;
     std::unique_ptr<TRareParts> rare;
 };
+
+// Made in Plot.cpp, where the table is.
+extern template class TFieldRecord<TPlot>;
 
 // The rectangle of plots, Width columns of Height plots. Owned by the document.
 class TPlotGrid {

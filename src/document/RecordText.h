@@ -115,6 +115,14 @@ private:
     char* limit = nullptr;
 };
 
+// Empties `lines` and fills it with what `write` writes to a writer of lines; for SaveToStrings.
+template <typename Write> const StringList& WriteLines(StringList& lines, Write&& write) {
+    lines.clear();
+    TTextWriter out(lines);
+    write(out);
+    return lines;
+}
+
 // A list made on first use: most records never need their scratch lists, and a large map holds
 // tens of thousands of plots.
 class TScratchList {

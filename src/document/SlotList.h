@@ -44,11 +44,7 @@ public:
         items[static_cast<std::size_t>(index)] = std::move(item);
     }
     const StringList& SaveToStrings() {
-        StringList& result = lines.Get();
-        result.clear();
-        TTextWriter out(result);
-        Write(out);
-        return result;
+        return WriteLines(lines.Get(), [&](TTextWriter& out) { Write(out); });
     }
     void Write(TTextWriter& out) const {
         for (const auto& item : items)

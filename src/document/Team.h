@@ -29,8 +29,6 @@ public:
     void Read(TLineSpan lines, bool fromFile);
     // Reads the block of slot `index`, which it takes into use.
     void ReadSlot(int index, TLineSpan block, bool fromFile);
-    // The team's block, or nothing for a slot not in use.
-    void Write(TTextWriter& out) const;
     // A row for a slot not in use takes the first slot into use.
     void ApplyEditorLines(const StringList& rows);
 
@@ -51,12 +49,6 @@ public:
 private:
     friend class TFieldRecord<TTeam>;
     struct TFields;
-    // The contact with itself is the team's own field.
-    bool ReadSpecial(std::size_t key, std::string_view value, const TLineItems& items, bool fromFile);
-    void WriteSpecial(std::size_t key, TTextWriter& out) const;
-    void AddSpecialRows(std::size_t key, StringList& rows) const;
-    void TakeSpecialRows(std::size_t key, StringList& rows);
-    bool SpecialIsSet(std::size_t key) const;
 
     FlagSet atWar, contactWithTeam, defensivePactWithTeam;
     int slotIndex = -1;
@@ -68,6 +60,9 @@ private:
     // The contact with itself that taking the slot gave the team, which its file did not list.
     bool selfContactUnlisted;
 };
+
+// Made in Team.cpp, where the table is.
+extern template class TFieldRecord<TTeam>;
 
 // The 18 team slots.
 class TTeamSlots : public TSlotList<TTeam, MaxTeams> {

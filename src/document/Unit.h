@@ -18,9 +18,6 @@ class TUnit : public TListedRecord<TUnit> {
 public:
     TUnit() { Clear(); }
 
-    void Clear();
-    void Read(TLineSpan lines, bool fromFile);
-    void Write(TTextWriter& out) const;
     // The unit type without its "UNIT_" prefix, as the units editor lists it.
     std::string DisplayName() const;
 
@@ -32,13 +29,13 @@ public:
     const std::string& UnitAIType() const { return unitAIType; }
     const std::string& ScriptData() const { return scriptData; }
 
-    void SetUnitType(std::string_view value);
-    void SetUnitOwner(int value);
-    void SetLevel(int value);
-    void SetExperience(int value);
+    void SetUnitType(std::string_view value) { Set(&TUnit::unitType, value); }
+    void SetUnitOwner(int value) { Set(&TUnit::unitOwner, value); }
+    void SetLevel(int value) { Set(&TUnit::level, value); }
+    void SetExperience(int value) { Set(&TUnit::experience, value); }
     void SetPromotionTypes(const StringList& value) { promotionTypes = value; }
-    void SetUnitAIType(std::string_view value);
-    void SetScriptData(std::string_view value);
+    void SetUnitAIType(std::string_view value) { Set(&TUnit::unitAIType, value); }
+    void SetScriptData(std::string_view value) { Set(&TUnit::scriptData, value); }
 
 private:
     friend class TFieldRecord<TUnit>;
@@ -50,6 +47,9 @@ private:
     std::string unitAIType;
     std::string scriptData;
 };
+
+// Made in Unit.cpp, where the table is.
+extern template class TFieldRecord<TUnit>;
 
 // The units of one plot, in file order. Every plot owns one list; the list owns its units.
 class TUnitList {
