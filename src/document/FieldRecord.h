@@ -86,8 +86,9 @@ protected:
     // A file starts to say what the record holds (see TFieldPresence); nothing for an editor's rows.
     void BeginRead(bool fromFile);
     // Reads the keys of `mask` that a matched line carries; false when a hook stopped the reading.
-    bool ReadMatch(const TLineItems& items, const TKeyTable::TMatch& match, std::string& scratch,
-                   bool fromFile, std::uint32_t mask);
+    // Inlined where it is used, as are the field helpers below: a map holds tens of thousands of plots.
+    [[gnu::always_inline]] inline bool ReadMatch(const TLineItems& items, const TKeyTable::TMatch& match,
+                                                 std::string& scratch, bool fromFile, std::uint32_t mask);
     // The fields from `From` up to `To` (the end for -1), each as its kind and presence say.
     template <std::size_t From = 0, std::size_t To = std::size_t(-1)>
     void WriteFields(TTextWriter& out) const;
@@ -109,9 +110,15 @@ protected:
 private:
     R& Self() { return static_cast<R&>(*this); }
     const R& Self() const { return static_cast<const R&>(*this); }
-    template <std::size_t I> bool ReadField(const TLineItems& items, std::string_view value, bool fromFile);
-    template <std::size_t I> void WriteField(TTextWriter& out, bool& lineOpen) const;
-    template <std::size_t I> bool Writes() const;
+    template <std::size_t I>
+    [[gnu::always_inline]] inline bool ReadField(const TLineItems& items, std::string_view value,
+                                                 bool fromFile);
+    template <std::size_t I>
+    [[gnu::always_inline]] inline bool ReadValue(const TLineItems& items, std::string_view value,
+                                                 bool fromFile);
+    template <std::size_t I>
+    [[gnu::always_inline]] inline void WriteField(TTextWriter& out, bool& lineOpen) const;
+    template <std::size_t I> [[gnu::always_inline]] inline bool Writes() const;
     template <std::size_t I> void AddRow(StringList& rows) const;
     template <std::size_t I> void TakeRow(StringList& rows);
     template <std::size_t I> void ClearField();

@@ -1,213 +1,42 @@
 #pragma once
 
-// The field tables of the records and the code that reads, writes and shows every record's fields
-// from its table. A record's source declares its table once:
+// The code that reads, writes and shows every record's fields from its table. A record's source
+// declares its table once, of TField entries (Field.h):
 //
 //   struct TUnit::TFields : TFieldDefaults<TUnit> {
 //       static constexpr std::array List = {
 //           F::TypeName("UnitType=", &TUnit::unitType, "UNIT_SETTLER").Always(), ...};
 //   };
 //
-// and instantiates TFieldRecord<TUnit> there. A field a record reads or writes otherwise is marked so
-// (ReadHook, WriteHook, Special) and handed to the TFields' own static hooks: ReadSpecial,
-// WriteSpecial, AddSpecialRows, TakeSpecialRows and SpecialIsSet, each given the record and the key. The code
-// is unrolled over the table at compile time, so that a field costs what a hand-written line of a reader or
-// writer would: a large map holds tens of thousands of plots.
+// and instantiates TFieldRecord<TUnit> there. A field that a record reads or writes otherwise is
+// marked so (ReadHook, WriteHook, Special) and handed to its TFields' own static hooks: ReadSpecial,
+// WriteSpecial, AddSpecialRows, TakeSpecialRows and SpecialIsSet, each given the record and the key.
+// The code is unrolled over the table at compile time, so that a field costs what a hand-written
+// line of a reader or writer would: a large map holds tens of thousands of plots.
 
-#include "FieldRecord.h"
+#include "Field.h"
 
 #include <algorithm>
 #include <array>
 #include <type_traits>
 #include <utility>
 
-// One field of a record R: its key, the kind of its value and where R holds it, when it is written
-// and its row in the property sheet. Made by the named makers and adjusted by the modifiers below.
-template <typename R> struct TField {
-    using TRecord = R;
-
-    std::string_view key;
-    TFieldValue value = TFieldValue::Special;
-    TFieldWritten written = TFieldWritten::WhenSet;
-    TFieldRow row = TFieldRow::Single;
-    int R::*number = nullptr;
-    std::int8_t R::*small = nullptr;
-    bool R::*flag = nullptr;
-    std::string R::*text = nullptr;
-    StringList R::*list = nullptr;
-    FlagSet R::*teams = nullptr;
-    // A text held elsewhere than in a member of its own: made on first use, or an entry of an array.
-    const std::string& (*getText)(const R&) = nullptr;
-    void (*setText)(R&, std::string_view) = nullptr;
-    // The value of an absent field (a flag's is 0 or 1).
-    int numberDefault = 0;
-    std::string_view textDefault;
-    // What a number written without digits reads as, unless it keeps the number held.
-    int emptyNumber = 0;
-    bool emptyKeeps = false;
-    // Fits a small number read or set to the values the field takes.
-    std::int8_t (*fit)(int value, bool fromFile) = nullptr;
-    // A number it refuses is passed over; a file's is listed (see TFieldDefaults::Refused), as a team
-    // set's numbers that name no team are.
-    bool (*valid)(int value) = nullptr;
-    // For WhenHeld: whether a record made here writes it, instead of "other than its default".
-    bool (*held)(const R&) = nullptr;
-    // Written on the line of the field before, after this separator, when that field is written.
-    std::string_view joins;
-    // The value is the item of this key on the field's line ("CivicOption=..., Civic=...").
-    std::string_view valueKey;
-    // The row's name, when it is not the key.
-    std::string_view rowName;
-    // Read, or written, by the record's own hook (ReadSpecial, WriteSpecial) instead.
-    bool readHook = false, writeHook = false;
-
-    static constexpr TField Number(std::string_view key, int R::*member, int absent) {
-        return Make(key, TFieldValue::Number).With([&](TField& f) {
-            f.number = member;
-            f.numberDefault = f.emptyNumber = absent;
-        });
-    }
-    static constexpr TField Small(std::string_view key, std::int8_t R::*member, int absent,
-                                  std::int8_t (*fit)(int, bool)) {
-        return Make(key, TFieldValue::Small).With([&](TField& f) {
-            f.small = member;
-            f.numberDefault = absent;
-            f.emptyNumber = -1;
-            f.fit = fit;
-        });
-    }
-    static constexpr TField Flag(std::string_view key, bool R::*member, bool absent) {
-        return Make(key, TFieldValue::Flag).With([&](TField& f) {
-            f.flag = member, f.numberDefault = absent;
-        });
-    }
-    static constexpr TField TypeName(std::string_view key, std::string R::*member,
-                                     std::string_view absent = {}) {
-        return Make(key, TFieldValue::TypeName).With([&](TField& f) {
-            f.text = member, f.textDefault = absent;
-        });
-    }
-    static constexpr TField Text(std::string_view key, std::string R::*member, std::string_view absent = {}) {
-        return TypeName(key, member, absent).With([](TField& f) { f.value = TFieldValue::Text; });
-    }
-    // A text or type name through accessors: `set` stores what it is given.
-    static constexpr TField HeldText(std::string_view key, TFieldValue value,
-                                     const std::string& (*get)(const R&), void (*set)(R&, std::string_view),
-                                     std::string_view absent = {}) {
-        return Make(key, value).With([&](TField& f) {
-            f.getText = get, f.setText = set, f.textDefault = absent;
-        });
-    }
-    static constexpr TField TypeList(std::string_view key, StringList R::*member) {
-        return Make(key, TFieldValue::TypeList, TFieldRow::Whole).With([&](TField& f) { f.list = member; });
-    }
-    static constexpr TField TextList(std::string_view key, StringList R::*member) {
-        return TypeList(key, member).With([](TField& f) { f.value = TFieldValue::TextList; });
-    }
-    static constexpr TField TeamSet(std::string_view key, FlagSet R::*member) {
-        return Make(key, TFieldValue::TeamSet, TFieldRow::Whole).With([&](TField& f) { f.teams = member; });
-    }
-    static constexpr TField TeamLine(std::string_view key, FlagSet R::*member) {
-        return Make(key, TFieldValue::TeamLine).With([&](TField& f) { f.teams = member; });
-    }
-    // Shown as "key=1" or "key=0"; a row of "0" or of no value clears it.
-    static constexpr TField Bare(std::string_view key, bool R::*member) {
-        return Make(key, TFieldValue::Bare, TFieldRow::Shown).With([&](TField& f) { f.flag = member; });
-    }
-    static constexpr TField Paired(std::string_view key) {
-        return Make(key, TFieldValue::Paired, TFieldRow::None);
-    }
-    static constexpr TField Special(std::string_view key, TFieldRow row = TFieldRow::Special) {
-        return Make(key, TFieldValue::Special, row).ReadHook().WriteHook().With([](TField& f) {
-            f.written = TFieldWritten::Always;
-        });
-    }
-
-    // Written on every save and shown as it is.
-    constexpr TField Always() const {
-        return With([](TField& f) { f.written = TFieldWritten::Always, f.row = TFieldRow::Shown; });
-    }
-    constexpr TField WhenHeld(bool (*rule)(const R&) = nullptr) const {
-        return With([&](TField& f) { f.written = TFieldWritten::WhenHeld, f.held = rule; });
-    }
-    constexpr TField Row(TFieldRow shown, std::string_view name = {}) const {
-        return With([&](TField& f) { f.row = shown, f.rowName = name; });
-    }
-    constexpr TField Joins(std::string_view separator) const {
-        return With([&](TField& f) { f.joins = separator; });
-    }
-    constexpr TField EmptyReads(int number) const {
-        return With([&](TField& f) { f.emptyNumber = number; });
-    }
-    constexpr TField EmptyKeeps() const {
-        return With([](TField& f) { f.emptyKeeps = true; });
-    }
-    constexpr TField Valid(bool (*rule)(int)) const {
-        return With([&](TField& f) { f.valid = rule; });
-    }
-    constexpr TField ReadHook() const {
-        return With([](TField& f) { f.readHook = true; });
-    }
-    constexpr TField WriteHook() const {
-        return With([](TField& f) { f.writeHook = true; });
-    }
-    constexpr TField ValueOf(std::string_view itemKey) const {
-        return With([&](TField& f) { f.valueKey = itemKey; });
-    }
-
-    constexpr bool HoldsOne() const {
-        return value == TFieldValue::Number || value == TFieldValue::Small || value == TFieldValue::Flag ||
-               value == TFieldValue::TypeName || value == TFieldValue::Text || value == TFieldValue::TeamLine;
-    }
-
-private:
-    static constexpr TField Make(std::string_view key, TFieldValue value, TFieldRow row = TFieldRow::Single) {
-        TField f;
-        f.key = key;
-        f.value = value;
-        f.row = row;
-        return f;
-    }
-    template <typename Change> constexpr TField With(Change change) const {
-        TField f = *this;
-        change(f);
-        return f;
-    }
-};
-
-// What a record's table says besides its fields; a record's TFields shadows what differs.
-template <typename R> struct TFieldDefaults {
-    using F = TField<R>;
-    // The block's first and last lines, and what goes before each line of a field.
-    static constexpr std::string_view Begin{}, End{}, Indent = "\t";
-    // Only the lines between the block's markers are kept.
-    static constexpr bool KeepsInsideOnly = false;
-    // Whether the record writes its block (a slot in use); null: always.
-    static constexpr bool (*Written)(const R&) = nullptr;
-    // Whether a line of the block that none of the keys reads is read by the record's own hook,
-    // LineKnown(record, items, match, fromFile), which says whether the line was its own.
-    static constexpr bool ReadsOtherLines = false;
-    // The numbers the fields refused, as "key=value" items in file order, for a check of the map.
-    static constexpr StringList R::*Refused = nullptr;
-    // A record made here writes its WhenHeld fields whatever they hold while this holds.
-    static constexpr bool (*WritesAll)(const R&) = nullptr;
-};
-
 namespace FieldTable {
 
 template <typename Handle, std::size_t... I>
-bool Visit(std::size_t key, Handle&& handle, std::index_sequence<I...>) {
+[[gnu::always_inline]] inline bool Visit(std::size_t key, Handle&& handle, std::index_sequence<I...>) {
     bool result = true;
     (void)((key == I ? (result = handle(std::integral_constant<std::size_t, I>()), true) : false) || ...);
     return result;
 }
 
-template <typename Handle, std::size_t... I> bool Any(Handle&& handle, std::index_sequence<I...>) {
+template <typename Handle, std::size_t... I>
+[[gnu::always_inline]] inline bool Any(Handle&& handle, std::index_sequence<I...>) {
     return (handle(std::integral_constant<std::size_t, I>()) || ...);
 }
 
 template <std::size_t From, typename Handle, std::size_t... I>
-void ForRange(Handle&& handle, std::index_sequence<I...>) {
+[[gnu::always_inline]] inline void ForRange(Handle&& handle, std::index_sequence<I...>) {
     (handle(std::integral_constant<std::size_t, From + I>()), ...);
 }
 
@@ -444,67 +273,78 @@ template <std::size_t I>
 bool TFieldRecord<R>::ReadField(const TLineItems& items, std::string_view value, bool fromFile) {
     using Fields = typename R::TFields;
     constexpr auto& field = Fields::List[I];
-    R& record = Self();
     if constexpr (field.value == TFieldValue::Paired) {
         return true;
     } else if constexpr (field.readHook) {
-        if (!Fields::ReadSpecial(record, I, value, items, fromFile))
+        if (!Fields::ReadSpecial(Self(), I, value, items, fromFile))
             return false;
-    } else {
+        presence.Mark(I);
+        return true;
+    } else if constexpr (!field.valueKey.empty()) {
+        // The value is the item of another key on the line.
         std::string pairScratch;
-        if constexpr (!field.valueKey.empty())
-            value = items.Value(field.valueKey, pairScratch);
-        // An empty editor row makes its field absent again.
-        if constexpr (field.HoldsOne() && field.written != TFieldWritten::Always &&
-                      field.row != TFieldRow::SetOnly)
-            if (!fromFile && value.empty()) {
-                MakeAbsent(I);
-                return true;
-            }
-        // A number that names no slot is passed over; a file's is listed.
-        auto refuse = [&](int number) {
-            if constexpr (field.valid != nullptr) {
-                if (field.valid(number))
-                    return false;
-                if constexpr (Fields::Refused != nullptr)
-                    if (fromFile && !value.empty())
-                        (record.*Fields::Refused).push_back(std::string(field.key).append(value));
-                return true;
-            }
-            return false;
-        };
-        if constexpr (field.value == TFieldValue::Number) {
-            const int number = ValueToInt(value, field.emptyKeeps ? record.*field.number : field.emptyNumber);
-            if constexpr (field.row == TFieldRow::SetOnly)
-                if (!fromFile && value.empty())
-                    return true;
-            if (refuse(number))
-                return true;
-            record.*field.number = number;
-        } else if constexpr (field.value == TFieldValue::Small) {
-            record.*field.small = field.fit(ValueToInt(value, field.emptyNumber), fromFile);
-        } else if constexpr (field.value == TFieldValue::Flag) {
-            record.*field.flag = value == "1";
-        } else if constexpr (field.value == TFieldValue::Bare) {
-            record.*field.flag = true;
-        } else if constexpr (field.value == TFieldValue::TypeName && field.text != nullptr) {
-            AssignUpperCase(record.*field.text, value);
-        } else if constexpr (field.value == TFieldValue::TypeName) {
-            field.setText(record, UpperCase(value));
-        } else if constexpr (field.value == TFieldValue::Text && field.text != nullptr) {
-            (record.*field.text).assign(value);
-        } else if constexpr (field.value == TFieldValue::Text) {
-            field.setText(record, value);
-        } else if constexpr (field.value == TFieldValue::TypeList) {
-            (record.*field.list).push_back(UpperCase(value));
-        } else if constexpr (field.value == TFieldValue::TextList) {
-            (record.*field.list).emplace_back(value);
-        } else if constexpr (field.value == TFieldValue::TeamSet) {
-            ReadTeamIndex(field.key, value, fromFile, record.*field.teams, record.*Fields::Refused);
-        } else if constexpr (field.value == TFieldValue::TeamLine) {
-            // The set is the whole line's: its indices are items of their own.
-            FlagsFromCommaText(ValueAfterEquals(items.Line()), record.*field.teams);
+        return this->template ReadValue<I>(items, items.Value(field.valueKey, pairScratch), fromFile);
+    } else {
+        return this->template ReadValue<I>(items, value, fromFile);
+    }
+}
+
+template <typename R>
+template <std::size_t I>
+bool TFieldRecord<R>::ReadValue(const TLineItems& items, std::string_view value, bool fromFile) {
+    using Fields = typename R::TFields;
+    constexpr auto& field = Fields::List[I];
+    R& record = Self();
+    // An empty editor row makes its field absent again.
+    if constexpr (field.HoldsOne() && field.written != TFieldWritten::Always &&
+                  field.row != TFieldRow::SetOnly)
+        if (!fromFile && value.empty()) {
+            MakeAbsent(I);
+            return true;
         }
+    // A number that names no slot is passed over; a file's is listed.
+    auto refuse = [&](int number) {
+        if constexpr (field.valid != nullptr) {
+            if (field.valid(number))
+                return false;
+            if constexpr (Fields::Refused != nullptr)
+                if (fromFile && !value.empty())
+                    (record.*Fields::Refused).push_back(std::string(field.key).append(value));
+            return true;
+        }
+        return false;
+    };
+    if constexpr (field.value == TFieldValue::Number) {
+        const int number = ValueToInt(value, field.emptyKeeps ? record.*field.number : field.emptyNumber);
+        if constexpr (field.row == TFieldRow::SetOnly)
+            if (!fromFile && value.empty())
+                return true;
+        if (refuse(number))
+            return true;
+        record.*field.number = number;
+    } else if constexpr (field.value == TFieldValue::Small) {
+        record.*field.small = field.fit(ValueToInt(value, field.emptyNumber), fromFile);
+    } else if constexpr (field.value == TFieldValue::Flag) {
+        record.*field.flag = value == "1";
+    } else if constexpr (field.value == TFieldValue::Bare) {
+        record.*field.flag = true;
+    } else if constexpr (field.value == TFieldValue::TypeName && field.text != nullptr) {
+        AssignUpperCase(record.*field.text, value);
+    } else if constexpr (field.value == TFieldValue::TypeName) {
+        field.setText(record, UpperCase(value));
+    } else if constexpr (field.value == TFieldValue::Text && field.text != nullptr) {
+        (record.*field.text).assign(value);
+    } else if constexpr (field.value == TFieldValue::Text) {
+        field.setText(record, value);
+    } else if constexpr (field.value == TFieldValue::TypeList) {
+        (record.*field.list).push_back(UpperCase(value));
+    } else if constexpr (field.value == TFieldValue::TextList) {
+        (record.*field.list).emplace_back(value);
+    } else if constexpr (field.value == TFieldValue::TeamSet) {
+        ReadTeamIndex(field.key, value, fromFile, record.*field.teams, record.*Fields::Refused);
+    } else if constexpr (field.value == TFieldValue::TeamLine) {
+        // The set is the whole line's: its indices are items of their own.
+        FlagsFromCommaText(ValueAfterEquals(items.Line()), record.*field.teams);
     }
     presence.Mark(I);
     return true;
@@ -514,10 +354,14 @@ template <typename R>
 bool TFieldRecord<R>::ReadMatch(const TLineItems& items, const TKeyTable::TMatch& match, std::string& scratch,
                                 bool fromFile, std::uint32_t mask) {
     using Fields = typename R::TFields;
-    const TKeyTable& keys = KeyTable();
     for (std::uint32_t rest = match.found & mask; rest; rest &= rest - 1) {
         const auto key = static_cast<std::size_t>(__builtin_ctz(rest));
-        const std::string_view value = match.Value(keys, key, scratch);
+        // As TKeyTable::TMatch::Value, with the key from the table at hand.
+        std::string_view value(match.line.data() + match.rests[key].offset, match.rests[key].size);
+        if ((match.keyInValue >> key) & 1u) {
+            scratch = ValueWithoutKey(value, Fields::List[key].key);
+            value = scratch;
+        }
         const bool goOn = FieldTable::Visit(
             key,
             [&](auto index) {
@@ -615,32 +459,29 @@ template <std::size_t I>
 void TFieldRecord<R>::WriteField(TTextWriter& out, bool& lineOpen) const {
     using Fields = typename R::TFields;
     constexpr auto& field = Fields::List[I];
+    // A field ends its line unless the next one joins it; that one ends the line when it is not
+    // written. So only a joining field looks at whether the line is open.
+    constexpr bool nextJoins = I + 1 < FieldTable::Count<Fields> && !Fields::List[I + 1].joins.empty();
     const R& record = Self();
     if constexpr (field.value == TFieldValue::Paired) {
         return;
     } else if constexpr (field.writeHook) {
-        if (lineOpen) {
-            out.EndLine();
-            lineOpen = false;
-        }
         Fields::WriteSpecial(record, I, out);
     } else if constexpr (field.HoldsOne()) {
-        // Only the field right before a joining one holds the line open for it.
-        if (!Writes<I>()) {
-            if (lineOpen)
-                out.EndLine();
-            lineOpen = false;
-            return;
-        }
         if constexpr (!field.joins.empty()) {
-            out << (lineOpen ? FieldTable::LeadOf<Fields, I, true>()
-                             : FieldTable::LeadOf<Fields, I, false>());
+            const bool joined = lineOpen;
+            lineOpen = false;
+            if (!Writes<I>()) {
+                if (joined)
+                    out.EndLine();
+                return;
+            }
+            out << (joined ? FieldTable::LeadOf<Fields, I, true>() : FieldTable::LeadOf<Fields, I, false>());
         } else {
-            if (lineOpen)
-                out.EndLine();
+            if (!Writes<I>())
+                return;
             out << FieldTable::LeadOf<Fields, I, false>();
         }
-        lineOpen = true;
         if constexpr (!field.valueKey.empty())
             out << ", " << field.valueKey;
         if constexpr (field.number != nullptr)
@@ -655,11 +496,11 @@ void TFieldRecord<R>::WriteField(TTextWriter& out, bool& lineOpen) const {
             out << field.getText(record);
         else
             out.Flags(record.*field.teams);
-    } else {
-        if (lineOpen) {
+        if constexpr (nextJoins)
+            lineOpen = true;
+        else
             out.EndLine();
-            lineOpen = false;
-        }
+    } else {
         const std::string_view lead = FieldTable::LeadOf<Fields, I, false>();
         if constexpr (field.value == TFieldValue::TypeList || field.value == TFieldValue::TextList) {
             for (const std::string& entry : record.*field.list)
@@ -676,8 +517,10 @@ void TFieldRecord<R>::WriteField(TTextWriter& out, bool& lineOpen) const {
 template <typename R>
 template <std::size_t From, std::size_t To>
 void TFieldRecord<R>::WriteFields(TTextWriter& out) const {
-    constexpr std::size_t end =
-        To < FieldTable::Count<typename R::TFields> ? To : FieldTable::Count<typename R::TFields>;
+    using Fields = typename R::TFields;
+    constexpr std::size_t end = To < FieldTable::Count<Fields> ? To : FieldTable::Count<Fields>;
+    static_assert(end == FieldTable::Count<Fields> || Fields::List[end].joins.empty(),
+                  "a range of fields ends before a field that joins the line of the one before");
     bool lineOpen = false;
     FieldTable::ForRange<From>(
         [&](auto index) { this->template WriteField<decltype(index)::value>(out, lineOpen); },
