@@ -178,14 +178,6 @@ private:
     std::uint32_t bits = ~FileBit;
 };
 
-// The index of `key` in a record's key table, ignoring case; -1 when the table lacks it.
-template <std::size_t N> int KeyIndex(const std::array<std::string_view, N>& keys, std::string_view key) {
-    for (std::size_t k = 0; k < N; ++k)
-        if (SameText(keys[k], key))
-            return static_cast<int>(k);
-    return -1;
-}
-
 // The lines of a record's block that carry none of its keys: the game wrote them, so they are kept,
 // trimmed, in file order, and written back just before the block's end marker.
 class TKeptLines {
