@@ -82,6 +82,8 @@ const TKeyTable PlotKeys = TPlot::KeyTable();
 
 } // namespace
 
+[[gnu::flatten]] TPlot::TPlot() {}
+
 void TPlot::Clear() {
     TFieldRecord::Clear();
     units.Clear();

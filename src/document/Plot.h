@@ -36,7 +36,9 @@ public:
     // The places of the coordinates in the plot's table, which the grid reads.
     static constexpr std::size_t XKey = 0, YKey = 1;
 
-    TPlot() = default;
+    // Made out of line, with its default texts made in place: a map makes tens of thousands of
+    // plots on every load.
+    TPlot();
 
     void Clear();
     void Read(TLineSpan lines, bool fromFile);
