@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordText.h"
+#include "FieldRecord.h"
 
 #include <array>
 #include <string>
@@ -16,19 +16,13 @@
 // absent again (it then holds its default, shows as empty and is not written), and an empty row for
 // the production being made leaves the city making nothing. The script data is free text and keeps
 // its case.
-class TCity {
+class TCity : public TListedRecord<TCity> {
 public:
     enum class TProductionKind { None, Unit, Building, Project, Process };
 
-    TCity() = default;
+    TCity() { Clear(); }
 
     void Clear();
-    void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool fromFile);
-    const StringList& SaveToStrings();
-    void Write(TTextWriter& out) const;
-    const StringList& GetEditorLines();
-    void ApplyEditorLines(const StringList& rows);
 
     // -1 for a slot outside 0 to 17 or without culture (no entry, or one below 1).
     int GetCulture(int slot) const;
@@ -47,48 +41,59 @@ public:
     const StringList& ReligionTypes() const { return religionTypes; }
     const StringList& HolyCityReligionTypes() const { return holyCityReligionTypes; }
     const std::string& ScriptData() const { return scriptData; }
-    const StringList& KeptLines() const { return kept.Lines(); }
     // Whether the field of `key` (such as "CityName=") holds a value of its own and is written; a list
     // key is set when the list has entries, a production key when the city makes that kind.
     bool IsSet(std::string_view key) const;
-    // How many of the fields that a record made here always writes the file left unset: the game
-    // chooses what they hold. 0 for a record not read from a file.
-    int UnsetFieldCount() const;
 
     // An owner that is not a player slot resets the whole city and leaves the owner at -1.
     void SetCityOwner(int value);
-    void SetCityName(std::string_view value);
-    void SetCityPopulation(int value);
-    void SetProductionUnit(std::string_view value);
-    void SetProductionBuilding(std::string_view value);
-    void SetProductionProject(std::string_view value);
-    void SetProductionProcess(std::string_view value);
+    void SetCityName(std::string_view value) { Set(&TCity::cityName, value); }
+    void SetCityPopulation(int value) { Set(&TCity::cityPopulation, value); }
+    void SetProductionUnit(std::string_view value) {
+        SetProduction(productionUnit, value, TProductionKind::Unit);
+    }
+    void SetProductionBuilding(std::string_view value) {
+        SetProduction(productionBuilding, value, TProductionKind::Building);
+    }
+    void SetProductionProject(std::string_view value) {
+        SetProduction(productionProject, value, TProductionKind::Project);
+    }
+    void SetProductionProcess(std::string_view value) {
+        SetProduction(productionProcess, value, TProductionKind::Process);
+    }
     void SetBuildingTypes(const StringList& value) { buildingTypes = value; }
     void SetReligionTypes(const StringList& value) { religionTypes = value; }
     void SetHolyCityReligionTypes(const StringList& value) { holyCityReligionTypes = value; }
-    void SetScriptData(std::string_view value);
+    void SetScriptData(std::string_view value) { Set(&TCity::scriptData, value); }
 
     static std::string CultureKey(int slot);
 
 private:
+    friend class TFieldRecord<TCity>;
+    struct TFields;
+    // The owner, the production, the religions and the culture: the hooks of TFields.
+    bool ReadSpecial(std::size_t key, std::string_view value, const TLineItems& items, bool fromFile);
+    void WriteReligions(TTextWriter& out) const;
+    void WriteCulture(TTextWriter& out) const;
     void SetProduction(std::string& field, std::string_view value, TProductionKind kind);
     std::string& ProductionField(TProductionKind kind);
-    void MakeAbsent(std::size_t key);
     // Stores a culture line's number; an empty value removes the slot's line.
     void StoreCulture(int slot, std::string_view value);
+    // Reads a "Player#Culture=" line; true when it names a player slot.
+    bool ReadPlayerCulture(const TLineItems& items, bool fromFile);
 
-    int cityOwner = -1;
-    std::string cityName = "Noname";
-    int cityPopulation = 1;
-    TProductionKind productionKind = TProductionKind::None;
+    int cityOwner;
+    std::string cityName;
+    int cityPopulation;
+    TProductionKind productionKind;
     std::string productionUnit, productionBuilding, productionProject, productionProcess;
     StringList buildingTypes, religionTypes, holyCityReligionTypes;
     std::string scriptData;
     // Each slot's culture line as read or entered, in decimal; empty for no line.
     std::array<std::string, MaxPlayers> culture;
-    TFieldPresence presence;
     // The slot whose culture the file wrote as "CityCulture=", the owner's; -1 for none.
-    int cityCultureSlot = -1;
-    TKeptLines kept;
-    TScratchList sectionLines, editorLines;
+    int cityCultureSlot;
 };
+
+// Made in City.cpp, where the table is.
+extern template class TFieldRecord<TCity>;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordText.h"
+#include "FieldRecord.h"
 
 #include <array>
 #include <string>
@@ -14,22 +14,9 @@
 // row replaces the whole list; an empty one empties it, and an empty list writes no line.
 // Description and mod path are free text and keep their case; the other texts are type names of the
 // game, upper-cased.
-class TGameSection {
+class TGameSection : public TListedRecord<TGameSection> {
 public:
-    static constexpr std::array<std::string_view, 14> Keys = {
-        "Era=",          "Speed=",     "Calendar=",    "Option=",   "MPOption=",
-        "ForceControl=", "Victory=",   "GameTurn=",    "MaxTurns=", "MaxCityElimination=",
-        "TargetScore=",  "StartYear=", "Description=", "ModPath="};
-
     TGameSection() { Clear(); }
-
-    void Clear();
-    void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool fromFile);
-    const StringList& SaveToStrings();
-    void Write(TTextWriter& out) const;
-    const StringList& GetEditorLines();
-    void ApplyEditorLines(const StringList& rows);
 
     const std::string& Era() const { return era; }
     const std::string& Speed() const { return speed; }
@@ -45,27 +32,20 @@ public:
     int StartYear() const { return startYear; }
     const std::string& Description() const { return description; }
     const std::string& ModPath() const { return modPath; }
-    // Lines of the block that none of the keys reads; written back before "EndGame".
-    const StringList& KeptLines() const { return kept.Lines(); }
-    // Whether the field of `key` (such as "Era=") holds a value of its own and is written; a list
-    // key is set when the list has entries.
-    bool IsSet(std::string_view key) const;
-    // How many of the fields that a record made here always writes the file left unset: the game
-    // chooses what they hold. 0 for a record not read from a file.
-    int UnsetFieldCount() const;
 
 private:
-    void MakeAbsent(std::size_t key);
+    friend class TFieldRecord<TGameSection>;
+    struct TFields;
 
     std::string calendar, description, era;
     StringList forceControls;
-    int gameTurn = 0, maxCityElimination = 0, maxTurns = 0;
+    int gameTurn, maxCityElimination, maxTurns;
     std::string modPath;
     StringList mpOptions, options;
     std::string speed;
-    int startYear = -4000, targetScore = 0;
+    int startYear, targetScore;
     StringList victories;
-    TFieldPresence presence;
-    TKeptLines kept;
-    TScratchList sectionLines, editorLines;
 };
+
+// Made in GameSection.cpp, where the table is.
+extern template class TFieldRecord<TGameSection>;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordText.h"
+#include "FieldRecord.h"
 
 #include <array>
 #include <string>
@@ -13,22 +13,12 @@
 // latitudes stay 0. Editor rows: a row sets its field, even to the default; a row with an empty
 // value makes one of those fields absent again (it then holds its default, shows as empty and is
 // not written). A setter marks its field set.
-class TMapSection {
+class TMapSection : public TListedRecord<TMapSection> {
 public:
-    static constexpr std::array<std::string_view, 10> Keys = {
-        "grid width=", "grid height=", "top latitude=", "bottom latitude=", "wrap X=",
-        "wrap Y=",     "world size=",  "climate=",      "sealevel=",        "num plots written="};
-
     TMapSection() { Clear(); }
 
-    void Clear();
-    void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool fromFile);
-    const StringList& SaveToStrings();
     // Writes the section; the plot count is first set to width times height.
     void Write(TTextWriter& out);
-    const StringList& GetEditorLines();
-    void ApplyEditorLines(const StringList& rows);
 
     int GridWidth() const { return gridWidth; }
     int GridHeight() const { return gridHeight; }
@@ -40,33 +30,28 @@ public:
     const std::string& Climate() const { return climate; }
     const std::string& SeaLevel() const { return seaLevel; }
     int NumPlotsWritten() const { return numPlotsWritten; }
-    const StringList& KeptLines() const { return kept.Lines(); }
     // Replaces the lines kept without being understood ("num signs written=" and the like).
     void SetKeptLines(const StringList& lines);
-    // Whether the field of `key` (such as "top latitude=") holds a value of its own and is written.
-    bool IsSet(std::string_view key) const;
-    // How many of the fields that a record made here always writes the file left unset: the game
-    // chooses what they hold. 0 for a record not read from a file.
-    int UnsetFieldCount() const;
 
     void SetGridWidth(int value) { gridWidth = value; }
     void SetGridHeight(int value) { gridHeight = value; }
-    void SetTopLatitude(int value);
-    void SetBottomLatitude(int value);
-    void SetWrapX(int value);
-    void SetWrapY(int value);
-    void SetWorldSize(std::string_view value);
-    void SetClimate(std::string_view value);
-    void SetSeaLevel(std::string_view value);
+    void SetTopLatitude(int value) { Set(&TMapSection::topLatitude, value); }
+    void SetBottomLatitude(int value) { Set(&TMapSection::bottomLatitude, value); }
+    void SetWrapX(int value) { Set(&TMapSection::wrapX, value); }
+    void SetWrapY(int value) { Set(&TMapSection::wrapY, value); }
+    void SetWorldSize(std::string_view value) { Set(&TMapSection::worldSize, value); }
+    void SetClimate(std::string_view value) { Set(&TMapSection::climate, value); }
+    void SetSeaLevel(std::string_view value) { Set(&TMapSection::seaLevel, value); }
     void SetNumPlotsWritten(int value) { numPlotsWritten = value; }
 
 private:
-    void MakeAbsent(std::size_t key);
+    friend class TFieldRecord<TMapSection>;
+    struct TFields;
 
-    int gridWidth = 1, gridHeight = 1, topLatitude = 90, bottomLatitude = -90, wrapX = 1, wrapY = 0;
+    int gridWidth, gridHeight, topLatitude, bottomLatitude, wrapX, wrapY;
     std::string worldSize, climate, seaLevel;
-    int numPlotsWritten = 1;
-    TFieldPresence presence;
-    TKeptLines kept;
-    TScratchList sectionLines, editorLines;
+    int numPlotsWritten;
 };
+
+// Made in MapSection.cpp, where the table is.
+extern template class TFieldRecord<TMapSection>;

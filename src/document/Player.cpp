@@ -1,512 +1,152 @@
 #include "Player.h"
 
+#include "FieldTable.h"
+
 #include <algorithm>
 
 namespace {
 
-const TKeyTable PlayerKeys(TPlayer::Keys);
+bool HasStart(const TPlayer& player) {
+    return player.StartingX() != -1 || player.StartingY() != -1;
+}
 
-enum PlayerKey {
-    KeyTeam,
-    KeyLeaderType,
-    KeyLeaderName,
-    KeyCivDesc,
-    KeyCivShortDesc,
-    KeyCivAdjective,
-    KeyFlagDecal,
-    KeyWhiteFlag,
-    KeyCivType,
-    KeyColor,
-    KeyArtStyle,
-    KeyPlayableCiv,
-    KeyMinorNation,
-    KeyStartingGold,
-    KeyStartingX,
-    KeyStartingY,
-    KeyStateReligion,
-    KeyStartingEra,
-    KeyCivic,
-    KeyFirstCivicOption,
-    KeyLastCivicOption = KeyFirstCivicOption + 4,
-    KeyAttitudePlayer,
-    KeyAttitudeExtra,
-    KeyCityList,
-    KeyHandicap
-};
+bool NamesTeam(int index) {
+    return IsValidTeamIndex(index);
+}
 
-constexpr std::array<std::string_view, 5> DefaultCivics = {
-    "CIVIC_DESPOTISM", "CIVIC_BARBARISM", "CIVIC_TRIBALISM", "CIVIC_DECENTRALIZATION", "CIVIC_PAGANISM"};
-
-constexpr std::string_view DefaultEra = "ERA_ANCIENT";
-
-// The single fields: each may be absent. "Civic=" is read with its civic option; attitudes and the
-// city list are lists.
-constexpr std::uint32_t SingleFields =
-    ((1u << (KeyStartingEra + 1)) - 1) | (((1u << 5) - 1) << KeyFirstCivicOption) | (1u << KeyHandicap);
+// The civic of option I, read from the option's line and shown in a row named after the option.
+template <std::size_t I>
+constexpr TField<TPlayer> CivicField(std::string_view key, std::string_view absent,
+                                     void (*set)(TPlayer&, std::string_view)) {
+    return TField<TPlayer>::HeldText(
+               key, TFieldValue::TypeName,
+               [](const TPlayer& player) -> const std::string& { return player.Civic(I); }, set, absent)
+        .ValueOf("Civic=")
+        .WhenHeld()
+        .Row(TFieldRow::Single, TPlayer::CivicOptions[I]);
+}
 
 } // namespace
 
+// A player not read from a file and holding no civilization is written short: only the fields whose
+// value differs from the default, so a value set for an empty slot is not lost.
+struct TPlayer::TFields : TFieldDefaults<TPlayer> {
+    static constexpr std::string_view Begin = BeginMarker, End = EndMarker;
+    static constexpr bool (*Written)(const TPlayer&) = [](const TPlayer& player) { return player.InUse(); };
+    static constexpr StringList TPlayer::*Refused = &TPlayer::ignoredNumbers;
+    static constexpr bool (*WritesAll)(const TPlayer&) = [](const TPlayer& player) {
+        return !player.IsEmptyPlayer();
+    };
+    template <std::size_t I>
+    static constexpr void (*SetCivic)(TPlayer&, std::string_view) =
+        [](TPlayer& player, std::string_view value) { player.civics[I].assign(value); };
+    static constexpr std::array List = {
+        F::Number("Team=", &TPlayer::team, -1).EmptyKeeps().Valid(NamesTeam).Row(TFieldRow::SetOnly),
+        F::Text("LeaderType=", &TPlayer::leaderType, "NONE"),
+        F::Text("LeaderName=", &TPlayer::leaderName).WhenHeld(),
+        F::Text("CivDesc=", &TPlayer::civDesc).WhenHeld(),
+        F::Text("CivShortDesc=", &TPlayer::civShortDesc).WhenHeld(),
+        F::Text("CivAdjective=", &TPlayer::civAdjective).WhenHeld(),
+        F::Text("FlagDecal=", &TPlayer::flagDecal).WhenHeld(),
+        F::Flag("WhiteFlag=", &TPlayer::whiteFlag, false).WhenHeld(),
+        F::Text("CivType=", &TPlayer::civType, "NONE"),
+        F::Text("Color=", &TPlayer::color, "NONE"),
+        F::Text("ArtStyle=", &TPlayer::artStyle, "NONE"),
+        F::Flag("PlayableCiv=", &TPlayer::playableCiv, true).WhenHeld(),
+        F::Flag("MinorNationStatus=", &TPlayer::minorNationStatus, false).WhenHeld(),
+        F::Number("StartingGold=", &TPlayer::startingGold, 0).EmptyKeeps().WhenHeld(),
+        F::Number("StartingX=", &TPlayer::startingX, -1).EmptyReads(0).WhenHeld(HasStart),
+        F::Number("StartingY=", &TPlayer::startingY, -1).EmptyReads(0).WhenHeld(HasStart).Joins(", "),
+        F::TypeName("StateReligion=", &TPlayer::stateReligion).WhenHeld(),
+        F::TypeName("StartingEra=", &TPlayer::startingEra, "ERA_ANCIENT").WhenHeld(),
+        F::Paired("Civic="),
+        CivicField<0>("CivicOption=CIVICOPTION_GOVERNMENT", "CIVIC_DESPOTISM", SetCivic<0>),
+        CivicField<1>("CivicOption=CIVICOPTION_LEGAL", "CIVIC_BARBARISM", SetCivic<1>),
+        CivicField<2>("CivicOption=CIVICOPTION_LABOR", "CIVIC_TRIBALISM", SetCivic<2>),
+        CivicField<3>("CivicOption=CIVICOPTION_ECONOMY", "CIVIC_DECENTRALIZATION", SetCivic<3>),
+        CivicField<4>("CivicOption=CIVICOPTION_RELIGION", "CIVIC_PAGANISM", SetCivic<4>),
+        F::Special("AttitudePlayer="),
+        F::Special("AttitudeExtra=", TFieldRow::None),
+        F::TextList("CityList=", &TPlayer::cityList),
+        F::TypeName("Handicap=", &TPlayer::handicap, "HANDICAP_NOBLE")};
+    // The attitudes: "AttitudePlayer=" names the player of the "AttitudeExtra=" after it.
+    static bool ReadSpecial(TPlayer& player, std::size_t key, std::string_view value, const TLineItems&,
+                            bool fromFile);
+    static void WriteSpecial(const TPlayer& player, std::size_t key, TTextWriter& out);
+    static void AddSpecialRows(const TPlayer& player, std::size_t key, StringList& rows);
+    static void TakeSpecialRows(TPlayer& player, std::size_t key, StringList& rows);
+    static bool SpecialIsSet(const TPlayer& player, std::size_t key);
+};
+
+template class TFieldRecord<TPlayer>;
+
 void TPlayer::Clear() {
-    for (std::size_t k = 0; k < Keys.size(); ++k)
-        if ((SingleFields >> k) & 1u)
-            MakeAbsent(k);
+    TFieldRecord::Clear();
     attitudeExtras.assign(MaxPlayers, std::string());
-    cityList.clear();
-    kept.Clear();
-    ignoredNumbers.clear();
-    presence.Reset();
-}
-
-void TPlayer::MakeAbsent(std::size_t key) {
-    switch (key) {
-    case KeyTeam:
-        team = -1;
-        break;
-    case KeyLeaderType:
-        leaderType = "NONE";
-        break;
-    case KeyLeaderName:
-        leaderName.clear();
-        break;
-    case KeyCivDesc:
-        civDesc.clear();
-        break;
-    case KeyCivShortDesc:
-        civShortDesc.clear();
-        break;
-    case KeyCivAdjective:
-        civAdjective.clear();
-        break;
-    case KeyFlagDecal:
-        flagDecal.clear();
-        break;
-    case KeyWhiteFlag:
-        whiteFlag = false;
-        break;
-    case KeyCivType:
-        civType = "NONE";
-        break;
-    case KeyColor:
-        color = "NONE";
-        break;
-    case KeyArtStyle:
-        artStyle = "NONE";
-        break;
-    case KeyPlayableCiv:
-        playableCiv = true;
-        break;
-    case KeyMinorNation:
-        minorNationStatus = false;
-        break;
-    case KeyStartingGold:
-        startingGold = 0;
-        break;
-    case KeyStartingX:
-        startingX = -1;
-        break;
-    case KeyStartingY:
-        startingY = -1;
-        break;
-    case KeyStateReligion:
-        stateReligion.clear();
-        break;
-    case KeyStartingEra:
-        startingEra = DefaultEra;
-        break;
-    case KeyHandicap:
-        handicap = "HANDICAP_NOBLE";
-        break;
-    default:
-        if (key >= KeyFirstCivicOption && key <= KeyLastCivicOption)
-            civics[key - KeyFirstCivicOption] = DefaultCivics[key - KeyFirstCivicOption];
-        break;
-    }
-    presence.Unmark(key);
-}
-
-void TPlayer::SetTeam(int value) {
-    team = value;
-    presence.Mark(KeyTeam);
-}
-
-void TPlayer::SetStartingX(int value) {
-    startingX = value;
-    presence.Mark(KeyStartingX);
-}
-
-void TPlayer::SetStartingY(int value) {
-    startingY = value;
-    presence.Mark(KeyStartingY);
-}
-
-bool TPlayer::IsSet(std::string_view key) const {
-    const int k = KeyIndex(Keys, key);
-    switch (k) {
-    case -1:
-    case KeyCivic:
-        return false;
-    case KeyAttitudePlayer:
-    case KeyAttitudeExtra:
-        return std::any_of(attitudeExtras.begin(), attitudeExtras.end(),
-                           [](const std::string& entry) { return !entry.empty(); });
-    case KeyCityList:
-        return !cityList.empty();
-    default:
-        return presence.Has(static_cast<std::size_t>(k));
-    }
-}
-
-int TPlayer::UnsetFieldCount() const {
-    return presence.CountAbsent(SingleFields);
-}
-
-void TPlayer::LoadFromStrings(const StringList& lines) {
-    const auto views = ViewLines(lines);
-    Read(TLineSpan(views), true);
 }
 
 void TPlayer::Read(TLineSpan lines, bool fromFile) {
-    if (fromFile) {
-        kept.Clear();
-        ignoredNumbers.clear();
-        presence.BeginFileRead();
-    }
-    int pendingAttitude = -1;
-    // A number that names no slot is passed over; the file's own are listed for a check of the map.
-    auto ignore = [&](std::size_t key, std::string_view value) {
-        if (fromFile && !value.empty())
-            ignoredNumbers.push_back(std::string(Keys[key]).append(value));
-    };
-    std::string scratch;
-    TKeyTable::TMatch match;
-    for (std::string_view line : lines) {
-        const TLineItems items(line);
-        PlayerKeys.Match(items, match);
-        const bool known = match.found != 0;
-        match.ForEach(PlayerKeys, scratch, [&](std::size_t k, std::string_view value) {
-            const bool civicOption = k >= KeyFirstCivicOption && k <= KeyLastCivicOption;
-            if (!fromFile && value.empty() && !civicOption && k != KeyTeam && ((SingleFields >> k) & 1u)) {
-                MakeAbsent(k);
-                return;
-            }
-            switch (k) {
-            case KeyTeam: {
-                // An editor row can only set the team: an empty one changes nothing.
-                const int v = ValueToInt(value, team);
-                if (!fromFile && value.empty())
-                    return;
-                if (!IsValidTeamIndex(v)) {
-                    ignore(k, value);
-                    return;
-                }
-                team = v;
-                break;
-            }
-            case KeyLeaderType:
-                leaderType.assign(value);
-                break;
-            case KeyLeaderName:
-                leaderName.assign(value);
-                break;
-            case KeyCivDesc:
-                civDesc.assign(value);
-                break;
-            case KeyCivShortDesc:
-                civShortDesc.assign(value);
-                break;
-            case KeyCivAdjective:
-                civAdjective.assign(value);
-                break;
-            case KeyFlagDecal:
-                flagDecal.assign(value);
-                break;
-            case KeyWhiteFlag:
-                whiteFlag = value == "1";
-                break;
-            case KeyCivType:
-                civType.assign(value);
-                break;
-            case KeyColor:
-                color.assign(value);
-                break;
-            case KeyArtStyle:
-                artStyle.assign(value);
-                break;
-            case KeyPlayableCiv:
-                playableCiv = value == "1";
-                break;
-            case KeyMinorNation:
-                minorNationStatus = value == "1";
-                break;
-            case KeyStartingGold:
-                startingGold = ValueToInt(value, startingGold);
-                break;
-            case KeyStartingX:
-                startingX = ValueToInt(value, 0);
-                break;
-            case KeyStartingY:
-                startingY = ValueToInt(value, 0);
-                break;
-            case KeyStateReligion:
-                AssignUpperCase(stateReligion, value);
-                break;
-            case KeyStartingEra:
-                AssignUpperCase(startingEra, value);
-                break;
-            case KeyCivic:
-                return; // read together with its civic option
-            case KeyAttitudePlayer:
-                pendingAttitude = ValueToInt(value, -1);
-                if (!IsValidPlayerIndex(pendingAttitude))
-                    ignore(k, value);
-                return;
-            case KeyAttitudeExtra:
-                // An index beyond the player slots drops the pair instead of failing the load.
-                if (IsValidPlayerIndex(pendingAttitude))
-                    attitudeExtras[static_cast<std::size_t>(pendingAttitude)].assign(value);
-                if (pendingAttitude >= 0)
-                    pendingAttitude = -1;
-                return;
-            case KeyCityList:
-                cityList.emplace_back(value);
-                return;
-            case KeyHandicap:
-                AssignUpperCase(handicap, value);
-                break;
-            default: {
-                std::string civicScratch;
-                const std::string_view civic = items.Value("Civic=", civicScratch);
-                if (!fromFile && civic.empty()) {
-                    MakeAbsent(k);
-                    return;
-                }
-                AssignUpperCase(civics[k - KeyFirstCivicOption], civic);
-                break;
-            }
-            }
-            presence.Mark(k);
-        });
-        if (fromFile && !known)
-            kept.Offer(line);
-    }
+    pendingAttitude = -1;
+    TFieldRecord::Read(lines, fromFile);
 }
 
-const StringList& TPlayer::SaveToStrings() {
-    StringList& result = sectionLines.Get();
-    result.clear();
-    TTextWriter out(result);
-    Write(out);
-    return result;
+void TPlayer::ReadSlot(int index, TLineSpan block, bool fromFile) {
+    Read(block, fromFile);
+    if (!InUse())
+        team = index;
 }
 
-void TPlayer::Write(TTextWriter& out) const {
-    if (team < 0)
+bool TPlayer::TFields::ReadSpecial(TPlayer& player, std::size_t key, std::string_view value,
+                                   const TLineItems&, bool fromFile) {
+    int& pending = player.pendingAttitude;
+    if (key == Key("AttitudePlayer=")) {
+        pending = ValueToInt(value, -1);
+        if (!IsValidPlayerIndex(pending) && fromFile && !value.empty())
+            player.ignoredNumbers.push_back(std::string(List[key].key).append(value));
+        return true;
+    }
+    // An index beyond the player slots drops the pair instead of failing the load.
+    if (IsValidPlayerIndex(pending))
+        player.attitudeExtras[static_cast<std::size_t>(pending)].assign(value);
+    if (pending >= 0)
+        pending = -1;
+    return true;
+}
+
+void TPlayer::TFields::WriteSpecial(const TPlayer& player, std::size_t key, TTextWriter& out) {
+    if (key != Key("AttitudePlayer="))
         return;
-    // A player not read from a file and holding no civilization is written short: only the lines
-    // whose value differs from the default, so a value set for an empty slot is not lost.
-    const bool full = !IsEmptyPlayer();
-    out.Line("BeginPlayer");
-    if (Writes(KeyTeam, true))
-        (out << "\tTeam=" << team).EndLine();
-    if (Writes(KeyLeaderType, true))
-        (out << "\tLeaderType=" << leaderType).EndLine();
-    if (Writes(KeyLeaderName, full || !leaderName.empty()))
-        (out << "\tLeaderName=" << leaderName).EndLine();
-    if (Writes(KeyCivDesc, full || !civDesc.empty()))
-        (out << "\tCivDesc=" << civDesc).EndLine();
-    if (Writes(KeyCivShortDesc, full || !civShortDesc.empty()))
-        (out << "\tCivShortDesc=" << civShortDesc).EndLine();
-    if (Writes(KeyCivAdjective, full || !civAdjective.empty()))
-        (out << "\tCivAdjective=" << civAdjective).EndLine();
-    if (Writes(KeyFlagDecal, full || !flagDecal.empty()))
-        (out << "\tFlagDecal=" << flagDecal).EndLine();
-    if (Writes(KeyWhiteFlag, full || whiteFlag))
-        (out << "\tWhiteFlag=" << FlagChar(whiteFlag)).EndLine();
-    if (Writes(KeyCivType, true))
-        (out << "\tCivType=" << civType).EndLine();
-    if (Writes(KeyColor, true))
-        (out << "\tColor=" << color).EndLine();
-    if (Writes(KeyArtStyle, true))
-        (out << "\tArtStyle=" << artStyle).EndLine();
-    if (Writes(KeyPlayableCiv, full || !playableCiv))
-        (out << "\tPlayableCiv=" << FlagChar(playableCiv)).EndLine();
-    if (Writes(KeyMinorNation, full || minorNationStatus))
-        (out << "\tMinorNationStatus=" << FlagChar(minorNationStatus)).EndLine();
-    if (Writes(KeyStartingGold, full || startingGold != 0))
-        (out << "\tStartingGold=" << startingGold).EndLine();
-    const bool start = full || startingX != -1 || startingY != -1;
-    const bool writesX = Writes(KeyStartingX, start), writesY = Writes(KeyStartingY, start);
-    if (writesX && writesY)
-        (out << "\tStartingX=" << startingX << ", StartingY=" << startingY).EndLine();
-    else if (writesX)
-        (out << "\tStartingX=" << startingX).EndLine();
-    else if (writesY)
-        (out << "\tStartingY=" << startingY).EndLine();
-    if (Writes(KeyStateReligion, full || !stateReligion.empty()))
-        (out << "\tStateReligion=" << stateReligion).EndLine();
-    if (Writes(KeyStartingEra, full || startingEra != DefaultEra))
-        (out << "\tStartingEra=" << startingEra).EndLine();
-    for (std::size_t i = 0; i < civics.size(); ++i)
-        if (Writes(KeyFirstCivicOption + i, full || civics[i] != DefaultCivics[i]))
-            (out << "\tCivicOption=" << CivicOptions[i] << ", Civic=" << civics[i]).EndLine();
-    for (std::size_t i = 0; i < attitudeExtras.size(); ++i)
-        if (!attitudeExtras[i].empty())
-            (out << "\tAttitudePlayer=" << static_cast<int>(i) << ", AttitudeExtra=" << attitudeExtras[i])
+    for (std::size_t i = 0; i < player.attitudeExtras.size(); ++i)
+        if (!player.attitudeExtras[i].empty())
+            (out << "\tAttitudePlayer=" << static_cast<int>(i)
+                 << ", AttitudeExtra=" << player.attitudeExtras[i])
                 .EndLine();
-    for (const std::string& city : cityList)
-        (out << "\tCityList=" << city).EndLine();
-    if (Writes(KeyHandicap, true))
-        (out << "\tHandicap=" << handicap).EndLine();
-    kept.WriteTo(out, "\t");
-    out.Line("EndPlayer");
 }
 
-const StringList& TPlayer::GetEditorLines() {
-    StringList& rows = editorLines.Get();
-    rows.clear();
-    auto single = [&](std::string_view key, std::size_t k, const std::string& value) {
-        rows.push_back(std::string(key) + (presence.Has(k) ? value : std::string()));
-    };
-    auto flag = [&](std::size_t k, bool value) { single(Keys[k], k, BoolToFlagText(value)); };
-    single(Keys[KeyTeam], KeyTeam, IntToText(team));
-    const std::pair<PlayerKey, const std::string*> texts[] = {
-        {KeyLeaderType, &leaderType},     {KeyLeaderName, &leaderName},     {KeyCivDesc, &civDesc},
-        {KeyCivShortDesc, &civShortDesc}, {KeyCivAdjective, &civAdjective}, {KeyFlagDecal, &flagDecal}};
-    for (const auto& [k, text] : texts)
-        single(Keys[k], k, *text);
-    flag(KeyWhiteFlag, whiteFlag);
-    single(Keys[KeyCivType], KeyCivType, civType);
-    single(Keys[KeyColor], KeyColor, color);
-    single(Keys[KeyArtStyle], KeyArtStyle, artStyle);
-    flag(KeyPlayableCiv, playableCiv);
-    flag(KeyMinorNation, minorNationStatus);
-    single(Keys[KeyStartingGold], KeyStartingGold, IntToText(startingGold));
-    single(Keys[KeyStartingX], KeyStartingX, IntToText(startingX));
-    single(Keys[KeyStartingY], KeyStartingY, IntToText(startingY));
-    single(Keys[KeyStateReligion], KeyStateReligion, stateReligion);
-    single(Keys[KeyStartingEra], KeyStartingEra, startingEra);
-    for (std::size_t i = 0; i < civics.size(); ++i)
-        single(std::string(CivicOptions[i]) + "=", KeyFirstCivicOption + i, civics[i]);
+void TPlayer::TFields::AddSpecialRows(const TPlayer& player, std::size_t, StringList& rows) {
     for (int i = 0; i < MaxPlayers; ++i)
         rows.push_back("Player" + IntToText(i) +
-                       ", AttitudeExtra=" + attitudeExtras[static_cast<std::size_t>(i)]);
-    rows.push_back("CityList=" + ListToCommaText(cityList));
-    single(Keys[KeyHandicap], KeyHandicap, handicap);
-    return rows;
+                       ", AttitudeExtra=" + player.attitudeExtras[static_cast<std::size_t>(i)]);
 }
 
-void TPlayer::ApplyEditorLines(const StringList& rows) {
-    StringList& remaining = editorLines.Get();
-    remaining = rows;
-    for (std::size_t i = 0; i < civics.size(); ++i) {
-        std::string civic;
-        if (!ExtractStringValue(remaining, CivicOptions[i], civic))
-            continue;
-        if (civic.empty()) {
-            MakeAbsent(KeyFirstCivicOption + i);
-        } else {
-            civics[i] = std::move(civic);
-            presence.Mark(KeyFirstCivicOption + i);
-        }
-    }
-    ExtractListValue(remaining, "CityList=", cityList);
-
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < remaining.size(); ++i) {
-        const std::string& row = remaining[i];
+void TPlayer::TFields::TakeSpecialRows(TPlayer& player, std::size_t, StringList& rows) {
+    std::size_t left = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string& row = rows[i];
         if (!LineHasKey(row, "AttitudeExtra=")) {
-            if (kept != i)
-                remaining[kept] = std::move(remaining[i]);
-            ++kept;
+            if (left != i)
+                rows[left] = std::move(rows[i]);
+            ++left;
             continue;
         }
         const int index = ValueToInt(DeleteAllText(FindKeyItem(row, ""), "Player"), -1);
         if (IsValidPlayerIndex(index))
-            attitudeExtras[static_cast<std::size_t>(index)] = ReadKeyValue(row, "AttitudeExtra=");
+            player.attitudeExtras[static_cast<std::size_t>(index)] = ReadKeyValue(row, "AttitudeExtra=");
     }
-    remaining.resize(kept);
-
-    const auto views = ViewLines(remaining);
-    Read(TLineSpan(views), false);
-    remaining.clear();
+    rows.resize(left);
 }
 
-void TPlayerSlots::Clear() {
-    items.clear();
-    for (int i = 0; i < MaxPlayers; ++i)
-        items.push_back(std::make_unique<TPlayer>());
-    loadedCount = 0;
-    extraBlocks.clear();
-}
-
-TPlayer* TPlayerSlots::GetPlayer(int index) const {
-    return IsValidPlayerIndex(index) ? items[static_cast<std::size_t>(index)].get() : nullptr;
-}
-
-int TPlayerSlots::InUseCount() const {
-    int count = 0;
-    for (const auto& player : items)
-        count += player->InUse() ? 1 : 0;
-    return count;
-}
-
-void TPlayerSlots::LoadFromStrings(const StringList& source) {
-    const auto views = ViewLines(source);
-    Read(TLineSpan(views), true);
-}
-
-void TPlayerSlots::Read(TLineSpan source, bool fromFile) {
-    bool open = false;
-    std::size_t blockStart = 0;
-    for (std::size_t i = 0; i < source.size(); ++i) {
-        const std::string_view line = source[i];
-        if (HasMarker(line, "BeginPlayer")) {
-            open = true;
-            blockStart = i;
-        }
-        if (HasMarker(line, "EndPlayer") && open) {
-            const TLineSpan block = source.Sub(blockStart, i - blockStart + 1);
-            if (IsValidPlayerIndex(loadedCount)) {
-                const int slot = loadedCount++;
-                TPlayer& player = *items[static_cast<std::size_t>(slot)];
-                player.Read(block, fromFile);
-                // The game pairs player k with team k when the block names no team; the block still
-                // names none when written back.
-                if (!player.InUse())
-                    player.team = slot;
-            } else if (fromFile) {
-                KeepWholeBlock(extraBlocks, block, "BeginPlayer", "EndPlayer");
-            } else {
-                return;
-            }
-            open = false;
-        }
-    }
-}
-
-const StringList& TPlayerSlots::SaveToStrings() {
-    StringList& result = lines.Get();
-    result.clear();
-    TTextWriter out(result);
-    Write(out);
-    return result;
-}
-
-void TPlayerSlots::Write(TTextWriter& out) const {
-    for (const auto& player : items)
-        player->Write(out);
-    for (const std::string& line : extraBlocks)
-        out.Line(line);
-}
-
-void TPlayerSlots::RestoreSlot(int index, TLineSpan block) {
-    if (!IsValidPlayerIndex(index))
-        return;
-    auto player = std::make_unique<TPlayer>();
-    if (!block.empty()) {
-        player->Read(block, true);
-        if (!player->InUse())
-            player->team = index;
-    }
-    items[static_cast<std::size_t>(index)] = std::move(player);
+bool TPlayer::TFields::SpecialIsSet(const TPlayer& player, std::size_t) {
+    return std::any_of(player.attitudeExtras.begin(), player.attitudeExtras.end(),
+                       [](const std::string& entry) { return !entry.empty(); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "RecordText.h"
+#include "FieldRecord.h"
+#include "SlotList.h"
 
 #include <array>
 #include <memory>
@@ -18,37 +19,10 @@
 // a row with an empty value makes a field absent again (it then holds its default, shows as empty
 // and is not written), but for "Team=", which an editor row can only set. An attitude row with an
 // empty value removes that attitude; a city list row replaces the list. A setter marks its field set.
-class TPlayer {
+class TPlayer : public TListedRecord<TPlayer> {
 public:
-    static constexpr std::array<std::string_view, 28> Keys = {"Team=",
-                                                              "LeaderType=",
-                                                              "LeaderName=",
-                                                              "CivDesc=",
-                                                              "CivShortDesc=",
-                                                              "CivAdjective=",
-                                                              "FlagDecal=",
-                                                              "WhiteFlag=",
-                                                              "CivType=",
-                                                              "Color=",
-                                                              "ArtStyle=",
-                                                              "PlayableCiv=",
-                                                              "MinorNationStatus=",
-                                                              "StartingGold=",
-                                                              "StartingX=",
-                                                              "StartingY=",
-                                                              "StateReligion=",
-                                                              "StartingEra=",
-                                                              "Civic=",
-                                                              "CivicOption=CIVICOPTION_GOVERNMENT",
-                                                              "CivicOption=CIVICOPTION_LEGAL",
-                                                              "CivicOption=CIVICOPTION_LABOR",
-                                                              "CivicOption=CIVICOPTION_ECONOMY",
-                                                              "CivicOption=CIVICOPTION_RELIGION",
-                                                              "AttitudePlayer=",
-                                                              "AttitudeExtra=",
-                                                              "CityList=",
-                                                              "Handicap="};
-    // The civic options in the order of the key table; the editor rows are named after them.
+    static constexpr std::string_view BeginMarker = "BeginPlayer", EndMarker = "EndPlayer";
+    // The civic options in the order of the table; the editor rows are named after them.
     static constexpr std::array<std::string_view, 5> CivicOptions = {
         "CIVICOPTION_GOVERNMENT", "CIVICOPTION_LEGAL", "CIVICOPTION_LABOR", "CIVICOPTION_ECONOMY",
         "CIVICOPTION_RELIGION"};
@@ -56,19 +30,16 @@ public:
     TPlayer() { Clear(); }
 
     void Clear();
-    void LoadFromStrings(const StringList& lines);
     void Read(TLineSpan lines, bool fromFile);
-    // The player's block, or nothing for a slot not in use.
-    const StringList& SaveToStrings();
-    void Write(TTextWriter& out) const;
-    const StringList& GetEditorLines();
-    void ApplyEditorLines(const StringList& rows);
+    // Reads the block of slot `index`; the game pairs player k with team k when the block names no
+    // team, and the block still names none when written back.
+    void ReadSlot(int index, TLineSpan block, bool fromFile);
 
     // A player whose leader is exactly "NONE" holds no civilization.
     bool IsEmptyPlayer() const { return leaderType == "NONE"; }
     bool InUse() const { return team >= 0; }
     int Team() const { return team; }
-    void SetTeam(int value);
+    void SetTeam(int value) { Set(&TPlayer::team, value); }
     const std::string& LeaderType() const { return leaderType; }
     const std::string& LeaderName() const { return leaderName; }
     const std::string& CivDesc() const { return civDesc; }
@@ -84,8 +55,8 @@ public:
     int StartingGold() const { return startingGold; }
     int StartingX() const { return startingX; }
     int StartingY() const { return startingY; }
-    void SetStartingX(int value);
-    void SetStartingY(int value);
+    void SetStartingX(int value) { Set(&TPlayer::startingX, value); }
+    void SetStartingY(int value) { Set(&TPlayer::startingY, value); }
     const std::string& StateReligion() const { return stateReligion; }
     const std::string& StartingEra() const { return startingEra; }
     // The civic chosen for option i of CivicOptions.
@@ -93,63 +64,35 @@ public:
     const StringList& AttitudeExtras() const { return attitudeExtras; }
     const StringList& CityList() const { return cityList; }
     const std::string& Handicap() const { return handicap; }
-    const StringList& KeptLines() const { return kept.Lines(); }
     // The file's team and attitude numbers that name no slot ("Team=25", "AttitudePlayer=40"), as
     // "key=value" items in file order: reading passes over them, and a check of the map names them.
     const StringList& IgnoredNumbers() const { return ignoredNumbers; }
-    // Whether the field of `key` (such as "StartingEra=" or "CivicOption=CIVICOPTION_LABOR") holds a
-    // value of its own and is written; a list key is set when the list has entries.
-    bool IsSet(std::string_view key) const;
-    // How many of the fields that a record made here always writes the file left unset: the game
-    // chooses what they hold. 0 for a record not read from a file.
-    int UnsetFieldCount() const;
 
 private:
-    friend class TPlayerSlots;
-    void MakeAbsent(std::size_t key);
-    // Whether a field is written: `fullRule` is the rule of a player not read from a file.
-    bool Writes(std::size_t key, bool fullRule) const { return presence.Writes(key, fullRule); }
+    friend class TFieldRecord<TPlayer>;
+    struct TFields;
 
     std::string artStyle;
     StringList attitudeExtras, cityList;
     std::string civAdjective, civDesc;
     std::array<std::string, 5> civics;
     std::string civShortDesc, civType, color, flagDecal, handicap, leaderName, leaderType;
-    bool minorNationStatus = false, playableCiv = true;
+    bool minorNationStatus, playableCiv;
     std::string startingEra;
-    int startingGold = 0, startingX = -1, startingY = -1;
+    int startingGold, startingX, startingY;
     std::string stateReligion;
-    int team = -1;
-    bool whiteFlag = false;
+    int team;
+    bool whiteFlag;
     StringList ignoredNumbers;
-    TFieldPresence presence;
-    TKeptLines kept;
-    TScratchList sectionLines, editorLines;
+    // While reading: the player of the attitude line read last, until its "AttitudeExtra=".
+    int pendingAttitude = -1;
 };
 
-// The 18 player slots; the k-th complete block of a file is slot k. Blocks beyond the 18th are
-// kept whole and written after the slots.
-class TPlayerSlots {
+// Made in Player.cpp, where the table is.
+extern template class TFieldRecord<TPlayer>;
+
+// The 18 player slots.
+class TPlayerSlots : public TSlotList<TPlayer, MaxPlayers> {
 public:
-    TPlayerSlots() { Clear(); }
-
-    void Clear();
-    TPlayer* GetPlayer(int index) const;
-    int LoadedCount() const { return loadedCount; }
-    int InUseCount() const;
-    void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool fromFile);
-    // Puts slot `index` back as a load of its block leaves it: a fresh slot not in use for an empty
-    // block. How an edit of the slot is undone.
-    void RestoreSlot(int index, TLineSpan block);
-    const StringList& SaveToStrings();
-    void Write(TTextWriter& out) const;
-    const StringList& ExtraBlocks() const { return extraBlocks; }
-    void SetExtraBlocks(StringList blocks) { extraBlocks = std::move(blocks); }
-
-private:
-    int loadedCount = 0;
-    std::vector<std::unique_ptr<TPlayer>> items;
-    StringList extraBlocks;
-    TScratchList lines;
+    TPlayer* GetPlayer(int index) const { return Slot(index); }
 };

@@ -1,46 +1,29 @@
 #include "Plot.h"
 
+#include "FieldTable.h"
+
 #include <algorithm>
 #include <cstring>
-#include <optional>
 
 namespace {
 
-enum PlotKey {
-    KeyX,
-    KeyY,
-    KeyLandmark,
-    KeyScriptData,
-    KeyRiverNS,
-    KeyNOfRiver,
-    KeyRiverWE,
-    KeyWOfRiver,
-    KeyStartingPlot,
-    KeyBonus,
-    KeyImprovement,
-    KeyFeature,
-    KeyFeatureVariety,
-    KeyRoute,
-    KeyTerrain,
-    KeyPlotType,
-    KeyTeamReveal
-};
-
-// The plot's keys and, last, the reveal set, which replaces the whole set from its line's value.
-const std::array<std::string_view, 17> PlotKeyNames = [] {
-    std::array<std::string_view, 17> names{};
-    for (std::size_t k = 0; k < TPlot::Keys.size(); ++k)
-        names[k] = TPlot::Keys[k];
-    names[KeyTeamReveal] = "TeamReveal=";
-    return names;
-}();
-const TKeyTable PlotKeys(PlotKeyNames);
-
 // A river edge flows one of two ways; the game has also been seen writing the other two cardinal
 // directions (0 to 3), and a file's value in that range is kept as the game wrote it.
-std::int8_t RiverDirection(int value, bool fromFile, int first, int second) {
-    const bool kept = value == first || value == second || (fromFile && value >= 0 && value <= 3);
+template <int First, int Second> std::int8_t RiverDirection(int value, bool fromFile) {
+    const bool kept = value == First || value == Second || (fromFile && value >= 0 && value <= 3);
     return static_cast<std::int8_t>(kept ? value : -1);
+}
+
+std::int8_t FitVariety(int value, bool) {
+    return static_cast<std::int8_t>((value >= 0 && value <= 2) ? value : 0);
+}
+
+std::int8_t FitPlotType(int value, bool) {
+    return static_cast<std::int8_t>((value >= 0 && value <= 3) ? value : -1);
+}
+
+bool HasFeature(const TPlot& plot) {
+    return !plot.FeatureType().empty();
 }
 
 const std::string& NoText() {
@@ -48,89 +31,83 @@ const std::string& NoText() {
     return empty;
 }
 
-// The fields a file may leave out. The coordinates are always written, and the three flags are
-// written when set whatever set them.
-constexpr std::uint32_t OptionalFields = (1u << KeyLandmark) | (1u << KeyScriptData) | (1u << KeyRiverNS) |
-                                         (1u << KeyRiverWE) | (1u << KeyBonus) | (1u << KeyImprovement) |
-                                         (1u << KeyFeature) | (1u << KeyFeatureVariety) | (1u << KeyRoute) |
-                                         (1u << KeyTerrain) | (1u << KeyPlotType) | (1u << KeyTeamReveal);
+} // namespace
+
+// The coordinates are always written, on one line; the three flags are bare words, written when
+// set whatever set them. A plot not read from a file writes its texts only when not empty, its
+// rivers only when flowing, and its variety with its feature only.
+struct TPlot::TFields : TFieldDefaults<TPlot> {
+    // The landmark and the script data are among the rare parts, made when a text is stored.
+    template <std::string TRareParts::*Part>
+    [[gnu::always_inline]] static const std::string& RareText(const TPlot& plot) {
+        return plot.rare ? (*plot.rare).*Part : NoText();
+    }
+    template <std::string TRareParts::*Part> static void SetRareText(TPlot& plot, std::string_view value) {
+        if (plot.rare || !value.empty())
+            (plot.RareParts().*Part).assign(value);
+    }
+    static constexpr std::array List = {
+        F::Number("x=", &TPlot::x, -1).Always().Row(TFieldRow::None),
+        F::Number("y=", &TPlot::y, -1).Always().Row(TFieldRow::None).Joins(","),
+        F::HeldText("Landmark=", TFieldValue::Text, &RareText<&TRareParts::landmark>,
+                    &SetRareText<&TRareParts::landmark>)
+            .WhenHeld(),
+        F::HeldText("ScriptData=", TFieldValue::Text, &RareText<&TRareParts::scriptData>,
+                    &SetRareText<&TRareParts::scriptData>)
+            .WhenHeld(),
+        F::Small("RiverNSDirection=", &TPlot::riverNSDirection, -1, RiverDirection<0, 2>).WhenHeld(),
+        F::Bare("isNOfRiver", &TPlot::isNOfRiver),
+        F::Small("RiverWEDirection=", &TPlot::riverWEDirection, -1, RiverDirection<1, 3>).WhenHeld(),
+        F::Bare("isWOfRiver", &TPlot::isWOfRiver), F::Bare("StartingPlot", &TPlot::startingPlot),
+        F::TypeName("BonusType=", &TPlot::bonusType).WhenHeld(),
+        F::TypeName("ImprovementType=", &TPlot::improvementType).WhenHeld(),
+        F::TypeName("FeatureType=", &TPlot::featureType).WhenHeld(),
+        F::Small("FeatureVariety=", &TPlot::featureVariety, 0, FitVariety).WhenHeld(HasFeature).Joins(", "),
+        F::TypeName("RouteType=", &TPlot::routeType).WhenHeld(),
+        F::TypeName("TerrainType=", &TPlot::terrainType, "TERRAIN_OCEAN"),
+        F::Small("PlotType=", &TPlot::plotType, 3, FitPlotType),
+        // The units and the city are written before the reveal set.
+        F::TeamLine("TeamReveal=", &TPlot::teamReveal).WhenHeld()};
+    static constexpr std::size_t RiverNS = Key("RiverNSDirection="), RiverWE = Key("RiverWEDirection="),
+                                 TeamReveal = Key("TeamReveal=");
+    static_assert(Key("x=") == XKey && Key("y=") == YKey);
+};
+
+template class TFieldRecord<TPlot>;
+
+namespace {
+
+// A copy of its own, as the hot path reads it for every line of a map.
+const TKeyTable PlotKeys = TPlot::KeyTable();
 
 } // namespace
 
+[[gnu::flatten]] TPlot::TPlot() {}
+
 void TPlot::Clear() {
-    x = y = -1;
-    for (std::size_t k = 0; k < PlotKeyNames.size(); ++k)
-        if ((OptionalFields >> k) & 1u)
-            MakeAbsent(k);
-    isNOfRiver = isWOfRiver = startingPlot = false;
+    TFieldRecord::Clear();
     units.Clear();
     city.reset();
-    kept.Clear();
-    presence.Reset();
-}
-
-void TPlot::MakeAbsent(std::size_t key) {
-    switch (key) {
-    case KeyLandmark:
-        if (rare)
-            rare->landmark.clear();
-        break;
-    case KeyScriptData:
-        if (rare)
-            rare->scriptData.clear();
-        break;
-    case KeyRiverNS:
-        riverNSDirection = -1;
-        break;
-    case KeyRiverWE:
-        riverWEDirection = -1;
-        break;
-    case KeyBonus:
-        bonusType.clear();
-        break;
-    case KeyImprovement:
-        improvementType.clear();
-        break;
-    case KeyFeature:
-        featureType.clear();
-        break;
-    case KeyFeatureVariety:
-        featureVariety = 0;
-        break;
-    case KeyRoute:
-        routeType.clear();
-        break;
-    case KeyTerrain:
-        terrainType = "TERRAIN_OCEAN";
-        break;
-    case KeyPlotType:
-        plotType = 3;
-        break;
-    case KeyTeamReveal:
-        ClearFlags(teamReveal);
-        break;
-    }
-    presence.Unmark(key);
 }
 
 void TPlot::RemoveEastRiver() {
     isWOfRiver = false;
-    MakeAbsent(KeyRiverNS);
+    MakeAbsent(TFields::RiverNS);
 }
 
 void TPlot::RemoveSouthRiver() {
     isNOfRiver = false;
-    MakeAbsent(KeyRiverWE);
+    MakeAbsent(TFields::RiverWE);
 }
 
 TEdgeRiver TPlot::EdgeRiver(bool eastEdge) const {
     const int direction = eastEdge ? riverNSDirection : riverWEDirection;
     return {eastEdge ? isWOfRiver : isNOfRiver, direction,
-            presence.Writes(eastEdge ? KeyRiverNS : KeyRiverWE, direction > -1)};
+            presence.Writes(eastEdge ? TFields::RiverNS : TFields::RiverWE, direction > -1)};
 }
 
 void TPlot::SetEdgeRiver(bool eastEdge, const TEdgeRiver& river) {
-    const std::size_t key = eastEdge ? KeyRiverNS : KeyRiverWE;
+    const std::size_t key = eastEdge ? TFields::RiverNS : TFields::RiverWE;
     (eastEdge ? isWOfRiver : isNOfRiver) = river.flag;
     if (!river.directionWritten)
         return MakeAbsent(key);
@@ -138,94 +115,23 @@ void TPlot::SetEdgeRiver(bool eastEdge, const TEdgeRiver& river) {
     presence.Mark(key);
 }
 
-bool TPlot::IsSet(std::string_view key) const {
-    const int k = KeyIndex(PlotKeyNames, key);
-    switch (k) {
-    case -1:
-        return false;
-    case KeyNOfRiver:
-        return isNOfRiver;
-    case KeyWOfRiver:
-        return isWOfRiver;
-    case KeyStartingPlot:
-        return startingPlot;
-    default:
-        return presence.Has(static_cast<std::size_t>(k));
-    }
-}
-
-int TPlot::UnsetFieldCount() const {
-    return presence.CountAbsent((1u << KeyTerrain) | (1u << KeyPlotType));
-}
-
 const std::string& TPlot::Landmark() const {
-    return rare ? rare->landmark : NoText();
+    return TFields::RareText<&TRareParts::landmark>(*this);
 }
 
 const std::string& TPlot::ScriptData() const {
-    return rare ? rare->scriptData : NoText();
+    return TFields::RareText<&TRareParts::scriptData>(*this);
 }
 
 void TPlot::SetLandmark(std::string_view value) {
-    if (rare || !value.empty())
-        RareParts().landmark.assign(value);
-    presence.Mark(KeyLandmark);
+    SetField<Key("Landmark=")>(value);
 }
-
 void TPlot::SetScriptData(std::string_view value) {
-    if (rare || !value.empty())
-        RareParts().scriptData.assign(value);
-    presence.Mark(KeyScriptData);
+    SetField<Key("ScriptData=")>(value);
 }
-
-void TPlot::SetRiverNSDirection(int value) {
-    riverNSDirection = static_cast<std::int8_t>((value == 0 || value == 2) ? value : -1);
-    presence.Mark(KeyRiverNS);
-}
-
-void TPlot::SetRiverWEDirection(int value) {
-    riverWEDirection = static_cast<std::int8_t>((value == 1 || value == 3) ? value : -1);
-    presence.Mark(KeyRiverWE);
-}
-
-void TPlot::SetBonusType(std::string_view value) {
-    AssignUpperCase(bonusType, value);
-    presence.Mark(KeyBonus);
-}
-
-void TPlot::SetImprovementType(std::string_view value) {
-    AssignUpperCase(improvementType, value);
-    presence.Mark(KeyImprovement);
-}
-
-void TPlot::SetFeatureType(std::string_view value) {
-    AssignUpperCase(featureType, value);
-    presence.Mark(KeyFeature);
-}
-
-void TPlot::SetFeatureVariety(int value) {
-    featureVariety = static_cast<std::int8_t>((value >= 0 && value <= 2) ? value : 0);
-    presence.Mark(KeyFeatureVariety);
-}
-
-void TPlot::SetRouteType(std::string_view value) {
-    AssignUpperCase(routeType, value);
-    presence.Mark(KeyRoute);
-}
-
-void TPlot::SetTerrainType(std::string_view value) {
-    AssignUpperCase(terrainType, value);
-    presence.Mark(KeyTerrain);
-}
-
-void TPlot::SetPlotType(int value) {
-    plotType = static_cast<std::int8_t>((value >= 0 && value <= 3) ? value : -1);
-    presence.Mark(KeyPlotType);
-}
-
 void TPlot::SetTeamReveal(int team, bool value) {
     SetFlagSafe(teamReveal, team, value);
-    presence.Mark(KeyTeamReveal);
+    presence.Mark(TFields::TeamReveal);
 }
 
 TPlot::TRareParts& TPlot::RareParts() {
@@ -244,11 +150,6 @@ bool TPlot::HasTeamReveal() const {
     // Asked of every plot on every save: the whole set at once.
     static constexpr FlagSet none{};
     return std::memcmp(teamReveal.data(), none.data(), sizeof none) != 0;
-}
-
-void TPlot::LoadFromStrings(const StringList& lines) {
-    const auto views = ViewLines(lines);
-    Read(TLineSpan(views), true);
 }
 
 TPlot::TParsedLine::TParsedLine(std::string_view line) : items(line) {
@@ -271,16 +172,13 @@ void TPlot::Read(TLineSpan lines, bool fromFile) {
 }
 
 void TPlot::ReadPlaced(TLineSpan lines, const TParsedLine* parsed, bool fromFile, int placedX, int placedY) {
-    ReadLines(lines, parsed, fromFile, ~((1u << KeyX) | (1u << KeyY)));
+    ReadLines(lines, parsed, fromFile, ~((1u << XKey) | (1u << YKey)));
     x = placedX;
     y = placedY;
 }
 
 void TPlot::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile, std::uint32_t keyMask) {
-    if (fromFile) {
-        kept.Clear();
-        presence.BeginFileRead();
-    }
+    BeginRead(fromFile);
     bool inUnit = false, inCity = false;
     std::size_t unitStart = 0, cityStart = 0;
     std::string scratch;
@@ -299,69 +197,7 @@ void TPlot::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile,
         // The lines of a unit or city block belong to that unit or city, which keeps what it does
         // not know: read here as well, a plot key there would count twice.
         const std::uint32_t plotKeys = (inUnit || inCity) ? 0u : ~0u;
-        match.ForEach(
-            PlotKeys, scratch,
-            [&](std::size_t k, std::string_view value) {
-                if (!fromFile && value.empty() && ((OptionalFields >> k) & 1u)) {
-                    MakeAbsent(k);
-                    return;
-                }
-                switch (k) {
-                case KeyX:
-                    x = ValueToInt(value, -1);
-                    break;
-                case KeyY:
-                    y = ValueToInt(value, -1);
-                    break;
-                case KeyLandmark:
-                    SetLandmark(value);
-                    break;
-                case KeyScriptData:
-                    SetScriptData(value);
-                    break;
-                case KeyRiverNS:
-                    riverNSDirection = RiverDirection(ValueToInt(value, -1), fromFile, 0, 2);
-                    break;
-                case KeyNOfRiver:
-                    isNOfRiver = true;
-                    break;
-                case KeyRiverWE:
-                    riverWEDirection = RiverDirection(ValueToInt(value, -1), fromFile, 1, 3);
-                    break;
-                case KeyWOfRiver:
-                    isWOfRiver = true;
-                    break;
-                case KeyStartingPlot:
-                    startingPlot = true;
-                    break;
-                case KeyBonus:
-                    SetBonusType(value);
-                    break;
-                case KeyImprovement:
-                    SetImprovementType(value);
-                    break;
-                case KeyFeature:
-                    SetFeatureType(value);
-                    break;
-                case KeyFeatureVariety:
-                    SetFeatureVariety(ValueToInt(value, -1));
-                    break;
-                case KeyRoute:
-                    SetRouteType(value);
-                    break;
-                case KeyTerrain:
-                    SetTerrainType(value);
-                    break;
-                case KeyPlotType:
-                    SetPlotType(ValueToInt(value, -1));
-                    break;
-                case KeyTeamReveal:
-                    FlagsFromCommaText(ValueAfterEquals(line), teamReveal);
-                    break;
-                }
-                presence.Mark(k);
-            },
-            plotKeys & keyMask);
+        ReadMatch(items, match, scratch, fromFile, plotKeys & keyMask);
 
         const unsigned marker = items.Markers();
         if (marker & BeginUnitMarker) {
@@ -387,413 +223,38 @@ void TPlot::ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile,
     }
 }
 
-const StringList& TPlot::SaveToStrings() {
-    StringList& result = RareParts().sectionLines;
-    result.clear();
-    TTextWriter out(result);
-    Write(out);
-    return result;
-}
-
 void TPlot::Write(TTextWriter& out) const {
     if (!IsWritten())
         return;
     out.Line("BeginPlot");
-    (out << "\tx=" << x << ",y=" << y).EndLine();
-    if (presence.Writes(KeyLandmark, !Landmark().empty()))
-        (out << "\tLandmark=" << Landmark()).EndLine();
-    if (presence.Writes(KeyScriptData, !ScriptData().empty()))
-        (out << "\tScriptData=" << ScriptData()).EndLine();
-    if (presence.Writes(KeyRiverNS, riverNSDirection > -1))
-        (out << "\tRiverNSDirection=" << RiverNSDirection()).EndLine();
-    if (isNOfRiver)
-        out.Line("\tisNOfRiver");
-    if (presence.Writes(KeyRiverWE, riverWEDirection > -1))
-        (out << "\tRiverWEDirection=" << RiverWEDirection()).EndLine();
-    if (isWOfRiver)
-        out.Line("\tisWOfRiver");
-    if (startingPlot)
-        out.Line("\tStartingPlot");
-    if (presence.Writes(KeyBonus, !bonusType.empty()))
-        (out << "\tBonusType=" << bonusType).EndLine();
-    if (presence.Writes(KeyImprovement, !improvementType.empty()))
-        (out << "\tImprovementType=" << improvementType).EndLine();
-    // A plot not read from a file writes its variety with its feature only.
-    const bool writesFeature = presence.Writes(KeyFeature, !featureType.empty());
-    const bool writesVariety = presence.Writes(KeyFeatureVariety, !featureType.empty());
-    if (writesFeature && writesVariety)
-        (out << "\tFeatureType=" << featureType << ", FeatureVariety=" << FeatureVariety()).EndLine();
-    else if (writesFeature)
-        (out << "\tFeatureType=" << featureType).EndLine();
-    else if (writesVariety)
-        (out << "\tFeatureVariety=" << FeatureVariety()).EndLine();
-    if (presence.Writes(KeyRoute, !routeType.empty()))
-        (out << "\tRouteType=" << routeType).EndLine();
-    if (presence.Has(KeyTerrain))
-        (out << "\tTerrainType=" << terrainType).EndLine();
-    if (presence.Has(KeyPlotType))
-        (out << "\tPlotType=" << PlotType()).EndLine();
+    WriteFields<0, TFields::TeamReveal>(out);
     units.Write(out);
     if (city)
         city->Write(out);
-    if (presence.Writes(KeyTeamReveal, HasTeamReveal())) {
-        out << "\tTeamReveal=";
-        out.Flags(teamReveal);
-        out.EndLine();
-    }
+    WriteFields<TFields::TeamReveal>(out);
     kept.WriteTo(out, "\t");
     out.Line("EndPlot");
 }
 
 const StringList& TPlot::GetEditorLines() {
-    StringList& rows = RareParts().editorLines;
+    StringList& rows = EditorLines();
     rows.clear();
-    auto single = [&](std::size_t k, const std::string& value) {
-        rows.push_back(std::string(PlotKeyNames[k]) + (presence.Has(k) ? value : std::string()));
-    };
-    single(KeyLandmark, Landmark());
-    single(KeyScriptData, ScriptData());
-    single(KeyRiverNS, IntToText(riverNSDirection));
-    rows.push_back(std::string("isNOfRiver=") + BoolToFlagText(isNOfRiver));
-    single(KeyRiverWE, IntToText(riverWEDirection));
-    rows.push_back(std::string("isWOfRiver=") + BoolToFlagText(isWOfRiver));
-    rows.push_back(std::string("StartingPlot=") + BoolToFlagText(startingPlot));
-    single(KeyBonus, bonusType);
-    single(KeyImprovement, improvementType);
-    single(KeyFeature, featureType);
-    single(KeyFeatureVariety, IntToText(featureVariety));
-    single(KeyRoute, routeType);
-    single(KeyTerrain, terrainType);
-    single(KeyPlotType, IntToText(plotType));
+    AddRows<0, TFields::TeamReveal>(rows);
     rows.push_back("Units=[ " + IntToText(units.Count()) + " Units ]");
     rows.push_back(std::string("City=[ ") + (city ? "1" : "0") + " City ]");
-    single(KeyTeamReveal, FlagsToCommaText(teamReveal));
+    AddRows<TFields::TeamReveal>(rows);
     return rows;
 }
 
 void TPlot::ApplyEditorLines(const StringList& rows) {
-    StringList& remaining = RareParts().editorLines;
+    StringList& remaining = EditorLines();
     remaining.clear();
-    for (const std::string& row : rows) {
-        // The units and city rows are summaries; their own editor changes them.
-        if (LineHasKey(row, "Units") || LineHasKey(row, "City"))
-            continue;
-        // The reader can only set the three flags, so a "0" or empty row clears its flag here.
-        const std::string_view flagValue = ValueAfterEquals(row);
-        if (flagValue == "0" || (flagValue.empty() && row.find('=') != std::string::npos)) {
-            if (LineHasKey(row, "isNOfRiver")) {
-                isNOfRiver = false;
-                continue;
-            }
-            if (LineHasKey(row, "isWOfRiver")) {
-                isWOfRiver = false;
-                continue;
-            }
-            if (LineHasKey(row, "StartingPlot")) {
-                startingPlot = false;
-                continue;
-            }
-        }
-        remaining.push_back(row);
-    }
+    // The units and city rows are summaries; their own editor changes them.
+    for (const std::string& row : rows)
+        if (!LineHasKey(row, "Units") && !LineHasKey(row, "City"))
+            remaining.push_back(row);
+    TakeRows(remaining);
     const auto views = ViewLines(remaining);
     Read(TLineSpan(views), false);
     remaining.clear();
-}
-
-void TPlotGrid::Clear() {
-    plots.clear();
-    plots.emplace_back();
-    plots.back().SetX(0);
-    plots.back().SetY(0);
-    width = height = 1;
-    trailing.clear();
-}
-
-void TPlotGrid::SetWidth(int newWidth) {
-    if (newWidth < 0)
-        throw OperationAborted("Negative map width " + IntToText(newWidth));
-    if (newWidth == width)
-        return;
-    // Columns are stored one after another: the last columns go or come at the end.
-    const std::size_t columnSize = static_cast<std::size_t>(height);
-    if (newWidth < width) {
-        plots.erase(plots.begin() + static_cast<std::ptrdiff_t>(newWidth * columnSize), plots.end());
-    } else {
-        plots.reserve(static_cast<std::size_t>(newWidth) * columnSize);
-        for (int x = width; x < newWidth; ++x)
-            for (int y = 0; y < height; ++y) {
-                TPlot& plot = plots.emplace_back();
-                plot.SetX(x);
-                plot.SetY(y);
-            }
-    }
-    width = newWidth;
-}
-
-void TPlotGrid::SetHeight(int newHeight) {
-    if (newHeight < 0)
-        throw OperationAborted("Negative map height " + IntToText(newHeight));
-    if (newHeight == height)
-        return;
-    std::vector<TPlot> resized;
-    resized.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(newHeight));
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < newHeight; ++y) {
-            if (y < height) {
-                resized.push_back(std::move(plots[Index(x, y)]));
-            } else {
-                TPlot& plot = resized.emplace_back();
-                plot.SetX(x);
-                plot.SetY(y);
-            }
-        }
-    plots = std::move(resized);
-    height = newHeight;
-}
-
-void TPlotGrid::MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrapX, bool wrapY) {
-    if (newWidth < 0 || newHeight < 0)
-        throw OperationAborted("Negative map size " + IntToText(newWidth) + " x " + IntToText(newHeight));
-    // Wrapping needs the axis to keep its size, so that every plot lands on one place.
-    wrapX = wrapX && newWidth == width && width > 0;
-    wrapY = wrapY && newHeight == height && height > 0;
-    if ((wrapX || dx == 0) && (wrapY || dy == 0) && newWidth == width && newHeight == height) {
-        RotatePlots(dx, dy);
-        return;
-    }
-    // A rectangle of the grid: each plot moves to an earlier place (or stays), so in place.
-    if (!wrapX && !wrapY && dx <= 0 && dy <= 0 && static_cast<long long>(newWidth) - dx <= width &&
-        static_cast<long long>(newHeight) - dy <= height) {
-        KeepRectangle(-dx, -dy, newWidth, newHeight);
-        return;
-    }
-    // The old place of the plot that lands on `to`, or -1 where none does.
-    auto source = [](long long to, long long shift, int size, int oldSize, bool wrap) {
-        long long from = to - shift;
-        if (wrap)
-            from = ((from % size) + size) % size;
-        return from >= 0 && from < oldSize ? static_cast<int>(from) : -1;
-    };
-    std::vector<TPlot> moved;
-    moved.reserve(static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight));
-    for (int x = 0; x < newWidth; ++x) {
-        const int fromX = source(x, dx, newWidth, width, wrapX);
-        for (int y = 0; y < newHeight; ++y) {
-            const int fromY = fromX < 0 ? -1 : source(y, dy, newHeight, height, wrapY);
-            TPlot& plot =
-                fromY < 0 ? moved.emplace_back() : moved.emplace_back(std::move(plots[Index(fromX, fromY)]));
-            plot.SetX(x);
-            plot.SetY(y);
-        }
-    }
-    plots = std::move(moved);
-    width = newWidth;
-    height = newHeight;
-}
-
-void TPlotGrid::RearrangePlots(int newWidth, int newHeight, const TPlaceOf& placeOf) {
-    const std::string refusal =
-        "Cannot arrange plots as " + IntToText(newWidth) + " x " + IntToText(newHeight);
-    if (newWidth < 0 || newHeight < 0 ||
-        static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight) != plots.size())
-        throw OperationAborted(refusal + ": another count of plots.");
-    // Where the plot of each place comes from, all found before any plot moves (Done: none yet).
-    constexpr std::size_t Done = static_cast<std::size_t>(-1);
-    std::vector<std::size_t> source(plots.size(), Done);
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < height; ++y) {
-            const auto [toX, toY] = placeOf(x, y);
-            const std::size_t to = static_cast<std::size_t>(toX) * static_cast<std::size_t>(newHeight) +
-                                   static_cast<std::size_t>(toY);
-            if (toX < 0 || toY < 0 || toX >= newWidth || toY >= newHeight || source[to] != Done)
-                throw OperationAborted(refusal + ": a place off the grid or taken twice.");
-            source[to] = Index(x, y);
-        }
-    // In place, one cycle of the arrangement at a time, each plot moved once (Done: filled): a new
-    // grid of a large map costs more in fresh memory than the moves themselves.
-    for (std::size_t start = 0; start < plots.size(); ++start) {
-        if (source[start] == Done || source[start] == start)
-            continue;
-        TPlot carried = std::move(plots[start]);
-        std::size_t hole = start;
-        while (source[hole] != start) {
-            const std::size_t from = source[hole];
-            plots[hole] = std::move(plots[from]);
-            source[hole] = Done;
-            hole = from;
-        }
-        plots[hole] = std::move(carried);
-        source[hole] = Done;
-    }
-    width = newWidth;
-    height = newHeight;
-    NumberPlots();
-}
-
-void TPlotGrid::KeepRectangle(int left, int bottom, int newWidth, int newHeight) {
-    auto to = plots.begin();
-    for (int x = 0; x < newWidth; ++x) {
-        const auto column = plots.begin() + static_cast<std::ptrdiff_t>(Index(left + x, bottom));
-        // A plot moved onto itself would lose what it owns.
-        to = column == to ? to + newHeight : std::move(column, column + newHeight, to);
-    }
-    plots.erase(to, plots.end());
-    width = newWidth;
-    height = newHeight;
-    NumberPlots();
-}
-
-void TPlotGrid::NumberPlots() {
-    const auto columnSize = static_cast<std::size_t>(height);
-    for (std::size_t i = 0; i < plots.size(); ++i) {
-        plots[i].SetX(static_cast<int>(i / columnSize));
-        plots[i].SetY(static_cast<int>(i % columnSize));
-    }
-}
-
-void TPlotGrid::RotatePlots(int dx, int dy) {
-    if (plots.empty())
-        return;
-    // In place: a new grid of a large map costs more in fresh memory than the moves themselves.
-    const auto shiftX = static_cast<std::size_t>(((static_cast<long long>(dx) % width) + width) % width);
-    const auto shiftY = static_cast<std::size_t>(((static_cast<long long>(dy) % height) + height) % height);
-    const auto columnSize = static_cast<std::size_t>(height);
-    if (shiftX != 0)
-        std::rotate(plots.begin(), plots.end() - static_cast<std::ptrdiff_t>(shiftX * columnSize),
-                    plots.end());
-    if (shiftY != 0)
-        for (auto column = plots.begin(); column != plots.end();
-             column += static_cast<std::ptrdiff_t>(columnSize))
-            std::rotate(column, column + static_cast<std::ptrdiff_t>(columnSize - shiftY),
-                        column + static_cast<std::ptrdiff_t>(columnSize));
-    NumberPlots();
-}
-
-TPlot* TPlotGrid::GetPlot(int x, int y) {
-    if (x < 0 || y < 0 || x >= width || y >= height)
-        return nullptr;
-    return &plots[Index(x, y)];
-}
-
-const TPlot* TPlotGrid::GetPlot(int x, int y) const {
-    return const_cast<TPlotGrid*>(this)->GetPlot(x, y);
-}
-
-void TPlotGrid::LoadFromStrings(const StringList& source) {
-    const auto views = ViewLines(source);
-    Read(TLineSpan(views), true);
-}
-
-void TPlotGrid::Read(TLineSpan source, bool fromFile) {
-    int pendingX = -1, pendingY = -1;
-    bool inBlock = false;
-    // Within a block, whether the line is inside a unit or city block, as the plot reads it.
-    bool inUnit = false, inCity = false;
-    std::size_t blockStart = 0;
-    std::size_t afterLastBlock = 0;
-    bool anyBlock = false;
-    std::string scratch;
-    // The open block's lines, parsed once: the plot reads them from here. The slots serve block after
-    // block, so that a line of the same shape as its slot's line of the block before keeps that
-    // parse (see TParsedLine::Assign). A block longer than the cache (a hostile file's) is parsed
-    // again by its plot instead, so memory stays bounded.
-    constexpr std::size_t MaxCachedLines = 4096;
-    std::vector<TPlot::TParsedLine> block;
-    std::size_t used = 0;
-    bool cacheFull = false;
-    std::optional<TPlot::TParsedLine> uncached;
-    for (std::size_t i = 0; i < source.size(); ++i) {
-        // Outside a block every line is parsed into the first slot, where a "BeginPlot" belongs.
-        if (!inBlock) {
-            used = 0;
-            cacheFull = false;
-        }
-        TPlot::TParsedLine* parsed;
-        if (used < MaxCachedLines) {
-            if (used < block.size())
-                block[used].Assign(source[i]);
-            else
-                block.emplace_back(source[i]);
-            parsed = &block[used++];
-        } else {
-            cacheFull = true;
-            if (uncached)
-                uncached->Assign(source[i]);
-            else
-                uncached.emplace(source[i]);
-            parsed = &*uncached;
-        }
-        const unsigned markers = parsed->items.Markers();
-        if (markers & BeginPlotMarker) {
-            if (parsed != &block[0]) {
-                std::swap(*parsed, block[0]);
-                parsed = &block[0];
-            }
-            used = 1;
-            cacheFull = false;
-            inBlock = true;
-            blockStart = i;
-            inUnit = inCity = false;
-        }
-        // Coordinates inside a unit or city are that unit's or city's lines, not the plot's.
-        const bool plotLine = !inBlock || !(inUnit || inCity);
-        if (inBlock) {
-            inUnit = (inUnit || (markers & BeginUnitMarker)) && !(markers & EndUnitMarker);
-            inCity = (inCity || (markers & BeginCityMarker)) && !(markers & EndCityMarker);
-        }
-        if ((markers & EndPlotMarker) && inBlock) {
-            if (TPlot* plot = GetPlot(pendingX, pendingY)) {
-                // The block's place is where the last coordinates before its end put it.
-                plot->ReadPlaced(source.Sub(blockStart, i - blockStart + 1),
-                                 cacheFull ? nullptr : block.data(), fromFile, pendingX, pendingY);
-            }
-            pendingX = pendingY = -1;
-            inBlock = false;
-            inUnit = inCity = false;
-            anyBlock = true;
-            afterLastBlock = i + 1;
-        }
-        const TKeyTable::TMatch& match = parsed->match;
-        if (!plotLine)
-            continue;
-        if (match.Has(KeyX))
-            pendingX = ValueToInt(match.Value(PlotKeys, KeyX, scratch), -1);
-        if (match.Has(KeyY))
-            pendingY = ValueToInt(match.Value(PlotKeys, KeyY, scratch), -1);
-        // The plot is read at the block's end; its memory is fetched while the lines in between are parsed.
-        if (match.found & ((1u << KeyX) | (1u << KeyY)))
-            if (const TPlot* plot = GetPlot(pendingX, pendingY))
-                for (std::size_t offset = 0; offset < sizeof(TPlot); offset += 64)
-                    __builtin_prefetch(reinterpret_cast<const char*>(plot) + offset, 1);
-    }
-    trailing.clear();
-    if (!fromFile)
-        return;
-    // Without a whole plot block (a map that writes no plot) everything after the plot info line is
-    // the tail: the sign section, or the text the last load kept there.
-    if (!anyBlock)
-        afterLastBlock = !source.empty() && HasMarker(source[0], "### Plot Info ###") ? 1 : 0;
-    const TLineSpan tail = source.Sub(afterLastBlock, source.size() - afterLastBlock);
-    const bool hasText = std::any_of(tail.begin(), tail.end(),
-                                     [](std::string_view line) { return !TrimBlanks(line).empty(); });
-    if (hasText)
-        trailing.assign(tail.begin(), tail.end());
-}
-
-const StringList& TPlotGrid::SaveToStrings() {
-    StringList& result = lines.Get();
-    result.clear();
-    TTextWriter out(result);
-    Write(out);
-    return result;
-}
-
-void TPlotGrid::Write(TTextWriter& out) const {
-    out.Line("");
-    out.Line("### Plot Info ###");
-    for (const TPlot& plot : plots)
-        plot.Write(out);
-    for (const std::string& line : trailing)
-        out.Line(line);
 }

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "City.h"
-#include "RecordText.h"
+#include "FieldRecord.h"
 #include "Unit.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -32,29 +31,16 @@ struct TEdgeRiver {
 // then holds its default, shows as empty and is not written); "0" or an empty value clears one of the
 // three flags, which are written as bare words when set. A setter marks its field set. The landmark
 // and script data are free text and keep their case; the type names are upper-cased.
-class TPlot {
+class TPlot : public TFieldRecord<TPlot> {
 public:
-    static constexpr std::array<std::string_view, 16> Keys = {"x=",
-                                                              "y=",
-                                                              "Landmark=",
-                                                              "ScriptData=",
-                                                              "RiverNSDirection=",
-                                                              "isNOfRiver",
-                                                              "RiverWEDirection=",
-                                                              "isWOfRiver",
-                                                              "StartingPlot",
-                                                              "BonusType=",
-                                                              "ImprovementType=",
-                                                              "FeatureType=",
-                                                              "FeatureVariety=",
-                                                              "RouteType=",
-                                                              "TerrainType=",
-                                                              "PlotType="};
+    // The places of the coordinates in the plot's table, which the grid reads.
+    static constexpr std::size_t XKey = 0, YKey = 1;
 
-    TPlot() = default;
+    // Made out of line, with its default texts made in place: a map makes tens of thousands of
+    // plots on every load.
+    TPlot();
 
     void Clear();
-    void LoadFromStrings(const StringList& lines);
     void Read(TLineSpan lines, bool fromFile);
     // A line of a plot block, cut into items and matched against the plot's keys once.
     struct TParsedLine {
@@ -69,7 +55,6 @@ public:
     // (x, y): the coordinates the block holds are the grid's to read.
     void ReadPlaced(TLineSpan lines, const TParsedLine* parsed, bool fromFile, int x, int y);
     // The plot's block, or nothing for a plot without terrain or with a negative plot type.
-    const StringList& SaveToStrings();
     void Write(TTextWriter& out) const;
     bool IsWritten() const { return !terrainType.empty() && plotType >= 0; }
     const StringList& GetEditorLines();
@@ -100,17 +85,16 @@ public:
     const std::string& TerrainType() const { return terrainType; }
     int PlotType() const { return plotType; }
     const FlagSet& TeamReveal() const { return teamReveal; }
-    const StringList& KeptLines() const { return kept.Lines(); }
 
     void SetX(int value) { x = value; }
     void SetY(int value) { y = value; }
     void SetLandmark(std::string_view value);
     void SetScriptData(std::string_view value);
     // 0 or 2; any other value is stored as -1 (no river edge).
-    void SetRiverNSDirection(int value);
+    void SetRiverNSDirection(int value) { Set(&TPlot::riverNSDirection, value); }
     void SetIsNOfRiver(bool value) { isNOfRiver = value; }
     // 1 or 3; any other value is stored as -1 (no river edge).
-    void SetRiverWEDirection(int value);
+    void SetRiverWEDirection(int value) { Set(&TPlot::riverWEDirection, value); }
     void SetIsWOfRiver(bool value) { isWOfRiver = value; }
     // Take the river off the plot's east (south) edge: the flag and its direction go, and neither
     // is written.
@@ -120,27 +104,24 @@ public:
     TEdgeRiver EdgeRiver(bool eastEdge) const;
     void SetEdgeRiver(bool eastEdge, const TEdgeRiver& river);
     void SetStartingPlot(bool value) { startingPlot = value; }
-    void SetBonusType(std::string_view value);
-    void SetImprovementType(std::string_view value);
-    void SetFeatureType(std::string_view value);
+    void SetBonusType(std::string_view value) { Set(&TPlot::bonusType, value); }
+    void SetImprovementType(std::string_view value) { Set(&TPlot::improvementType, value); }
+    void SetFeatureType(std::string_view value) { Set(&TPlot::featureType, value); }
     // 0 to 2; any other value is stored as 0.
-    void SetFeatureVariety(int value);
-    void SetRouteType(std::string_view value);
-    void SetTerrainType(std::string_view value);
+    void SetFeatureVariety(int value) { Set(&TPlot::featureVariety, value); }
+    void SetRouteType(std::string_view value) { Set(&TPlot::routeType, value); }
+    void SetTerrainType(std::string_view value) { Set(&TPlot::terrainType, value); }
     // 0 to 3; any other value is stored as -1, and the plot is then not written.
-    void SetPlotType(int value);
+    void SetPlotType(int value) { Set(&TPlot::plotType, value); }
     void SetTeamReveal(int team, bool value);
 
-    // Whether the field of `key` (such as "BonusType=") holds a value of its own and is written.
-    bool IsSet(std::string_view key) const;
-    // How many of the fields that a record made here always writes the file left unset: the game
-    // chooses what they hold. 0 for a record not read from a file.
-    int UnsetFieldCount() const;
-
 private:
+    friend class TFieldRecord<TPlot>;
+    struct TFields;
     // Reads the keys in `keyMask`; a line with any plot key is the plot's own and is not kept.
     void ReadLines(TLineSpan lines, const TParsedLine* parsed, bool fromFile, std::uint32_t keyMask);
-    void MakeAbsent(std::size_t key);
+    StringList& SectionLines() { return RareParts().sectionLines; }
+    StringList& EditorLines() { return RareParts().editorLines; }
 
     // What few plots have, made on first use: a large map holds tens of thousands of plots, and
     // loading one touches each plot's memory three times (made, read, and freed by the next load).
@@ -155,63 +136,15 @@ private:
     std::int8_t riverNSDirection = -1, riverWEDirection = -1, featureVariety = 0, plotType = 3;
     bool isNOfRiver = false, isWOfRiver = false, startingPlot = false;
     FlagSet teamReveal{};
-    TFieldPresence presence;
     std::string bonusType, improvementType, featureType, routeType;
     std::string terrainType = "TERRAIN_OCEAN";
     TUnitList units;
     std::unique_ptr<TCity> city;
-    TKeptLines kept;
     std::unique_ptr<TRareParts> rare;
 };
 
-// The rectangle of plots, Width columns of Height plots. Owned by the document.
-class TPlotGrid {
-public:
-    TPlotGrid() { Clear(); }
+// Made in Plot.cpp, where the table is.
+extern template class TFieldRecord<TPlot>;
 
-    void Clear();
-    // Negative sizes are refused with OperationAborted and change nothing.
-    void SetWidth(int width);
-    void SetHeight(int height);
-    int Width() const { return width; }
-    int Height() const { return height; }
-    // The plot at (x, y), or null outside the grid. Valid until the grid is resized or cleared.
-    TPlot* GetPlot(int x, int y);
-    const TPlot* GetPlot(int x, int y) const;
-
-    void LoadFromStrings(const StringList& lines);
-    void Read(TLineSpan lines, bool fromFile);
-    const StringList& SaveToStrings();
-    void Write(TTextWriter& out) const;
-    // The text after the last plot block (the sign section), kept as it was read.
-    const StringList& TrailingLines() const { return trailing; }
-    void SetTrailingLines(StringList text) { trailing = std::move(text); }
-    // Makes the grid `newWidth` x `newHeight` and moves the plot at (x, y), with all it holds, to
-    // (x + dx, y + dy); on an axis that wraps and keeps its size the new place is taken modulo that size.
-    // Plots that land outside are freed; places no plot lands on get new default plots. Every plot's X and Y
-    // follow its place. Negative sizes are refused with OperationAborted and change nothing.
-    void MovePlots(int newWidth, int newHeight, int dx, int dy, bool wrapX, bool wrapY);
-    // The new place of the plot at (x, y).
-    using TPlaceOf = std::function<std::pair<int, int>(int x, int y)>;
-    // Makes the grid `newWidth` x `newHeight`, of as many plots as now, and moves every plot, with
-    // all it holds, to the place `placeOf` gives it: a place for each plot and a plot for each place.
-    // A size of another plot count is refused with OperationAborted and changes nothing.
-    void RearrangePlots(int newWidth, int newHeight, const TPlaceOf& placeOf);
-
-private:
-    // Moves every plot by (dx, dy) around a grid that keeps its size.
-    void RotatePlots(int dx, int dy);
-    // Keeps the plots of the rectangle from (left, bottom), of the new size.
-    void KeepRectangle(int left, int bottom, int newWidth, int newHeight);
-    // Sets every plot's X and Y to its place.
-    void NumberPlots();
-    std::size_t Index(int x, int y) const {
-        return static_cast<std::size_t>(x) * static_cast<std::size_t>(height) + static_cast<std::size_t>(y);
-    }
-
-    int width = 1, height = 1;
-    // The plots column by column, in the order the file lists them: (0,0), (0,1), ..., (1,0), ...
-    std::vector<TPlot> plots;
-    StringList trailing;
-    TScratchList lines;
-};
+// The grid, for the code that includes this header to reach it.
+#include "PlotGrid.h"

@@ -1,5 +1,6 @@
 #include "RecordText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -128,4 +129,32 @@ bool TBlockTracker::Step(std::string_view line) {
         return true;
     }
     return false;
+}
+
+bool TakeClearedFlag(StringList& rows, std::string_view key) {
+    auto clears = [&](const std::string& row) {
+        const std::string_view value = ValueAfterEquals(row);
+        return (value == "0" || (value.empty() && row.find('=') != std::string::npos)) &&
+               LineHasKey(row, key);
+    };
+    const auto taken = std::remove_if(rows.begin(), rows.end(), clears);
+    const bool any = taken != rows.end();
+    rows.erase(taken, rows.end());
+    return any;
+}
+
+int ReadTeamIndex(std::string_view key, std::string_view value, bool fromFile, FlagSet& teams,
+                  StringList& refused) {
+    const int team = ValueToInt(value, -1);
+    if (IsValidTeamIndex(team))
+        SetFlagSafe(teams, team, true);
+    else if (fromFile && !value.empty())
+        refused.push_back(std::string(key).append(value));
+    return team;
+}
+
+void WriteTeamSet(TTextWriter& out, std::string_view lead, const FlagSet& teams, int leftOut) {
+    for (std::size_t team = 0; team < teams.size(); ++team)
+        if (teams[team] && static_cast<int>(team) != leftOut)
+            (out << lead << static_cast<int>(team)).EndLine();
 }

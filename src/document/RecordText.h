@@ -59,20 +59,22 @@ public:
     TTextWriter(const TTextWriter&) = delete;
     TTextWriter& operator=(const TTextWriter&) = delete;
 
-    template <std::size_t N> TTextWriter& operator<<(const char (&literal)[N]) {
+    template <std::size_t N> [[gnu::always_inline]] TTextWriter& operator<<(const char (&literal)[N]) {
         Put(literal, N - 1);
         return *this;
     }
-    TTextWriter& operator<<(std::string_view piece) {
+    [[gnu::always_inline]] TTextWriter& operator<<(std::string_view piece) {
         Put(piece.data(), piece.size());
         return *this;
     }
-    TTextWriter& operator<<(const std::string& piece) { return *this << std::string_view(piece); }
-    TTextWriter& operator<<(char c) {
+    [[gnu::always_inline]] TTextWriter& operator<<(const std::string& piece) {
+        return *this << std::string_view(piece);
+    }
+    [[gnu::always_inline]] TTextWriter& operator<<(char c) {
         Put(&c, 1);
         return *this;
     }
-    TTextWriter& operator<<(int value) {
+    [[gnu::always_inline]] TTextWriter& operator<<(int value) {
         // Most numbers of a map are single digits.
         if (value >= 0 && value < 10 && cursor < limit) {
             *cursor++ = static_cast<char>('0' + value);
@@ -82,7 +84,7 @@ public:
     }
     // The indices of the set's true entries, each followed by a comma.
     void Flags(const FlagSet& flags);
-    void EndLine() {
+    [[gnu::always_inline]] void EndLine() {
         if (lines)
             EndListLine();
         else
@@ -90,13 +92,14 @@ public:
     }
     // Hands what the buffer holds to the drain. Raises what the drain raises.
     void Drain();
-    void Line(std::string_view whole) {
+    [[gnu::always_inline]] void Line(std::string_view whole) {
         *this << whole;
         EndLine();
     }
 
 private:
-    void Put(const char* data, std::size_t size) {
+    // Always inlined: the records' writers call it for every piece of every line.
+    [[gnu::always_inline]] void Put(const char* data, std::size_t size) {
         if (size > static_cast<std::size_t>(limit - cursor))
             Grow(size);
         std::memcpy(cursor, data, size);
@@ -114,6 +117,14 @@ private:
     char* cursor = nullptr;
     char* limit = nullptr;
 };
+
+// Empties `lines` and fills it with what `write` writes to a writer of lines; for SaveToStrings.
+template <typename Write> const StringList& WriteLines(StringList& lines, Write&& write) {
+    lines.clear();
+    TTextWriter out(lines);
+    write(out);
+    return lines;
+}
 
 // A list made on first use: most records never need their scratch lists, and a large map holds
 // tens of thousands of plots.
@@ -167,14 +178,6 @@ private:
     std::uint32_t bits = ~FileBit;
 };
 
-// The index of `key` in a record's key table, ignoring case; -1 when the table lacks it.
-template <std::size_t N> int KeyIndex(const std::array<std::string_view, N>& keys, std::string_view key) {
-    for (std::size_t k = 0; k < N; ++k)
-        if (SameText(keys[k], key))
-            return static_cast<int>(k);
-    return -1;
-}
-
 // The lines of a record's block that carry none of its keys: the game wrote them, so they are kept,
 // trimmed, in file order, and written back just before the block's end marker.
 class TKeptLines {
@@ -200,6 +203,17 @@ bool HasStructureMarker(std::string_view line);
 // become the bare markers, and a line inside it that holds a marker is left out.
 void KeepWholeBlock(StringList& into, TLineSpan block, std::string_view beginMarker,
                     std::string_view endMarker);
+
+// Adds the team that a relation's value names to `teams`. A number that names no team is passed
+// over; a file's is listed in `refused` as "key=value". Returns the number.
+int ReadTeamIndex(std::string_view key, std::string_view value, bool fromFile, FlagSet& teams,
+                  StringList& refused);
+// A line "<lead><index>" for each team of the set but `leftOut`.
+void WriteTeamSet(TTextWriter& out, std::string_view lead, const FlagSet& teams, int leftOut = -1);
+
+// Removes the rows of an editor that clear the bare word `key` ("isNOfRiver=0", "StartingPlot="): the
+// reader can only set it. True when any did.
+bool TakeClearedFlag(StringList& rows, std::string_view key);
 
 // Tracks whether a reader is between its block's begin and end markers.
 class TBlockTracker {

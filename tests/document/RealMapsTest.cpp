@@ -40,8 +40,7 @@ std::string Lower(std::string_view text) {
 }
 
 // The keys of a record's table that hold one value, all but `lists`.
-template <std::size_t N>
-std::vector<std::string_view> SingleKeys(const std::array<std::string_view, N>& keys,
+std::vector<std::string_view> SingleKeys(const std::vector<std::string_view>& keys,
                                          const std::set<std::string_view>& lists = {}) {
     std::vector<std::string_view> singles;
     for (std::string_view key : keys)
@@ -55,14 +54,14 @@ std::vector<std::string_view> SingleKeys(const std::array<std::string_view, N>& 
 const std::map<std::string, std::vector<std::string_view>>& SingleValueKeys() {
     static const std::map<std::string, std::vector<std::string_view>> keys = [] {
         std::map<std::string, std::vector<std::string_view>> table;
-        table["game"] = SingleKeys(TGameSection::Keys, {"Option=", "MPOption=", "ForceControl=", "Victory="});
+        table["game"] =
+            SingleKeys(TGameSection::Keys(), {"Option=", "MPOption=", "ForceControl=", "Victory="});
         table["team"] = {"RevealMap="};
         table["player"] =
-            SingleKeys(TPlayer::Keys, {"Civic=", "AttitudePlayer=", "AttitudeExtra=", "CityList="});
-        table["map"] = SingleKeys(TMapSection::Keys);
-        table["plot"] = SingleKeys(TPlot::Keys);
-        table["plot"].push_back("TeamReveal=");
-        table["unit"] = SingleKeys(TUnit::Keys, {"PromotionType="});
+            SingleKeys(TPlayer::Keys(), {"Civic=", "AttitudePlayer=", "AttitudeExtra=", "CityList="});
+        table["map"] = SingleKeys(TMapSection::Keys());
+        table["plot"] = SingleKeys(TPlot::Keys());
+        table["unit"] = SingleKeys(TUnit::Keys(), {"PromotionType="});
         table["city"] = {"CityOwner=", "CityName=", "CityPopulation=", "ScriptData="};
         return table;
     }();
