@@ -1,6 +1,6 @@
-#include "City.h"
+#include "document/City.h"
 
-#include "FieldTable.h"
+#include "document/FieldTable.h"
 
 namespace {
 

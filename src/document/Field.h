@@ -3,7 +3,7 @@
 // A record's field, as its table declares it (TField), and what the table says besides (TFieldDefaults).
 // See FieldTable.h for how a record declares its table.
 
-#include "FieldRecord.h"
+#include "document/FieldRecord.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordText.h"
+#include "document/RecordText.h"
 
 #include <cstdint>
 #include <string>

@@ -14,7 +14,7 @@
 // The code is unrolled over the table at compile time, so that a field costs what a hand-written
 // line of a reader or writer would: a large map holds tens of thousands of plots.
 
-#include "Field.h"
+#include "document/Field.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "FileText.h"
+#include "document/FileText.h"
 
-#include "LineCodec.h"
+#include "document/LineCodec.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,6 +1,6 @@
-#include "GameSection.h"
+#include "document/GameSection.h"
 
-#include "FieldTable.h"
+#include "document/FieldTable.h"
 
 struct TGameSection::TFields : TFieldDefaults<TGameSection> {
     static constexpr std::string_view Begin = "BeginGame", End = "EndGame";

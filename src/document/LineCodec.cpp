@@ -1,4 +1,4 @@
-#include "LineCodec.h"
+#include "document/LineCodec.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "Map.h"
+#include "document/Map.h"
 
-#include "FileText.h"
+#include "document/FileText.h"
 
 #include <array>
 #include <new>

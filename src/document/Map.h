@@ -1,12 +1,12 @@
 #pragma once
 
-#include "GameSection.h"
-#include "MapFileError.h"
-#include "MapSection.h"
-#include "Player.h"
-#include "Plot.h"
-#include "RecordText.h"
-#include "Team.h"
+#include "document/GameSection.h"
+#include "document/MapFileError.h"
+#include "document/MapSection.h"
+#include "document/Player.h"
+#include "document/Plot.h"
+#include "document/RecordText.h"
+#include "document/Team.h"
 
 #include <functional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "MapReshape.h"
+#include "document/MapReshape.h"
 
 #include <algorithm>
 #include <charconv>

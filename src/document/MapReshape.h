@@ -6,8 +6,8 @@
 // out (a corner outside the map, a result of no plot or beyond the sizes the editor opens, a shift along an
 // axis that does not wrap) is refused with OperationAborted, whose text says why, before anything changes.
 
-#include "Map.h"
-#include "MapTurn.h"
+#include "document/Map.h"
+#include "document/MapTurn.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
-#include "MapSection.h"
+#include "document/MapSection.h"
 
-#include "FieldTable.h"
+#include "document/FieldTable.h"
 
 // The grid's size and the plot count are always written; the editor shows the three types.
 struct TMapSection::TFields : TFieldDefaults<TMapSection> {

@@ -1,4 +1,4 @@
-#include "MapSelections.h"
+#include "document/MapSelections.h"
 
 #include <utility>
 #include <vector>

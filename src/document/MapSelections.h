@@ -5,8 +5,8 @@
 // takes a map and a start plot and gives a set on the map's grid; a start off the grid gives an
 // empty set. Plots join across the seams of a map that wraps.
 
-#include "Map.h"
-#include "PlotSet.h"
+#include "document/Map.h"
+#include "document/PlotSet.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "MapStarts.h"
+#include "document/MapStarts.h"
 
-#include "Map.h"
+#include "document/Map.h"
 
 #include <algorithm>
 

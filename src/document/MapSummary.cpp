@@ -1,4 +1,4 @@
-#include "MapSummary.h"
+#include "document/MapSummary.h"
 
 TMapSummary TMapSummary::Of(const TMap& map) {
     TMapSummary summary;

@@ -1,6 +1,6 @@
-#include "MapTurn.h"
+#include "document/MapTurn.h"
 
-#include "Plot.h"
+#include "document/Plot.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,7 +3,7 @@
 // A mirror or a quarter turn of the whole plot grid: where each plot, corner and edge of a map of
 // the given size lands, and how a river's flow turns with the picture. A value; it holds no map.
 
-#include "RiverEdges.h"
+#include "document/RiverEdges.h"
 
 #include <utility>
 

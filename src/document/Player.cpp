@@ -1,6 +1,6 @@
-#include "Player.h"
+#include "document/Player.h"
 
-#include "FieldTable.h"
+#include "document/FieldTable.h"
 
 #include <algorithm>
 

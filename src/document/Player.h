@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FieldRecord.h"
-#include "SlotList.h"
+#include "document/FieldRecord.h"
+#include "document/SlotList.h"
 
 #include <array>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "Plot.h"
+#include "document/Plot.h"
 
-#include "FieldTable.h"
+#include "document/FieldTable.h"
 
 #include <algorithm>
 #include <cstring>

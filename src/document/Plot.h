@@ -1,8 +1,8 @@
 #pragma once
 
-#include "City.h"
-#include "FieldRecord.h"
-#include "Unit.h"
+#include "document/City.h"
+#include "document/FieldRecord.h"
+#include "document/Unit.h"
 
 #include <array>
 #include <cstdint>
@@ -147,4 +147,4 @@ private:
 extern template class TFieldRecord<TPlot>;
 
 // The grid, for the code that includes this header to reach it.
-#include "PlotGrid.h"
+#include "document/PlotGrid.h"

@@ -1,4 +1,4 @@
-#include "PlotGrid.h"
+#include "document/PlotGrid.h"
 
 #include <algorithm>
 #include <optional>

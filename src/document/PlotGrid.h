@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Plot.h"
+#include "document/Plot.h"
 
 #include <functional>
 #include <string>

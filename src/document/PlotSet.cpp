@@ -1,4 +1,4 @@
-#include "PlotSet.h"
+#include "document/PlotSet.h"
 
 #include <algorithm>
 

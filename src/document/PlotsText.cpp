@@ -1,7 +1,7 @@
-#include "PlotsText.h"
+#include "document/PlotsText.h"
 
-#include "FileText.h"
-#include "Map.h"
+#include "document/FileText.h"
+#include "document/Map.h"
 
 #include <algorithm>
 

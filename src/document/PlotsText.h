@@ -5,7 +5,7 @@
 // into the plot at its new place, so a region of a map can be repeated elsewhere. The text may come
 // from anywhere: reading it checks every line before a single plot is touched.
 
-#include "Plot.h"
+#include "document/Plot.h"
 
 #include <string>
 #include <string_view>

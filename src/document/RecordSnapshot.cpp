@@ -1,6 +1,6 @@
-#include "RecordSnapshot.h"
+#include "document/RecordSnapshot.h"
 
-#include "FileText.h"
+#include "document/FileText.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // undone or redone. A snapshot holds one section record, a rectangle of plots, the whole map, or
 // several of these for a change that touches several records at once.
 
-#include "Map.h"
+#include "document/Map.h"
 
 #include <string>
 #include <utility>

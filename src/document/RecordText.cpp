@@ -1,4 +1,4 @@
-#include "RecordText.h"
+#include "document/RecordText.h"
 
 #include <algorithm>
 #include <charconv>

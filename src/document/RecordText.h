@@ -4,7 +4,7 @@
 // line list or the bytes of a file, the lines a record keeps without understanding them, and the
 // records' lazily made scratch lists.
 
-#include "LineCodec.h"
+#include "document/LineCodec.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "RiverEdges.h"
+#include "document/RiverEdges.h"
 
-#include "Map.h"
+#include "document/Map.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
-#include "SelectionTransform.h"
+#include "document/SelectionTransform.h"
 
-#include "RiverEdges.h"
+#include "document/RiverEdges.h"
 
 #include <algorithm>
 #include <array>

@@ -16,9 +16,9 @@
 // and those along the places it leaves go. A river that lands on the west or north border of a map
 // that does not wrap there has no plot to keep it and goes.
 
-#include "Map.h"
-#include "MapTurn.h"
-#include "PlotSet.h"
+#include "document/Map.h"
+#include "document/MapTurn.h"
+#include "document/PlotSet.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordText.h"
+#include "document/RecordText.h"
 
 #include <memory>
 #include <string_view>

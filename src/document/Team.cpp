@@ -1,6 +1,6 @@
-#include "Team.h"
+#include "document/Team.h"
 
-#include "FieldTable.h"
+#include "document/FieldTable.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "Unit.h"
+#include "document/Unit.h"
 
-#include "FieldTable.h"
+#include "document/FieldTable.h"
 
 // Its type and owner are always written, on one line.
 struct TUnit::TFields : TFieldDefaults<TUnit> {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldRecord.h"
+#include "document/FieldRecord.h"
 
 #include <array>
 #include <memory>

@@ -1,9 +1,9 @@
 // What the records' field tables add to every record: clearing, setters and IsSet by key.
 
-#include "City.h"
-#include "MapSection.h"
-#include "Plot.h"
 #include "TestText.h"
+#include "document/City.h"
+#include "document/MapSection.h"
+#include "document/Plot.h"
 
 #include <gtest/gtest.h>
 
