@@ -13,13 +13,7 @@ bool LoadRules(const QString& file, const TMap& map, const TLayerOptions& option
     const std::optional<TGameLayers> layers = LayersForCommand(options, file, &map, "for the yield rules");
     if (!layers)
         return false;
-    try {
-        rules.LoadFromLayers(*layers);
-    } catch (const OperationAborted& error) {
-        PrintError("Cannot read the game's yield rules: " + FromLocal(error.what()));
-        return false;
-    }
-    return true;
+    return ReadGameRules("yield rules", [&] { rules.LoadFromLayers(*layers); });
 }
 
 } // namespace

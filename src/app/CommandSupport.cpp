@@ -31,6 +31,16 @@ void ReportFileFailure(const TMapFileError& error, const QString& file) {
         PrintError(QString("tessel: \"%1\"").arg(file) + (why.isEmpty() ? QString() : ": " + why));
 }
 
+bool ReadGameRules(const QString& what, const std::function<void()>& read) {
+    try {
+        read();
+    } catch (const OperationAborted& error) {
+        PrintError("Cannot read the game's " + what + ": " + FromLocal(error.what()));
+        return false;
+    }
+    return true;
+}
+
 bool LoadForCommand(TMap& map, const QString& file) {
     try {
         map.LoadFromFile(LocalPath(file));

@@ -7,6 +7,7 @@
 
 #include "catalogue/GameLayers.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,9 @@ QString FromLocal(const std::string& text);
 // The document's own message ("Fail to open file!", "Fail to save file!"...) and, on a second line,
 // the file and what exactly went wrong.
 void ReportFileFailure(const TMapFileError& error, const QString& file);
+// Reads the game's rules with `read`; when it raises OperationAborted, says "Cannot read the game's
+// <what>" and why on stderr and returns false.
+bool ReadGameRules(const QString& what, const std::function<void()>& read);
 // Loads the file a command reads; says why on stderr and returns false when it does not load.
 bool LoadForCommand(TMap& map, const QString& file);
 

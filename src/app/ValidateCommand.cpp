@@ -23,13 +23,7 @@ bool LoadRules(TMapValidator& validator, const QString& file, const TMap& map, c
         return false;
     TValueCatalogue catalogue;
     catalogue.SetLayers(*layers);
-    try {
-        validator.LoadRules(catalogue);
-    } catch (const OperationAborted& error) {
-        PrintError("Cannot read the game's rules: " + FromLocal(error.what()));
-        return false;
-    }
-    return true;
+    return ReadGameRules("rules", [&] { validator.LoadRules(catalogue); });
 }
 
 } // namespace

@@ -526,3 +526,15 @@ bool ExtractFlagsValue(StringList& lines, std::string_view key, FlagSet& flags) 
     return ExtractLines(lines, key,
                         [&](const std::string& line) { FlagsFromCommaText(ValueAfterEquals(line), flags); });
 }
+
+std::optional<int> ReadIntItem(std::string_view line, std::string_view key) {
+    if (!LineHasKey(line, key))
+        return std::nullopt;
+    const std::string text = ReadKeyValue(line, key);
+    const std::string_view value = TrimBlanks(text);
+    int number = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (error != std::errc() || end != value.data() + value.size() || value.empty())
+        return std::nullopt;
+    return number;
+}

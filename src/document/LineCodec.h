@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,9 @@ bool LineHasKey(std::string_view line, std::string_view key);
 std::string_view ValueAfterEquals(std::string_view text);
 // The key's item with every occurrence of the key removed; the first item's value for an empty key.
 std::string ReadKeyValue(std::string_view line, std::string_view key);
+// The whole number the key's item of the line holds, or none when the line lacks the key or its
+// value is no whole number.
+std::optional<int> ReadIntItem(std::string_view line, std::string_view key);
 
 void SetFlagSafe(FlagSet& flags, int index, bool value);
 void ClearFlags(FlagSet& flags);

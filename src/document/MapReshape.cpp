@@ -1,7 +1,6 @@
 #include "document/MapReshape.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -67,19 +66,6 @@ private:
     std::optional<TMapTurn> turn;
 };
 
-// The integer value of the key's item in the line, or none when the line lacks it or it is no number.
-std::optional<int> ReadIntValue(std::string_view line, std::string_view key) {
-    if (!LineHasKey(line, key))
-        return std::nullopt;
-    const std::string text = ReadKeyValue(line, key);
-    const std::string_view value = TrimBlanks(text);
-    int number = 0;
-    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
-    if (error != std::errc() || end != value.data() + value.size() || value.empty())
-        return std::nullopt;
-    return number;
-}
-
 // Writes the number as the value of the key's item, which the line holds; the rest stays as it was.
 void WriteIntValue(std::string& line, std::string_view key, int value) {
     const std::string_view item = FindKeyItem(line, key);
@@ -114,9 +100,9 @@ int MoveBlockPlaces(StringList& lines, std::string_view beginMarker, std::string
         std::size_t lineX = i + 1, lineY = i + 1;
         std::optional<int> x, y;
         for (std::size_t k = begin; k <= i; ++k) {
-            if (!x && (x = ReadIntValue(lines[k], keyX)))
+            if (!x && (x = ReadIntItem(lines[k], keyX)))
                 lineX = k;
-            if (!y && (y = ReadIntValue(lines[k], keyY)))
+            if (!y && (y = ReadIntItem(lines[k], keyY)))
                 lineY = k;
         }
         int newX = x.value_or(-1), newY = y.value_or(-1);
@@ -157,7 +143,7 @@ TPlan MakePlan(const TMap& map, const TPlaceMap& place) {
     // The game reads as many signs as the map section says it wrote.
     plan.mapKept = map.MapData().KeptLines();
     for (std::string& line : plan.mapKept)
-        if (const std::optional<int> count = ReadIntValue(line, "num signs written=");
+        if (const std::optional<int> count = ReadIntItem(line, "num signs written=");
             count && result.signs > 0)
             WriteIntValue(line, "num signs written=", std::max(0, *count - result.signs));
     for (int i = 0; i < MaxPlayers; ++i) {

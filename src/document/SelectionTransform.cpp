@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstdlib>
 #include <functional>
 #include <set>
@@ -133,18 +132,6 @@ void MovePlots(TPlotGrid& grids, const std::vector<std::pair<TPlace, TPlace>>& m
 enum class TPlaceFate { Stays, Moves, Goes };
 using TPlaceRule = std::function<TPlaceFate(int& x, int& y)>;
 
-std::optional<int> NumberOfItem(std::string_view line, std::string_view key) {
-    if (!LineHasKey(line, key))
-        return std::nullopt;
-    const std::string text = ReadKeyValue(line, key);
-    const std::string_view digits = TrimBlanks(text);
-    int number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
-        return std::nullopt;
-    return number;
-}
-
 void SetNumberOfItem(std::string& line, std::string_view key, int number) {
     const std::string_view item = FindKeyItem(line, key);
     line.replace(static_cast<std::size_t>(item.data() - line.data()) + key.size(), item.size() - key.size(),
@@ -165,11 +152,11 @@ int MoveBlockPlaces(StringList& lines, std::string_view beginMarker, std::string
             ++end;
         std::optional<std::size_t> lineX, lineY;
         for (std::size_t i = begin; i <= end; ++i) {
-            lineX = lineX ? lineX : (NumberOfItem(lines[i], keyX) ? std::optional(i) : std::nullopt);
-            lineY = lineY ? lineY : (NumberOfItem(lines[i], keyY) ? std::optional(i) : std::nullopt);
+            lineX = lineX ? lineX : (ReadIntItem(lines[i], keyX) ? std::optional(i) : std::nullopt);
+            lineY = lineY ? lineY : (ReadIntItem(lines[i], keyY) ? std::optional(i) : std::nullopt);
         }
         if (lineX && lineY) {
-            int x = *NumberOfItem(lines[*lineX], keyX), y = *NumberOfItem(lines[*lineY], keyY);
+            int x = *ReadIntItem(lines[*lineX], keyX), y = *ReadIntItem(lines[*lineY], keyY);
             const TPlaceFate fate = rule(x, y);
             gone += fate == TPlaceFate::Goes ? 1 : 0;
             if (fate == TPlaceFate::Goes && dropGone)
@@ -214,7 +201,7 @@ void MovePlaces(TMap& map, const TPlaceRule& rule) {
     // The game reads as many signs as the map section says it wrote.
     StringList mapLines = map.MapData().KeptLines();
     for (std::string& line : mapLines)
-        if (const std::optional<int> count = NumberOfItem(line, "num signs written="))
+        if (const std::optional<int> count = ReadIntItem(line, "num signs written="))
             SetNumberOfItem(line, "num signs written=", std::max(0, *count - signsGone));
     map.MapData().SetKeptLines(mapLines);
 }

@@ -196,9 +196,7 @@ void TMainWindow::CreateStatusBar() {
 
 void TMainWindow::CreateTabsAndPanels() {
     auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto* layout = EdgeToEdge<QVBoxLayout>(central);
 
     tcMain = new QTabBar(central);
     tcMain->setObjectName("TCMain");
@@ -222,17 +220,13 @@ void TMainWindow::CreateTabsAndPanels() {
     panelDock = new QWidget(splitter);
     panelDock->setObjectName("PanelDock");
     panelDock->setAccessibleName("Map");
-    auto* dockLayout = new QVBoxLayout(panelDock);
-    dockLayout->setContentsMargins(0, 0, 0, 0);
     CreateMapPanel();
-    dockLayout->addWidget(panelMapGrids);
+    EdgeToEdge<QVBoxLayout>(panelDock)->addWidget(panelMapGrids);
 
     panelVLE = new QWidget(splitter);
     panelVLE->setObjectName("PanelVLE");
     panelVLE->setAccessibleName("Sheet");
-    auto* vleLayout = new QHBoxLayout(panelVLE);
-    vleLayout->setContentsMargins(0, 0, 0, 0);
-    vleLayout->setSpacing(0);
+    auto* vleLayout = EdgeToEdge<QHBoxLayout>(panelVLE);
     rgTeamPlayer = new QGroupBox(panelVLE);
     rgTeamPlayer->setObjectName("RGTeamPlayer");
     rgTeamPlayer->setFixedWidth(100);

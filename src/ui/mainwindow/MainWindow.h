@@ -45,6 +45,7 @@ class TUnitsCityWindow;
 class TValuePickerDialog;
 class TBusyCursor;
 class TCheckWindow;
+class TToolWindow;
 class TDialogs;
 class TImageList;
 class TMap;
@@ -145,7 +146,6 @@ public:
     void Redo();
     QAction* UndoAction() const { return btnUndo; }
     QAction* RedoAction() const { return btnRedo; }
-    void ShowHistory(bool down);
     // The map's extent, each one step of the history. The rectangle is in map coordinates.
     bool CropMapTo(const QRect& plots);
     void CropMapToSelection();
@@ -153,7 +153,6 @@ public:
     void ShiftMap();
     THistoryWindow* HistoryWindow() const { return historyForm; }
     // "Check map": the map's values checked against the game's rules, in a window of their own.
-    void ShowCheckMap(bool down);
     TCheckWindow* CheckWindow() const { return checkForm; }
 
     // Editing many plots at once (MainWindowEditing.cpp, MainWindowSelection.cpp). The plots selected
@@ -209,9 +208,6 @@ public:
     void ZoomIn();
     void ShowGridLines(bool down);
     void ShowPictures(bool down);
-    void ShowMiniMap(bool down);
-    void DetachMap(bool down);
-    void ShowDisplayOptions(bool down);
     // The "River" toggle: the grid shows the rivers edge by edge and draws them with the river tool.
     void UseRiverTool(bool down);
     TRiverTool* RiverTool() const { return riverTool.get(); }
@@ -272,7 +268,6 @@ public:
     // The starts on the map: the "Start" tool that places them and the "Balance" window that
     // compares them.
     void UseStartTool(bool down);
-    void ShowBalance(bool down);
     TStartTool& StartTool() const { return *startTool; }
     TBalanceWindow* BalanceWindow() const { return balanceForm; }
     QTimer* BlinkTimer() const { return cellRectTimer; }
@@ -346,6 +341,15 @@ private:
     // text, and these go by their hint.
     QToolButton* AddMapMenuButton(const char* name, const QString& caption, const QString& hint,
                                   const char* menuName);
+    // The toggle button shows and closes the window, and the window closed by other means releases it.
+    void ShowWindowWith(QAction* button, TToolWindow* window);
+    // A new layout of the widget that leaves no margin and no space between its items.
+    template <typename TLayout> static TLayout* EdgeToEdge(QWidget* widget) {
+        auto* layout = new TLayout(widget);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        return layout;
+    }
     // Sets a toggle button without running its handler.
     void SetButtonDown(const char* name, bool down);
 

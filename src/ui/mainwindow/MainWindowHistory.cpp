@@ -187,7 +187,6 @@ void TMainWindow::CreateHistory() {
         btnUndo->setToolTip(text.isEmpty() ? QString("Undo") : "Undo " + text);
     });
     historyForm = new THistoryWindow(*undoStack, this);
-    connect(historyForm, &THistoryWindow::Closed, this, [this] { SetButtonDown("BtnHistory", false); });
     connect(undoStack, &QUndoStack::redoTextChanged, this, [this](const QString& text) {
         btnRedo->setToolTip(text.isEmpty() ? QString("Redo") : "Redo " + text);
     });

@@ -79,9 +79,7 @@ void TMainWindow::SetButtonDown(const char* name, bool down) {
 void TMainWindow::CreateMapPanel() {
     panelMapGrids = new QWidget(panelDock);
     panelMapGrids->setObjectName("PanelMapGrids");
-    auto* layout = new QVBoxLayout(panelMapGrids);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto* layout = EdgeToEdge<QVBoxLayout>(panelMapGrids);
 
     tbMap = new QToolBar(panelMapGrids);
     tbMap->setObjectName("TBMap");
@@ -103,13 +101,13 @@ void TMainWindow::CreateMapPanel() {
     QAction* zoomIn = AddMapButton("Zoom in", 1, false, "BtnZoomIn");
     tbMap->addSeparator();
     QAction* emptyMap = AddMapButton("Build a new map", 2, false, "BtnEmptyMap");
-    QAction* options = AddMapButton("Display options", 17, true, "BtnOptions");
+    AddMapButton("Display options", 17, true, "BtnOptions");
     QAction* graphic = AddMapButton("Graphic mode", 4, true, "BtnGraphicMode");
     QAction* gridLines = AddMapButton("Grid Lines", 3, true, "BtnShowGridLine");
     gridLines->setChecked(true);
     tbMap->addSeparator();
-    QAction* miniMap = AddMapButton("Mini map", 15, true, "BtnShowMiniMap");
-    QAction* dock = AddMapButton("Show map in another window", 16, true, "BtnDock");
+    AddMapButton("Mini map", 15, true, "BtnShowMiniMap");
+    AddMapButton("Show map in another window", 16, true, "BtnDock");
     tbMap->addSeparator();
     QAction* river = AddMapButton("River", 0, true, "BtnRiver");
     river->setIcon(TRiverTool::Icon());
@@ -121,16 +119,12 @@ void TMainWindow::CreateMapPanel() {
     connect(zoomIn, &QAction::triggered, this, &TMainWindow::ZoomIn);
     connect(emptyMap, &QAction::triggered, this, &TMainWindow::BuildEmptyMap);
     connect(tbGridSize, &QSlider::valueChanged, this, &TMainWindow::SetZoom);
-    connect(options, &QAction::toggled, this, &TMainWindow::ShowDisplayOptions);
     connect(graphic, &QAction::toggled, this, &TMainWindow::ShowPictures);
     connect(gridLines, &QAction::toggled, this, &TMainWindow::ShowGridLines);
-    connect(miniMap, &QAction::toggled, this, &TMainWindow::ShowMiniMap);
-    connect(dock, &QAction::toggled, this, &TMainWindow::DetachMap);
-    connect(history, &QAction::toggled, this, &TMainWindow::ShowHistory);
+    ShowWindowWith(history, historyForm);
     QAction* check = AddMapButton("Check map", 12, true, "BtnCheckMap");
     checkForm = new TCheckWindow(*this, this);
-    connect(check, &QAction::toggled, this, &TMainWindow::ShowCheckMap);
-    connect(checkForm, &TCheckWindow::Closed, this, [this] { SetButtonDown("BtnCheckMap", false); });
+    ShowWindowWith(check, checkForm);
     connect(&session->History(), &QUndoStack::indexChanged, checkForm, &TCheckWindow::MapChanged);
     connect(river, &QAction::toggled, this, &TMainWindow::UseRiverTool);
     tbMap->addSeparator();
@@ -193,7 +187,7 @@ void TMainWindow::CreateWindows() {
         if (panelMapGrids->isVisible())
             drawGrid->viewport()->update();
     });
-    connect(optionsWindow, &TOptionsWindow::Closed, this, [this] { SetButtonDown("BtnOptions", false); });
+    ShowWindowWith(MapButton("BtnOptions"), optionsWindow);
 
     TMiniMapHost host;
     host.syncMiniMapView = [this](int leftCol, int topRow, bool force) {
@@ -204,9 +198,10 @@ void TMainWindow::CreateWindows() {
     host.leftCol = [this] { return drawGrid->LeftCol(); };
     host.topRow = [this] { return drawGrid->TopRow(); };
     miniMapWindow->SetHost(std::move(host));
-    connect(miniMapWindow, &TMiniMapWindow::Closed, this, [this] { SetButtonDown("BtnShowMiniMap", false); });
+    ShowWindowWith(MapButton("BtnShowMiniMap"), miniMapWindow);
 
     dockWindow->SetPanel(panelMapGrids);
+    connect(MapButton("BtnDock"), &QAction::toggled, dockWindow, &TToolWindow::SetShown);
     connect(dockWindow, &TDockWindow::Shown, this, [this] {
         SetButtonDown("BtnDock", true);
         panelDock->hide();
@@ -309,24 +304,13 @@ void TMainWindow::ShowPictures(bool down) {
     drawGrid->SetGraphicMode(down);
 }
 
-void TMainWindow::ShowMiniMap(bool down) {
-    miniMapWindow->SetShown(down);
-}
-
-void TMainWindow::DetachMap(bool down) {
-    dockWindow->SetShown(down);
-}
-
-void TMainWindow::ShowHistory(bool down) {
-    historyForm->SetShown(down);
-}
-
-void TMainWindow::ShowCheckMap(bool down) {
-    checkForm->SetShown(down);
-}
-
-void TMainWindow::ShowDisplayOptions(bool down) {
-    optionsWindow->SetShown(down);
+void TMainWindow::ShowWindowWith(QAction* button, TToolWindow* window) {
+    connect(button, &QAction::toggled, window, &TToolWindow::SetShown);
+    // Closed by its close box, Esc or the window manager, the window releases its button.
+    connect(window, &TToolWindow::Closed, this, [button] {
+        const QSignalBlocker blocker(button);
+        button->setChecked(false);
+    });
 }
 
 void TMainWindow::UseRiverTool(bool down) {

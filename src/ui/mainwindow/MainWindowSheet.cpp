@@ -36,19 +36,19 @@ bool TMainWindow::ValidateRow(int /*row*/, const QString& key, const QString& va
         change.apply = [rows](TMap& document) { document.Game().ApplyEditorLines(rows); };
         break;
     case TabTeam:
-        change.scope = TChangeScope::Team(team);
-        change.text += QString(" of team %1").arg(team);
-        change.apply = [rows, team](TMap& document) {
-            document.Teams().GetTeam(team)->ApplyEditorLines(rows);
+    case TabPlayer: {
+        const bool ofTeam = sheetTab == TabTeam;
+        const int slot = ofTeam ? team : player;
+        change.scope = ofTeam ? TChangeScope::Team(slot) : TChangeScope::Player(slot);
+        change.text += QString(ofTeam ? " of team %1" : " of player %1").arg(slot);
+        change.apply = [rows, ofTeam, slot](TMap& document) {
+            if (ofTeam)
+                document.Teams().GetTeam(slot)->ApplyEditorLines(rows);
+            else
+                document.Players().GetPlayer(slot)->ApplyEditorLines(rows);
         };
         break;
-    case TabPlayer:
-        change.scope = TChangeScope::Player(player);
-        change.text += QString(" of player %1").arg(player);
-        change.apply = [rows, player](TMap& document) {
-            document.Players().GetPlayer(player)->ApplyEditorLines(rows);
-        };
-        break;
+    }
     case TabWorld:
         change.scope = TChangeScope::World();
         change.apply = [rows](TMap& document) { document.MapData().ApplyEditorLines(rows); };

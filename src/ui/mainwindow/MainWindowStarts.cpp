@@ -64,8 +64,7 @@ void TMainWindow::CreateStartTools() {
     });
 
     balanceForm = new TBalanceWindow(*this, this);
-    connect(balance, &QAction::toggled, this, &TMainWindow::ShowBalance);
-    connect(balanceForm, &TBalanceWindow::Closed, this, [this] { SetButtonDown("BtnBalance", false); });
+    ShowWindowWith(balance, balanceForm);
     connect(session, &TEditSession::DocumentChanged, balanceForm, &TBalanceWindow::ScheduleUpdate);
 }
 
@@ -77,11 +76,4 @@ void TMainWindow::PaintStartOverlay(QPainter& painter, const TCellRange& cells) 
 
 void TMainWindow::UseStartTool(bool down) {
     SetMapTool(startTool.get(), down);
-}
-
-void TMainWindow::ShowBalance(bool down) {
-    if (down)
-        balanceForm->show();
-    else
-        balanceForm->close();
 }

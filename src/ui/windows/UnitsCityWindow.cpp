@@ -281,10 +281,12 @@ void TUnitsCityWindow::ListRowChanged(int row) {
     ShowChosenEntry();
 }
 
+const TPlot* TUnitsCityWindow::CommittedPlot() {
+    return CommitCurrent() ? Plot() : nullptr;
+}
+
 void TUnitsCityWindow::AddUnit() {
-    if (!CommitCurrent())
-        return;
-    const TPlot* plot = Plot();
+    const TPlot* plot = CommittedPlot();
     if (plot == nullptr)
         return;
     if (unitsMode) {
@@ -303,9 +305,7 @@ void TUnitsCityWindow::AddUnit() {
 }
 
 void TUnitsCityWindow::DeleteEntry() {
-    if (!CommitCurrent())
-        return;
-    const TPlot* plot = Plot();
+    const TPlot* plot = CommittedPlot();
     if (plot == nullptr)
         return;
     const int index = currentIndex;

@@ -53,6 +53,8 @@ public:
     void ShowCurrent();
     // Writes the sheet's current row into the record shown; false when the record refuses it.
     bool CommitCurrent();
+    // The plot, once the row being edited is written; null when it was refused or there is none.
+    const TPlot* CommittedPlot();
 
     QListWidget* LBList() const { return lbList; }
     TPropertySheet* Sheet() const { return vle; }
