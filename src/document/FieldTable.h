@@ -23,6 +23,10 @@
 
 namespace FieldTable {
 
+// The field table as a type that depends on `I`, the index a generic lambda gets: a hook named in a
+// branch the lambda discards for a field is then looked up only for the fields that take it.
+template <typename Fields, typename I> struct TDependent { using Type = Fields; };
+
 template <typename Handle, std::size_t... I>
 [[gnu::always_inline]] inline bool Visit(std::size_t key, Handle&& handle, std::index_sequence<I...>) {
     bool result = true;
@@ -162,7 +166,7 @@ template <typename R> bool TFieldRecord<R>::FieldIsSet(std::size_t key) const {
             else if constexpr (field.value == TFieldValue::Bare)
                 return Self().*field.flag;
             else if constexpr (field.value == TFieldValue::Special)
-                return Fields::SpecialIsSet(Self(), index);
+                return FieldTable::TDependent<Fields, decltype(index)>::Type::SpecialIsSet(Self(), index);
             else if constexpr (field.value == TFieldValue::Paired)
                 return false;
             else
@@ -603,7 +607,7 @@ template <typename R> void TFieldRecord<R>::TakeRows(StringList& rows) {
     FieldTable::ForRange<0>(
         [&](auto index) {
             if constexpr (Fields::List[decltype(index)::value].row == TFieldRow::Special)
-                Fields::TakeSpecialRows(Self(), index, rows);
+                FieldTable::TDependent<Fields, decltype(index)>::Type::TakeSpecialRows(Self(), index, rows);
         },
         all);
 }
