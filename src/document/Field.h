@@ -27,6 +27,9 @@ template <typename R> struct TField {
     // A text held elsewhere than in a member of its own: made on first use, or an entry of an array.
     const std::string& (*getText)(const R&) = nullptr;
     void (*setText)(R&, std::string_view) = nullptr;
+    // Whether getText and setText hold it: a sanitized build cannot compare function addresses in a
+    // constant expression.
+    bool heldText = false;
     // The value of an absent field (a flag's is 0 or 1).
     int numberDefault = 0;
     std::string_view textDefault;
@@ -83,7 +86,7 @@ template <typename R> struct TField {
                                      const std::string& (*get)(const R&), void (*set)(R&, std::string_view),
                                      std::string_view absent = {}) {
         return Make(key, value).With([&](TField& f) {
-            f.getText = get, f.setText = set, f.textDefault = absent;
+            f.getText = get, f.setText = set, f.heldText = true, f.textDefault = absent;
         });
     }
     static constexpr TField TypeList(std::string_view key, StringList R::*member) {

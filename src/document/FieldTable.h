@@ -242,7 +242,7 @@ template <typename R> template <std::size_t I> void TFieldRecord<R>::ClearField(
         record.*field.flag = field.numberDefault != 0;
     else if constexpr (field.text != nullptr)
         record.*field.text = field.textDefault;
-    else if constexpr (field.setText != nullptr)
+    else if constexpr (field.heldText)
         field.setText(record, field.textDefault);
     else if constexpr (field.list != nullptr)
         (record.*field.list).clear();
@@ -451,7 +451,7 @@ template <typename R> template <std::size_t I> bool TFieldRecord<R>::Writes() co
             return record.*field.flag != (field.numberDefault != 0);
         else if constexpr (field.text != nullptr)
             return record.*field.text != field.textDefault;
-        else if constexpr (field.getText != nullptr)
+        else if constexpr (field.heldText)
             return field.getText(record) != field.textDefault;
         else
             return record.*field.teams != FlagSet{};
@@ -496,7 +496,7 @@ void TFieldRecord<R>::WriteField(TTextWriter& out, bool& lineOpen) const {
             out << FlagChar(record.*field.flag);
         else if constexpr (field.text != nullptr)
             out << record.*field.text;
-        else if constexpr (field.getText != nullptr)
+        else if constexpr (field.heldText)
             out << field.getText(record);
         else
             out.Flags(record.*field.teams);
@@ -558,7 +558,7 @@ template <typename R> template <std::size_t I> void TFieldRecord<R>::AddRow(Stri
                 row += BoolToFlagText(record.*field.flag);
             else if constexpr (field.text != nullptr)
                 row += record.*field.text;
-            else if constexpr (field.getText != nullptr)
+            else if constexpr (field.heldText)
                 row += field.getText(record);
             else
                 row += FlagsToCommaText(record.*field.teams);
