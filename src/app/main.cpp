@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandSupport.h"
 #include "support/AppResources.h"
-#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/ShowEditor.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -26,12 +26,13 @@ int RunEditor(int argc, char* argv[], const QString& gameDir, const QStringList&
     // The desktop matches the windows to the installed entry, and every window carries the icon.
     QGuiApplication::setDesktopFileName("tessel");
     QApplication::setWindowIcon(TAppResources().WindowIcon());
-    TMainWindow window(gameDir);
-    window.show();
-    window.OfferRecovery();
-    if (!files.isEmpty() && window.OpenFileAsking(QFileInfo(files.constFirst()).absoluteFilePath()) &&
-        layerOptions.ChoosesLayers())
-        window.ChooseLayers(layerOptions.Over(window.LayerChoice()));
+    const QString file = files.isEmpty() ? QString() : QFileInfo(files.constFirst()).absoluteFilePath();
+    const std::unique_ptr<QWidget> window = ShowEditor(
+        gameDir, file, [&layerOptions](const TLayerChoice& mapChoice) -> std::optional<TLayerChoice> {
+            if (!layerOptions.ChoosesLayers())
+                return std::nullopt;
+            return layerOptions.Over(mapChoice);
+        });
     return app.exec();
 }
 
