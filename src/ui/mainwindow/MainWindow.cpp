@@ -79,10 +79,10 @@ TMainWindow::TMainWindow(const QString& gameDir, QWidget* parent) : QMainWindow(
 
 TMainWindow::~TMainWindow() {
     // The sheet's editor may still close while the children go: nothing is written any more.
-    vle->SetHooks({});
+    propertySheet->SetHooks({});
     session->disconnect(this);
     session->History().disconnect(this);
-    drawGrid->SetTool(nullptr);
+    gridView->SetTool(nullptr);
 }
 
 void TMainWindow::CreateParts(const QString& gameDir) {
@@ -92,9 +92,9 @@ void TMainWindow::CreateParts(const QString& gameDir) {
     resize(LayoutSize);
     dialogs = std::make_unique<TQtDialogs>();
 
-    utils = std::make_unique<TAppResources>();
+    resources = std::make_unique<TAppResources>();
     CreateImageLists();
-    utils->LoadImageLists(this);
+    resources->LoadImageLists(this);
 
     catalogue = std::make_unique<TValueCatalogue>();
     busyCursor = new TBusyCursor(this);
@@ -108,7 +108,7 @@ void TMainWindow::CreateParts(const QString& gameDir) {
     CreateTabsAndPanels();
 
     FindGameFolder(gameDir);
-    tbGridSize->setToolTip(QString::number(tbGridSize->value()));
+    zoomSlider->setToolTip(QString::number(zoomSlider->value()));
     blinkOn = updating = false;
     RebuildMiniMap(-1, -1);
     setAcceptDrops(true);
@@ -129,9 +129,9 @@ const TImageList& TMainWindow::ImageList(const char* name) const {
 }
 
 QAction* TMainWindow::AddProgramButton(const QString& caption, const QString& hint, int image) {
-    QAction* action = toolBarProgMain->addAction(IconOf(ImageList("ImageListProgram"), image), caption);
+    QAction* action = programToolBar->addAction(IconOf(ImageList("ImageListProgram"), image), caption);
     action->setToolTip(hint);
-    QWidget* button = toolBarProgMain->widgetForAction(action);
+    QWidget* button = programToolBar->widgetForAction(action);
     button->setFixedSize(61, 47);
     button->setAccessibleName(caption.trimmed());
     button->setAccessibleDescription(hint);
@@ -139,40 +139,40 @@ QAction* TMainWindow::AddProgramButton(const QString& caption, const QString& hi
 }
 
 void TMainWindow::CreateProgramToolBar() {
-    toolBarProgMain = new QToolBar(this);
-    toolBarProgMain->setObjectName("ToolBarProgMain");
-    toolBarProgMain->setAccessibleName("Program tool bar");
-    toolBarProgMain->setOrientation(Qt::Vertical);
-    toolBarProgMain->setMovable(false);
-    toolBarProgMain->setFloatable(false);
-    toolBarProgMain->setIconSize(QSize(24, 24));
-    toolBarProgMain->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolBarProgMain->setContextMenuPolicy(Qt::PreventContextMenu);
-    addToolBar(Qt::LeftToolBarArea, toolBarProgMain);
+    programToolBar = new QToolBar(this);
+    programToolBar->setObjectName("ToolBarProgMain");
+    programToolBar->setAccessibleName("Program tool bar");
+    programToolBar->setOrientation(Qt::Vertical);
+    programToolBar->setMovable(false);
+    programToolBar->setFloatable(false);
+    programToolBar->setIconSize(QSize(24, 24));
+    programToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    programToolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Qt::LeftToolBarArea, programToolBar);
 
-    btnProgNew = AddProgramButton("New", "Create a new map", 0);
-    btnProgOpen = AddProgramButton("Open", "Open a map", 3);
-    btnProgSave = AddProgramButton("Save", "Save current map", 2);
-    btnProgSaveAs = AddProgramButton(" Save as ", "Save as a new map", 1);
-    btnProgAbout = AddProgramButton("About", "About this program", 4);
-    btnProgExit = AddProgramButton("Exit", "Quit Tessel", 5);
+    newAction = AddProgramButton("New", "Create a new map", 0);
+    openAction = AddProgramButton("Open", "Open a map", 3);
+    saveAction = AddProgramButton("Save", "Save current map", 2);
+    saveAsAction = AddProgramButton(" Save as ", "Save as a new map", 1);
+    aboutAction = AddProgramButton("About", "About this program", 4);
+    exitAction = AddProgramButton("Exit", "Quit Tessel", 5);
     recentMenu = new QMenu(this);
     recentMenu->setObjectName("RecentMaps");
     recentMenu->setTitle("Recent maps");
-    btnProgOpen->setMenu(recentMenu);
-    if (auto* openButton = qobject_cast<QToolButton*>(toolBarProgMain->widgetForAction(btnProgOpen)))
+    openAction->setMenu(recentMenu);
+    if (auto* openButton = qobject_cast<QToolButton*>(programToolBar->widgetForAction(openAction)))
         openButton->setPopupMode(QToolButton::MenuButtonPopup);
-    btnProgNew->setShortcut(QKeySequence::New);
-    btnProgOpen->setShortcut(QKeySequence::Open);
-    btnProgSave->setShortcut(QKeySequence::Save);
-    btnProgSaveAs->setShortcut(QKeySequence::SaveAs);
-    btnProgExit->setShortcut(QKeySequence::Quit);
-    connect(btnProgNew, &QAction::triggered, this, &TMainWindow::NewMap);
-    connect(btnProgOpen, &QAction::triggered, this, &TMainWindow::OpenMap);
-    connect(btnProgSave, &QAction::triggered, this, [this] { SaveMap(); });
-    connect(btnProgSaveAs, &QAction::triggered, this, [this] { SaveMapAs(); });
-    connect(btnProgAbout, &QAction::triggered, this, &TMainWindow::ShowAbout);
-    connect(btnProgExit, &QAction::triggered, this, &TMainWindow::Quit);
+    newAction->setShortcut(QKeySequence::New);
+    openAction->setShortcut(QKeySequence::Open);
+    saveAction->setShortcut(QKeySequence::Save);
+    saveAsAction->setShortcut(QKeySequence::SaveAs);
+    exitAction->setShortcut(QKeySequence::Quit);
+    connect(newAction, &QAction::triggered, this, &TMainWindow::NewMap);
+    connect(openAction, &QAction::triggered, this, &TMainWindow::OpenMap);
+    connect(saveAction, &QAction::triggered, this, [this] { SaveMap(); });
+    connect(saveAsAction, &QAction::triggered, this, [this] { SaveMapAs(); });
+    connect(aboutAction, &QAction::triggered, this, &TMainWindow::ShowAbout);
+    connect(exitAction, &QAction::triggered, this, &TMainWindow::Quit);
 }
 
 void TMainWindow::CreateStatusBar() {
@@ -198,18 +198,18 @@ void TMainWindow::CreateTabsAndPanels() {
     auto* central = new QWidget(this);
     auto* layout = EdgeToEdge<QVBoxLayout>(central);
 
-    tcMain = new QTabBar(central);
-    tcMain->setObjectName("TCMain");
-    tcMain->setAccessibleName("Sections");
-    tcMain->setFont(PixelFont("Times New Roman", 20));
-    tcMain->setIconSize(QSize(24, 24));
-    tcMain->setExpanding(false);
-    tcMain->setDrawBase(true);
+    tabs = new QTabBar(central);
+    tabs->setObjectName("TCMain");
+    tabs->setAccessibleName("Sections");
+    tabs->setFont(PixelFont("Times New Roman", 20));
+    tabs->setIconSize(QSize(24, 24));
+    tabs->setExpanding(false);
+    tabs->setDrawBase(true);
     const char* captions[] = {"Rule", "Team", "Player", "World", "Map"};
     for (int i = 0; i < 5; ++i)
-        tcMain->addTab(IconOf(ImageList("ImageListTabs"), i), captions[i]);
-    connect(tcMain, &QTabBar::currentChanged, this, &TMainWindow::TabChanged);
-    layout->addWidget(tcMain);
+        tabs->addTab(IconOf(ImageList("ImageListTabs"), i), captions[i]);
+    connect(tabs, &QTabBar::currentChanged, this, &TMainWindow::TabChanged);
+    layout->addWidget(tabs);
 
     splitter = new QSplitter(Qt::Vertical, central);
     splitter->setObjectName("Splitter");
@@ -217,39 +217,39 @@ void TMainWindow::CreateTabsAndPanels() {
     splitter->setHandleWidth(4);
     splitter->setChildrenCollapsible(false);
 
-    panelDock = new QWidget(splitter);
-    panelDock->setObjectName("PanelDock");
-    panelDock->setAccessibleName("Map");
+    mapPanelHome = new QWidget(splitter);
+    mapPanelHome->setObjectName("PanelDock");
+    mapPanelHome->setAccessibleName("Map");
     CreateMapPanel();
-    EdgeToEdge<QVBoxLayout>(panelDock)->addWidget(panelMapGrids);
+    EdgeToEdge<QVBoxLayout>(mapPanelHome)->addWidget(mapPanel);
 
-    panelVLE = new QWidget(splitter);
-    panelVLE->setObjectName("PanelVLE");
-    panelVLE->setAccessibleName("Sheet");
-    auto* vleLayout = EdgeToEdge<QHBoxLayout>(panelVLE);
-    rgTeamPlayer = new QGroupBox(panelVLE);
-    rgTeamPlayer->setObjectName("RGTeamPlayer");
-    rgTeamPlayer->setFixedWidth(100);
-    auto* radioLayout = new QVBoxLayout(rgTeamPlayer);
+    sheetPanel = new QWidget(splitter);
+    sheetPanel->setObjectName("PanelVLE");
+    sheetPanel->setAccessibleName("Sheet");
+    auto* vleLayout = EdgeToEdge<QHBoxLayout>(sheetPanel);
+    slotChoice = new QGroupBox(sheetPanel);
+    slotChoice->setObjectName("RGTeamPlayer");
+    slotChoice->setFixedWidth(100);
+    auto* radioLayout = new QVBoxLayout(slotChoice);
     radioLayout->setContentsMargins(4, 2, 2, 2);
     radioLayout->setSpacing(0);
-    rgTeamPlayerButtons = new QButtonGroup(rgTeamPlayer);
+    slotButtons = new QButtonGroup(slotChoice);
     for (int i = 0; i < MaxTeams; ++i) {
-        auto* radio = new QRadioButton(rgTeamPlayer);
+        auto* radio = new QRadioButton(slotChoice);
         radioLayout->addWidget(radio);
-        rgTeamPlayerButtons->addButton(radio, i);
+        slotButtons->addButton(radio, i);
     }
     radioLayout->addStretch(1);
-    connect(rgTeamPlayerButtons, &QButtonGroup::idClicked, this, &TMainWindow::SelectTeamOrPlayer);
-    vle = new TPropertySheet(panelVLE);
-    vle->SetHooks(SheetHandlersOf(this));
+    connect(slotButtons, &QButtonGroup::idClicked, this, &TMainWindow::SelectTeamOrPlayer);
+    propertySheet = new TPropertySheet(sheetPanel);
+    propertySheet->SetHooks(SheetHandlersOf(this));
     // Tab leaves the map for the plot's sheet below it.
-    QWidget::setTabOrder(drawGrid, vle);
-    vleLayout->addWidget(rgTeamPlayer);
-    vleLayout->addWidget(vle, 1);
+    QWidget::setTabOrder(gridView, propertySheet);
+    vleLayout->addWidget(slotChoice);
+    vleLayout->addWidget(propertySheet, 1);
 
-    splitter->addWidget(panelDock);
-    splitter->addWidget(panelVLE);
+    splitter->addWidget(mapPanelHome);
+    splitter->addWidget(sheetPanel);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({360, 200});
@@ -282,8 +282,8 @@ void TMainWindow::TabChanged(int index) {
         return;
     // The row being edited goes into the section of the tab being left; a refused row keeps the tab.
     if (!CommitCurrentRow()) {
-        const QSignalBlocker blocker(tcMain);
-        tcMain->setCurrentIndex(sheetTab);
+        const QSignalBlocker blocker(tabs);
+        tabs->setCurrentIndex(sheetTab);
         return;
     }
     RefreshSheetOfTab();
@@ -294,8 +294,8 @@ void TMainWindow::RefreshSheetOfTab() {
 }
 
 bool TMainWindow::GoToTab(int tab) {
-    tcMain->setCurrentIndex(tab);
-    return tcMain->currentIndex() == tab;
+    tabs->setCurrentIndex(tab);
+    return tabs->currentIndex() == tab;
 }
 
 TMap& TMainWindow::Map() const {
@@ -315,12 +315,12 @@ void TMainWindow::ShowStatus(const QString& text) {
 }
 
 void TMainWindow::SelectTeamOrPlayer(int index) {
-    const int tab = tcMain->currentIndex();
+    const int tab = tabs->currentIndex();
     if (updating || (tab != TabTeam && tab != TabPlayer))
         return;
     if (!CommitCurrentRow()) {
         const int shownIndex = tab == TabTeam ? teamIndex : playerIndex;
-        if (QAbstractButton* button = rgTeamPlayerButtons->button(shownIndex))
+        if (QAbstractButton* button = slotButtons->button(shownIndex))
             button->setChecked(true);
         return;
     }
@@ -367,44 +367,44 @@ void TMainWindow::RefreshSheet() {
         return;
     busyCursor->Busy();
     updating = true;
-    const int tab = tcMain->currentIndex();
+    const int tab = tabs->currentIndex();
     const bool tabChanged = tab != sheetTab;
     sheetTab = tab;
     const bool teamOrPlayer = tab == TabTeam || tab == TabPlayer;
     if (tab != TabMap && dockWindow != nullptr && dockWindow->isVisible())
         dockWindow->close();
-    rgTeamPlayer->setVisible(teamOrPlayer);
+    slotChoice->setVisible(teamOrPlayer);
     if (teamOrPlayer) {
         const bool team = tab == TabTeam;
-        rgTeamPlayer->setTitle(team ? " Team " : " Player ");
+        slotChoice->setTitle(team ? " Team " : " Player ");
         const StringList& names = team ? catalogue->GetTeamNames() : catalogue->GetPlayerNames();
         for (int i = 0; i < MaxTeams; ++i) {
-            QAbstractButton* button = rgTeamPlayerButtons->button(i);
+            QAbstractButton* button = slotButtons->button(i);
             button->setText(FromWindows1252(names[static_cast<std::size_t>(i)]));
             button->setAccessibleName(button->text());
         }
-        rgTeamPlayerButtons->button(team ? teamIndex : playerIndex)->setChecked(true);
+        slotButtons->button(team ? teamIndex : playerIndex)->setChecked(true);
     }
     const bool mapTab = tab == TabMap;
-    panelDock->setVisible(mapTab && (dockWindow == nullptr || !dockWindow->isVisible()));
+    mapPanelHome->setVisible(mapTab && (dockWindow == nullptr || !dockWindow->isVisible()));
     // The map shown again is painted whole; one that stays repaints what changes on it.
     if (mapTab && tabChanged)
-        drawGrid->viewport()->update();
+        gridView->viewport()->update();
     if (mapTab && !selected.Empty())
         FillSelectionSheet();
     else
-        FillSheet(*vle, SectionRows());
+        FillSheet(*propertySheet, SectionRows());
     if (mapTab)
-        cellRectTimer->start();
+        blinkTimer->start();
     else
-        cellRectTimer->stop();
+        blinkTimer->stop();
     updating = false;
     UpdateStatusBar(-1, -1);
     busyCursor->Idle();
 }
 
 void TMainWindow::UpdateStatusBar(int col, int row) {
-    statusPanels[0]->Show(startTool && drawGrid->Tool() == startTool.get() ? startTool->StatusText()
+    statusPanels[0]->Show(startTool && gridView->Tool() == startTool.get() ? startTool->StatusText()
                                                                            : QString("Ready..."));
     const int width = session->Map().Grids().Width(), height = session->Map().Grids().Height();
     statusPanels[1]->Show(QString("Size = (%1 x %2)").arg(width).arg(height),

@@ -144,16 +144,16 @@ public:
     // Undo and Redo of the session, after a stroke of the brush under way ends.
     void Undo();
     void Redo();
-    QAction* UndoAction() const { return btnUndo; }
-    QAction* RedoAction() const { return btnRedo; }
+    QAction* UndoAction() const { return undoAction; }
+    QAction* RedoAction() const { return redoAction; }
     // The map's extent, each one step of the history. The rectangle is in map coordinates.
     bool CropMapTo(const QRect& plots);
     void CropMapToSelection();
     void ExtendMap();
     void ShiftMap();
-    THistoryWindow* HistoryWindow() const { return historyForm; }
+    THistoryWindow* HistoryWindow() const { return historyWindow; }
     // "Check map": the map's values checked against the game's rules, in a window of their own.
-    TCheckWindow* CheckWindow() const { return checkForm; }
+    TCheckWindow* CheckWindow() const { return checkWindow; }
 
     // Editing many plots at once (MainWindowEditing.cpp, MainWindowSelection.cpp). The plots selected
     // on the map, in map coordinates, of any shape, and the rectangle round them; empty when none.
@@ -239,7 +239,7 @@ public:
     TMap& Map() const;
     TValueCatalogue& Catalogue() const override { return *catalogue; }
     TBusyCursor& BusyCursor() const override { return *busyCursor; }
-    const TAppResources& Resources() const { return *utils; }
+    const TAppResources& Resources() const { return *resources; }
     // The session's map, its file and whether it has unsaved changes.
     const QString& FileName() const;
     bool Modified() const;
@@ -253,24 +253,24 @@ public:
     // expansion's extension.
     static QString WithMapExtension(const QString& path);
 
-    TPropertySheet* Sheet() const override { return vle; }
-    QTabBar* Tabs() const { return tcMain; }
-    QGroupBox* TeamPlayerChoice() const { return rgTeamPlayer; }
-    QWidget* MapPanelHome() const { return panelDock; }
-    QWidget* MapPanel() const { return panelMapGrids; }
+    TPropertySheet* Sheet() const override { return propertySheet; }
+    QTabBar* Tabs() const { return tabs; }
+    QGroupBox* TeamPlayerChoice() const { return slotChoice; }
+    QWidget* MapPanelHome() const { return mapPanelHome; }
+    QWidget* MapPanel() const { return mapPanel; }
     QSplitter* Splitter() const { return splitter; }
     TStatusPanel* StatusPanel(int index) const { return statusPanels[index]; }
-    QToolBar* ProgramToolBar() const { return toolBarProgMain; }
-    QToolBar* MapToolBar() const { return tbMap; }
-    QSlider* ZoomSlider() const { return tbGridSize; }
-    TMapGridView* GridView() const override { return drawGrid; }
+    QToolBar* ProgramToolBar() const { return programToolBar; }
+    QToolBar* MapToolBar() const { return mapToolBar; }
+    QSlider* ZoomSlider() const { return zoomSlider; }
+    TMapGridView* GridView() const override { return gridView; }
     QAction* MapButton(const char* name) const;
     // The starts on the map: the "Start" tool that places them and the "Balance" window that
     // compares them.
     void UseStartTool(bool down);
     TStartTool& StartTool() const { return *startTool; }
-    TBalanceWindow* BalanceWindow() const { return balanceForm; }
-    QTimer* BlinkTimer() const { return cellRectTimer; }
+    TBalanceWindow* BalanceWindow() const { return balanceWindow; }
+    QTimer* BlinkTimer() const { return blinkTimer; }
     const TImageList& ImageList(const char* name) const override;
 
 protected:
@@ -356,7 +356,7 @@ private:
     std::unique_ptr<TDialogs> dialogs;
     TEditSession* session = nullptr;
     std::unique_ptr<TValueCatalogue> catalogue;
-    std::unique_ptr<TAppResources> utils;
+    std::unique_ptr<TAppResources> resources;
     QMenu* recentMenu = nullptr;
     QStringList recentMaps;
     TBusyCursor* busyCursor = nullptr;
@@ -371,33 +371,33 @@ private:
     // The tab, team, player and plot whose rows the sheet shows: a row is written back there.
     int sheetTab = TabRule;
 
-    QToolBar* toolBarProgMain = nullptr;
-    QAction* btnProgNew = nullptr;
-    QAction* btnProgOpen = nullptr;
-    QAction* btnProgSave = nullptr;
-    QAction* btnProgSaveAs = nullptr;
-    QAction* btnProgAbout = nullptr;
-    QAction* btnProgExit = nullptr;
+    QToolBar* programToolBar = nullptr;
+    QAction* newAction = nullptr;
+    QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QAction* aboutAction = nullptr;
+    QAction* exitAction = nullptr;
     TStatusPanel* statusPanels[3] = {};
-    QTabBar* tcMain = nullptr;
-    QWidget* panelDock = nullptr;
-    QWidget* panelMapGrids = nullptr;
+    QTabBar* tabs = nullptr;
+    QWidget* mapPanelHome = nullptr;
+    QWidget* mapPanel = nullptr;
     QSplitter* splitter = nullptr;
-    QWidget* panelVLE = nullptr;
-    QGroupBox* rgTeamPlayer = nullptr;
-    QButtonGroup* rgTeamPlayerButtons = nullptr;
-    TPropertySheet* vle = nullptr;
-    QToolBar* tbMap = nullptr;
-    QSlider* tbGridSize = nullptr;
-    TMapGridView* drawGrid = nullptr;
+    QWidget* sheetPanel = nullptr;
+    QGroupBox* slotChoice = nullptr;
+    QButtonGroup* slotButtons = nullptr;
+    TPropertySheet* propertySheet = nullptr;
+    QToolBar* mapToolBar = nullptr;
+    QSlider* zoomSlider = nullptr;
+    TMapGridView* gridView = nullptr;
     std::unique_ptr<TRiverTool> riverTool;
-    QTimer* cellRectTimer = nullptr;
-    QAction* btnUndo = nullptr;
-    QAction* btnRedo = nullptr;
-    THistoryWindow* historyForm = nullptr;
+    QTimer* blinkTimer = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    THistoryWindow* historyWindow = nullptr;
     std::unique_ptr<TStartTool> startTool;
-    TBalanceWindow* balanceForm = nullptr;
-    TCheckWindow* checkForm = nullptr;
+    TBalanceWindow* balanceWindow = nullptr;
+    TCheckWindow* checkWindow = nullptr;
     TOptionsWindow* optionsWindow = nullptr;
     TUnitsCityWindow* unitsCityWindow = nullptr;
     TMiniMapWindow* miniMapWindow = nullptr;

@@ -80,7 +80,7 @@ QIcon BrushIcon() {
 } // namespace
 
 void TMainWindow::CreateEditingTools() {
-    tbMap->addSeparator();
+    mapToolBar->addSeparator();
     QAction* paint = AddMapButton("Paint", 0, true, "BtnPaint");
     paint->setIcon(BrushIcon());
     brushSize = AddMapMenuButton("BtnBrushSize", QString(), "Brush size", "BrushSizes");
@@ -102,11 +102,11 @@ void TMainWindow::CreateEditingTools() {
 
     // The editing keys act while the map has the focus; elsewhere the keys keep their own meaning.
     auto addKey = [this](const char* name, const QString& text, const QKeySequence& key, auto handler) {
-        auto* action = new QAction(text, panelMapGrids);
+        auto* action = new QAction(text, mapPanel);
         action->setObjectName(name);
         action->setShortcut(key);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        panelMapGrids->addAction(action);
+        mapPanel->addAction(action);
         connect(action, &QAction::triggered, this, handler);
     };
     addKey("ActClearSelection", "Clear the selection", QKeySequence(Qt::Key_Escape),
@@ -143,8 +143,8 @@ void TMainWindow::BrushSizeChange(int size) {
 std::optional<std::pair<QString, std::string>> TMainWindow::PaintRow() {
     if (!CommitCurrentRow())
         return std::nullopt;
-    const int row = vle->CurrentRow();
-    const QString key = vle->Key(row);
+    const int row = propertySheet->CurrentRow();
+    const QString key = propertySheet->Key(row);
     auto refuse = [this](const QString& why) {
         statusPanels[0]->Show(why);
         return std::nullopt;
@@ -153,19 +153,19 @@ std::optional<std::pair<QString, std::string>> TMainWindow::PaintRow() {
         return refuse("Put the sheet's cursor on the row to paint with");
     if (key.compare("Units", Qt::CaseInsensitive) == 0 || key.compare("City", Qt::CaseInsensitive) == 0)
         return refuse("Units and cities are not painted: their editor changes them");
-    if (vle->IsMixed(row))
+    if (propertySheet->IsMixed(row))
         return refuse(QString("The selected plots differ in %1: type the value to paint with").arg(key));
-    const std::optional<std::string> line = EditorLine(key, vle->Value(row));
+    const std::optional<std::string> line = EditorLine(key, propertySheet->Value(row));
     if (!line)
         return std::nullopt;
-    return std::make_pair(key + '=' + vle->Value(row), *line);
+    return std::make_pair(key + '=' + propertySheet->Value(row), *line);
 }
 
 void TMainWindow::FillSelectionSheet() {
     StringList rows;
     std::vector<bool> mixed;
     SharedPlotRows(session->Map().Grids(), selected, rows, mixed);
-    FillSheet(*vle, rows, mixed);
+    FillSheet(*propertySheet, rows, mixed);
 }
 
 TDocumentChange TMainWindow::SelectionRowChange(const QString& key, const StringList& rows) const {

@@ -29,24 +29,24 @@ void TMainWindow::ShowChange(const TChangeScope& scope, bool fromHistory) {
         const bool onePlot = plots.width() == 1 && plots.height() == 1;
         if (onePlot) {
             PaintMiniMapCell(plots.left(), height - 1 - plots.top());
-            drawGrid->RepaintCell(plots.left(), height - 1 - plots.top());
+            gridView->RepaintCell(plots.left(), height - 1 - plots.top());
         } else if (!scope.cells.empty()) {
             ShowPlotCells(scope.cells);
         } else {
             for (int y = plots.top(); y <= plots.bottom(); ++y)
                 for (int x = plots.left(); x <= plots.right(); ++x)
                     PaintMiniMapCell(x, height - 1 - y);
-            const QRect first = drawGrid->CellRect(plots.left(), height - 1 - plots.bottom());
-            const QRect last = drawGrid->CellRect(plots.right(), height - 1 - plots.top());
-            drawGrid->viewport()->update(first.united(last));
+            const QRect first = gridView->CellRect(plots.left(), height - 1 - plots.bottom());
+            const QRect last = gridView->CellRect(plots.right(), height - 1 - plots.top());
+            gridView->viewport()->update(first.united(last));
         }
-        SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
+        SyncMiniMapView(gridView->LeftCol(), gridView->TopRow(), true);
         if (!fromHistory)
             return;
         // Undone or redone, the plot is shown: a single plot is selected on the "Map" tab, but for
         // a stroke, whose paint is the row of the plot the sheet shows.
         if (onePlot && scope.cells.empty())
-            drawGrid->SetCurrentCell(plots.left(), height - 1 - plots.top());
+            gridView->SetCurrentCell(plots.left(), height - 1 - plots.top());
         ShowTab(TabMap);
         return;
     }
@@ -106,35 +106,36 @@ void TMainWindow::ShowPlotCells(const std::vector<QPoint>& places) {
     std::sort(cells.begin(), cells.end(), [](const QPoint& a, const QPoint& b) {
         return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
     });
-    const QRect shown = drawGrid->viewport()->rect();
+    const QRect shown = gridView->viewport()->rect();
     for (std::size_t first = 0; first < cells.size();) {
         std::size_t last = first;
         while (last + 1 < cells.size() && cells[last + 1].y() == cells[last].y() &&
                cells[last + 1].x() <= cells[last].x() + 1)
             ++last;
-        const QRect run = drawGrid->CellRect(cells[first].x(), cells[first].y())
-                              .united(drawGrid->CellRect(cells[last].x(), cells[last].y()));
+        const QRect run = gridView->CellRect(cells[first].x(), cells[first].y())
+                              .united(gridView->CellRect(cells[last].x(), cells[last].y()));
         if (run.intersects(shown))
-            drawGrid->viewport()->update(run & shown);
+            gridView->viewport()->update(run & shown);
         first = last + 1;
     }
 }
 
 void TMainWindow::ShowTab(int tab) {
     {
-        const QSignalBlocker blocker(tcMain);
-        tcMain->setCurrentIndex(tab);
+        const QSignalBlocker blocker(tabs);
+        tabs->setCurrentIndex(tab);
     }
     RefreshSheetKeepingRow();
 }
 
 void TMainWindow::RefreshSheetKeepingRow() {
     // The rows of the same tab keep the cursor on its key: the brush paints with that row.
-    const QString key = tcMain->currentIndex() == sheetTab ? vle->Key(vle->CurrentRow()) : QString();
+    const QString key =
+        tabs->currentIndex() == sheetTab ? propertySheet->Key(propertySheet->CurrentRow()) : QString();
     RefreshSheet();
-    const int row = key.isEmpty() ? -1 : vle->FindRow(key);
+    const int row = key.isEmpty() ? -1 : propertySheet->FindRow(key);
     if (row >= 0)
-        vle->SetCurrentRow(row);
+        propertySheet->SetCurrentRow(row);
 }
 
 void TMainWindow::Undo() {
@@ -155,39 +156,39 @@ void TMainWindow::CreateHistory() {
     connect(session, &TEditSession::Changed, this, &TMainWindow::ShowChange);
     // Another map, or a new one: what was checked before is no longer what is shown.
     connect(session, &TEditSession::HistoryCleared, this, [this] {
-        if (checkForm != nullptr)
-            checkForm->MapChanged();
+        if (checkWindow != nullptr)
+            checkWindow->MapChanged();
     });
     QUndoStack* undoStack = &session->History();
-    btnUndo = new QAction(this);
-    btnRedo = new QAction(this);
-    toolBarProgMain->insertAction(btnProgAbout, btnUndo);
-    toolBarProgMain->insertAction(btnProgAbout, btnRedo);
+    undoAction = new QAction(this);
+    redoAction = new QAction(this);
+    programToolBar->insertAction(aboutAction, undoAction);
+    programToolBar->insertAction(aboutAction, redoAction);
     auto setUp = [this](QAction* action, const QString& caption, const QString& theme,
                         QStyle::StandardPixmap fallback) {
         action->setText(caption);
         action->setIcon(QIcon::fromTheme(theme, style()->standardIcon(fallback)));
         action->setEnabled(false);
-        QWidget* button = toolBarProgMain->widgetForAction(action);
+        QWidget* button = programToolBar->widgetForAction(action);
         button->setFixedSize(61, 47);
         button->setAccessibleName(caption);
     };
-    setUp(btnUndo, "Undo", "edit-undo", QStyle::SP_ArrowBack);
-    setUp(btnRedo, "Redo", "edit-redo", QStyle::SP_ArrowForward);
-    btnUndo->setToolTip("Undo");
-    btnRedo->setToolTip("Redo");
-    btnUndo->setShortcuts({QKeySequence::Undo});
-    btnRedo->setShortcuts(
+    setUp(undoAction, "Undo", "edit-undo", QStyle::SP_ArrowBack);
+    setUp(redoAction, "Redo", "edit-redo", QStyle::SP_ArrowForward);
+    undoAction->setToolTip("Undo");
+    redoAction->setToolTip("Redo");
+    undoAction->setShortcuts({QKeySequence::Undo});
+    redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(btnUndo, &QAction::triggered, this, &TMainWindow::Undo);
-    connect(btnRedo, &QAction::triggered, this, &TMainWindow::Redo);
-    connect(undoStack, &QUndoStack::canUndoChanged, btnUndo, &QAction::setEnabled);
-    connect(undoStack, &QUndoStack::canRedoChanged, btnRedo, &QAction::setEnabled);
+    connect(undoAction, &QAction::triggered, this, &TMainWindow::Undo);
+    connect(redoAction, &QAction::triggered, this, &TMainWindow::Redo);
+    connect(undoStack, &QUndoStack::canUndoChanged, undoAction, &QAction::setEnabled);
+    connect(undoStack, &QUndoStack::canRedoChanged, redoAction, &QAction::setEnabled);
     connect(undoStack, &QUndoStack::undoTextChanged, this, [this](const QString& text) {
-        btnUndo->setToolTip(text.isEmpty() ? QString("Undo") : "Undo " + text);
+        undoAction->setToolTip(text.isEmpty() ? QString("Undo") : "Undo " + text);
     });
-    historyForm = new THistoryWindow(*undoStack, this);
+    historyWindow = new THistoryWindow(*undoStack, this);
     connect(undoStack, &QUndoStack::redoTextChanged, this, [this](const QString& text) {
-        btnRedo->setToolTip(text.isEmpty() ? QString("Redo") : "Redo " + text);
+        redoAction->setToolTip(text.isEmpty() ? QString("Redo") : "Redo " + text);
     });
 }

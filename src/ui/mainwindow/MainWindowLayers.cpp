@@ -52,10 +52,10 @@ void TMainWindow::ChooseLayers(const std::optional<TLayerChoice>& choice) {
     chosenLayers = choice;
     UpdateLayers();
     // The map did not change, so the windows that follow its changes are told here.
-    if (checkForm != nullptr && checkForm->isVisible())
-        checkForm->CheckAgain();
-    if (balanceForm != nullptr)
-        balanceForm->ScheduleUpdate();
+    if (checkWindow != nullptr && checkWindow->isVisible())
+        checkWindow->CheckAgain();
+    if (balanceWindow != nullptr)
+        balanceWindow->ScheduleUpdate();
 }
 
 void TMainWindow::UpdateLayers() {

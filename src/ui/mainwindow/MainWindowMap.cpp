@@ -40,7 +40,7 @@
 
 QToolButton* TMainWindow::AddMapMenuButton(const char* name, const QString& caption, const QString& hint,
                                            const char* menuName) {
-    auto* button = new QToolButton(tbMap);
+    auto* button = new QToolButton(mapToolBar);
     button->setObjectName(name);
     button->setText(caption);
     button->setAccessibleName(hint);
@@ -50,24 +50,24 @@ QToolButton* TMainWindow::AddMapMenuButton(const char* name, const QString& capt
     auto* menu = new QMenu(button);
     menu->setObjectName(menuName);
     button->setMenu(menu);
-    tbMap->addWidget(button);
+    mapToolBar->addWidget(button);
     return button;
 }
 
 QAction* TMainWindow::AddMapButton(const QString& hint, int image, bool toggle, const char* name) {
     QAction* action =
-        tbMap->addAction(QIcon(QPixmap::fromImage(ImageList("ImageListToolBar").Image(image))), hint);
+        mapToolBar->addAction(QIcon(QPixmap::fromImage(ImageList("ImageListToolBar").Image(image))), hint);
     action->setObjectName(name);
     action->setToolTip(hint);
     action->setCheckable(toggle);
-    QWidget* button = tbMap->widgetForAction(action);
+    QWidget* button = mapToolBar->widgetForAction(action);
     button->setFixedSize(24, 24);
     button->setAccessibleName(hint);
     return action;
 }
 
 QAction* TMainWindow::MapButton(const char* name) const {
-    return tbMap->findChild<QAction*>(name);
+    return mapToolBar->findChild<QAction*>(name);
 }
 
 void TMainWindow::SetButtonDown(const char* name, bool down) {
@@ -77,57 +77,57 @@ void TMainWindow::SetButtonDown(const char* name, bool down) {
 }
 
 void TMainWindow::CreateMapPanel() {
-    panelMapGrids = new QWidget(panelDock);
-    panelMapGrids->setObjectName("PanelMapGrids");
-    auto* layout = EdgeToEdge<QVBoxLayout>(panelMapGrids);
+    mapPanel = new QWidget(mapPanelHome);
+    mapPanel->setObjectName("PanelMapGrids");
+    auto* layout = EdgeToEdge<QVBoxLayout>(mapPanel);
 
-    tbMap = new QToolBar(panelMapGrids);
-    tbMap->setObjectName("TBMap");
-    tbMap->setAccessibleName("Map tool bar");
-    tbMap->setIconSize(QSize(16, 16));
-    tbMap->setMovable(false);
+    mapToolBar = new QToolBar(mapPanel);
+    mapToolBar->setObjectName("TBMap");
+    mapToolBar->setAccessibleName("Map tool bar");
+    mapToolBar->setIconSize(QSize(16, 16));
+    mapToolBar->setMovable(false);
     QAction* zoomOut = AddMapButton("Zoom out", 0, false, "BtnZoomOut");
-    tbGridSize = new QSlider(Qt::Horizontal, tbMap);
-    tbGridSize->setObjectName("TBGridSize");
-    tbGridSize->setAccessibleName("Zoom");
-    tbGridSize->setFixedWidth(150);
-    tbGridSize->setRange(TMapGridView::MinZoom, TMapGridView::MaxZoom);
-    tbGridSize->setSingleStep(TMapGridView::ZoomStep);
-    tbGridSize->setPageStep(TMapGridView::ZoomStep);
-    tbGridSize->setTickInterval(TMapGridView::ZoomStep);
-    tbGridSize->setTickPosition(QSlider::NoTicks);
-    tbGridSize->setValue(32);
-    tbMap->addWidget(tbGridSize);
+    zoomSlider = new QSlider(Qt::Horizontal, mapToolBar);
+    zoomSlider->setObjectName("TBGridSize");
+    zoomSlider->setAccessibleName("Zoom");
+    zoomSlider->setFixedWidth(150);
+    zoomSlider->setRange(TMapGridView::MinZoom, TMapGridView::MaxZoom);
+    zoomSlider->setSingleStep(TMapGridView::ZoomStep);
+    zoomSlider->setPageStep(TMapGridView::ZoomStep);
+    zoomSlider->setTickInterval(TMapGridView::ZoomStep);
+    zoomSlider->setTickPosition(QSlider::NoTicks);
+    zoomSlider->setValue(32);
+    mapToolBar->addWidget(zoomSlider);
     QAction* zoomIn = AddMapButton("Zoom in", 1, false, "BtnZoomIn");
-    tbMap->addSeparator();
+    mapToolBar->addSeparator();
     QAction* emptyMap = AddMapButton("Build a new map", 2, false, "BtnEmptyMap");
     AddMapButton("Display options", 17, true, "BtnOptions");
     QAction* graphic = AddMapButton("Graphic mode", 4, true, "BtnGraphicMode");
     QAction* gridLines = AddMapButton("Grid Lines", 3, true, "BtnShowGridLine");
     gridLines->setChecked(true);
-    tbMap->addSeparator();
+    mapToolBar->addSeparator();
     AddMapButton("Mini map", 15, true, "BtnShowMiniMap");
     AddMapButton("Show map in another window", 16, true, "BtnDock");
-    tbMap->addSeparator();
+    mapToolBar->addSeparator();
     QAction* river = AddMapButton("River", 0, true, "BtnRiver");
     river->setIcon(TRiverTool::Icon());
-    tbMap->addSeparator();
+    mapToolBar->addSeparator();
     QAction* history = AddMapButton("History", 0, true, "BtnHistory");
     history->setIcon(
         QIcon::fromTheme("document-open-recent", style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
     connect(zoomOut, &QAction::triggered, this, &TMainWindow::ZoomOut);
     connect(zoomIn, &QAction::triggered, this, &TMainWindow::ZoomIn);
     connect(emptyMap, &QAction::triggered, this, &TMainWindow::BuildEmptyMap);
-    connect(tbGridSize, &QSlider::valueChanged, this, &TMainWindow::SetZoom);
+    connect(zoomSlider, &QSlider::valueChanged, this, &TMainWindow::SetZoom);
     connect(graphic, &QAction::toggled, this, &TMainWindow::ShowPictures);
     connect(gridLines, &QAction::toggled, this, &TMainWindow::ShowGridLines);
-    ShowWindowWith(history, historyForm);
+    ShowWindowWith(history, historyWindow);
     QAction* check = AddMapButton("Check map", 12, true, "BtnCheckMap");
-    checkForm = new TCheckWindow(*this, this);
-    ShowWindowWith(check, checkForm);
-    connect(&session->History(), &QUndoStack::indexChanged, checkForm, &TCheckWindow::MapChanged);
+    checkWindow = new TCheckWindow(*this, this);
+    ShowWindowWith(check, checkWindow);
+    connect(&session->History(), &QUndoStack::indexChanged, checkWindow, &TCheckWindow::MapChanged);
     connect(river, &QAction::toggled, this, &TMainWindow::UseRiverTool);
-    tbMap->addSeparator();
+    mapToolBar->addSeparator();
     QAction* extend = AddMapButton("Extend map...", 0, false, "BtnExtendMap");
     extend->setIcon(QIcon::fromTheme("zoom-fit-best", style()->standardIcon(QStyle::SP_TitleBarMaxButton)));
     QAction* shift = AddMapButton("Shift map...", 0, false, "BtnShiftMap");
@@ -137,24 +137,24 @@ void TMainWindow::CreateMapPanel() {
     connect(extend, &QAction::triggered, this, &TMainWindow::ExtendMap);
     connect(shift, &QAction::triggered, this, &TMainWindow::ShiftMap);
     connect(crop, &QAction::triggered, this, &TMainWindow::CropMapToSelection);
-    layout->addWidget(tbMap);
+    layout->addWidget(mapToolBar);
 
-    drawGrid =
+    gridView =
         new TMapGridView(TPlotImageLists{ImageList("ImageListTerrain"), ImageList("ImageListBonus"),
                                          ImageList("ImageListUnitCity"), ImageList("ImageListRiverRoute")},
-                         panelMapGrids);
-    drawGrid->setObjectName("DrawGrid");
-    drawGrid->SetZoom(tbGridSize->value());
-    drawGrid->SetGridLines(true);
-    drawGrid->SetPlots(&session->Map().Grids());
-    drawGrid->SetGridSize(session->Map().Grids().Width(), session->Map().Grids().Height());
-    drawGrid->SetSelectCellHandler([this](int col, int row) { return SelectCell(col, row); });
-    connect(drawGrid, &TMapGridView::TopLeftChanged, this, &TMainWindow::MapScrolled);
-    connect(drawGrid, &TMapGridView::ViewportResized, this, &TMainWindow::MapPanelResized);
-    connect(drawGrid, &TMapGridView::ZoomChanged, tbGridSize, &QSlider::setValue);
-    layout->addWidget(drawGrid, 1);
-    riverTool = std::make_unique<TRiverTool>(*this, *drawGrid);
-    drawGrid->AddOverlayPainter(
+                         mapPanel);
+    gridView->setObjectName("DrawGrid");
+    gridView->SetZoom(zoomSlider->value());
+    gridView->SetGridLines(true);
+    gridView->SetPlots(&session->Map().Grids());
+    gridView->SetGridSize(session->Map().Grids().Width(), session->Map().Grids().Height());
+    gridView->SetSelectCellHandler([this](int col, int row) { return SelectCell(col, row); });
+    connect(gridView, &TMapGridView::TopLeftChanged, this, &TMainWindow::MapScrolled);
+    connect(gridView, &TMapGridView::ViewportResized, this, &TMainWindow::MapPanelResized);
+    connect(gridView, &TMapGridView::ZoomChanged, zoomSlider, &QSlider::setValue);
+    layout->addWidget(gridView, 1);
+    riverTool = std::make_unique<TRiverTool>(*this, *gridView);
+    gridView->AddOverlayPainter(
         [this](QPainter& painter, const TCellRange& cells) { PaintGridOverlay(painter, cells); });
 
     CreateEditingTools();
@@ -166,10 +166,10 @@ void TMainWindow::CreateMapPanel() {
     addAction(switchPane);
     connect(switchPane, &QAction::triggered, this, &TMainWindow::SwitchMapAndSheet);
 
-    cellRectTimer = new QTimer(this);
-    cellRectTimer->setObjectName("BlinkTimer");
-    cellRectTimer->setInterval(750);
-    connect(cellRectTimer, &QTimer::timeout, this, &TMainWindow::BlinkCurrentCell);
+    blinkTimer = new QTimer(this);
+    blinkTimer->setObjectName("BlinkTimer");
+    blinkTimer->setInterval(750);
+    connect(blinkTimer, &QTimer::timeout, this, &TMainWindow::BlinkCurrentCell);
     CreateStartTools();
 }
 
@@ -178,14 +178,14 @@ void TMainWindow::CreateWindows() {
     unitsCityWindow = new TUnitsCityWindow(*this, this);
     miniMapWindow = new TMiniMapWindow(*miniMapBitmap, this);
     newMapDialog = new TNewMapDialog(*this, this);
-    aboutDialog = new TAboutDialog(*utils, this);
+    aboutDialog = new TAboutDialog(*resources, this);
     dockWindow = new TDockWindow(this);
     valuePicker = new TValuePickerDialog(ImageList("ImageListToolBar"), this);
 
-    drawGrid->Painter().SetOptions(&optionsWindow->Options());
+    gridView->Painter().SetOptions(&optionsWindow->Options());
     connect(optionsWindow, &TOptionsWindow::RepaintRequested, this, [this] {
-        if (panelMapGrids->isVisible())
-            drawGrid->viewport()->update();
+        if (mapPanel->isVisible())
+            gridView->viewport()->update();
     });
     ShowWindowWith(MapButton("BtnOptions"), optionsWindow);
 
@@ -193,22 +193,22 @@ void TMainWindow::CreateWindows() {
     host.syncMiniMapView = [this](int leftCol, int topRow, bool force) {
         return SyncMiniMapView(leftCol, topRow, force);
     };
-    host.colCount = [this] { return drawGrid->ColCount(); };
-    host.rowCount = [this] { return drawGrid->RowCount(); };
-    host.leftCol = [this] { return drawGrid->LeftCol(); };
-    host.topRow = [this] { return drawGrid->TopRow(); };
+    host.colCount = [this] { return gridView->ColCount(); };
+    host.rowCount = [this] { return gridView->RowCount(); };
+    host.leftCol = [this] { return gridView->LeftCol(); };
+    host.topRow = [this] { return gridView->TopRow(); };
     miniMapWindow->SetHost(std::move(host));
     ShowWindowWith(MapButton("BtnShowMiniMap"), miniMapWindow);
 
-    dockWindow->SetPanel(panelMapGrids);
+    dockWindow->SetPanel(mapPanel);
     connect(MapButton("BtnDock"), &QAction::toggled, dockWindow, &TToolWindow::SetShown);
     connect(dockWindow, &TDockWindow::Shown, this, [this] {
         SetButtonDown("BtnDock", true);
-        panelDock->hide();
+        mapPanelHome->hide();
     });
     connect(dockWindow, &TDockWindow::Closed, this, [this] {
         SetButtonDown("BtnDock", false);
-        panelDock->setVisible(tcMain->currentIndex() == TabMap);
+        mapPanelHome->setVisible(tabs->currentIndex() == TabMap);
     });
 }
 
@@ -220,20 +220,20 @@ TPlot* TMainWindow::GetPlotAt(int col, int row) const {
 }
 
 int TMainWindow::GridCol() const {
-    return drawGrid->Col();
+    return gridView->Col();
 }
 
 int TMainWindow::GridRow() const {
-    return drawGrid->Row();
+    return gridView->Row();
 }
 
 void TMainWindow::ResetGridSize() {
     selected = TPlotSet();
     selectionBounds = QRect();
-    drawGrid->SetPlots(&session->Map().Grids());
-    drawGrid->SetGridSize(session->Map().Grids().Width(), session->Map().Grids().Height());
-    drawGrid->SetCurrentCell(0, 0);
-    drawGrid->SetTopLeft(0, 0);
+    gridView->SetPlots(&session->Map().Grids());
+    gridView->SetGridSize(session->Map().Grids().Width(), session->Map().Grids().Height());
+    gridView->SetCurrentCell(0, 0);
+    gridView->SetTopLeft(0, 0);
 }
 
 bool TMainWindow::SelectCell(int col, int row) {
@@ -247,11 +247,11 @@ bool TMainWindow::SelectCell(int col, int row) {
     if (!selected.Empty()) {
         selected = TPlotSet();
         selectionBounds = QRect();
-        drawGrid->viewport()->update();
+        gridView->viewport()->update();
     }
     updating = true;
     TPlot* plot = GetPlotAt(col, row);
-    FillSheet(*vle, plot != nullptr ? plot->GetEditorLines() : StringList());
+    FillSheet(*propertySheet, plot != nullptr ? plot->GetEditorLines() : StringList());
     updating = false;
     UpdateStatusBar(col, row);
     busyCursor->Idle();
@@ -259,19 +259,19 @@ bool TMainWindow::SelectCell(int col, int row) {
 }
 
 void TMainWindow::SwitchMapAndSheet() {
-    const bool inMap = drawGrid->hasFocus();
-    if (inMap || !drawGrid->isVisible())
-        vle->setFocus(Qt::TabFocusReason);
+    const bool inMap = gridView->hasFocus();
+    if (inMap || !gridView->isVisible())
+        propertySheet->setFocus(Qt::TabFocusReason);
     else
-        drawGrid->setFocus(Qt::ShortcutFocusReason);
+        gridView->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TMainWindow::MapScrolled() {
-    SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
+    SyncMiniMapView(gridView->LeftCol(), gridView->TopRow(), true);
 }
 
 void TMainWindow::MapPanelResized() {
-    SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
+    SyncMiniMapView(gridView->LeftCol(), gridView->TopRow(), true);
 }
 
 void TMainWindow::SetZoom(int value) {
@@ -279,29 +279,29 @@ void TMainWindow::SetZoom(int value) {
     const int snapped = TMapGridView::MinZoom + (value - TMapGridView::MinZoom + TMapGridView::ZoomStep / 2) /
                                                     TMapGridView::ZoomStep * TMapGridView::ZoomStep;
     if (snapped != value) {
-        tbGridSize->setValue(snapped);
+        zoomSlider->setValue(snapped);
         return;
     }
-    if (drawGrid->Zoom() != value)
-        drawGrid->SetZoom(value);
-    SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
-    tbGridSize->setToolTip(QString::number(value));
+    if (gridView->Zoom() != value)
+        gridView->SetZoom(value);
+    SyncMiniMapView(gridView->LeftCol(), gridView->TopRow(), true);
+    zoomSlider->setToolTip(QString::number(value));
 }
 
 void TMainWindow::ZoomOut() {
-    tbGridSize->setValue(tbGridSize->value() - tbGridSize->tickInterval());
+    zoomSlider->setValue(zoomSlider->value() - zoomSlider->tickInterval());
 }
 
 void TMainWindow::ZoomIn() {
-    tbGridSize->setValue(tbGridSize->value() + tbGridSize->tickInterval());
+    zoomSlider->setValue(zoomSlider->value() + zoomSlider->tickInterval());
 }
 
 void TMainWindow::ShowGridLines(bool down) {
-    drawGrid->SetGridLines(down);
+    gridView->SetGridLines(down);
 }
 
 void TMainWindow::ShowPictures(bool down) {
-    drawGrid->SetGraphicMode(down);
+    gridView->SetGraphicMode(down);
 }
 
 void TMainWindow::ShowWindowWith(QAction* button, TToolWindow* window) {
@@ -327,17 +327,17 @@ void TMainWindow::SetMapTool(TMapGridTool* tool, bool down) {
             const QSignalBlocker blocker(magicWand);
             magicWand->setChecked(tool == magicWandTool.get());
         }
-        drawGrid->SetTool(tool);
-    } else if (drawGrid->Tool() == tool) {
-        drawGrid->SetTool(nullptr);
+        gridView->SetTool(tool);
+    } else if (gridView->Tool() == tool) {
+        gridView->SetTool(nullptr);
     }
     UpdateStatusBar(-1, -1);
     // The rivers show while their tool is on.
-    drawGrid->viewport()->update();
+    gridView->viewport()->update();
 }
 
 void TMainWindow::PaintGridOverlay(QPainter& painter, const TCellRange& cells) {
-    if (drawGrid->Tool() == riverTool.get()) {
+    if (gridView->Tool() == riverTool.get()) {
         painter.save();
         riverTool->PaintOverlay(painter, cells);
         painter.restore();
@@ -346,10 +346,10 @@ void TMainWindow::PaintGridOverlay(QPainter& painter, const TCellRange& cells) {
 }
 
 void TMainWindow::BlinkCurrentCell() {
-    if (!panelMapGrids->isVisible())
+    if (!mapPanel->isVisible())
         return;
     blinkOn = !blinkOn;
-    drawGrid->SetBlinkOn(blinkOn);
+    gridView->SetBlinkOn(blinkOn);
 }
 
 void TMainWindow::PaintMiniMapCell(int col, int row) {
@@ -357,11 +357,11 @@ void TMainWindow::PaintMiniMapCell(int col, int row) {
 }
 
 void TMainWindow::RebuildMiniMap(int col, int row) {
-    miniMapBitmap->RebuildMiniMap(session->Map().Grids(), col, row, drawGrid->ColCount(),
-                                  drawGrid->RowCount());
-    SyncMiniMapView(drawGrid->LeftCol(), drawGrid->TopRow(), true);
+    miniMapBitmap->RebuildMiniMap(session->Map().Grids(), col, row, gridView->ColCount(),
+                                  gridView->RowCount());
+    SyncMiniMapView(gridView->LeftCol(), gridView->TopRow(), true);
 }
 
 bool TMainWindow::SyncMiniMapView(int leftCol, int topRow, bool force) {
-    return SyncGridWithMiniMap(*drawGrid, miniMapWindow, leftCol, topRow, force);
+    return SyncGridWithMiniMap(*gridView, miniMapWindow, leftCol, topRow, force);
 }

@@ -33,14 +33,14 @@ QRect BoundsOf(const TPlotSet& plots) {
 
 void TMainWindow::CreateSelectionTools() {
     selectionTool = std::make_unique<TSelectionTool>(
-        *drawGrid, [this](const TSelectionGesture& gesture) { SelectionGesture(gesture); },
+        *gridView, [this](const TSelectionGesture& gesture) { SelectionGesture(gesture); },
         [this](int col, int row) {
             return selected.Contains(col, session->Map().Grids().Height() - 1 - row);
         });
-    drawGrid->SetBaseTool(selectionTool.get());
-    drawGrid->AddOverlayPainter([this](QPainter& painter, const TCellRange& cells) {
-        PaintSelectionOutline(painter, *drawGrid, selected, cells, draggedBy);
-        PaintSelectionFrame(painter, *drawGrid, draggedCells);
+    gridView->SetBaseTool(selectionTool.get());
+    gridView->AddOverlayPainter([this](QPainter& painter, const TCellRange& cells) {
+        PaintSelectionOutline(painter, *gridView, selected, cells, draggedBy);
+        PaintSelectionFrame(painter, *gridView, draggedCells);
     });
     magicWandTool = std::make_unique<TMagicWandTool>(
         [this](int col, int row) { SelectAlikeAt(col, session->Map().Grids().Height() - 1 - row); });
@@ -97,7 +97,7 @@ void TMainWindow::SelectionGesture(const TSelectionGesture& gesture) {
         }
         // A click on the selection without a drag selects its cell, as a click elsewhere does.
         if (SetSelection(TPlotSet()))
-            drawGrid->SelectCell(gesture.cells.left(), gesture.cells.top());
+            gridView->SelectCell(gesture.cells.left(), gesture.cells.top());
         return;
     case TSelectionGesture::Clear:
         SetSelection(TPlotSet());
@@ -124,7 +124,7 @@ bool TMainWindow::SetSelection(const TPlotSet& plots) {
         return false;
     selected = chosen;
     selectionBounds = BoundsOf(selected);
-    drawGrid->viewport()->update();
+    gridView->viewport()->update();
     if (sheetTab == TabMap)
         RefreshSheetKeepingRow();
     if (!selected.Empty())
@@ -136,14 +136,14 @@ void TMainWindow::ShowSelectionFrame(const QRect& cells) {
     if (cells == draggedCells)
         return;
     draggedCells = cells;
-    drawGrid->viewport()->update();
+    gridView->viewport()->update();
 }
 
 void TMainWindow::ShowSelectionMoved(QPoint cells) {
     if (cells == draggedBy)
         return;
     draggedBy = cells;
-    drawGrid->viewport()->update();
+    gridView->viewport()->update();
 }
 
 TPlotSet TMainWindow::SelectedPlots() const {
@@ -163,7 +163,7 @@ void TMainWindow::SelectAlikeAt(int x, int y) {
 
 void TMainWindow::SelectAllLikeThis() {
     const TPlot* plot = GetPlotAt(GridCol(), GridRow());
-    const QString key = sheetTab == TabMap ? vle->Key(vle->CurrentRow()) : QString();
+    const QString key = sheetTab == TabMap ? propertySheet->Key(propertySheet->CurrentRow()) : QString();
     if (plot == nullptr || key.isEmpty()) {
         statusPanels[0]->Show("Put the sheet's cursor on a row of a plot first");
         return;

@@ -73,7 +73,7 @@ void TMainWindow::SaveSettings() const {
     settings.setValue("folders/open", openFolder);
     settings.setValue("folders/save", saveFolder);
     settings.setValue("recentMaps", recentMaps);
-    TEditorSettings::SetMapView({drawGrid->Zoom(), drawGrid->GraphicMode(), drawGrid->GridLines()});
+    TEditorSettings::SetMapView({gridView->Zoom(), gridView->GraphicMode(), gridView->GridLines()});
 }
 
 void TMainWindow::FitToScreen() {
@@ -96,7 +96,7 @@ void TMainWindow::RestoreSettings() {
     FillRecentMenu();
     // The buttons' handlers set the grid as a click does.
     const TMapViewSettings view = TEditorSettings::MapView();
-    tbGridSize->setValue(view.zoom);
+    zoomSlider->setValue(view.zoom);
     MapButton("BtnGraphicMode")->setChecked(view.graphicMode);
     MapButton("BtnShowGridLine")->setChecked(view.gridLines);
 }

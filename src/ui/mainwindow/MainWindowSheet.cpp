@@ -70,7 +70,7 @@ bool TMainWindow::ValidateRow(int /*row*/, const QString& key, const QString& va
 }
 
 bool TMainWindow::CommitCurrentRow() {
-    return vle->ValidateCurrentRow();
+    return propertySheet->ValidateCurrentRow();
 }
 
 QStringList TMainWindow::PickList(const QString& key) {
@@ -91,7 +91,7 @@ QStringList TMainWindow::PickList(const QString& key) {
 }
 
 void TMainWindow::PickRowValues(int row) {
-    const QString key = vle->Key(row);
+    const QString key = propertySheet->Key(row);
     TPlot* plot = GetPlotAt(GridCol(), GridRow());
     const bool units = key.compare("Units", Qt::CaseInsensitive) == 0;
     if (units || key.compare("City", Qt::CaseInsensitive) == 0) {
@@ -109,15 +109,15 @@ void TMainWindow::PickRowValues(int row) {
         for (const std::string& line : plot->GetEditorLines()) {
             const QString text = FromWindows1252(line);
             if (text.startsWith(key + '=', Qt::CaseInsensitive))
-                vle->SetValue(row, text.mid(key.size() + 1));
+                propertySheet->SetValue(row, text.mid(key.size() + 1));
         }
         return;
     }
-    const std::optional<QString> picked = PickValues(key, vle->Value(row));
+    const std::optional<QString> picked = PickValues(key, propertySheet->Value(row));
     if (!picked)
         return;
     WhileBusy(*busyCursor, [&] {
-        vle->SetValue(row, *picked);
+        propertySheet->SetValue(row, *picked);
         CommitCurrentRow();
     });
 }

@@ -43,7 +43,7 @@ QIcon BalanceIcon() {
 } // namespace
 
 void TMainWindow::CreateStartTools() {
-    tbMap->addSeparator();
+    mapToolBar->addSeparator();
     QAction* start = AddMapButton("Start", 0, true, "BtnStart");
     start->setIcon(StartToolIcon());
     QAction* balance = AddMapButton("Balance", 0, true, "BtnBalance");
@@ -53,25 +53,25 @@ void TMainWindow::CreateStartTools() {
     startTool = std::make_unique<TStartTool>(*this);
     const auto showHint = [this, start] {
         start->setToolTip(startTool->Hint());
-        tbMap->widgetForAction(start)->setAccessibleDescription(startTool->Hint());
+        mapToolBar->widgetForAction(start)->setAccessibleDescription(startTool->Hint());
     };
     showHint();
     // The player is chosen on the "Player" tab: the hint names it whenever a tab is shown.
-    connect(tcMain, &QTabBar::currentChanged, this, showHint);
+    connect(tabs, &QTabBar::currentChanged, this, showHint);
     connect(start, &QAction::toggled, this, [this, showHint](bool down) {
         showHint();
         UseStartTool(down);
     });
 
-    balanceForm = new TBalanceWindow(*this, this);
-    ShowWindowWith(balance, balanceForm);
-    connect(session, &TEditSession::DocumentChanged, balanceForm, &TBalanceWindow::ScheduleUpdate);
+    balanceWindow = new TBalanceWindow(*this, this);
+    ShowWindowWith(balance, balanceWindow);
+    connect(session, &TEditSession::DocumentChanged, balanceWindow, &TBalanceWindow::ScheduleUpdate);
 }
 
 void TMainWindow::PaintStartOverlay(QPainter& painter, const TCellRange& cells) {
-    if (drawGrid->Painter().Options().IsOptionOn(StartsOption))
+    if (gridView->Painter().Options().IsOptionOn(StartsOption))
         PaintStartFlags(painter, session->Map(), cells.firstCol, cells.firstRow, cells.lastCol, cells.lastRow,
-                        [this](int col, int row) { return drawGrid->CellRect(col, row); });
+                        [this](int col, int row) { return gridView->CellRect(col, row); });
 }
 
 void TMainWindow::UseStartTool(bool down) {
