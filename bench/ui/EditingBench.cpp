@@ -77,21 +77,40 @@ void BM_UndoBrushStroke(benchmark::State& state) {
     main.Session().MarkSaved();
 }
 
+// The 100 x 100 plots near the map's top left corner, shown on the "Map" tab and selected.
+void SelectSquareShown(TMainWindow& main) {
+    ShowMapTab(main);
+    main.SetSelection(QRect(10, Height - 110, 100, 100));
+}
+
+// Runs the action, which must make one step of the history; false, the benchmark skipped, when it
+// made none.
+template <typename Act>
+bool MakesOneStep(benchmark::State& state, TMainWindow& main, Act act, const char* error) {
+    const int steps = main.Session().History().index();
+    act();
+    if (main.Session().History().index() == steps + 1)
+        return true;
+    state.SkipWithError(error);
+    return false;
+}
+
 // One row written into a selected rectangle of 100 x 100 plots that the grid shows.
 void BM_BulkEditRectangle(benchmark::State& state) {
     TEditorOnMap editor(Width, Height);
     TMainWindow& main = editor.window;
-    ShowMapTab(main);
-    main.SetSelection(QRect(10, Height - 110, 100, 100));
+    SelectSquareShown(main);
     bool grass = true;
     for (auto _ : state) {
-        const int steps = main.Session().History().index();
-        WriteRow(main, "TerrainType", grass ? "TERRAIN_GRASS" : "TERRAIN_PLAINS");
-        QApplication::processEvents();
-        if (main.Session().History().index() != steps + 1) {
-            state.SkipWithError("The row made no step");
+        const bool stepped = MakesOneStep(
+            state, main,
+            [&] {
+                WriteRow(main, "TerrainType", grass ? "TERRAIN_GRASS" : "TERRAIN_PLAINS");
+                QApplication::processEvents();
+            },
+            "The row made no step");
+        if (!stepped)
             break;
-        }
         grass = !grass;
     }
     state.counters["rows shown"] = main.GridView()->VisibleRowCount();
@@ -102,16 +121,17 @@ void BM_BulkEditRectangle(benchmark::State& state) {
 void BM_FlipSelection(benchmark::State& state) {
     TEditorOnMap editor(Width, Height);
     TMainWindow& main = editor.window;
-    ShowMapTab(main);
-    main.SetSelection(QRect(10, Height - 110, 100, 100));
+    SelectSquareShown(main);
     for (auto _ : state) {
-        const int steps = main.Session().History().index();
-        main.TurnSelectionOrMap(TMapTurn::FlipX);
-        main.GridView()->viewport()->repaint();
-        if (main.Session().History().index() != steps + 1) {
-            state.SkipWithError("The flip made no step");
+        const bool stepped = MakesOneStep(
+            state, main,
+            [&] {
+                main.TurnSelectionOrMap(TMapTurn::FlipX);
+                main.GridView()->viewport()->repaint();
+            },
+            "The flip made no step");
+        if (!stepped)
             break;
-        }
     }
     state.counters["plots"] = static_cast<double>(main.SelectedSet().Count());
     main.Session().MarkSaved();

@@ -3,6 +3,7 @@
 // An editor host of a session alone, for testing tools without the main window: it paints the row it
 // is given, and keeps what the tool says on the status bar. What a tool does not ask for is not there.
 
+#include "document/Map.h"
 #include "edit/EditSession.h"
 #include "ui/EditorHost.h"
 
@@ -35,6 +36,16 @@ public:
     TValueCatalogue& Catalogue() const override { throw Missing("catalogue"); }
     const TGameLayers& Layers() const override { throw Missing("game layers"); }
     const QString& InstallDir() const override { return installDir; }
+
+    // A blank map of the size, painted with the row.
+    void Start(int width, int height, const std::string& paintRow) {
+        TMap& map = session.Map();
+        map.MapData().SetGridWidth(width);
+        map.MapData().SetGridHeight(height);
+        map.Grids().SetWidth(width);
+        map.Grids().SetHeight(height);
+        paint = std::make_pair(QString::fromStdString(paintRow), paintRow);
+    }
 
     mutable TEditSession session;
     std::optional<std::pair<QString, std::string>> paint;

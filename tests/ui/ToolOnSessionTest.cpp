@@ -23,13 +23,8 @@ TMapGridMouse LeftButtonOn(int col, int row) {
 
 TEST(ToolOnSession, TheBrushPaintsItsStrokeIntoTheSessionAsOneStep) {
     TSessionHost host;
+    host.Start(5, 4, "TerrainType=TERRAIN_DESERT");
     TMap& map = host.session.Map();
-    map.MapData().SetGridWidth(5);
-    map.MapData().SetGridHeight(4);
-    map.Grids().SetWidth(5);
-    map.Grids().SetHeight(4);
-    host.paint =
-        std::make_pair(QString("TerrainType=TERRAIN_DESERT"), std::string("TerrainType=TERRAIN_DESERT"));
 
     TBrushTool brush(host);
     brush.SetSize(3);
@@ -53,12 +48,7 @@ TEST(ToolOnSession, TheBrushPaintsItsStrokeIntoTheSessionAsOneStep) {
 
 TEST(ToolOnSession, TheBrushSaysWhenTheDocumentRefusesItsPaint) {
     TSessionHost host;
-    TMap& map = host.session.Map();
-    map.MapData().SetGridWidth(2);
-    map.MapData().SetGridHeight(2);
-    map.Grids().SetWidth(2);
-    map.Grids().SetHeight(2);
-    host.paint = std::make_pair(QString("PlotType=x"), std::string("PlotType=x"));
+    host.Start(2, 2, "PlotType=x");
 
     TBrushTool brush(host);
     brush.MousePress(LeftButtonOn(0, 0));

@@ -47,12 +47,6 @@ QString PlotsName(const QRect& bounds, const TPlotSet& plots) {
     return name;
 }
 
-QRect Bounds(const TPlotSet& plots) {
-    QRect bounds;
-    plots.ForEach([&](int x, int y) { bounds |= QRect(x, y, 1, 1); });
-    return bounds;
-}
-
 QString Counted(int count, const char* one, const char* many) {
     return QString("%1 %2").arg(count).arg(count == 1 ? one : many);
 }
@@ -180,7 +174,7 @@ TDocumentChange TMainWindow::SelectionRowChange(const QString& key, const String
 }
 
 void TMainWindow::CopyPlots() {
-    const QRect plots = Bounds(SelectedPlots());
+    const QRect plots = BoundsOf(SelectedPlots());
     if (plots.isEmpty() || !CommitCurrentRow())
         return;
     const std::string text = WhileBusy(*busyCursor, [&] {
@@ -240,7 +234,7 @@ void TMainWindow::DeleteUnitsAndCities() {
     const TPlotSet plots = SelectedPlots();
     if (plots.Empty() || !CommitCurrentRow())
         return;
-    const QRect bounds = Bounds(plots);
+    const QRect bounds = BoundsOf(plots);
     int units = 0, cities = 0;
     ForEachPlot(session->Map(), plots, [&](TPlot& plot) {
         units += plot.Units().Count();

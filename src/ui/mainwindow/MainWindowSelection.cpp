@@ -20,17 +20,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-namespace {
-
-// The rectangle round the plots of a set; empty for an empty set.
-QRect BoundsOf(const TPlotSet& plots) {
-    QRect bounds;
-    plots.ForEach([&](int x, int y) { bounds |= QRect(x, y, 1, 1); });
-    return bounds;
-}
-
-} // namespace
-
 void TMainWindow::CreateSelectionTools() {
     selectionTool = std::make_unique<TSelectionTool>(
         *gridView, [this](const TSelectionGesture& gesture) { SelectionGesture(gesture); },

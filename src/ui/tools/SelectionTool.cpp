@@ -31,6 +31,12 @@ QRect CellsOfPlots(const QRect& plots, int height) {
                  QPoint(plots.right(), height - 1 - plots.top()));
 }
 
+QRect BoundsOf(const TPlotSet& plots) {
+    QRect bounds;
+    plots.ForEach([&](int x, int y) { bounds |= QRect(x, y, 1, 1); });
+    return bounds;
+}
+
 QRect PlotsOfCells(const QRect& cells, int height) {
     return CellsOfPlots(cells, height); // the same flip both ways
 }

@@ -23,6 +23,8 @@ class TPlotSet;
 // `height` plots high, and back.
 QRect CellsOfPlots(const QRect& plots, int height);
 QRect PlotsOfCells(const QRect& cells, int height);
+// The rectangle round the plots of a set (map coordinates); empty for an empty set.
+QRect BoundsOf(const TPlotSet& plots);
 
 // What the user did with the selection tool.
 struct TSelectionGesture {
